@@ -1,0 +1,55 @@
+#include "game/utility/utility.h"
+
+#include <ode/odeconfig.h>
+#include <ode/error.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/trace.h"
+
+namespace Kest {
+
+void Log(const std::string& text) { Platform::Trace(text); }
+
+float RandomRange(float a, float b) {
+  const float r = static_cast<float>(std::rand() % 32768);
+  return a + r * (b - a) * 3.0518509e-05f;
+}
+
+float Round(float x) { return std::trunc(x + 0.5f); }
+
+bool IsSamePoint(const ol::Vec2& p, const ol::Vec2& q) { return p.x == q.x && p.y == q.y; }
+
+bool IsInBox(const ol::Vec2& min, const ol::Vec2& max, const ol::Vec2& p) {
+  return min.x <= p.x && min.y <= p.y && p.x <= max.x && p.y <= max.y;
+}
+
+ol::Vec2 RotatePoint(const ol::Vec2& p, const float* m) {
+  if (!m) {
+    dDebug(2, "Bad argument(s) (%s:%d)", __FILE__, __LINE__);
+    return p;
+  }
+  return ol::Vec2(m[0] * p.x + m[1] * p.y, m[4] * p.x + m[5] * p.y);
+}
+
+bool ParseBool(const std::string& text) { return text == "TRUE" || text == "true" || text == "1"; }
+
+int StringToInt(const std::string& text) { return StringToNumber<int>(text); }
+
+namespace {
+template <typename T>
+std::string Format(const T& value) {
+  std::ostringstream out;
+  out << value;
+  return out.str();
+}
+}  // namespace
+
+std::string ToString(float value) { return Format(value); }
+std::string ToString(bool value) { return Format(value); }
+std::string ToString(int value) { return Format(value); }
+std::string ToString(unsigned value) { return Format(value); }
+std::string ToString(unsigned long value) { return Format(value); }
+
+}  // namespace Kest
