@@ -1,0 +1,40 @@
+// A shape made of parts (circles, blocks, lines or composites), moved and
+// turned about its own position as one.
+#pragma once
+
+#include <vector>
+
+#include "tessora/shape.h"
+
+namespace Tessora {
+
+class Composite : public Shape {
+ public:
+  explicit Composite(const Vec2& position);
+  ~Composite() override;
+  Composite(const Composite&) = delete;
+  Composite& operator=(const Composite&) = delete;
+
+  // Takes the part, already placed, and appends it. The box covers it after
+  // the next Update.
+  void AddPart(Shape* part);
+  int GetPartCount() const { return static_cast<int>(parts_.size()); }
+  const Shape& GetPart(int index) const { return *parts_[index]; }
+
+  // Runs every part's Update and boxes them all; without parts the box is
+  // empty (+inf, +inf, -inf, -inf) and overlaps nothing.
+  void Update() override;
+  // Moves every part by the same offset.
+  void SetPosition(const Vec2& position) override;
+  // Turns every part, orientation and offset, by the turn from the current
+  // orientation to the new one.
+  void SetOrientation(const Vec2& orientation) override;
+  // A fixed 100 x 100 box, whatever the parts.
+  void SetMass(dBodyID body, float density) const override;
+  ShapeType GetType() const override { return ShapeType::Composite; }
+
+ private:
+  std::vector<Shape*> parts_;
+};
+
+}  // namespace Tessora
