@@ -1,0 +1,100 @@
+#!/usr/bin/python3
+"""Draw all of Vantrail's images and image fonts into res/.
+
+Usage: /usr/bin/python3 tools/art/generate.py [--res DIR] [--sheet PATH]
+
+Everything is drawn from code with fixed seeds, so running it again gives
+the same files. See README.md beside this script.
+"""
+
+import argparse
+import os
+import sys
+
+# Keep the source folder free of bytecode caches.
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from vtart import effects, fonts, hud, rider, scenes, vehicle  # noqa: E402
+from vtart.canvas import new_canvas, save_png  # noqa: E402
+from vtart.sheet import write_contact_sheet  # noqa: E402
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..'))
+
+
+def _scarf(index):
+    return lambda ctx: rider.draw_scarf_piece(ctx, index)
+
+
+def _digit(d):
+    return lambda ctx: hud.draw_digit_image(ctx, d)
+
+
+def drawn_images():
+    """(file name, (width, height), draw function) for every plain image."""
+    images = [
+        ('wheel.png', (vehicle.WHEEL_SIZE, vehicle.WHEEL_SIZE), vehicle.draw_wheel),
+        ('moto.png', vehicle.MOTO_SIZE, vehicle.draw_moto),
+        ('head.png', rider.HEAD_SIZE, rider.draw_head),
+        ('body.png', rider.BODY_SIZE, rider.draw_body),
+        ('thigh.png', rider.LIMB_SIZE, rider.draw_limb),
+        ('foot.png', rider.FOOT_SIZE, rider.draw_foot),
+    ]
+    for i, name in enumerate(('hair.png', 'hair2.png', 'hair3.png', 'hair4.png')):
+        images.append((name, rider.SCARF_SIZE, _scarf(i)))
+    images += [
+        ('smoke.png', (512, 512), effects.draw_smoke),
+        ('smoke_small.png', (512, 128), effects.draw_dust),
+        ('staritem.png', (256, 32), effects.draw_star_sheet),
+        ('speedmeter.png', hud.SPEEDMETER_SIZE, hud.draw_speedmeter),
+        ('speedmeterneedle.png', hud.NEEDLE_SIZE, hud.draw_needle),
+        ('rotationmeter.png', (hud.ROTATIONMETER_SIZE,) * 2, hud.draw_rotationmeter),
+        ('rotationsegment.png', (hud.SEGMENT_SIZE,) * 2, hud.draw_rotation_segment),
+    ]
+    images += [('num%d.png' % d, hud.DIGIT_SIZE, _digit(d)) for d in range(10)]
+    images += [
+        ('mainmenubg.png', scenes.SCENE_SIZE, scenes.draw_main_menu),
+        ('forest.png', scenes.SCENE_SIZE, scenes.draw_forest),
+        ('cursor.png', (32, 32), hud.draw_cursor),
+        ('objective.png', (32, 32), hud.draw_objective),
+        ('dlgseparator.png', (680, 4), hud.draw_separator),
+    ]
+    return images
+
+
+def write_images(res_dir):
+    names = []
+    for name, (w, h), draw in drawn_images():
+        surface, ctx = new_canvas(w, h)
+        draw(ctx)
+        save_png(surface, os.path.join(res_dir, name))
+        names.append(name)
+    return names
+
+
+def write_fonts(res_dir):
+    names = []
+    for name, style, glyphs in (('fixedfont.png', fonts.GUI_STYLE, fonts.GUI_GLYPHS),
+                                ('menufont.png', fonts.MENU_STYLE, fonts.MENU_GLYPHS)):
+        fonts.check_font_installed(style)
+        strip, cells = fonts.build_strip(style, glyphs)
+        save_png(strip, os.path.join(res_dir, name))
+        print('%s: %d glyphs, height %d, cell widths %d..%d' % (
+            name, len(cells), strip.get_height(), min(cells), max(cells)))
+        names.append(name)
+    return names
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument('--res', default=os.path.join(ROOT, 'res'), help='output folder for the images')
+    parser.add_argument('--sheet', default=os.path.join(ROOT, 'build', 'art', 'contact-sheet.png'),
+                        help='where to write the contact sheet')
+    args = parser.parse_args()
+    names = write_images(args.res) + write_fonts(args.res)
+    write_contact_sheet(args.res, names, args.sheet)
+    print('wrote %d images to %s, contact sheet %s' % (len(names), args.res, args.sheet))
+
+
+if __name__ == '__main__':
+    main()

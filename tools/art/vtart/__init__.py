@@ -1,0 +1,1 @@
+"""Drawing code for Vantrail's images and image fonts (see ../README.md)."""
