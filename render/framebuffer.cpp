@@ -1,0 +1,128 @@
+#include "render/framebuffer.h"
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "render/blenders.h"
+#include "render/canvas.h"
+#include "render/gl.h"
+#include "render/setup.h"
+#include "render/textureinfo.h"
+
+namespace ol {
+namespace {
+
+std::vector<std::unique_ptr<FrameBuffer>> registry;
+FrameBuffer* selected = nullptr;
+bool destroyed = false;
+
+void SelectFirstAvailable() {
+  registry.push_back(std::make_unique<BackbufFramebuf>());
+  for (const auto& framebuffer : registry) {
+    if (framebuffer->IsAvailable()) {
+      selected = framebuffer.get();
+      return;
+    }
+  }
+}
+
+// The image's place in its texture, in texels.
+int TexelX(const TextureInfo& texture) {
+  return static_cast<int>(std::lround(texture.rectX * texture.textureWidth));
+}
+int TexelY(const TextureInfo& texture) {
+  return static_cast<int>(std::lround(texture.rectY * texture.textureHeight));
+}
+
+}  // namespace
+
+FrameBuffer* FrameBuffer::GetInstance() {
+  if (selected == nullptr && !destroyed) SelectFirstAvailable();
+  return selected;
+}
+
+void FrameBuffer::DestroyAll() {
+  if (selected != nullptr) selected->ClearBinding();
+  selected = nullptr;
+  registry.clear();
+  destroyed = true;
+}
+
+const char* BackbufFramebuf::GetName() const { return "Framebuffer emulation"; }
+
+bool BackbufFramebuf::IsAvailable() const { return true; }
+
+// The bitmap's image is copied whole and unchanged (no blending, tint,
+// camera, clipping or channel mask) into the top-left corner of the back
+// buffer, so that canvas pixel (x, y) is image pixel (x, y) until the
+// redirection ends. The canvas applies its clipping and mask afterwards.
+void BackbufFramebuf::BindToTexture(TextureInfo& texture) {
+  bound_ = &texture;
+  glDrawBuffer(GL_BACK);
+  glPushMatrix();
+  glLoadIdentity();
+  glDisable(GL_SCISSOR_TEST);
+  glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+  Blenders::Push();
+  Blenders::Set(COPY_BLENDER);
+  glBindTexture(GL_TEXTURE_2D, texture.texture);
+  glEnable(GL_TEXTURE_2D);
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  const float w = static_cast<float>(texture.imageWidth);
+  const float h = static_cast<float>(texture.imageHeight);
+  const float u = texture.rectX;
+  const float v = texture.rectY;
+  glBegin(GL_TRIANGLE_FAN);
+  glTexCoord2f(u, v);
+  glVertex2f(0.0f, h);
+  glTexCoord2f(u + texture.rectW, v);
+  glVertex2f(w, h);
+  glTexCoord2f(u + texture.rectW, v + texture.rectH);
+  glVertex2f(w, 0.0f);
+  glTexCoord2f(u, v + texture.rectH);
+  glVertex2f(0.0f, 0.0f);
+  glEnd();
+  Blenders::Pop();
+}
+
+void BackbufFramebuf::Release() {
+  glViewport(0, 0, Setup::GetScreenWidth(), Setup::GetScreenHeight());
+  glPopMatrix();
+  Canvas::DisableClipping();
+}
+
+void BackbufFramebuf::ReleaseIfBound(TextureInfo& texture) {
+  if (bound_ != nullptr && bound_->texture == texture.texture) Release();
+}
+
+void BackbufFramebuf::ClearBinding() { bound_ = nullptr; }
+
+void BackbufFramebuf::RefreshSurface() {
+  if (bound_ == nullptr) return;
+  GLint readBuffer = GL_BACK;
+  glGetIntegerv(GL_READ_BUFFER, &readBuffer);
+  glReadBuffer(GL_BACK);
+  glFlush();
+  glFinish();
+  glBindTexture(GL_TEXTURE_2D, bound_->texture);
+  glCopyTexSubImage2D(GL_TEXTURE_2D, 0, TexelX(*bound_), TexelY(*bound_), 0,
+                      Setup::GetScreenHeight() - bound_->imageHeight, bound_->imageWidth,
+                      bound_->imageHeight);
+  glReadBuffer(static_cast<GLenum>(readBuffer));
+}
+
+// Image rows y .. y + h - 1 lie at window rows y .. y + h - 1 from the top.
+void BackbufFramebuf::ReadPixels(int x, int y, int w, int h, unsigned int format, void* buffer) {
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(x, Setup::GetScreenHeight() - y - h, w, h, format, GL_UNSIGNED_BYTE, buffer);
+}
+
+void BackbufFramebuf::CopyToTexture(int x, int y, int w, int h, int textureYOffset) {
+  if (bound_ == nullptr) return;
+  glBindTexture(GL_TEXTURE_2D, bound_->texture);
+  glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, textureYOffset, x, Setup::GetScreenHeight() - y - h,
+                      w, h);
+}
+
+}  // namespace ol

@@ -1,0 +1,40 @@
+#include "render/settings.h"
+
+#include "render/gl.h"
+
+namespace ol {
+namespace {
+
+bool antialiasing = true;
+// Blits leave texturing on so the next blit need not enable it again.
+constexpr bool KEEP_TEXTURING = true;
+
+}  // namespace
+
+void Settings::SetAntialiasing(bool on) {
+  antialiasing = on;
+  if (on) {
+    glEnable(GL_LINE_SMOOTH);
+  } else {
+    glDisable(GL_LINE_SMOOTH);
+    glDisable(GL_POINT_SMOOTH);
+  }
+}
+
+bool Settings::IsAntialiased() { return antialiasing; }
+
+bool Settings::KeepsTexturing() { return KEEP_TEXTURING; }
+
+void Settings::SetOrthographicProjection(int w, int h) {
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  glOrtho(0.0, w, 0.0, h, -1.0, 1000.0);
+  glScalef(1.0f, -1.0f, 1.0f);
+  glTranslatef(0.0f, static_cast<float>(-h), 0.0f);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glDisable(GL_DEPTH_TEST);
+}
+
+}  // namespace ol

@@ -1,0 +1,21 @@
+// Reading an image file into a 32-bit memory bitmap that the texture upload
+// can take as it is.
+#pragma once
+
+#include <string>
+
+struct BITMAP;
+
+namespace ol {
+
+struct LoadedImage {
+  BITMAP* bitmap = nullptr;  // 32 bits a pixel; null when the file could not be read
+  bool alphaFilled = false;  // the file had no alpha of its own: made opaque
+};
+
+// Loads a PNG (or any image type the library reads) from a native path.
+// An image without alpha, or whose alpha bytes are all zero, becomes fully
+// opaque; one with any alpha keeps it unchanged.
+LoadedImage LoadImageFile(const std::string& path);
+
+}  // namespace ol

@@ -1,0 +1,90 @@
+// Drawing into a bitmap and reading a bitmap back: what lands in the texture
+// is what was drawn, at the same pixels, whatever the camera and the tint.
+#include "tests/bitmaps/glfixture.h"
+
+#include "render/blenders.h"
+#include "render/canvas.h"
+#include "render/gl.h"
+#include "render/rect.h"
+#include "render/transforms.h"
+
+namespace BitmapTests {
+namespace {
+
+constexpr int W = 64;
+constexpr int H = 32;
+constexpr int SHOWN_X = 200;
+constexpr int SHOWN_Y = 300;
+
+// Every pixel its own colour, so a shift by one row or column shows.
+Pixel Pattern(int x, int y) { return Pixel{x * 4, y * 8, 255 - x * 2, 255}; }
+
+void ExpectShownBitmap(const ol::Bitmap& bitmap, const Painter& expected) {
+  ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 1.0f);
+  bitmap.Blit(static_cast<float>(SHOWN_X), static_cast<float>(SHOWN_Y));
+  for (int y = 0; y < bitmap.Height(); ++y) {
+    for (int x = 0; x < bitmap.Width(); ++x) {
+      SCOPED_TRACE(testing::Message() << "pixel " << x << ", " << y);
+      ExpectPixelNear(ReadPixel(SHOWN_X + x, SHOWN_Y + y), expected(x, y), 1);
+      if (::testing::Test::HasFailure()) return;
+    }
+  }
+}
+
+class BitmapTarget : public GlTest {};
+
+TEST_F(BitmapTarget, WhatIsDrawnLandsAtTheSamePixels) {
+  const auto bitmap = LoadImage(MakeImage(32, W, H, Pattern), "pattern.png");
+  // The game's camera and a fade are in force when the target is chosen.
+  ol::Transforms::SetPosition(-37.0f, 11.0f);
+  ol::Transforms::SetTintColor(ol::Rgba(0.5f, 0.5f, 0.5f, 1.0f));
+  ol::Canvas::PushCanvas();
+  ol::Canvas::SetToBitmap(*bitmap);
+  ol::Transforms::SetTintColor(ol::Rgba(1.0f, 1.0f, 1.0f, 1.0f));
+  ol::Rect(10.0f, 5.0f, 8.0f, 4.0f).Draw(ol::Rgba(1.0f, 0.0f, 0.0f, 1.0f));
+  ASSERT_TRUE(ol::Canvas::PopCanvas());
+  ol::Transforms::SetPosition(0.0f, 0.0f);
+
+  ExpectShownBitmap(*bitmap, [](int x, int y) {
+    const bool inRect = x >= 10 && x < 18 && y >= 5 && y < 9;
+    return inRect ? Pixel{255, 0, 0, 255} : Pattern(x, y);
+  });
+}
+
+TEST_F(BitmapTarget, LeavingForTheBackBufferKeepsTheDrawing) {
+  const auto bitmap = LoadImage(MakeImage(32, W, H, Pattern), "pattern.png");
+  ol::Canvas::SetToBitmap(*bitmap);
+  ol::Rect(0.0f, 0.0f, 2.0f, 2.0f).Draw(ol::Rgba(0.0f, 0.0f, 0.0f, 1.0f));
+  ol::Canvas::SetTo(ol::BACK_BUFFER_TARGET);
+  ExpectShownBitmap(*bitmap, [](int x, int y) {
+    return x < 2 && y < 2 ? Pixel{0, 0, 0, 255} : Pattern(x, y);
+  });
+}
+
+TEST_F(BitmapTarget, UnloadingToMemoryAndBackKeepsEveryPixel) {
+  // An odd size: rows read back are never padded.
+  const auto bitmap = LoadImage(MakeImage(32, 37, 23, Pattern), "odd.png");
+  bitmap->UnloadToMemory();
+  EXPECT_FALSE(bitmap->IsValid());
+  EXPECT_EQ(ol::Canvas::GetTarget(), ol::BACK_BUFFER_TARGET);
+  bitmap->SendToGPU();
+  ASSERT_TRUE(bitmap->IsValid());
+  ExpectShownBitmap(*bitmap, Pattern);
+}
+
+// Rows of 37 three-byte pixels are not a multiple of four bytes: padded rows
+// would come back shifted, and overrun the buffer sized for the image.
+TEST_F(BitmapTarget, ReadingBackRgbRowsStaysInsideTheBuffer) {
+  const auto bitmap = LoadImage(MakeImage(32, 37, 23, Pattern), "odd.png");
+  bitmap->GetTextureInfo().format = GL_RGB;
+  bitmap->UnloadToMemory();
+  bitmap->SendToGPU();
+  ASSERT_TRUE(bitmap->IsValid());
+  // Without an alpha channel the image comes back transparent: copy it.
+  ol::Blenders::Set(ol::COPY_BLENDER);
+  ExpectShownBitmap(*bitmap, Pattern);
+  ol::Blenders::Set(ol::ALPHA_BLENDER);
+}
+
+}  // namespace
+}  // namespace BitmapTests

@@ -1,0 +1,225 @@
+// Blits checked pixel by pixel on the back buffer.
+
+// Before the GL headers, which bring X11's macros along.
+#include "tests/bitmaps/glfixture.h"
+
+#include <vector>
+
+#include "render/gl.h"
+#include "render/rect.h"
+#include "render/rendermodes.h"
+#include "render/texturequad.h"
+#include "render/textureupload.h"
+#include "render/transforms.h"
+#include "tests/support/tracecapture.h"
+
+namespace BitmapTests {
+namespace {
+
+const Pixel RED{255, 0, 0, 255};
+const Pixel GREEN{0, 255, 0, 255};
+const Pixel BLUE{0, 0, 255, 255};
+const Pixel WHITE{255, 255, 255, 255};
+const Pixel BLACK{0, 0, 0, 255};
+
+Painter Solid(Pixel p) {
+  return [p](int, int) { return p; };
+}
+
+Painter QuadrantsOf(int w, int h) {
+  return [w, h](int x, int y) { return Quadrants(x, y, w, h); };
+}
+
+// The four quadrants of a w x h image blitted with its top-left at (x, y),
+// sampled at their centres.
+void ExpectQuadrants(int x, int y, int w, int h, Pixel topLeft, Pixel topRight, Pixel bottomLeft,
+                     Pixel bottomRight) {
+  ExpectPixelNear(ReadPixel(x + w / 4, y + h / 4), topLeft);
+  ExpectPixelNear(ReadPixel(x + 3 * w / 4, y + h / 4), topRight);
+  ExpectPixelNear(ReadPixel(x + w / 4, y + 3 * h / 4), bottomLeft);
+  ExpectPixelNear(ReadPixel(x + 3 * w / 4, y + 3 * h / 4), bottomRight);
+}
+
+std::vector<Pixel> ReadBlock(int x, int y, int w, int h) {
+  std::vector<Pixel> block;
+  for (int j = 0; j < h; ++j) {
+    for (int i = 0; i < w; ++i) block.push_back(ReadPixel(x + i, y + j));
+  }
+  return block;
+}
+
+void ExpectSameBlock(const std::vector<Pixel>& a, const std::vector<Pixel>& b) {
+  ASSERT_EQ(a.size(), b.size());
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    SCOPED_TRACE(i);
+    ExpectPixelNear(a[i], b[i], 0);
+  }
+}
+
+class Blit : public GlTest {};
+
+TEST_F(Blit, LandsWhereTheCameraPutsIt) {
+  const auto red = LoadImage(MakeImage(32, 8, 8, Solid(RED)), "red8.png");
+  ol::Transforms::SetPosition(-100.0f, 0.0f);
+  red->Blit(120.0f, 50.0f);
+  ExpectPixelNear(ReadPixel(20, 50), RED);
+  ExpectPixelNear(ReadPixel(27, 57), RED);
+  ExpectPixelNear(ReadPixel(19, 50), BLACK);
+  ExpectPixelNear(ReadPixel(28, 57), BLACK);
+  ExpectPixelNear(ReadPixel(20, 49), BLACK);
+  ExpectPixelNear(ReadPixel(27, 58), BLACK);
+}
+
+TEST_F(Blit, StretchedCoversExactlyTheGivenSize) {
+  const auto red = LoadImage(MakeImage(32, 4, 4, Solid(RED)), "red4.png");
+  red->BlitStretched(10.0f, 20.0f, 20.0f, 10.0f);
+  ExpectPixelNear(ReadPixel(10, 20), RED);
+  ExpectPixelNear(ReadPixel(29, 29), RED);
+  ExpectPixelNear(ReadPixel(30, 29), BLACK);
+  ExpectPixelNear(ReadPixel(29, 30), BLACK);
+}
+
+TEST_F(Blit, AlphaComesFromTheImageTheOpacityAndTheTint) {
+  const auto opaque = LoadImage(MakeImage(24, 4, 4, Solid(GREEN)), "green24.png");
+  EXPECT_TRUE(opaque->AlphaWasFilled());
+  opaque->Blit(10.0f, 10.0f);
+  ExpectPixelNear(ReadPixel(11, 11), GREEN);
+
+  const auto glass = LoadImage(MakeImage(32, 4, 4, [](int x, int) {
+                                 return Pixel{255, 255, 255, x < 2 ? 0 : 128};
+                               }),
+                               "glass.png");
+  EXPECT_FALSE(glass->AlphaWasFilled());
+  glass->Blit(20.0f, 10.0f);
+  ExpectPixelNear(ReadPixel(20, 11), BLACK);
+  ExpectPixelNear(ReadPixel(23, 11), Pixel{128, 128, 128, 255});
+
+  const auto white = LoadImage(MakeImage(32, 4, 4, Solid(WHITE)), "white4.png");
+  ol::Transforms::SetTintColor(ol::Rgba(1.0f, 1.0f, 1.0f, 0.8f));
+  white->Blit(30.0f, 10.0f, 0.5f);
+  ExpectPixelNear(ReadPixel(31, 11), Pixel{102, 102, 102, 255});
+  ol::Transforms::SetTintColor(ol::Rgba(0.5f, 1.0f, 0.0f, 1.0f));
+  white->Blit(40.0f, 10.0f);
+  ExpectPixelNear(ReadPixel(41, 11), Pixel{128, 255, 0, 255});
+}
+
+TEST_F(Blit, RotatedTurnsAboutThePivot) {
+  const auto image = LoadImage(MakeImage(32, 16, 8, QuadrantsOf(16, 8)), "quadrants16.png");
+  EXPECT_FLOAT_EQ(image->PivotX(), 8.0f);
+  EXPECT_FLOAT_EQ(image->PivotY(), 4.0f);
+  image->BlitRotated(108.0f, 104.0f, 0.0f);
+  image->Blit(200.0f, 100.0f);
+  ExpectSameBlock(ReadBlock(99, 99, 18, 10), ReadBlock(199, 99, 18, 10));
+
+  image->SetDefaultPivot(0.0f, 0.0f);
+  image->BlitRotated(300.0f, 300.0f, 3.14159265f);
+  // Half a turn about the top-left corner: the image lies up and left of it.
+  ExpectQuadrants(284, 292, 16, 8, WHITE, BLUE, GREEN, RED);
+}
+
+TEST_F(Blit, PowerOfTwoTexturesDrawTheSamePixels) {
+  ol::ForcePowerOfTwoTextures(true);
+  const auto widened = LoadImage(MakeImage(32, 20, 12, QuadrantsOf(20, 12)), "pot.png");
+  ol::ForcePowerOfTwoTextures(false);
+  const auto exact = LoadImage(MakeImage(32, 20, 12, QuadrantsOf(20, 12)), "npot.png");
+  EXPECT_EQ(widened->GetTextureInfo().textureWidth, 32);
+  EXPECT_EQ(widened->GetTextureInfo().textureHeight, 16);
+  EXPECT_EQ(widened->Width(), 20);
+  widened->Blit(100.0f, 100.0f);
+  exact->Blit(200.0f, 100.0f);
+  ExpectSameBlock(ReadBlock(99, 99, 22, 14), ReadBlock(199, 99, 22, 14));
+  widened->BlitStretched(100.0f, 200.0f, 40.0f, 24.0f);
+  exact->BlitStretched(200.0f, 200.0f, 40.0f, 24.0f);
+  ExpectSameBlock(ReadBlock(99, 199, 42, 26), ReadBlock(199, 199, 42, 26));
+}
+
+TEST_F(Blit, FlippedModesMirrorTheImage) {
+  const auto image = LoadImage(MakeImage(32, 8, 8, QuadrantsOf(8, 8)), "quadrants8.png");
+  const ol::FlippedMode mirror(ol::FLIP_HORIZONTAL);
+  const ol::FlippedMode upsideDown(ol::FLIP_VERTICAL);
+  image->BlitWithMode(10.0f, 10.0f, mirror);
+  image->BlitWithMode(30.0f, 10.0f, upsideDown);
+  image->BlitWithMode(50.0f, 10.0f, ol::MultiMode(mirror, mirror));
+  image->BlitWithMode(70.0f, 10.0f, ol::FlippedMode(ol::FLIP_BOTH));
+  ExpectQuadrants(10, 10, 8, 8, GREEN, RED, WHITE, BLUE);
+  ExpectQuadrants(30, 10, 8, 8, BLUE, WHITE, RED, GREEN);
+  ExpectQuadrants(50, 10, 8, 8, RED, GREEN, BLUE, WHITE);
+  ExpectQuadrants(70, 10, 8, 8, WHITE, BLUE, GREEN, RED);
+}
+
+TEST_F(Blit, ClippedModeDrawsOnlyItsPartWhereItLies) {
+  const auto image = LoadImage(MakeImage(32, 8, 8, QuadrantsOf(8, 8)), "quadrants8.png");
+  // As the GUI draws part of an image: the whole bitmap placed so that the
+  // part lands on (100, 100).
+  image->BlitWithMode(96.0f, 100.0f, ol::ClippedMode(4, 0, 4, 4));
+  ExpectPixelNear(ReadPixel(100, 100), GREEN);
+  ExpectPixelNear(ReadPixel(103, 103), GREEN);
+  ExpectPixelNear(ReadPixel(99, 100), BLACK);
+  ExpectPixelNear(ReadPixel(100, 104), BLACK);
+  ExpectPixelNear(ReadPixel(104, 100), BLACK);
+  // A flipped sprite frame: the part is cut first, then mirrored.
+  const ol::ClippedMode lowerHalf(0, 4, 8, 4);
+  image->BlitWithMode(200.0f, 96.0f, ol::MultiMode(ol::FlippedMode(ol::FLIP_HORIZONTAL), lowerHalf));
+  ExpectPixelNear(ReadPixel(201, 101), WHITE);
+  ExpectPixelNear(ReadPixel(206, 101), BLUE);
+  ExpectPixelNear(ReadPixel(201, 99), BLACK);
+}
+
+TEST_F(Blit, GradientModeShadesTheCorners) {
+  const auto white = LoadImage(MakeImage(32, 32, 32, Solid(WHITE)), "white32.png");
+  white->BlitWithMode(100.0f, 100.0f,
+                      ol::GradientMode(ol::Rgba(1, 0, 0), ol::Rgba(0, 1, 0), ol::Rgba(0, 0, 1),
+                                       ol::Rgba(1, 1, 1, 0)));
+  ExpectPixelNear(ReadPixel(100, 100), RED, 16);
+  ExpectPixelNear(ReadPixel(131, 100), GREEN, 16);
+  ExpectPixelNear(ReadPixel(131, 131), BLUE, 16);
+  ExpectPixelNear(ReadPixel(100, 131), BLACK, 16);  // transparent corner
+}
+
+TEST_F(Blit, SubImageDrawsItsPartAndLeavesTheSourceTexture) {
+  const auto image = LoadImage(MakeImage(32, 8, 8, QuadrantsOf(8, 8)), "quadrants8.png");
+  auto part = std::make_unique<ol::Bitmap>(*image, ol::Rect(4, 4, 4, 4));
+  ASSERT_TRUE(part->IsValid());
+  EXPECT_EQ(part->Width(), 4);
+  part->Blit(50.0f, 50.0f);
+  ExpectPixelNear(ReadPixel(50, 50), WHITE);
+  ExpectPixelNear(ReadPixel(53, 53), WHITE);
+  ExpectPixelNear(ReadPixel(54, 53), BLACK);
+  part.reset();
+  ASSERT_TRUE(image->IsValid());
+  image->Blit(70.0f, 50.0f);
+  ExpectQuadrants(70, 50, 8, 8, RED, GREEN, BLUE, WHITE);
+}
+
+TEST_F(Blit, BitmapWithoutImageDrawsNothing) {
+  TestSupport::TraceCapture trace;
+  ol::Bitmap failed;
+  EXPECT_FALSE(failed.Load("no such file.png"));
+  EXPECT_TRUE(trace.Contains("no such file.png"));
+  ol::Bitmap empty;
+  const ol::Bitmap part(empty, ol::Rect(0, 0, 4, 4));
+  EXPECT_FALSE(part.IsValid());
+  for (const ol::Bitmap* bitmap : std::vector<const ol::Bitmap*>{&failed, &empty, &part}) {
+    bitmap->Blit(10.0f, 10.0f);
+    bitmap->BlitStretched(10.0f, 10.0f, 50.0f, 50.0f);
+    bitmap->BlitRotated(30.0f, 30.0f, 1.0f);
+    bitmap->BlitWithMode(10.0f, 10.0f, ol::FlippedMode(ol::FLIP_BOTH));
+  }
+  ExpectPixelNear(ReadPixel(10, 10), BLACK);
+  ExpectPixelNear(ReadPixel(30, 30), BLACK);
+}
+
+// A texture straight from the upload, before the bitmap sets its own
+// filters, must already draw: a filter that wants mipmaps it lacks would
+// leave it white.
+TEST_F(Blit, UploadedTextureDrawsWithTheFiltersItCameWith) {
+  BITMAP* image = MakeImage(32, 4, 4, Solid(BLUE));
+  ol::TextureInfo texture = ol::UploadImageTexture(image);
+  destroy_bitmap(image);
+  ol::DrawTexturedQuad(texture, ol::QuadPlacement{10.0f, 10.0f}, 4.0f, 4.0f, 1.0f);
+  ExpectPixelNear(ReadPixel(11, 11), BLUE);
+  glDeleteTextures(1, &texture.texture);
+}
+
+}  // namespace
+}  // namespace BitmapTests

@@ -1,0 +1,109 @@
+// Render-mode arithmetic: what each mode does to the source rectangle and to
+// the texture-coordinate record, alone and combined.
+#include <gtest/gtest.h>
+
+#include "render/rendermodes.h"
+#include "render/textureinfo.h"
+
+namespace {
+
+ol::TextureInfo Image100x60() { return ol::TextureInfo(128, 64, 100, 60, 0x1908); }
+
+void ExpectRect(const ol::SourceRect& r, float x, float y, float w, float h) {
+  EXPECT_FLOAT_EQ(r.x, x);
+  EXPECT_FLOAT_EQ(r.y, y);
+  EXPECT_FLOAT_EQ(r.w, w);
+  EXPECT_FLOAT_EQ(r.h, h);
+}
+
+void ExpectBounds(const ol::TexCoords& c, float left, float right, float top, float bottom) {
+  EXPECT_FLOAT_EQ(c.left, left);
+  EXPECT_FLOAT_EQ(c.right, right);
+  EXPECT_FLOAT_EQ(c.top, top);
+  EXPECT_FLOAT_EQ(c.bottom, bottom);
+}
+
+const ol::SourceRect WHOLE{0.0f, 0.0f, 100.0f, 100.0f};
+
+TEST(ClippedMode, CutsTheSourceToItsRectangle) {
+  ExpectRect(ol::ClippedMode(10, 20, 30, 40).ClipSource(WHOLE), 10, 20, 30, 40);
+  // Reaching past the right edge: only what the image has.
+  ExpectRect(ol::ClippedMode(90, 0, 30, 40).ClipSource(WHOLE), 90, 0, 10, 40);
+  // Starting left of the image: the part that overlaps it.
+  ExpectRect(ol::ClippedMode(-10, 0, 30, 40).ClipSource(WHOLE), 0, 0, 20, 40);
+  // Wholly outside: nothing, never a negative size.
+  EXPECT_FLOAT_EQ(ol::ClippedMode(120, 0, 30, 40).ClipSource(WHOLE).w, 0.0f);
+  EXPECT_FLOAT_EQ(ol::ClippedMode(-50, 0, 30, 40).ClipSource(WHOLE).w, 0.0f);
+}
+
+TEST(ClippedMode, CutsTheRecordToTheSameArea) {
+  const ol::TextureInfo image = Image100x60();
+  const ol::TexCoords whole(image);
+  ExpectBounds(ol::ClippedMode(10, 20, 30, 40).Select(whole), 10, 40, 20, 60);
+  ExpectBounds(ol::ClippedMode(90, 50, 30, 40).Select(whole), 90, 100, 50, 60);
+  ExpectBounds(ol::ClippedMode(-10, 0, 30, 40).Select(whole), 0, 20, 0, 40);
+}
+
+TEST(TexCoords, MapTheImageOntoTheTopRowsOfItsTexture) {
+  const ol::TextureInfo image = Image100x60();
+  ol::TexCoords coords(image);
+  coords.ComputeTexCoords();
+  EXPECT_FLOAT_EQ(coords.uLeft, 0.0f);
+  EXPECT_FLOAT_EQ(coords.uRight, 100.0f / 128.0f);
+  EXPECT_FLOAT_EQ(coords.vTop, 1.0f);
+  EXPECT_FLOAT_EQ(coords.vBottom, 4.0f / 64.0f);
+
+  ol::TexCoords part = ol::ClippedMode(10, 20, 30, 40).Select(ol::TexCoords(image));
+  part.ComputeTexCoords();
+  EXPECT_FLOAT_EQ(part.uLeft, 10.0f / 128.0f);
+  EXPECT_FLOAT_EQ(part.uRight, 40.0f / 128.0f);
+  EXPECT_FLOAT_EQ(part.vTop, (64.0f - 20.0f) / 64.0f);
+  EXPECT_FLOAT_EQ(part.vBottom, 4.0f / 64.0f);
+}
+
+TEST(FlippedMode, TogglesTheFlipsOfItsKind) {
+  const ol::TexCoords plain;
+  const ol::TexCoords both = ol::FlippedMode(ol::FLIP_BOTH).Select(plain);
+  EXPECT_TRUE(both.flipHorizontal && both.flipVertical);
+  const ol::TexCoords vertical = ol::FlippedMode(ol::FLIP_VERTICAL).Select(plain);
+  EXPECT_TRUE(!vertical.flipHorizontal && vertical.flipVertical);
+  const ol::TexCoords unknown = ol::FlippedMode(5).Select(plain);
+  EXPECT_FALSE(unknown.flipHorizontal || unknown.flipVertical);
+
+  const ol::TextureInfo image = Image100x60();
+  ol::TexCoords flipped = ol::FlippedMode(ol::FLIP_HORIZONTAL).Select(ol::TexCoords(image));
+  flipped.ComputeTexCoords();
+  EXPECT_FLOAT_EQ(flipped.uLeft, 100.0f / 128.0f);
+  EXPECT_FLOAT_EQ(flipped.uRight, 0.0f);
+}
+
+TEST(MultiMode, AppliesTheFirstModeThenTheSecond) {
+  const ol::FlippedMode mirror(ol::FLIP_HORIZONTAL);
+  const ol::TexCoords twice = ol::MultiMode(mirror, mirror).Select(ol::TexCoords());
+  EXPECT_FALSE(twice.flipHorizontal);
+
+  const ol::TextureInfo image = Image100x60();
+  const ol::ClippedMode frame(10, 20, 30, 40);
+  const ol::MultiMode clippedThenFlipped(frame, mirror);
+  const ol::TexCoords record = clippedThenFlipped.Select(ol::TexCoords(image));
+  ExpectBounds(record, 10, 40, 20, 60);
+  EXPECT_TRUE(record.flipHorizontal);
+  ExpectRect(clippedThenFlipped.ClipSource(WHOLE), 10, 20, 30, 40);
+
+  // Two clips in a row: the second works inside the first.
+  const ol::ClippedMode inner(5, 5, 100, 100);
+  ExpectRect(ol::MultiMode(frame, inner).ClipSource(WHOLE), 15, 25, 25, 35);
+}
+
+TEST(GradientMode, HandsItsCornerColoursToTheBlit) {
+  const ol::GradientMode shade(ol::Rgba(1, 0, 0), ol::Rgba(0, 1, 0), ol::Rgba(0, 0, 1),
+                               ol::Rgba(1, 1, 1, 0.5f));
+  const ol::TexCoords record = shade.Select(ol::TexCoords());
+  ASSERT_NE(record.cornerColors, nullptr);
+  EXPECT_FLOAT_EQ(record.cornerColors[ol::CORNER_TOP_LEFT].r, 1.0f);
+  EXPECT_FLOAT_EQ(record.cornerColors[ol::CORNER_TOP_RIGHT].g, 1.0f);
+  EXPECT_FLOAT_EQ(record.cornerColors[ol::CORNER_BOTTOM_RIGHT].b, 1.0f);
+  EXPECT_FLOAT_EQ(record.cornerColors[ol::CORNER_BOTTOM_LEFT].a, 0.5f);
+}
+
+}  // namespace

@@ -1,0 +1,200 @@
+// Texture records, the texture layout of an uploaded image and the alpha an
+// image gets when it is read: no GL needed, only Allegro's memory bitmaps.
+#include <allegro.h>
+#include <loadpng.h>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "render/textureimage.h"
+#include "render/textureinfo.h"
+#include "render/textureupload.h"
+#include "tests/bitmaps/testimages.h"
+
+namespace {
+
+using BitmapTests::Pixel;
+
+class AllegroWithoutScreen : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    ASSERT_EQ(install_allegro(SYSTEM_NONE, &errno, std::atexit), 0);
+    register_png_file_type();
+  }
+};
+const auto* const allegro = ::testing::AddGlobalTestEnvironment(new AllegroWithoutScreen);
+
+constexpr unsigned int RGBA = 0x1908;
+
+void ExpectArea(const ol::TextureInfo& t, float x, float y, float w, float h) {
+  EXPECT_FLOAT_EQ(t.rectX, x);
+  EXPECT_FLOAT_EQ(t.rectY, y);
+  EXPECT_FLOAT_EQ(t.rectW, w);
+  EXPECT_FLOAT_EQ(t.rectH, h);
+}
+
+TEST(TextureInfo, PlacesAnImageInTheTopRowsOfAPowerOfTwoTexture) {
+  const ol::TextureInfo image(128, 64, 100, 60, RGBA);
+  EXPECT_FLOAT_EQ(image.uScale, 100.0f / 128.0f);
+  EXPECT_FLOAT_EQ(image.vScale, 60.0f / 64.0f);
+  ExpectArea(image, 0.0f, 4.0f / 64.0f, 100.0f / 128.0f, 60.0f / 64.0f);
+  EXPECT_EQ(image.fullImageWidth, 100);
+  EXPECT_EQ(image.fullImageHeight, 60);
+}
+
+TEST(TextureInfo, SubImagesShareTheTextureAndCountRowsFromTheBottom) {
+  ol::TextureInfo image(128, 64, 100, 60, RGBA);
+  image.texture = 7;
+  const ol::TextureInfo part = image.SubImage(10, 20, 30, 40);
+  EXPECT_EQ(part.texture, 7u);
+  EXPECT_EQ(part.imageWidth, 30);
+  EXPECT_EQ(part.imageHeight, 40);
+  EXPECT_EQ(part.fullImageWidth, 100);
+  ExpectArea(part, 10.0f / 128.0f, 4.0f / 64.0f, 30.0f / 128.0f, 40.0f / 64.0f);
+
+  // A part of a part is the same area as the part cut from the whole.
+  const ol::TextureInfo nested = part.SubImage(5, 5, 10, 10);
+  const ol::TextureInfo direct = image.SubImage(15, 25, 10, 10);
+  ExpectArea(nested, direct.rectX, direct.rectY, direct.rectW, direct.rectH);
+  EXPECT_EQ(nested.imageWidth, 10);
+  EXPECT_EQ(nested.imageHeight, 10);
+}
+
+TEST(TextureInfo, SubImageSizesAreWholePixelsOfTheArea) {
+  const ol::TextureInfo image(128, 64, 100, 60, RGBA);
+  for (int h = 1; h <= 60; ++h) {
+    for (int y = 0; y + h <= 60; y += 7) {
+      const ol::TextureInfo part = image.SubImage(3, static_cast<float>(y), 37, static_cast<float>(h));
+      ASSERT_EQ(part.imageHeight, h) << "y " << y;
+      ASSERT_EQ(part.imageWidth, 37);
+    }
+  }
+}
+
+TEST(TextureInfo, SubImagesEndAtTheSourceEdges) {
+  const ol::TextureInfo image(128, 64, 100, 60, RGBA);
+  const ol::TextureInfo pastRight = image.SubImage(90, 0, 30, 40);
+  EXPECT_EQ(pastRight.imageWidth, 10);
+  EXPECT_FLOAT_EQ(pastRight.rectX + pastRight.rectW, image.rectW);
+  const ol::TextureInfo pastTop = image.SubImage(0, -10, 20, 30);
+  EXPECT_EQ(pastTop.imageHeight, 20);
+  EXPECT_FLOAT_EQ(pastTop.rectY + pastTop.rectH, 1.0f);
+  const ol::TextureInfo pastBottom = image.SubImage(0, 50, 20, 30);
+  EXPECT_EQ(pastBottom.imageHeight, 10);
+  EXPECT_FLOAT_EQ(pastBottom.rectY, image.rectY);
+  const ol::TextureInfo outside = image.SubImage(200, 0, 20, 30);
+  EXPECT_EQ(outside.imageWidth, 0);
+  EXPECT_FLOAT_EQ(outside.rectW, 0.0f);
+}
+
+TEST(TextureInfo, PartOfAnImageThatNeverLoadedIsEmpty) {
+  const ol::TextureInfo part = ol::TextureInfo().SubImage(0, 0, 10, 10);
+  EXPECT_FALSE(part.HasTexture());
+  EXPECT_EQ(part.imageWidth, 0);
+  EXPECT_EQ(part.imageHeight, 0);
+  EXPECT_FLOAT_EQ(part.rectW, 0.0f);
+  EXPECT_FLOAT_EQ(part.rectH, 0.0f);
+}
+
+// Texel (x, row) of the laid-out texture, rows counted as GL does (bottom up).
+Pixel Texel(const ol::TexturePixels& t, int x, int row) {
+  const unsigned char* p = &t.rgba[(static_cast<std::size_t>(row) * t.width + x) * 4];
+  return Pixel{p[0], p[1], p[2], p[3]};
+}
+
+// Every pixel different, so a misplaced row or column shows.
+Pixel Numbered(int x, int y) { return Pixel{x, y, (x * 7 + y) % 256, 255}; }
+
+void ExpectPixel(const Pixel& got, const Pixel& want) {
+  EXPECT_EQ(got.r, want.r);
+  EXPECT_EQ(got.g, want.g);
+  EXPECT_EQ(got.b, want.b);
+  EXPECT_EQ(got.a, want.a);
+}
+
+TEST(TextureLayout, WidensToPowersOfTwoRepeatingTheEdgesAndClearingThePadding) {
+  BITMAP* image = BitmapTests::MakeImage(32, 100, 60, Numbered);
+  const ol::TexturePixels texture = ol::LayOutTexturePixels(image, true);
+  destroy_bitmap(image);
+  ASSERT_EQ(texture.width, 128);
+  ASSERT_EQ(texture.height, 64);
+  for (int k = 0; k < 60; ++k) {
+    ExpectPixel(Texel(texture, 0, 4 + k), Numbered(0, 59 - k));
+    ExpectPixel(Texel(texture, 99, 4 + k), Numbered(99, 59 - k));
+    ExpectPixel(Texel(texture, 100, 4 + k), Numbered(99, 59 - k));
+  }
+  for (int x = 0; x < 100; ++x) ExpectPixel(Texel(texture, x, 3), Numbered(x, 59));
+  const Pixel clear{0, 0, 0, 0};
+  for (int row = 0; row < 64; ++row) {
+    for (int x = 101; x < 128; ++x) ExpectPixel(Texel(texture, x, row), clear);
+  }
+  for (int row = 0; row < 3; ++row) ExpectPixel(Texel(texture, 50, row), clear);
+  // The corner beyond both edges repeats the image's corner too.
+  ExpectPixel(Texel(texture, 100, 3), Numbered(99, 59));
+}
+
+TEST(TextureLayout, KeepsTheImageSizeWhenAnySizeWillDo) {
+  BITMAP* image = BitmapTests::MakeImage(32, 100, 60, Numbered);
+  const ol::TexturePixels texture = ol::LayOutTexturePixels(image, false);
+  destroy_bitmap(image);
+  ASSERT_EQ(texture.width, 100);
+  ASSERT_EQ(texture.height, 60);
+  ExpectPixel(Texel(texture, 0, 59), Numbered(0, 0));
+  ExpectPixel(Texel(texture, 99, 0), Numbered(99, 59));
+}
+
+// The file reads the same whatever depth Allegro would convert images to.
+class ImageFile : public ::testing::TestWithParam<int> {
+ protected:
+  void SetUp() override { set_color_depth(GetParam()); }
+
+  static Pixel At(const ol::LoadedImage& image, int x, int y) {
+    const int c = getpixel(image.bitmap, x, y);
+    return Pixel{getr32(c), getg32(c), getb32(c), geta32(c)};
+  }
+};
+
+TEST_P(ImageFile, WithoutAlphaBecomesOpaque) {
+  const std::string name = BitmapTests::SavePng(
+      BitmapTests::MakeImage(24, 4, 3, [](int x, int y) { return Pixel{x * 60, y * 80, 7, 0}; }),
+      "rgb.png");
+  const ol::LoadedImage image = ol::LoadImageFile(BitmapTests::ScratchPath() + "rgb.png");
+  ASSERT_NE(image.bitmap, nullptr) << name;
+  EXPECT_EQ(bitmap_color_depth(image.bitmap), 32);
+  EXPECT_TRUE(image.alphaFilled);
+  ExpectPixel(At(image, 3, 2), Pixel{180, 160, 7, 255});
+  destroy_bitmap(image.bitmap);
+}
+
+TEST_P(ImageFile, WithAllAlphaZeroBecomesOpaque) {
+  BitmapTests::SavePng(
+      BitmapTests::MakeImage(32, 4, 3, [](int x, int) { return Pixel{x * 60, 1, 2, 0}; }),
+      "zeroalpha.png");
+  const ol::LoadedImage image = ol::LoadImageFile(BitmapTests::ScratchPath() + "zeroalpha.png");
+  ASSERT_NE(image.bitmap, nullptr);
+  EXPECT_TRUE(image.alphaFilled);
+  ExpectPixel(At(image, 2, 1), Pixel{120, 1, 2, 255});
+  destroy_bitmap(image.bitmap);
+}
+
+TEST_P(ImageFile, WithAlphaKeepsItTransparentPixelsIncluded) {
+  BitmapTests::SavePng(BitmapTests::MakeImage(
+                           32, 4, 3, [](int x, int y) { return Pixel{10, 20, 30, (x + y) * 40}; }),
+                       "alpha.png");
+  const ol::LoadedImage image = ol::LoadImageFile(BitmapTests::ScratchPath() + "alpha.png");
+  ASSERT_NE(image.bitmap, nullptr);
+  EXPECT_FALSE(image.alphaFilled);
+  EXPECT_EQ(At(image, 0, 0).a, 0);
+  EXPECT_EQ(At(image, 1, 1).a, 80);
+  EXPECT_EQ(At(image, 3, 2).a, 200);
+  destroy_bitmap(image.bitmap);
+}
+
+TEST_P(ImageFile, ThatIsMissingGivesNoImage) {
+  EXPECT_EQ(ol::LoadImageFile(BitmapTests::ScratchPath() + "missing.png").bitmap, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(ConversionDepths, ImageFile, ::testing::Values(8, 32));
+
+}  // namespace

@@ -1,0 +1,154 @@
+// What the shapes cover on a real screen.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "render/canvas.h"
+#include "render/ellipse.h"
+#include "render/gl.h"
+#include "render/line.h"
+#include "render/polygon.h"
+#include "render/rect.h"
+#include "render/settings.h"
+#include "render/transforms.h"
+#include "screen.h"
+
+namespace {
+
+using RenderTest::CountRed;
+using RenderTest::ReadPixel;
+
+const ol::Rgba RED(1.0f, 0.0f, 0.0f, 1.0f);
+
+class ShapeDrawing : public ::testing::Test {
+ protected:
+  void SetUp() override { RenderTest::ResetCanvas(); }
+};
+
+TEST_F(ShapeDrawing, ColourIsTintTimesColourWithoutTexturing) {
+  glEnable(GL_TEXTURE_2D);
+  ol::Transforms::SetTintColor(ol::Rgba(0.5f, 0.5f, 0.5f, 1.0f));
+  ol::Rect(0, 0, 1, 1).Draw(RED);
+  GLfloat color[4] = {};
+  glGetFloatv(GL_CURRENT_COLOR, color);
+  EXPECT_FLOAT_EQ(color[0], 0.5f);
+  EXPECT_FLOAT_EQ(color[1], 0.0f);
+  EXPECT_FLOAT_EQ(color[3], 1.0f);
+  EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+}
+
+TEST_F(ShapeDrawing, FilledRectCoversExactlyItsArea) {
+  ol::Rect(10, 20, 30, 40).Draw(RED);
+  EXPECT_EQ(CountRed(0, 0, 200, 200), 30 * 40);
+  EXPECT_EQ(CountRed(10, 20, 30, 40), 30 * 40);
+}
+
+TEST_F(ShapeDrawing, RectOutlineLiesOutsideTheRect) {
+  ol::Rect(100, 100, 20, 10, 2.0f).DrawOutline(RED);
+  EXPECT_EQ(CountRed(100, 100, 20, 10), 0);
+  EXPECT_EQ(CountRed(98, 98, 24, 14), 24 * 14 - 20 * 10);
+  EXPECT_EQ(CountRed(0, 0, 300, 300), 24 * 14 - 20 * 10);
+}
+
+TEST_F(ShapeDrawing, RoundedRectCutsItsCorners) {
+  ol::Rect rounded(100, 100, 60, 40, 1.0f, 10.0f);
+  rounded.Draw(RED);
+  EXPECT_EQ(ReadPixel(100, 100).r, 0);
+  EXPECT_EQ(ReadPixel(159, 139).r, 0);
+  EXPECT_EQ(ReadPixel(130, 120).r, 255);
+  EXPECT_EQ(ReadPixel(100, 120).r, 255);
+  const double area = 60.0 * 40.0 - (4.0 - M_PI) * 100.0;
+  EXPECT_NEAR(CountRed(90, 90, 80, 60), area, area * 0.02);
+
+  ol::Canvas::Fill(0, 0, 0, 1);
+  ol::Rect(100, 100, 60, 40, 3.0f, 10.0f).DrawOutline(RED);
+  EXPECT_EQ(CountRed(110, 100, 40, 40), 0);
+  EXPECT_EQ(CountRed(100, 110, 60, 20), 0);
+  EXPECT_EQ(ReadPixel(101, 101).r, 255) << "the corner ring runs outside the rounded corner";
+  EXPECT_EQ(ReadPixel(130, 98).r, 255);
+  EXPECT_EQ(ReadPixel(161, 120).r, 255);
+}
+
+TEST_F(ShapeDrawing, CircleCoversItsDisc) {
+  ol::Circle(200, 200, 20).Draw(RED);
+  const double area = M_PI * 400.0;
+  EXPECT_NEAR(CountRed(170, 170, 60, 60), area, area * 0.04);
+  EXPECT_EQ(ReadPixel(200, 200).r, 255);
+  EXPECT_EQ(ReadPixel(223, 200).r, 0);
+  EXPECT_EQ(CountRed(0, 0, 800, 600), CountRed(170, 170, 60, 60));
+}
+
+TEST_F(ShapeDrawing, ThickEllipseOutlineLiesInside) {
+  ol::Circle(200, 200, 20, 4.0f).DrawOutline(RED);
+  EXPECT_EQ(ReadPixel(200, 200).r, 0);
+  EXPECT_EQ(ReadPixel(218, 200).r, 255);
+  EXPECT_EQ(ReadPixel(200, 182).r, 255);
+  EXPECT_EQ(ReadPixel(222, 200).r, 0);
+  const double ring = M_PI * (400.0 - 256.0);
+  EXPECT_NEAR(CountRed(170, 170, 60, 60), ring, ring * 0.1);
+}
+
+TEST_F(ShapeDrawing, ThinEllipseOutlineIsALoop) {
+  ol::Circle(200, 200, 20, 1.0f).DrawOutline(RED);
+  EXPECT_EQ(ReadPixel(200, 200).r, 0);
+  const int ring = CountRed(170, 170, 60, 60);
+  EXPECT_GT(ring, 80);
+  EXPECT_LT(ring, 400);
+}
+
+TEST_F(ShapeDrawing, PolygonCoversItsTriangleAtItsPlacement) {
+  ol::Polygon triangle({ol::Vec2(0, 0), ol::Vec2(40, 0), ol::Vec2(0, 40)});
+  triangle.MoveTo(ol::Vec2(300, 300));
+  triangle.Draw(RED);
+  EXPECT_NEAR(CountRed(290, 290, 60, 60), 800.0, 30.0);
+  EXPECT_EQ(ReadPixel(305, 305).r, 255);
+  EXPECT_EQ(ReadPixel(335, 335).r, 0);
+}
+
+TEST_F(ShapeDrawing, PolygonOutlineIsABandAlongTheEdges) {
+  ol::Polygon square({ol::Vec2(0, 0), ol::Vec2(40, 0), ol::Vec2(40, 40), ol::Vec2(0, 40)});
+  square.MoveTo(ol::Vec2(400, 300));
+  ol::Polygon outline = square;
+  outline.DrawOutline(RED);
+  EXPECT_EQ(ReadPixel(420, 320).r, 0) << "the inside stays empty";
+  EXPECT_EQ(ReadPixel(420, 300).r, 255);
+  EXPECT_EQ(ReadPixel(440, 320).r, 255);
+  EXPECT_EQ(ReadPixel(420, 340).r, 255);
+  EXPECT_EQ(ReadPixel(400, 320).r, 255);
+  // A band of half width 1 on each side of the 160-pixel outline.
+  EXPECT_NEAR(CountRed(380, 280, 80, 80), 160.0 * 2.0, 40.0);
+}
+
+TEST_F(ShapeDrawing, LineDrawsBetweenItsEndsAtItsOrigin) {
+  ol::Line line(0, 0.5f, 50, 0.5f, 1.0f);
+  line.MoveTo(ol::Vec2(100, 400));
+  ol::Settings::SetAntialiasing(false);
+  line.Draw(RED);
+  ol::Settings::SetAntialiasing(true);
+  EXPECT_EQ(ReadPixel(125, 400).r, 255);
+  EXPECT_NEAR(CountRed(90, 390, 70, 20), 50, 2);
+}
+
+// Radii without area draw nothing, and no radius makes the drawing loop run
+// away.
+TEST_F(ShapeDrawing, DegenerateRadiiFinishAndDrawNothing) {
+  const float empty[] = {0.0f, -1.0f, -5.0f, -1e9f, NAN};
+  for (float radius : empty) {
+    ol::Circle circle(200, 200, radius, 2.0f);
+    circle.Draw(RED);
+    circle.DrawOutline(RED);
+    ol::Circle(200, 200, radius, 1.0f).DrawOutline(RED);
+  }
+  EXPECT_EQ(CountRed(0, 0, 800, 600), 0);
+
+  ol::Circle tiny(200, 200, 1e-7f);
+  tiny.Draw(RED);
+  tiny.DrawOutline(RED);
+  ol::Circle huge(200, 200, 1e9f, 3.0f);
+  huge.Draw(RED);
+  huge.DrawOutline(RED);
+  ol::Rect(10, 10, 20, 20, 1.0f, 0.5f).Draw(RED);
+  EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+// Shape geometry and texts, without a screen.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "render/curves.h"
+#include "render/ellipse.h"
+#include "render/line.h"
+#include "render/polygon.h"
+#include "render/rect.h"
+#include "tests/support/tracecapture.h"
+
+namespace {
+
+TEST(ShapeText, EachShapeDescribesItself) {
+  EXPECT_EQ(ol::Line(1, 2, 3.5f, 4).ToString(),
+            "Line: Start: ( 1, 2 ) End: ( 3.5, 4 ) Origin: ( 0, 0 )");
+  EXPECT_EQ(ol::Rect(1, 2, 30, 40, 1, 5).ToString(),
+            "Rect: Pos: ( 1, 2 ) Size: ( 30, 40 ) Roundness: 5 Rotation angle: 0");
+  EXPECT_EQ(ol::Circle(5, 6, 7).ToString(), "Circle: Pos: ( 5, 6 ) Radius: ( 7, 7 ) Angle: 0");
+  ol::Polygon polygon({ol::Vec2(0, 0), ol::Vec2(10, 0)}, 3, 4);
+  polygon.MoveTo(ol::Vec2(2, 1));
+  EXPECT_EQ(
+      polygon.ToString(),
+      "Polygon: Placement: Position: ( 2, 1 ) Angle: 0 Stretch: 1 Vertices: ( 0, 0 ) ( 10, 0 )");
+}
+
+TEST(Line, TurnsAndStretchesAboutItsOrigin) {
+  ol::Line line(1, 0, 2, 0);
+  line.RotateBy(1.5707963f);
+  EXPECT_NEAR(line.GetStart().x, 0.0f, 1e-6f);
+  EXPECT_NEAR(line.GetStart().y, -1.0f, 1e-6f);
+  EXPECT_NEAR(line.GetEnd().y, -2.0f, 1e-6f);
+
+  ol::Line stretched(1, 2, 3, 4);
+  stretched.TransformBy(ol::Placement(ol::Vec2(5, 6), 0.0f, 2.0f));
+  EXPECT_EQ(stretched.ToString(), "Line: Start: ( 2, 4 ) End: ( 6, 8 ) Origin: ( 5, 6 )");
+  stretched.MoveBy(ol::Vec2(1, 1));
+  EXPECT_FLOAT_EQ(stretched.GetOrigin().x, 6.0f);
+}
+
+TEST(Rect, TransformMovesByPositionLessPivotAndScalesTheSize) {
+  ol::Rect rect(10, 20, 30, 40);
+  rect.TransformBy(ol::Placement(ol::Vec2(5, 5), 0.5f, 2.0f, ol::Vec2(1, 2)));
+  rect.RotateBy(0.25f);
+  EXPECT_EQ(rect.ToString(),
+            "Rect: Pos: ( 14, 23 ) Size: ( 60, 80 ) Roundness: 0 Rotation angle: 0.75");
+}
+
+TEST(Circle, TransformIgnoresThePivotAndScalesBothRadii) {
+  ol::Circle circle(10, 20, 5);
+  circle.TransformBy(ol::Placement(ol::Vec2(1, 1), 0.5f, 3.0f, ol::Vec2(100, 100)));
+  EXPECT_EQ(circle.ToString(), "Circle: Pos: ( 11, 21 ) Radius: ( 15, 15 ) Angle: 0.5");
+}
+
+TEST(Polygon, KeepsEdgeLengthsWithoutTheClosingEdge) {
+  ol::Polygon polygon({ol::Vec2(0, 0), ol::Vec2(10, 0), ol::Vec2(10, 10)});
+  ASSERT_EQ(polygon.GetSegmentLengths().size(), 2u);
+  EXPECT_FLOAT_EQ(polygon.GetSegmentLengths()[0], 10.0f);
+  EXPECT_FLOAT_EQ(polygon.GetSegmentLengths()[1], 10.0f);
+  EXPECT_FLOAT_EQ(polygon.GetTotalLength(), 20.0f);
+  EXPECT_EQ(polygon.GetPlacement().stretch, 1.0f);
+}
+
+TEST(Polygon, SetVertexReplacesOnlyVerticesThatExist) {
+  TestSupport::TraceCapture trace;
+  ol::Polygon polygon({ol::Vec2(0, 0), ol::Vec2(10, 0), ol::Vec2(10, 10)});
+  polygon.SetVertex(1, ol::Vec2(5, 5));
+  EXPECT_FLOAT_EQ(polygon.GetVertices()[1].x, 5.0f);
+
+  polygon.SetVertex(3, ol::Vec2(7, 7));
+  polygon.SetVertex(-1, ol::Vec2(7, 7));
+  ASSERT_EQ(polygon.GetVertices().size(), 3u);
+  EXPECT_FLOAT_EQ(polygon.GetVertices()[2].x, 10.0f);
+  EXPECT_TRUE(trace.Contains("Invalid vertex index: 3 ( Number of vertices: 3 )"));
+}
+
+TEST(Polygon, TransformAddsPlacements) {
+  ol::Polygon polygon(4, 4);
+  polygon.MoveBy(ol::Vec2(1, 2));
+  polygon.RotateBy(0.5f);
+  polygon.TransformBy(ol::Placement(ol::Vec2(1, 1), 0.25f, 2.0f, ol::Vec2(9, 9)));
+  EXPECT_EQ(polygon.GetPlacement().ToString(), "Position: ( 2, 3 ) Angle: 0.75 Stretch: 2");
+  EXPECT_FLOAT_EQ(polygon.GetPlacement().pivot.x, 4.0f);
+}
+
+// Radii that have no chord formula, or absurd ones, still give a step a
+// drawing loop can finish with.
+TEST(SegmentStep, StaysWithinSaneBounds) {
+  const float radii[] = {-5.0f, -1.0f, 0.0f, 1e-7f, 0.5f, 1.0f, 1.5f, 20.0f, 1e9f, INFINITY, NAN};
+  for (float radius : radii) {
+    const float step = ol::SegmentStep(radius, ol::SHAPE_ACCURACY);
+    EXPECT_GE(step, ol::MIN_SEGMENT_STEP) << radius;
+    EXPECT_LE(step, ol::MAX_SEGMENT_STEP) << radius;
+  }
+  EXPECT_FLOAT_EQ(ol::SegmentStep(20.0f, 0.5f), 2.0f * std::asin(1.0f / 20.0f) / 0.5f);
+  EXPECT_FLOAT_EQ(ol::SegmentStep(1.5f, 0.5f), ol::MAX_SEGMENT_STEP);
+  EXPECT_GE(ol::SegmentStep(20.0f, 0.0f), ol::MIN_SEGMENT_STEP);
+  EXPECT_LE(ol::SegmentStep(20.0f, -1.0f), ol::MAX_SEGMENT_STEP);
+}
+
+}  // namespace
