@@ -9,6 +9,7 @@
 #include "render/gl.h"
 #include "render/setup.h"
 #include "render/textureinfo.h"
+#include "render/texturequad.h"
 
 namespace ol {
 namespace {
@@ -71,18 +72,7 @@ void BackbufFramebuf::BindToTexture(TextureInfo& texture) {
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
   const float w = static_cast<float>(texture.imageWidth);
   const float h = static_cast<float>(texture.imageHeight);
-  const float u = texture.rectX;
-  const float v = texture.rectY;
-  glBegin(GL_TRIANGLE_FAN);
-  glTexCoord2f(u, v);
-  glVertex2f(0.0f, h);
-  glTexCoord2f(u + texture.rectW, v);
-  glVertex2f(w, h);
-  glTexCoord2f(u + texture.rectW, v + texture.rectH);
-  glVertex2f(w, 0.0f);
-  glTexCoord2f(u, v + texture.rectH);
-  glVertex2f(0.0f, 0.0f);
-  glEnd();
+  EmitTextureRect(texture, w, h);
   Blenders::Pop();
 }
 

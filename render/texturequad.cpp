@@ -49,6 +49,12 @@ void DrawTexturedQuad(const TextureInfo& texture, const QuadPlacement& placement
                       float opacity) {
   PushPlacement(placement);
   BindTexture(texture, opacity);
+  EmitTextureRect(texture, w, h);
+  glPopMatrix();
+}
+
+// The texture's image rectangle as a w x h quad at the origin.
+void EmitTextureRect(const TextureInfo& texture, float w, float h) {
   const float u = texture.rectX;
   const float v = texture.rectY;
   glBegin(GL_TRIANGLE_FAN);
@@ -61,7 +67,6 @@ void DrawTexturedQuad(const TextureInfo& texture, const QuadPlacement& placement
   glTexCoord2f(u, v + texture.rectH);
   glVertex2f(0.0f, 0.0f);
   glEnd();
-  glPopMatrix();
 }
 
 void DrawTexturedQuadWithMode(const TextureInfo& texture, const QuadPlacement& placement,
