@@ -1,0 +1,17 @@
+// The result screen of a finished track: the score in its parts and the
+// track's high-score table.
+#pragma once
+
+#include <string>
+
+namespace Kest {
+
+class HighScoreScreen {
+ public:
+  explicit HighScoreScreen(const std::string& background);
+
+  void ShowHighScores(unsigned timeScore, unsigned flipScore, unsigned wheelieScore,
+                      const std::string& trackName);
+};
+
+}  // namespace Kest

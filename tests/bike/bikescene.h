@@ -1,0 +1,49 @@
+// A level without a screen for the bike: a physics world with the game's
+// settings, a space, a resource manager (it loads no images without a
+// screen), and a new bike at its start (0, 100). Each step runs as the main
+// loop runs it, with every object of the space a collision candidate.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/bike.h"
+#include "game/bikeparts.h"
+#include "game/space.h"
+#include "tessora/world.h"
+#include "tests/tessora/gameworld.h"
+
+namespace BikeTest {
+
+constexpr float kStepMs = 2.0f;
+constexpr float kRadiansPerDegree = 0.017453292f;
+
+class BikeScene : public ::testing::Test {
+ protected:
+  BikeScene();
+  ~BikeScene() override;
+
+  // PreStep, the collision pass, the world step and the bike's step with
+  // 2 ms, count times.
+  void Step(int count = 1);
+  // A static block with its top-left corner at (x, y), in the space.
+  Kest::Object* AddGround(float x, float y, float width, float height);
+  // Idle on level ground (its top at y = 200) until the bike has come to
+  // rest.
+  void Settle();
+
+  Tessora::World world;
+  Kest::Space space;  // after the world: its objects go first
+  Kest::Bike* bike = nullptr;
+};
+
+using Kest::BodyOf;
+using Kest::PositionOf;
+// The body's turn about z, in radians.
+float TurnOf(const Kest::Object& object);
+// The joint of that type between the two bodies (null: the fixed world), or
+// null when there is none.
+dJointID FindJoint(dBodyID a, dBodyID b, int type);
+
+}  // namespace BikeTest

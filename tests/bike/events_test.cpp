@@ -1,0 +1,126 @@
+// What the bike tells the level: flips, wheel contacts, the wheelie time,
+// and the head's crash.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "game/bikeobserver.h"
+#include "tests/bike/bikescene.h"
+
+namespace BikeTest {
+namespace {
+
+using Kest::BikeObserver;
+
+constexpr float kPi = 3.14159265f;
+
+class EventLog : public BikeObserver {
+ public:
+  void OnBikeEvent(int kind, Kest::Bike*) override { kinds.push_back(kind); }
+  int Count(int kind) const { return int(std::count(kinds.begin(), kinds.end(), kind)); }
+  std::vector<int> kinds;
+};
+
+class Events : public BikeScene {
+ protected:
+  Events() { bike->AddObserver(log); }
+
+  // Turns the chassis from one angle to another (radians, clockwise on the
+  // screen) in 32 even steps, both ends included, with the bike's step
+  // alone after each.
+  void TurnChassis(float from, float to) {
+    for (int i = 0; i <= 32; ++i) {
+      dMatrix3 rotation;
+      dRFromAxisAndAngle(rotation, 0.0f, 0.0f, 1.0f, from + (to - from) * i / 32.0f);
+      dBodySetRotation(BodyOf(*bike->GetChassis()), rotation);
+      bike->Step(kStepMs);
+    }
+  }
+
+  EventLog* log = new EventLog;  // the bike deletes it
+};
+
+TEST_F(Events, AWholeTurnCountsOneFlipOnceTheBikeIsLevelAgain) {
+  TurnChassis(0.0f, 1.9f * kPi);
+  EXPECT_EQ(bike->GetFlips(), 0u) << "not level yet";
+  TurnChassis(1.9f * kPi, 2.05f * kPi);
+  EXPECT_EQ(bike->GetFlips(), 1u);
+  EXPECT_EQ(log->Count(BikeObserver::kFlip), 1);
+  TurnChassis(0.0f, -2.0f * kPi);
+  EXPECT_EQ(bike->GetFlips(), 2u) << "the other way round";
+  EXPECT_EQ(log->Count(BikeObserver::kFlip), 2);
+}
+
+TEST_F(Events, HalfATurnAndBackCountsNoFlip) {
+  TurnChassis(0.0f, 0.95f * kPi);
+  TurnChassis(0.95f * kPi, 0.0f);
+  TurnChassis(0.0f, 0.9f * kPi);
+  TurnChassis(0.9f * kPi, 0.0f);
+  EXPECT_EQ(bike->GetFlips(), 0u);
+  EXPECT_EQ(log->Count(BikeObserver::kFlip), 0);
+}
+
+// The bike in the air at its start, its head at (0, -25) with radius 20.
+TEST_F(Events, TheHeadTouchingACollidableObjectAsksForARestart) {
+  AddGround(-10.0f, -40.0f, 20.0f, 20.0f)->SetCollisionMask(0);
+  Step();
+  EXPECT_FALSE(bike->IsRestartRequested()) << "an object that makes no contacts";
+  AddGround(-10.0f, -40.0f, 20.0f, 20.0f)->SetCollisionMask(4);
+  Step();
+  EXPECT_TRUE(bike->IsRestartRequested());
+}
+
+// The rear wheel rests on one block, the front wheel on the other.
+class WheelContacts : public Events {
+ protected:
+  WheelContacts() {
+    bike->MoveTo(0.0f, 160.0f);
+    Step(300);
+  }
+  int CountOver10Steps(int kind) {
+    log->kinds.clear();
+    Step(10);
+    return log->Count(kind);
+  }
+  Kest::Object* rearGround = AddGround(-2000.0f, 200.0f, 2000.0f, 40.0f);
+  Kest::Object* frontGround = AddGround(0.0f, 200.0f, 2000.0f, 40.0f);
+};
+
+TEST_F(WheelContacts, FrontWheelEventsFollowTheRuleAndTheTarget) {
+  EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 10) << "any ground, no target";
+  bike->SetFrontWheelTarget(frontGround);
+  EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 0) << "all but the target";
+  bike->SetFrontWheelExceptTarget(false);
+  EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 10) << "only the target";
+  bike->SetFrontWheelTarget(rearGround);
+  EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 0);
+  bike->SetFrontWheelTarget(nullptr);
+  EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 0) << "target kept";
+}
+
+TEST_F(WheelContacts, TheRearWheelReportsOnlyItsTarget) {
+  EXPECT_EQ(CountOver10Steps(BikeObserver::kRearWheelCollision), 0);
+  bike->SetRearWheelTarget(rearGround);
+  EXPECT_EQ(CountOver10Steps(BikeObserver::kRearWheelCollision), 10);
+  bike->TurnAround();  // the wheel on the front ground drives now
+  EXPECT_EQ(CountOver10Steps(BikeObserver::kRearWheelCollision), 0);
+  bike->SetRearWheelTarget(frontGround);
+  EXPECT_EQ(CountOver10Steps(BikeObserver::kRearWheelCollision), 10);
+}
+
+TEST_F(WheelContacts, TheWheelieTimeRunsWhileTheFrontWheelTouchesNothingCollidable) {
+  const float onGround = bike->GetWheelieTime();
+  Step(10);
+  EXPECT_EQ(bike->GetWheelieTime(), onGround);
+  frontGround->SetCollisionMask(0);  // a gap, the rear wheel still on the ground
+  EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 0);
+  EXPECT_EQ(bike->GetWheelieTime(), onGround + 10 * kStepMs);
+  bike->MoveTo(0.0f, -500.0f);  // both wheels brushing only the bike's own parts
+  Step(10);
+  EXPECT_EQ(bike->GetWheelieTime(), onGround + 20 * kStepMs);
+  EXPECT_TRUE(log->kinds.empty());
+}
+
+}  // namespace
+}  // namespace BikeTest

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "game/bitmapobject.h"
+#include "game/block.h"
+#include "game/circle.h"
+#include "game/line.h"
+#include "game/rope.h"
+#include "game/sprite.h"
+#include "tessora/object.h"
+#include "tests/objects/screen.h"
+
+namespace ObjectsTest {
+namespace {
+
+using ObjectsOnScreen = ScreenTest;
+
+TEST_F(ObjectsOnScreen, ShapesDrawWithTheirTextureOrTheirColours) {
+  const std::string red = WriteImage("res\\test_red.png", 20, 20, kRed);
+  Level().Insert(new Kest::Circle(100, 50, 10, red, false));
+  auto* hidden = new Kest::Block(200, 40, 20, 20, red, false);
+  hidden->SetVisible(false);
+  Level().Insert(hidden);
+  auto* filled = new Kest::Block(300, 40, 20, 20, "", false);
+  filled->SetFillColor(0, 0, 255, 255);
+  Level().Insert(filled);
+  auto* invisible = new Kest::Block(400, 40, 20, 20, "", false);
+  invisible->SetFillColor(0, 0, 255, 255);
+  invisible->SetVisible(false);
+  Level().Insert(invisible);
+  Level().Insert(new Kest::Line(500, 50, 560, 50, "", false));
+  Draw();
+
+  EXPECT_TRUE(IsColour(ReadPixel(91, 41), kRed)) << "top-left at (x - r, y - r)";
+  EXPECT_TRUE(IsColour(ReadPixel(210, 50), kRed)) << "textures ignore visibility";
+  EXPECT_TRUE(IsColour(ReadPixel(310, 50), kBlue));
+  EXPECT_TRUE(IsColour(ReadPixel(410, 50), kBlack));
+  EXPECT_TRUE(IsColour(ReadPixel(530, 50), kBlack)) << "a line is seen only through a texture";
+}
+
+// A ground far wider than the view, its corners and centre outside it, is
+// drawn and collided: the ball on it stays on it.
+TEST_F(ObjectsOnScreen, AWideGroundHoldsWhatFallsOnIt) {
+  auto* ground = new Kest::Block(-5000, 500, 20000, 2000, "", false);
+  ground->SetFillColor(0, 255, 0, 255);
+  auto* ball = new Kest::Circle(1400, 480, 10, "", true);
+  Level().Insert(ground);
+  Level().Insert(ball);
+  app->SetCamera(ol::Vec2(1000, 0));
+  for (int i = 0; i < 300; ++i) {
+    app->UpdateAndDraw(16.0f, true);
+    app->Simulate(0.038f);
+  }
+  EXPECT_TRUE(IsColour(ReadPixel(400, 550), kGreen));
+  EXPECT_NEAR(ball->GetCenter().y, 490.0f, 1.5f);
+}
+
+TEST_F(ObjectsOnScreen, SpritesShowOneFrameAtATime) {
+  const std::string sheet = WriteImage("res\\test_sheet.png", 20, 10, kRed, kGreen);
+  auto* sprite = new Kest::Sprite(sheet, 2, 10, 10, 2, 100.0f, 100, 100, true, false);
+  Level().Insert(sprite);
+  Draw();
+  EXPECT_TRUE(IsColour(ReadPixel(105, 105), kRed));
+  EXPECT_TRUE(IsColour(ReadPixel(115, 105), kBlack)) << "only the frame shows";
+
+  app->UpdateAndDraw(100.0f, true);
+  EXPECT_TRUE(IsColour(ReadPixel(105, 105), kGreen));
+
+  auto* pinned = new Kest::Sprite(sheet, 2, 10, 10, 2, 100.0f, 10, 10, true, false);
+  pinned->SetStatic(true);
+  Level().Insert(pinned);
+  app->SetCamera(ol::Vec2(500, 200));
+  Draw();
+  EXPECT_TRUE(IsColour(ReadPixel(15, 15), kRed));
+}
+
+TEST_F(ObjectsOnScreen, APlayOnceSpriteGoesAfterDrawingItsLastFrame) {
+  const std::string sheet = WriteImage("res\\test_sheet.png", 20, 10, kRed, kGreen);
+  Level().Insert(new Kest::Sprite(sheet, 2, 10, 10, 2, 100.0f, 100, 100, false, false));
+  app->UpdateAndDraw(100.0f, true);
+  EXPECT_TRUE(IsColour(ReadPixel(105, 105), kGreen));
+  Draw();
+  EXPECT_TRUE(Level().empty());
+  EXPECT_TRUE(IsColour(ReadPixel(105, 105), kBlack));
+}
+
+TEST_F(ObjectsOnScreen, RopesShowOnlyInColour) {
+  auto* rope = new Kest::Rope(100, 300, 300, 300, 200, 0);
+  rope->AttachStart(new Kest::Line(90, 300, 100, 300, "", false));
+  rope->AttachEnd(new Kest::Line(300, 300, 310, 300, "", false));
+  Level().Insert(rope);
+  Draw();
+  EXPECT_TRUE(IsColour(ReadPixel(200, 310), kBlack));
+
+  rope->SetFirstColor(30, 0, 0, 255, 255);
+  Draw();
+  EXPECT_TRUE(IsColour(ReadPixel(200, 310), kBlue));
+  EXPECT_TRUE(IsColour(ReadPixel(95, 310), kBlue)) << "the start anchor's box";
+  EXPECT_TRUE(IsColour(ReadPixel(305, 310), kBlue)) << "the end anchor's box";
+  EXPECT_TRUE(IsColour(ReadPixel(200, 340), kBlack));
+}
+
+TEST_F(ObjectsOnScreen, PicturesOnTheScreenAndOnABody) {
+  const std::string red = WriteImage("res\\test_red.png", 20, 20, kRed);
+  auto* hud = new Kest::Bitmap(10, 10, red);
+  hud->SetScreenRelative(true);
+  Level().Insert(hud);
+  auto* carrier = new Kest::Block(380, 280, 40, 40, "", true);
+  carrier->SetVisible(false);
+  Level().Insert(carrier);
+  Level().Insert(new Kest::Bitmap(0, -100, red, carrier));
+  auto* post = new Kest::Block(80, 280, 40, 40, "", false);
+  post->SetVisible(false);
+  Level().Insert(post);
+  Level().Insert(new Kest::Bitmap(0, -100, red, post));
+  app->SetCamera(ol::Vec2(-300, 50));
+  Draw();
+  EXPECT_TRUE(IsColour(ReadPixel(15, 15), kRed));
+  EXPECT_TRUE(IsColour(ReadPixel(700, 150), kRed)) << "centred on the body plus the offset";
+  EXPECT_TRUE(IsColour(ReadPixel(400, 150), kRed)) << "a static carrier does not turn it";
+  EXPECT_TRUE(IsColour(ReadPixel(400, 170), kBlack));
+}
+
+}  // namespace
+}  // namespace ObjectsTest

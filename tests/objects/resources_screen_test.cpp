@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "game/meters.h"
+#include "game/resourcemanager.h"
+#include "render/bitmap.h"
+#include "tests/objects/screen.h"
+
+namespace ObjectsTest {
+namespace {
+
+using ResourcesOnScreen = ScreenTest;
+
+Kest::ResourceManager& Resources() { return *Kest::ResourceManager::GetInstance(); }
+
+TEST_F(ResourcesOnScreen, OneTextureServesEveryUserOfAFile) {
+  const std::string file = WriteImage("res\\test_shared.png", 65, 33, kRed);
+  std::unique_ptr<ol::Bitmap> first(Resources().GetBitmap(file));
+  std::unique_ptr<ol::Bitmap> second(Resources().GetBitmap(file));
+  ASSERT_NE(first, nullptr);
+  ASSERT_NE(second, nullptr);
+  EXPECT_NE(first.get(), second.get());
+  EXPECT_TRUE(first->IsValid());
+  EXPECT_EQ(first->GetTextureInfo().texture, second->GetTextureInfo().texture);
+  EXPECT_EQ(second->Width(), 65);
+  EXPECT_EQ(second->Height(), 33);
+  EXPECT_EQ(second->PivotX(), 32.0f);
+  EXPECT_EQ(second->PivotY(), 16.0f);
+}
+
+TEST_F(ResourcesOnScreen, AFileThatFailedIsTriedAgain) {
+  RemoveImage("res\\test_late.png");
+  EXPECT_EQ(Resources().GetBitmap("res\\test_late.png"), nullptr);
+  WriteImage("res\\test_late.png", 8, 8, kGreen);
+  std::unique_ptr<ol::Bitmap> late(Resources().GetBitmap("res\\test_late.png"));
+  ASSERT_NE(late, nullptr);
+  EXPECT_TRUE(late->IsValid());
+}
+
+TEST_F(ResourcesOnScreen, TheBackgroundSurvivesANewResourceManager) {
+  app->SetBgImage(WriteImage("res\\test_background.png", 800, 600, kBlue));
+  Draw();
+  EXPECT_TRUE(IsColour(ReadPixel(400, 300), kBlue));
+
+  Kest::ResourceManager::Create();  // as every level load does
+  Draw();
+  EXPECT_TRUE(IsColour(ReadPixel(400, 300), kBlue));
+
+  app->SetBgImage("res\\test_no_background.png");
+  Draw();
+  EXPECT_TRUE(IsColour(ReadPixel(400, 300), kBlack));
+}
+
+// The HUD keeps its place on the screen wherever the camera goes; bitmaps
+// that did not load (the needles, the segment) are left out.
+TEST_F(ResourcesOnScreen, DialsAndCountdownStayOnTheScreen) {
+  RemoveImage("res\\speedmeterneedle.png");
+  RemoveImage("res\\rotationsegment.png");
+  WriteImage("res\\speedmeter.png", 64, 32, kGreen);
+  WriteImage("res\\rotationmeter.png", 64, 64, kBlue);
+  for (int d = 0; d < 10; ++d) {
+    WriteImage("res\\num" + std::to_string(d) + ".png", 20, 20, kWhite);
+  }
+  auto* speed = new Kest::SpeedMeter();
+  auto* rotation = new Kest::RotationMeter();
+  speed->SetValue(0.5f);
+  rotation->SetValue(0.25f);
+  Level().Insert(speed, -9999);
+  Level().Insert(rotation, -9999);
+  Level().Insert(new Kest::TimerDisplay(), -9999);
+  app->SetCamera(ol::Vec2(5000, -300));
+  Draw();
+
+  EXPECT_TRUE(IsColour(ReadPixel(115, 5), kGreen));
+  EXPECT_TRUE(IsColour(ReadPixel(240, 60), kBlue));
+  for (int x : {25, 55, 85}) EXPECT_TRUE(IsColour(ReadPixel(x, 25), kWhite)) << "digit at " << x;
+  EXPECT_TRUE(IsColour(ReadPixel(45, 25), kBlack)) << "between the digits";
+  EXPECT_TRUE(IsColour(ReadPixel(400, 300), kBlack));
+  EXPECT_EQ(app->GetDrawList().size(), 3u);
+}
+
+}  // namespace
+}  // namespace ObjectsTest

@@ -1,0 +1,41 @@
+// A level without a screen: a physics world set up as the game sets up every
+// level (level objects take their bodies from it), a space that owns the
+// objects, and physics steps over everything in the space.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "game/object.h"
+#include "game/space.h"
+#include "tessora/world.h"
+
+namespace ObjectsTest {
+
+constexpr float kGameStep = 0.038f;
+
+class Scene : public ::testing::Test {
+ protected:
+  Scene();
+  ~Scene() override;
+
+  // The collision pass over every object of the space, in depth order, then
+  // the world step, count times.
+  void Step(int count = 1);
+  // The application's sweep: removed objects leave the space.
+  void Sweep();
+
+  Tessora::World world;
+  Kest::Space space;  // after the world: its objects go first
+};
+
+// Counts what an object tells its observers.
+class Witness : public Kest::ObjectObserver {
+ public:
+  void OnCollision(int kind, Kest::Object*) override {
+    (kind == kDestroyed ? destroyed : collisions) += 1;
+  }
+  int collisions = 0;
+  int destroyed = 0;
+};
+
+}  // namespace ObjectsTest

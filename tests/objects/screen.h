@@ -1,0 +1,52 @@
+// The drawing tests' level: the real application with its 800 x 600 window,
+// a fresh space, world and resource manager for each test, small PNG files
+// written beside the test program, and pixels read from the back buffer.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/app.h"
+#include "game/space.h"
+
+namespace ObjectsTest {
+
+struct Pixel {
+  int r = 0;
+  int g = 0;
+  int b = 0;
+};
+
+constexpr Pixel kBlack{0, 0, 0};
+constexpr Pixel kRed{255, 0, 0};
+constexpr Pixel kGreen{0, 255, 0};
+constexpr Pixel kBlue{0, 0, 255};
+constexpr Pixel kWhite{255, 255, 255};
+
+// The window opens once for the whole test program.
+class ScreenTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // One frame as the game draws it, without simulating.
+  void Draw();
+  Kest::Space& Level() { return *app->GetSpace(); }
+
+  Kest::App* app = nullptr;
+};
+
+// Writes a w x h image of one colour under the game's file name (for
+// example "res\\dial.png", found beside the executable) and returns the
+// name. The left half may take a second colour.
+std::string WriteImage(const std::string& gameName, int w, int h, Pixel color);
+std::string WriteImage(const std::string& gameName, int w, int h, Pixel left, Pixel right);
+void RemoveImage(const std::string& gameName);
+
+// A pixel of the back buffer in screen coordinates (y down).
+Pixel ReadPixel(int x, int y);
+
+::testing::AssertionResult IsColour(const Pixel& got, const Pixel& want);
+
+}  // namespace ObjectsTest

@@ -1,0 +1,133 @@
+#include "tests/support/gamerun.h"
+
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace TestSupport {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr auto kPollInterval = std::chrono::milliseconds(20);
+
+std::string MakeScratchFolder() {
+  std::string pattern = (fs::temp_directory_path() / "vantrail-e2e-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
+  return pattern;
+}
+
+int RunQuietly(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()); }
+
+template <class Condition>
+bool PollUntil(int timeoutMs, Condition done) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string CommandOutput(const std::string& command) {
+  std::string output;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[512];
+    while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+    pclose(pipe);
+  }
+  while (!output.empty() && output.back() == '\n') output.pop_back();
+  return output;
+}
+
+GameRun::GameRun(const std::string& stageFolder, const std::vector<std::string>& arguments)
+    : folder_(MakeScratchFolder()) {
+  fs::copy(stageFolder, folder_, fs::copy_options::recursive);
+  Start(arguments);
+}
+
+GameRun::~GameRun() {
+  if (IsRunning()) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+  std::error_code ignored;
+  fs::remove_all(folder_, ignored);
+}
+
+void GameRun::Start(const std::vector<std::string>& arguments) {
+  const std::string program = folder_ + "/vantrail";
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  pid_ = fork();
+  if (pid_ == 0) {
+    if (chdir(folder_.c_str()) == 0) execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+}
+
+bool GameRun::IsRunning() {
+  if (pid_ <= 0) return false;
+  int status = 0;
+  if (waitpid(pid_, &status, WNOHANG) == 0) return true;
+  exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  pid_ = -1;
+  return false;
+}
+
+int GameRun::WaitForExit(int timeoutMs) {
+  if (!PollUntil(timeoutMs, [this] { return !IsRunning(); })) return -1;
+  return exitCode_;
+}
+
+std::string GameRun::WaitForWindow(int timeoutMs) {
+  std::string window;
+  // The game's window is the only one shown on the test's own X server.
+  PollUntil(timeoutMs, [&] {
+    window = CommandOutput("xdotool search --onlyvisible --name . 2>/dev/null | head -n 1");
+    return !window.empty() || !IsRunning();
+  });
+  return window;
+}
+
+WindowGeometry GameRun::Geometry(const std::string& window) const {
+  WindowGeometry geometry;
+  std::istringstream shell(CommandOutput("xdotool getwindowgeometry --shell " + window));
+  for (std::string line; std::getline(shell, line);) {
+    if (line.rfind("WIDTH=", 0) == 0) geometry.width = std::stoi(line.substr(6));
+    if (line.rfind("HEIGHT=", 0) == 0) geometry.height = std::stoi(line.substr(7));
+  }
+  return geometry;
+}
+
+void GameRun::PressKey(const std::string& keys) const { RunQuietly("xdotool key " + keys); }
+void GameRun::KeyDown(const std::string& keys) const { RunQuietly("xdotool keydown " + keys); }
+void GameRun::KeyUp(const std::string& keys) const { RunQuietly("xdotool keyup " + keys); }
+
+std::vector<std::string> GameRun::LogLines() const {
+  std::vector<std::string> lines;
+  std::ifstream log(folder_ + "/vantrail.log");
+  for (std::string line; std::getline(log, line);) lines.push_back(line);
+  return lines;
+}
+
+std::string GameRun::Screenshot(const std::string& name) const {
+  const std::string path = folder_ + "/" + name + ".png";
+  RunQuietly("import -window root " + path);
+  return path;
+}
+
+}  // namespace TestSupport

@@ -1,0 +1,61 @@
+// The real game under the test's X server: started in a scratch copy of the
+// staged folder, driven with xdotool key presses, and read back through its
+// trace log and screenshots. Needs DISPLAY (register the test as DISPLAY).
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace TestSupport {
+
+struct WindowGeometry {
+  int width = 0;
+  int height = 0;
+};
+
+class GameRun {
+ public:
+  // Copies the staged folder (tests have it as VANTRAIL_STAGE_DIR) to a
+  // scratch folder and starts the game there with the given arguments.
+  explicit GameRun(const std::string& stageFolder, const std::vector<std::string>& arguments = {});
+  // Ends the game if it still runs and removes the scratch folder.
+  ~GameRun();
+  GameRun(const GameRun&) = delete;
+  GameRun& operator=(const GameRun&) = delete;
+
+  // The X id of the game's window, once it is shown; empty when none came
+  // within the time.
+  std::string WaitForWindow(int timeoutMs = 20000);
+  WindowGeometry Geometry(const std::string& window) const;
+
+  // xdotool key names ("Escape", "alt+c", "Left"); the pointer rests over
+  // the window, so the keys reach it without a window manager.
+  void PressKey(const std::string& keys) const;
+  void KeyDown(const std::string& keys) const;
+  void KeyUp(const std::string& keys) const;
+
+  // The exit code once the game has ended by itself, or -1 when it still
+  // ran after the time (it is then killed) or died from a signal.
+  int WaitForExit(int timeoutMs = 20000);
+  bool IsRunning();
+
+  std::vector<std::string> LogLines() const;
+  // The whole screen as a PNG in the scratch folder; returns its path.
+  std::string Screenshot(const std::string& name) const;
+
+  const std::string& Folder() const { return folder_; }
+
+ private:
+  void Start(const std::vector<std::string>& arguments);
+
+  std::string folder_;
+  pid_t pid_ = -1;
+  int exitCode_ = -1;
+};
+
+// Runs a shell command and returns what it printed, trailing line feeds cut.
+std::string CommandOutput(const std::string& command);
+
+}  // namespace TestSupport
