@@ -49,14 +49,10 @@ Bike::Bike(Space& space) : space_(space), rider_(space) {
   BuildBike(Tessora::Vec2(0.0f, 100.0f));
 }
 
-// An observer's destructor unregisters it from the bike, so each one leaves
-// the list before it is deleted.
+// The bike owns its observers. An observer's destructor unregisters it from
+// the bike, so the list is emptied before any of them is deleted.
 Bike::~Bike() {
-  while (!observers_.empty()) {
-    BikeObserver* observer = observers_.front();
-    observers_.erase(observers_.begin());
-    delete observer;
-  }
+  for (BikeObserver* observer : observers_.TakeAll()) delete observer;
   if (instance == this) instance = nullptr;
 }
 
@@ -205,29 +201,12 @@ void Bike::SetRearWheelTarget(Object* object) {
   if (object) rearWheelTarget_ = object->GetBody();
 }
 
-void Bike::AddObserver(BikeObserver* observer) {
-  if (!observer || std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
-    return;
-  observers_.push_back(observer);
-}
+void Bike::AddObserver(BikeObserver* observer) { observers_.Add(observer); }
 
-// Only nulled here: the list may be walked right now.
-void Bike::RemoveObserver(BikeObserver* observer) {
-  const auto entry = std::find(observers_.begin(), observers_.end(), observer);
-  if (entry != observers_.end()) *entry = nullptr;
-}
+void Bike::RemoveObserver(BikeObserver* observer) { observers_.Remove(observer); }
 
-// Indexing keeps the walk valid while observers null their entries or add
-// new ones from inside OnBikeEvent.
 void Bike::NotifyObservers(int kind) {
-  for (std::size_t i = 0; i < observers_.size();) {
-    if (!observers_[i]) {
-      observers_.erase(observers_.begin() + static_cast<std::ptrdiff_t>(i));
-      continue;
-    }
-    observers_[i]->OnBikeEvent(kind, this);
-    ++i;
-  }
+  observers_.ForEach([&](BikeObserver* observer) { observer->OnBikeEvent(kind, this); });
 }
 
 }  // namespace Kest

@@ -17,6 +17,7 @@
 
 #include "game/fliphistory.h"
 #include "game/leanimpulse.h"
+#include "game/observerlist.h"
 #include "game/rider.h"
 #include "tessora/vec2.h"
 
@@ -188,7 +189,7 @@ class Bike {
   float wheelieTime_ = 0.0f;
   unsigned flips_ = 0;
   FlipHistory flipHistory_;
-  std::vector<BikeObserver*> observers_;
+  ObserverList<BikeObserver> observers_;
   Tessora::Vec2 rearContact_;
   Tessora::Object* frontWheelTarget_ = nullptr;
   Tessora::Object* rearWheelTarget_ = nullptr;

@@ -122,26 +122,12 @@ void Object::ForgetWatched(const Object* other) { EraseAll(watches_, other); }
 
 void Object::ForgetWatcher(const Object* other) { EraseAll(watchers_, other); }
 
-void Object::AddObserver(ObjectObserver* observer) {
-  if (observer) observers_.push_back(observer);
-}
+void Object::AddObserver(ObjectObserver* observer) { observers_.Add(observer); }
 
-void Object::RemoveObserver(ObjectObserver* observer) {
-  auto entry = std::find(observers_.begin(), observers_.end(), observer);
-  if (entry != observers_.end()) *entry = nullptr;
-}
+void Object::RemoveObserver(ObjectObserver* observer) { observers_.Remove(observer); }
 
 void Object::NotifyObservers(int kind) {
-  // Indexing keeps the walk valid while observers null their entries or
-  // add new ones from inside OnCollision.
-  for (std::size_t i = 0; i < observers_.size();) {
-    if (!observers_[i]) {
-      observers_.erase(observers_.begin() + static_cast<std::ptrdiff_t>(i));
-      continue;
-    }
-    observers_[i]->OnCollision(kind, this);
-    ++i;
-  }
+  observers_.ForEach([&](ObjectObserver* observer) { observer->OnCollision(kind, this); });
 }
 
 void Object::AddUserJoint(dJointID joint) { userJoints_.push_back(joint); }

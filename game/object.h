@@ -10,6 +10,7 @@
 
 #include <ode/ode.h>
 
+#include "game/observerlist.h"
 #include "game/texture.h"
 #include "render/rgba.h"
 #include "render/vec2.h"
@@ -127,7 +128,7 @@ class Object {
   float depth_ = 0.0f;
   std::vector<Object*> watches_;   // objects whose contact fires a collision
   std::vector<Object*> watchers_;  // objects that watch this one
-  std::vector<ObjectObserver*> observers_;
+  ObserverList<ObjectObserver> observers_;
   std::vector<dJointID> userJoints_;
 };
 
