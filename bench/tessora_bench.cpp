@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "game/app.h"
 #include "tessora/dynamic.h"
 #include "tessora/static.h"
 #include "tessora/world.h"
@@ -19,13 +20,7 @@ constexpr float kStep = 0.038f;
 class Scene {
  public:
   Scene() {
-    world_.SetCFM(0.0f);
-    world_.SetAutoDisableFlag(false);
-    world_.SetAutoDisableLinearThreshold(0.25f);
-    world_.SetERP(0.2f);
-    world_.SetContactMaxCorrectingVel(1.0f);
-    world_.SetContactSurfaceLayer(0.01f);
-    world_.SetGravity(Vec2(0.0f, 0.9f));
+    Kest::ApplyGameSettings(world_);
   }
   ~Scene() { objects_.clear(); }
 

@@ -20,6 +20,8 @@ App* application = nullptr;
 // The view is the designed screen, whatever size the window has.
 const ol::Vec2 kViewSize(800.0f, 600.0f);
 
+}  // namespace
+
 void ApplyGameSettings(Tessora::World& world) {
   world.SetCFM(0.0f);
   world.SetAutoDisableFlag(false);
@@ -29,8 +31,6 @@ void ApplyGameSettings(Tessora::World& world) {
   world.SetContactSurfaceLayer(0.01f);
   world.SetGravity(Tessora::Vec2(0.0f, 0.9f));
 }
-
-}  // namespace
 
 App* GetApplication() { return application; }
 

@@ -93,4 +93,7 @@ class App {
 // The one application object, or null before it is made.
 App* GetApplication();
 
+// The solver settings every level's world is made with.
+void ApplyGameSettings(Tessora::World& world);
+
 }  // namespace Kest

@@ -70,6 +70,7 @@ class MainLoop {
   void Run();
   void RunPass();
 
+  // Every physics step has this length, however much time has passed.
   static constexpr float kStepLength = 0.038f;
 
  private:

@@ -2,15 +2,17 @@
 
 #include <cmath>
 
+#include "game/app.h"
 #include "game/block.h"
 #include "game/bodyobject.h"
+#include "game/mainloop.h"
 #include "game/resourcemanager.h"
 #include "tessora/object.h"
 
 namespace BikeTest {
 
 BikeScene::BikeScene() {
-  TessoraTest::ApplyGameSettings(world);
+  Kest::ApplyGameSettings(world);
   Kest::SetPhysicsWorld(&world);
   Kest::ResourceManager::Create();
   bike = Kest::Bike::Create(space);
@@ -29,7 +31,7 @@ void BikeScene::Step(int count) {
     for (Kest::Object* object : space) candidates.push_back(object->GetBody());
     bike->PreStep();
     world.CollideObjects(candidates);
-    world.Step(TessoraTest::kGameStep);
+    world.Step(Kest::MainLoop::kStepLength);
     bike->Step(kStepMs);
   }
 }

@@ -12,7 +12,6 @@
 #include "game/bikeparts.h"
 #include "game/space.h"
 #include "tessora/world.h"
-#include "tests/tessora/gameworld.h"
 
 namespace BikeTest {
 

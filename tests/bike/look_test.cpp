@@ -12,6 +12,7 @@
 #include "game/bike.h"
 #include "game/bikeparts.h"
 #include "game/block.h"
+#include "game/mainloop.h"
 #include "game/resourcemanager.h"
 #include "game/space.h"
 #include "platform/platform.h"
@@ -75,7 +76,7 @@ void Ride(Kest::App& app, Kest::Bike& bike, int steps) {
   for (int step = 0; step < steps; ++step) {
     if (step % 8 == 0) app.UpdateAndDraw(16.0f, true);
     bike.PreStep();
-    app.Simulate(0.038f);
+    app.Simulate(Kest::MainLoop::kStepLength);
     bike.Step(2.0f);
   }
 }

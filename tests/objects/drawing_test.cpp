@@ -4,6 +4,7 @@
 #include "game/block.h"
 #include "game/circle.h"
 #include "game/line.h"
+#include "game/mainloop.h"
 #include "game/rope.h"
 #include "game/sprite.h"
 #include "tessora/object.h"
@@ -48,7 +49,7 @@ TEST_F(ObjectsOnScreen, AWideGroundHoldsWhatFallsOnIt) {
   app->SetCamera(ol::Vec2(1000, 0));
   for (int i = 0; i < 300; ++i) {
     app->UpdateAndDraw(16.0f, true);
-    app->Simulate(0.038f);
+    app->Simulate(Kest::MainLoop::kStepLength);
   }
   EXPECT_TRUE(IsColour(ReadPixel(400, 550), kGreen));
   EXPECT_NEAR(ball->GetCenter().y, 490.0f, 1.5f);

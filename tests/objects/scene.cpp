@@ -2,18 +2,13 @@
 
 #include <vector>
 
+#include "game/app.h"
 #include "game/bodyobject.h"
 
 namespace ObjectsTest {
 
 Scene::Scene() {
-  world.SetCFM(0.0f);
-  world.SetAutoDisableFlag(false);
-  world.SetAutoDisableLinearThreshold(0.25f);
-  world.SetERP(0.2f);
-  world.SetContactMaxCorrectingVel(1.0f);
-  world.SetContactSurfaceLayer(0.01f);
-  world.SetGravity(Tessora::Vec2(0.0f, 0.9f));
+  Kest::ApplyGameSettings(world);
   Kest::SetPhysicsWorld(&world);
 }
 

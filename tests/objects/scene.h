@@ -5,13 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include "game/mainloop.h"
 #include "game/object.h"
 #include "game/space.h"
 #include "tessora/world.h"
 
 namespace ObjectsTest {
 
-constexpr float kGameStep = 0.038f;
+constexpr float kGameStep = Kest::MainLoop::kStepLength;
 
 class Scene : public ::testing::Test {
  protected:
