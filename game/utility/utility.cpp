@@ -3,6 +3,7 @@
 #include <ode/odeconfig.h>
 #include <ode/error.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -14,7 +15,9 @@ void Log(const std::string& text) { Platform::Trace(text); }
 
 float RandomRange(float a, float b) {
   const float r = static_cast<float>(std::rand() % 32768);
-  return a + r * (b - a) * 3.0518509e-05f;
+  const float value = a + r * (b - a) * 3.0518509e-05f;
+  // The float arithmetic can land one step past an end: keep the promise.
+  return std::min(std::max(value, std::min(a, b)), std::max(a, b));
 }
 
 float Round(float x) { return std::trunc(x + 0.5f); }

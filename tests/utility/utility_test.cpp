@@ -25,6 +25,13 @@ TEST(RandomRange, StaysWithinBounds) {
     ASSERT_GE(v, -10.0f);
     ASSERT_LE(v, 10.0f);
   }
+  // Bounds where the float arithmetic rounds past the far end for the
+  // largest draw.
+  for (int i = 0; i < 200000; ++i) {
+    const float v = Kest::RandomRange(55.7179f, -77.574501f);
+    ASSERT_LE(v, 55.7179f);
+    ASSERT_GE(v, -77.574501f);
+  }
 }
 
 TEST(IsInBox, IncludesEdgesAndRejectsNaN) {
