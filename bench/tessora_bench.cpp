@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/app.h"
+#include "game/mainloop.h"
 #include "tessora/dynamic.h"
 #include "tessora/static.h"
 #include "tessora/world.h"
@@ -12,8 +13,6 @@
 namespace {
 
 using Tessora::Vec2;
-
-constexpr float kStep = 0.038f;
 
 // A world set up as the game sets up every level, with its objects in
 // draw order.
@@ -38,7 +37,7 @@ class Scene {
 
   void Simulate() {
     world_.CollideObjects(drawList_);
-    world_.Step(kStep);
+    world_.Step(Kest::MainLoop::kStepLength);
   }
 
  private:
