@@ -5,13 +5,14 @@
 
 #include <vector>
 
+#include "game/app.h"
 #include "game/bike.h"
 #include "game/block.h"
 #include "game/bodyobject.h"
+#include "game/mainloop.h"
 #include "game/resourcemanager.h"
 #include "game/space.h"
 #include "tessora/world.h"
-#include "tests/tessora/gameworld.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ constexpr float kStepMs = 2.0f;
 class BikeOnGround {
  public:
   BikeOnGround() {
-    TessoraTest::ApplyGameSettings(world_);
+    Kest::ApplyGameSettings(world_);
     Kest::SetPhysicsWorld(&world_);
     Kest::ResourceManager::Create();
     space_.Insert(new Kest::Block(-2000.0f, 200.0f, 8000.0f, 40.0f, "", false));
@@ -38,7 +39,7 @@ class BikeOnGround {
   void Step() {
     bike_->PreStep();
     world_.CollideObjects(candidates_);
-    world_.Step(TessoraTest::kGameStep);
+    world_.Step(Kest::MainLoop::kStepLength);
     bike_->Step(kStepMs);
   }
 

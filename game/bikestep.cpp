@@ -70,7 +70,11 @@ void Bike::FloatInWater(float turning) {
   }
   const dBodyID chassis = BodyOf(*chassis_);
   const dReal* velocity = dBodyGetLinearVel(chassis);
-  const float swim = velocity[0] * way > 2.0f ? velocity[0] * 0.7692308f : 2.0f * way;
+  // A fast chassis is cut to 1/1.3 of its speed: going right at double
+  // precision, going left at float precision, which round differently.
+  const double slowing = way > 0.0f ? 0.769230769 : 0.7692308f;
+  const float swim =
+      velocity[0] * way > 2.0f ? static_cast<float>(velocity[0] * slowing) : 2.0f * way;
   dBodySetLinearVel(chassis, swim, velocity[1], velocity[2]);
   motorSpeed_ = std::fmin(forward * 0.6666667f, 0.3f) * way;
 }
@@ -159,7 +163,8 @@ void Bike::SpawnSmoke(const char* name, const Tessora::Vec2& centre, float halfS
   space_.Insert(smoke, depth);
 }
 
-// Throttle on the ground keeps the front end down.
+// Throttle on the ground lifts the front end toward the rider: held on, it
+// rears the bike up and over unless the rider leans forward.
 void Bike::PullFrontWheelTowardHead() {
   AddForce(frontWheel_, (PositionOf(Head()) - PositionOf(*frontWheel_)) * 21.5f);
 }

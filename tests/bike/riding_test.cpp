@@ -174,6 +174,9 @@ TEST_F(Riding, WaterLiftsTheBikeAndHoldsTheWheelAndTheChassisToItsPace) {
   EXPECT_FLOAT_EQ(bike->GetMotorSpeed(), 0.3f);
   EXPECT_FLOAT_EQ(StepInWater(*bike, 0.3f, 3.0f), 3.0f * 0.7692308f);
   EXPECT_FLOAT_EQ(bike->GetMotorSpeed(), 0.2f);
+  // The two ways round the slowed speed differently in the last bit.
+  EXPECT_EQ(StepInWater(*bike, 0.3f, 2.5f), static_cast<float>(2.5f * 0.769230769));
+  EXPECT_EQ(StepInWater(*bike, -0.3f, -2.5f), -2.5f * 0.7692308f);
   EXPECT_FLOAT_EQ(StepInWater(*bike, -0.5f, -1.0f), -2.0f);
   EXPECT_FLOAT_EQ(bike->GetMotorSpeed(), -0.3f);
   EXPECT_FLOAT_EQ(StepInWater(*bike, -0.1f, 1.0f), 1.0f);
