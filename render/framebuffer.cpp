@@ -36,6 +36,15 @@ int TexelY(const TextureInfo& texture) {
   return static_cast<int>(std::lround(texture.rectY * texture.textureHeight));
 }
 
+// Reads come from the back buffer, where the bitmap is drawn; returns the
+// read buffer to put back afterwards.
+GLint SelectBackForReading() {
+  GLint readBuffer = GL_BACK;
+  glGetIntegerv(GL_READ_BUFFER, &readBuffer);
+  glReadBuffer(GL_BACK);
+  return readBuffer;
+}
+
 }  // namespace
 
 FrameBuffer* FrameBuffer::GetInstance() {
@@ -90,9 +99,7 @@ void BackbufFramebuf::ClearBinding() { bound_ = nullptr; }
 
 void BackbufFramebuf::RefreshSurface() {
   if (bound_ == nullptr) return;
-  GLint readBuffer = GL_BACK;
-  glGetIntegerv(GL_READ_BUFFER, &readBuffer);
-  glReadBuffer(GL_BACK);
+  const GLint readBuffer = SelectBackForReading();
   glFlush();
   glFinish();
   glBindTexture(GL_TEXTURE_2D, bound_->texture);
@@ -102,10 +109,13 @@ void BackbufFramebuf::RefreshSurface() {
   glReadBuffer(static_cast<GLenum>(readBuffer));
 }
 
-// Image rows y .. y + h - 1 lie at window rows y .. y + h - 1 from the top.
+// Image rows y .. y + h - 1 lie at window rows y .. y + h - 1 from the top
+// of the back buffer, whichever buffer the screen's canvas reads.
 void BackbufFramebuf::ReadPixels(int x, int y, int w, int h, unsigned int format, void* buffer) {
+  const GLint readBuffer = SelectBackForReading();
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(x, Setup::GetScreenHeight() - y - h, w, h, format, GL_UNSIGNED_BYTE, buffer);
+  glReadBuffer(static_cast<GLenum>(readBuffer));
 }
 
 void BackbufFramebuf::CopyToTexture(int x, int y, int w, int h, int textureYOffset) {

@@ -23,10 +23,11 @@ void Placement::ApplyToGL(const Vec2& pivotPoint) const {
     glTranslatef(-pivotPoint.x, -pivotPoint.y, 0.0f);
   }
   if (stretch != 1.0f) {
-    // Stretches about the centre of the screen.
+    // Stretches about the centre of the screen, flattening depth: shapes
+    // are drawn in the plane.
     glTranslatef((stretch - 1.0f) * Setup::GetScreenWidth() * -0.5f,
                  (stretch - 1.0f) * Setup::GetScreenHeight() * -0.5f, 0.0f);
-    glScalef(stretch, stretch, 1.0f);
+    glScalef(stretch, stretch, 0.0f);
   }
 }
 

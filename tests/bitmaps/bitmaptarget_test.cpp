@@ -72,6 +72,20 @@ TEST_F(BitmapTarget, UnloadingToMemoryAndBackKeepsEveryPixel) {
   ExpectShownBitmap(*bitmap, Pattern);
 }
 
+// The bitmap is drawn into the back buffer, so it is read back from there
+// even while the screen's canvas is its front buffer.
+TEST_F(BitmapTarget, UnloadingWhileDrawingToTheFrontBufferReadsTheBitmap) {
+  const auto bitmap = LoadImage(MakeImage(32, W, H, Pattern), "pattern.png");
+  ol::Canvas::SetTo(ol::FRONT_BUFFER_TARGET);
+  ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 1.0f);
+  bitmap->UnloadToMemory();
+  EXPECT_EQ(ol::Canvas::GetTarget(), ol::FRONT_BUFFER_TARGET);
+  ol::Canvas::SetTo(ol::BACK_BUFFER_TARGET);
+  bitmap->SendToGPU();
+  ASSERT_TRUE(bitmap->IsValid());
+  ExpectShownBitmap(*bitmap, Pattern);
+}
+
 // Rows of 37 three-byte pixels are not a multiple of four bytes: padded rows
 // would come back shifted, and overrun the buffer sized for the image.
 TEST_F(BitmapTarget, ReadingBackRgbRowsStaysInsideTheBuffer) {

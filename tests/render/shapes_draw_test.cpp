@@ -7,6 +7,7 @@
 #include "render/ellipse.h"
 #include "render/gl.h"
 #include "render/line.h"
+#include "render/placement.h"
 #include "render/polygon.h"
 #include "render/rect.h"
 #include "render/settings.h"
@@ -127,6 +128,40 @@ TEST_F(ShapeDrawing, LineDrawsBetweenItsEndsAtItsOrigin) {
   ol::Settings::SetAntialiasing(true);
   EXPECT_EQ(ReadPixel(125, 400).r, 255);
   EXPECT_NEAR(CountRed(90, 390, 70, 20), 50, 2);
+}
+
+// Where the placement's matrix takes a point (x, y, z) of the shape.
+ol::Vec2 Placed(const ol::Placement& placement, const ol::Vec2& pivot, float x, float y, float z,
+                float* placedZ) {
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+  placement.ApplyToGL(pivot);
+  GLfloat m[16] = {};
+  glGetFloatv(GL_MODELVIEW_MATRIX, m);
+  glPopMatrix();
+  *placedZ = m[2] * x + m[6] * y + m[10] * z + m[14];
+  return ol::Vec2(m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13]);
+}
+
+// Moved, turned by minus the angle about the pivot, stretched about the
+// centre of the 800 x 600 screen, and flattened into the drawing plane.
+TEST_F(ShapeDrawing, PlacementMovesTurnsAboutThePivotAndStretchesAboutTheScreenCentre) {
+  const ol::Placement placement(ol::Vec2(10, 20), 1.5707963f, 2.0f);
+  const ol::Vec2 pivot(100, 0);
+  float z = 1.0f;
+  const ol::Vec2 origin = Placed(placement, pivot, 0, 0, 5, &z);
+  EXPECT_NEAR(origin.x, -190.0f, 1e-3f);
+  EXPECT_NEAR(origin.y, 520.0f, 1e-3f);
+  EXPECT_EQ(z, 0.0f);
+  const ol::Vec2 point = Placed(placement, pivot, 100, 50, -3, &z);
+  EXPECT_NEAR(point.x, -90.0f, 1e-3f);
+  EXPECT_NEAR(point.y, 320.0f, 1e-3f);
+  EXPECT_EQ(z, 0.0f);
+
+  const ol::Vec2 moved = Placed(ol::Placement(ol::Vec2(10, 20)), pivot, 3, 4, 0, &z);
+  EXPECT_FLOAT_EQ(moved.x, 13.0f);
+  EXPECT_FLOAT_EQ(moved.y, 24.0f);
 }
 
 // Radii without area draw nothing, and no radius makes the drawing loop run
