@@ -161,11 +161,14 @@ bool Rope::IsInView(const ol::Vec2& viewMin, const ol::Vec2& viewMax) const {
   return BoxTouchesView(min, max, viewMin, viewMax);
 }
 
+// The anchor boxes frame the bands: the start box goes under them, the end
+// box over them.
 void Rope::Draw() {
   if (!(firstColorSet_ || secondColorSet_) || segments_.empty()) return;
   const float startLevel = segments_.front()->GetStart().y;
+  if (firstColorSet_) DrawStartBox();
   DrawBands(startLevel);
-  if (firstColorSet_) DrawAnchorBoxes(startLevel);
+  if (firstColorSet_) DrawEndBox(startLevel);
 }
 
 // Between the chain and its start level (second colour), and from the
@@ -180,21 +183,23 @@ void Rope::DrawBands(float startLevel) const {
   }
 }
 
-// Fill the gaps between the chain's ends and the anchors' far ends.
-void Rope::DrawAnchorBoxes(float startLevel) const {
-  const ol::Vec2 first = segments_.front()->GetStart();
+// Fills the gap between the start anchor's far end and the chain.
+void Rope::DrawStartBox() const {
+  if (!start_) return;
+  const ol::Vec2 from = start_->GetStart();
+  const float width = segments_.front()->GetStart().x - from.x;
+  ol::Rect(from.x, from.y, width, bandDepth_, 1.0f, 0.0f, ol::SHAPE_ACCURACY).Draw(firstColor_);
+}
+
+// Fills the gap between the chain's end and the end anchor's far end, down
+// to the lower band's level.
+void Rope::DrawEndBox(float startLevel) const {
+  if (!end_) return;
   const ol::Vec2 last = segments_.back()->GetEnd();
   const float anchorLevel = start_ ? start_->GetStart().y : startLevel;
-  if (start_) {
-    const ol::Vec2 from = start_->GetStart();
-    ol::Rect(from.x, from.y, first.x - from.x, bandDepth_, 1.0f, 0.0f, ol::SHAPE_ACCURACY)
-        .Draw(firstColor_);
-  }
-  if (end_) {
-    ol::Rect(last.x, last.y, end_->GetEnd().x - last.x, anchorLevel + bandDepth_ - last.y, 1.0f,
-             0.0f, ol::SHAPE_ACCURACY)
-        .Draw(firstColor_);
-  }
+  ol::Rect(last.x, last.y, end_->GetEnd().x - last.x, anchorLevel + bandDepth_ - last.y, 1.0f,
+           0.0f, ol::SHAPE_ACCURACY)
+      .Draw(firstColor_);
 }
 
 }  // namespace Kest

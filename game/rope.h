@@ -58,7 +58,8 @@ class Rope : public Object, private ObjectObserver {
   bool Attach(Line*& slot, Line* anchor);
   std::vector<Line*> Parts() const;
   void DrawBands(float startLevel) const;
-  void DrawAnchorBoxes(float startLevel) const;
+  void DrawStartBox() const;
+  void DrawEndBox(float startLevel) const;
 
   std::vector<Line*> segments_;
   bool inserted_ = false;

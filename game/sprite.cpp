@@ -145,7 +145,7 @@ void Sprite::TurnAtSail() {
 
 void Sprite::Draw() {
   if (currentFrame_ < 0 || frames_.empty() || !texture_.IsValid()) return;
-  if (additive_) ol::Blenders::Set(ol::ADDITIVE_BLENDER);
+  ol::Blenders::Set(additive_ ? ol::ADDITIVE_BLENDER : ol::ALPHA_BLENDER);
   ol::Vec2 p = drawPosition_;
   if (static_) p += GetApplication()->GetCamera();
   const ol::Vec2& frame = frames_[static_cast<std::size_t>(currentFrame_)];

@@ -7,6 +7,7 @@
 #include "game/mainloop.h"
 #include "game/rope.h"
 #include "game/sprite.h"
+#include "render/blenders.h"
 #include "tessora/object.h"
 #include "tests/objects/screen.h"
 
@@ -74,6 +75,22 @@ TEST_F(ObjectsOnScreen, SpritesShowOneFrameAtATime) {
   EXPECT_TRUE(IsColour(ReadPixel(15, 15), kRed));
 }
 
+// A plain sprite blends over what lies under it, whatever blending the
+// objects drawn before it left behind.
+TEST_F(ObjectsOnScreen, APlainSpriteDrawsWithAlphaBlending) {
+  auto* under = new Kest::Block(90, 90, 40, 40, "", false);
+  under->SetFillColor(0, 0, 255, 255);
+  Level().Insert(under, -1);
+  const std::string sheet = WriteImage("res\\test_sheet.png", 20, 10, kRed, kGreen);
+  Level().Insert(new Kest::Sprite(sheet, 2, 10, 10, 2, 100.0f, 100, 100, true, false));
+  ol::Blenders::Set(ol::ADDITIVE_BLENDER);
+  Draw();
+  const Pixel sprite = ReadPixel(105, 105);
+  ol::Blenders::Set(ol::ALPHA_BLENDER);
+  EXPECT_TRUE(IsColour(sprite, kRed)) << "not added to the blue under it";
+  EXPECT_TRUE(IsColour(ReadPixel(125, 125), kBlue));
+}
+
 TEST_F(ObjectsOnScreen, APlayOnceSpriteGoesAfterDrawingItsLastFrame) {
   const std::string sheet = WriteImage("res\\test_sheet.png", 20, 10, kRed, kGreen);
   Level().Insert(new Kest::Sprite(sheet, 2, 10, 10, 2, 100.0f, 100, 100, false, false));
@@ -98,6 +115,21 @@ TEST_F(ObjectsOnScreen, RopesShowOnlyInColour) {
   EXPECT_TRUE(IsColour(ReadPixel(95, 310), kBlue)) << "the start anchor's box";
   EXPECT_TRUE(IsColour(ReadPixel(305, 310), kBlue)) << "the end anchor's box";
   EXPECT_TRUE(IsColour(ReadPixel(200, 340), kBlack));
+}
+
+// The anchor boxes go under the bands: where a rope that runs to the left
+// hangs back over its start anchor's box, the band between the chain and
+// the start level shows.
+TEST_F(ObjectsOnScreen, RopeBandsLieOverTheStartAnchorsBox) {
+  auto* rope = new Kest::Rope(300, 300, 200, 400, 150, 0);
+  rope->AttachStart(new Kest::Line(290, 300, 300, 300, "", false));
+  rope->AttachEnd(new Kest::Line(200, 400, 210, 400, "", false));
+  rope->SetFirstColor(30, 0, 0, 255, 255);
+  rope->SetSecondColor(0, 255, 0, 255);
+  Level().Insert(rope);
+  Draw();
+  EXPECT_TRUE(IsColour(ReadPixel(293, 304), kGreen)) << "the band over the box";
+  EXPECT_TRUE(IsColour(ReadPixel(298, 320), kBlue)) << "the box below the chain";
 }
 
 TEST_F(ObjectsOnScreen, PicturesOnTheScreenAndOnABody) {

@@ -2,10 +2,13 @@
 
 #include <memory>
 
+#include "game/circle.h"
 #include "game/meters.h"
 #include "game/resourcemanager.h"
+#include "game/sprite.h"
 #include "render/bitmap.h"
 #include "tests/objects/screen.h"
+#include "tests/support/tracecapture.h"
 
 namespace ObjectsTest {
 namespace {
@@ -36,6 +39,22 @@ TEST_F(ResourcesOnScreen, AFileThatFailedIsTriedAgain) {
   std::unique_ptr<ol::Bitmap> late(Resources().GetBitmap("res\\test_late.png"));
   ASSERT_NE(late, nullptr);
   EXPECT_TRUE(late->IsValid());
+}
+
+// What stands in the level's space stays the space's, with or without a
+// body: registering it would give it a second owner.
+TEST_F(ResourcesOnScreen, ObjectsInTheSpaceAreNotRegistered) {
+  TestSupport::TraceCapture trace;
+  auto* ball = new Kest::Circle(0, 0, 5, "", true);
+  auto* smoke = new Kest::Sprite("", 1, 8, 8, 1, 10.0f, 0, 0, true, false);
+  Level().Insert(ball);
+  Level().Insert(smoke);
+  Resources().RegisterObject("ball", ball);
+  Resources().RegisterObject("smoke", smoke);
+  EXPECT_EQ(Resources().FindPrototype("ball"), nullptr);
+  EXPECT_EQ(Resources().FindPrototype("smoke"), nullptr);
+  EXPECT_TRUE(Level().Contains(ball));
+  EXPECT_EQ(trace.Lines().size(), 2u);
 }
 
 TEST_F(ResourcesOnScreen, TheBackgroundSurvivesANewResourceManager) {
