@@ -54,14 +54,8 @@ bool AllegroGraphicsDriver::SetupScreen(int w, int h, bool fullscreen, int color
   return set_gfx_mode(GFX_OPENGL, w, h, 0, 0) == 0;
 }
 
-// The texture has one level only, so it is filtered without mipmaps (a
-// mipmap filter would leave it incomplete, drawn white).
 TextureInfo AllegroGraphicsDriver::UploadTexture(const float* pixels, TextureInfo texture) {
-  glGenTextures(1, &texture.texture);
-  glBindTexture(GL_TEXTURE_2D, texture.texture);
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  texture.texture = BindNewTexture();
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, texture.textureWidth, texture.textureHeight, 0, GL_RGBA,
                GL_FLOAT, pixels);
   return texture;

@@ -57,16 +57,24 @@ TexturePixels LayOutTexturePixels(BITMAP* image, bool powerOfTwo) {
   return texture;
 }
 
+// A single-level texture, tinted by the current colour and filtered without
+// mipmaps (a mipmap filter would leave it incomplete, drawn white).
+unsigned BindNewTexture() {
+  GLuint texture = 0;
+  glGenTextures(1, &texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  return texture;
+}
+
 TextureInfo UploadImageTexture(BITMAP* image) {
   const bool powerOfTwo =
       forcePowerOfTwo || !AllegroGraphicsDriver::HasExtension("GL_ARB_texture_non_power_of_two");
   const TexturePixels pixels = LayOutTexturePixels(image, powerOfTwo);
   TextureInfo info(pixels.width, pixels.height, image->w, image->h, GL_RGBA);
-  glGenTextures(1, &info.texture);
-  glBindTexture(GL_TEXTURE_2D, info.texture);
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  info.texture = BindNewTexture();
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pixels.width, pixels.height, 0, GL_RGBA,
                GL_UNSIGNED_BYTE, pixels.rgba.data());
   return info;

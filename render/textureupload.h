@@ -24,6 +24,10 @@ struct TexturePixels {
 // The texture's pixels for the image; powerOfTwo widens the texture.
 TexturePixels LayOutTexturePixels(BITMAP* image, bool powerOfTwo);
 
+// Makes a texture name and binds it as a single-level texture, tinted by the
+// current colour and filtered without mipmaps.
+unsigned BindNewTexture();
+
 // Uploads the image and returns its record. The texture has a single level,
 // so it is filtered without mipmaps.
 TextureInfo UploadImageTexture(BITMAP* image);
