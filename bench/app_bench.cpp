@@ -3,7 +3,7 @@
 // X server: run it under xvfb-run.
 #include <benchmark/benchmark.h>
 
-#include "game/app.h"
+#include "game/app/app.h"
 #include "render/canvas.h"
 
 namespace {

@@ -5,13 +5,13 @@
 
 #include <vector>
 
-#include "game/app.h"
-#include "game/bike.h"
-#include "game/block.h"
-#include "game/bodyobject.h"
-#include "game/mainloop.h"
-#include "game/resourcemanager.h"
-#include "game/space.h"
+#include "game/app/app.h"
+#include "game/bike/bike.h"
+#include "game/objects/block.h"
+#include "game/objects/bodyobject.h"
+#include "game/app/mainloop.h"
+#include "game/objects/resourcemanager.h"
+#include "game/objects/space.h"
 #include "tessora/world.h"
 
 namespace {

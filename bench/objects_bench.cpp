@@ -5,14 +5,14 @@
 //   xvfb-run -a -s "-screen 0 1024x768x24" build/bench/bench_objects
 #include <benchmark/benchmark.h>
 
-#include "game/app.h"
-#include "game/arc.h"
-#include "game/block.h"
-#include "game/circle.h"
-#include "game/composite.h"
-#include "game/line.h"
-#include "game/resourcemanager.h"
-#include "game/space.h"
+#include "game/app/app.h"
+#include "game/objects/arc.h"
+#include "game/objects/block.h"
+#include "game/objects/circle.h"
+#include "game/objects/composite.h"
+#include "game/objects/line.h"
+#include "game/objects/resourcemanager.h"
+#include "game/objects/space.h"
 #include "render/canvas.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
-#include "game/app.h"
-#include "game/mainloop.h"
+#include "game/app/app.h"
+#include "game/app/mainloop.h"
 #include "tessora/dynamic.h"
 #include "tessora/static.h"
 #include "tessora/world.h"

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "game/app.h"
-#include "game/block.h"
-#include "game/bodyobject.h"
-#include "game/mainloop.h"
-#include "game/resourcemanager.h"
+#include "game/app/app.h"
+#include "game/objects/block.h"
+#include "game/objects/bodyobject.h"
+#include "game/app/mainloop.h"
+#include "game/objects/resourcemanager.h"
 #include "tessora/object.h"
 
 namespace BikeTest {

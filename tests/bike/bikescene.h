@@ -8,9 +8,9 @@
 
 #include <vector>
 
-#include "game/bike.h"
-#include "game/bikeparts.h"
-#include "game/space.h"
+#include "game/bike/bike.h"
+#include "game/bike/bikeparts.h"
+#include "game/objects/space.h"
 #include "tessora/world.h"
 
 namespace BikeTest {

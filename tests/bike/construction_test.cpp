@@ -5,9 +5,9 @@
 #include <thread>
 #include <typeinfo>
 
-#include "game/bikeobserver.h"
-#include "game/bitmapobject.h"
-#include "game/circle.h"
+#include "game/bike/bikeobserver.h"
+#include "game/objects/bitmapobject.h"
+#include "game/objects/circle.h"
 #include "tessora/object.h"
 #include "tests/bike/bikescene.h"
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "game/bikeobserver.h"
+#include "game/bike/bikeobserver.h"
 #include "tests/bike/bikescene.h"
 
 namespace BikeTest {

@@ -8,13 +8,13 @@
 #include <filesystem>
 #include <vector>
 
-#include "game/app.h"
-#include "game/bike.h"
-#include "game/bikeparts.h"
-#include "game/block.h"
-#include "game/mainloop.h"
-#include "game/resourcemanager.h"
-#include "game/space.h"
+#include "game/app/app.h"
+#include "game/bike/bike.h"
+#include "game/bike/bikeparts.h"
+#include "game/objects/block.h"
+#include "game/app/mainloop.h"
+#include "game/objects/resourcemanager.h"
+#include "game/objects/space.h"
 #include "platform/platform.h"
 #include "render/gl.h"
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <typeinfo>
 
-#include "game/circle.h"
-#include "game/sprite.h"
+#include "game/objects/circle.h"
+#include "game/objects/sprite.h"
 #include "tessora/object.h"
 #include "tests/bike/bikescene.h"
 

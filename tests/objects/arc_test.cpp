@@ -3,8 +3,8 @@
 #include <cmath>
 #include <memory>
 
-#include "game/arc.h"
-#include "game/arcpoints.h"
+#include "game/objects/arc.h"
+#include "game/objects/arcpoints.h"
 #include "tessora/block.h"
 #include "tessora/composite.h"
 #include "tessora/object.h"

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "game/block.h"
-#include "game/circle.h"
+#include "game/objects/block.h"
+#include "game/objects/circle.h"
 #include "tessora/object.h"
 #include "tessora/world.h"
 #include "tests/objects/scene.h"

@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "game/block.h"
-#include "game/circle.h"
-#include "game/line.h"
-#include "game/resourcemanager.h"
-#include "game/sprite.h"
+#include "game/objects/block.h"
+#include "game/objects/circle.h"
+#include "game/objects/line.h"
+#include "game/objects/resourcemanager.h"
+#include "game/objects/sprite.h"
 #include "tessora/object.h"
 #include "tests/objects/scene.h"
 #include "tests/support/tracecapture.h"

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "game/circle.h"
-#include "game/meters.h"
-#include "game/resourcemanager.h"
-#include "game/sprite.h"
+#include "game/objects/circle.h"
+#include "game/objects/meters.h"
+#include "game/objects/resourcemanager.h"
+#include "game/objects/sprite.h"
 #include "render/bitmap.h"
 #include "tests/objects/screen.h"
 #include "tests/support/tracecapture.h"

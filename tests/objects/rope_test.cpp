@@ -3,8 +3,8 @@
 #include <cmath>
 #include <memory>
 
-#include "game/line.h"
-#include "game/rope.h"
+#include "game/objects/line.h"
+#include "game/objects/rope.h"
 #include "tessora/object.h"
 #include "tests/objects/scene.h"
 #include "tests/support/tracecapture.h"

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "game/app.h"
-#include "game/bodyobject.h"
+#include "game/app/app.h"
+#include "game/objects/bodyobject.h"
 
 namespace ObjectsTest {
 

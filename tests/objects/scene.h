@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "game/mainloop.h"
-#include "game/object.h"
-#include "game/space.h"
+#include "game/app/mainloop.h"
+#include "game/objects/object.h"
+#include "game/objects/space.h"
 #include "tessora/world.h"
 
 namespace ObjectsTest {

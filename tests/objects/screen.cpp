@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "game/resourcemanager.h"
+#include "game/objects/resourcemanager.h"
 #include "render/gl.h"
 #include "render/setup.h"
 #include "render/transforms.h"

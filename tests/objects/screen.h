@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "game/app.h"
-#include "game/space.h"
+#include "game/app/app.h"
+#include "game/objects/space.h"
 
 namespace ObjectsTest {
 

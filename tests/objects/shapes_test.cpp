@@ -4,11 +4,11 @@
 #include <functional>
 #include <string>
 
-#include "game/arc.h"
-#include "game/block.h"
-#include "game/circle.h"
-#include "game/composite.h"
-#include "game/line.h"
+#include "game/objects/arc.h"
+#include "game/objects/block.h"
+#include "game/objects/circle.h"
+#include "game/objects/composite.h"
+#include "game/objects/line.h"
 #include "tessora/block.h"
 #include "tessora/composite.h"
 #include "tessora/object.h"

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "game/block.h"
-#include "game/circle.h"
-#include "game/resourcemanager.h"
+#include "game/objects/block.h"
+#include "game/objects/circle.h"
+#include "game/objects/resourcemanager.h"
 #include "tests/objects/scene.h"
 #include "tests/support/tracecapture.h"
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "game/sprite.h"
+#include "game/objects/sprite.h"
 #include "tests/objects/scene.h"
 #include "tests/support/tracecapture.h"
 

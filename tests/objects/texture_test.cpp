@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "game/resourcemanager.h"
-#include "game/texture.h"
+#include "game/objects/resourcemanager.h"
+#include "game/objects/texture.h"
 #include "render/rendermode.h"
 #include "tests/support/tracecapture.h"
 

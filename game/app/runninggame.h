@@ -1,0 +1,57 @@
+// The running program as the main loop and the game keys see it: every
+// answer comes from the game's own objects (application, level, bike,
+// events, console, objectives, menu).
+#pragma once
+
+#include <string>
+
+#include "game/app/gamekeys.h"
+#include "game/app/mainloop.h"
+
+namespace Kest {
+
+class RunningGame : public LoopGame, public KeyActions {
+ public:
+  bool IsRunning() override { return running_; }
+  bool IsRestartRequested() override;
+  void RestartLevel() override;
+  bool IsWaiting() override;
+  bool TakeKey() override;
+  void RestartFrameCounter() override;
+  void StartPlay() override;
+  bool IsFinished() override;
+  void FinishLevel() override;
+  bool HandleGameKeys() override;
+  void PreStep() override;
+  void Simulate(float stepLength) override;
+  void UpdateEvents() override;
+  void StepBike(float elapsedMs) override;
+  ol::Vec2 GetBikePosition() override;
+  bool IsShaking() override;
+  float RandomShake() override;
+  void SetCamera(const ol::Vec2& camera) override;
+  void UpdateAndDraw(float dt, bool simulate) override;
+  void DrawObjectives() override;
+  void DrawConsole() override;
+  void Refresh() override;
+  void ReportStepFigure(float passes) override;
+  void ReportFrameFigure(float passes) override;
+
+  void SetThrottle(int state) override;
+  void ToggleConsole() override { consoleShown_ = !consoleShown_; }
+  void ReloadLevel() override;
+  void ReturnToMenu() override;
+  void TurnAround() override;
+  int GetDirection() override;
+  void LeanBack() override;
+  void LeanForward() override;
+
+ private:
+  // Loads the level script and fades it in from black.
+  void LoadTrack(const std::string& filename);
+
+  bool running_ = true;
+  bool consoleShown_ = false;
+};
+
+}  // namespace Kest

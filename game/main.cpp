@@ -1,9 +1,0 @@
-#include <allegro.h>
-
-#include "game/startup.h"
-#include "platform/platform.h"
-
-int main(int argc, char** argv) {
-  return Kest::RunGame(Platform::JoinArguments(argc, argv));
-}
-END_OF_MAIN()

@@ -1,0 +1,138 @@
+#include "game/objects/resourcemanager.h"
+
+#include <algorithm>
+#include <memory>
+#include <typeinfo>
+
+#include "game/app/app.h"
+#include "game/objects/object.h"
+#include "game/objects/space.h"
+#include "game/objects/sprite.h"
+#include "game/utility/utility.h"
+#include "render/bitmap.h"
+#include "render/rect.h"
+#include "render/setup.h"
+#include "tessora/object.h"
+#include "tessora/shape.h"
+
+namespace Kest {
+
+namespace {
+
+std::unique_ptr<ResourceManager>& Instance() {
+  static std::unique_ptr<ResourceManager> instance;
+  return instance;
+}
+
+unsigned generation = 0;
+
+// Whether the object already belongs to the level's space.
+bool StandsInSpace(const Object* object) {
+  const App* app = GetApplication();
+  const Space* space = app ? app->GetSpace() : nullptr;
+  if (!space) return false;
+  return space->Contains(object) ||
+         (object->GetBody() && space->FindByBody(object->GetBody()) != nullptr);
+}
+
+// The cached bitmap of the file: loaded now unless cached already. Without
+// a screen a load would only be queued, and the texture would never arrive
+// for this level; the caller then goes on without the image.
+ol::Bitmap* LoadUncached(const std::string& fileName) {
+  if (!ol::Setup::IsScreenSetUp()) return nullptr;
+  std::unique_ptr<ol::Bitmap> bitmap(new ol::Bitmap());
+  if (!bitmap->Load(fileName, 0)) return nullptr;
+  return bitmap.release();
+}
+
+}  // namespace
+
+void ResourceManager::Create() {
+  Instance().reset(new ResourceManager());
+  ++generation;
+}
+
+void ResourceManager::Destroy() {
+  Instance().reset();
+  ++generation;
+}
+
+ResourceManager* ResourceManager::GetInstance() { return Instance().get(); }
+
+unsigned ResourceManager::GetGeneration() { return generation; }
+
+ResourceManager::~ResourceManager() {
+  for (auto& prototype : prototypes_) delete prototype.second;
+  for (auto& bitmap : bitmaps_) delete bitmap.second;
+}
+
+ol::Bitmap* ResourceManager::GetBitmap(const std::string& fileName) {
+  auto cached = bitmaps_.find(fileName);
+  if (cached == bitmaps_.end()) {
+    ol::Bitmap* loaded = LoadUncached(fileName);
+    if (!loaded) return nullptr;
+    cached = bitmaps_.emplace(fileName, loaded).first;
+  }
+  ol::Bitmap& source = *cached->second;
+  const int w = source.Width();
+  const int h = source.Height();
+  ol::Bitmap* bitmap = new ol::Bitmap(source, ol::Rect(0.0f, 0.0f, float(w), float(h)));
+  bitmap->SetDefaultPivot(float(w / 2), float(h / 2));
+  return bitmap;
+}
+
+void ResourceManager::RegisterObject(const std::string& name, Object* object) {
+  if (!object) {
+    Log("RegisterObject: no object to register as \"" + name + "\"");
+    return;
+  }
+  const auto named = prototypes_.find(name);
+  if (named != prototypes_.end() && named->second == object) {
+    Log("RegisterObject: \"" + name + "\" is already this object");
+    return;
+  }
+  if (IsPrototype(object)) {
+    Log("RegisterObject: the object is already registered under another name than \"" +
+        name + "\"");
+    return;
+  }
+  if (StandsInSpace(object)) {
+    Log("RegisterObject: an object in the space is not registered as \"" + name + "\"");
+    return;
+  }
+  if (named != prototypes_.end()) {
+    delete named->second;
+    named->second = object;
+  } else {
+    prototypes_.emplace(name, object);
+  }
+}
+
+bool ResourceManager::IsPrototype(const Object* object) const {
+  return std::any_of(prototypes_.begin(), prototypes_.end(),
+                     [object](const std::pair<const std::string, Object*>& entry) {
+                       return entry.second == object;
+                     });
+}
+
+Object* ResourceManager::FindPrototype(const std::string& name) const {
+  const auto entry = prototypes_.find(name);
+  return entry == prototypes_.end() ? nullptr : entry->second;
+}
+
+Sprite* ResourceManager::CloneSprite(const std::string& name) {
+  // Only a plain sprite copies as one: a kind built on it would lose its own
+  // part in the copy.
+  const Object* prototype = FindPrototype(name);
+  if (!prototype || typeid(*prototype) != typeid(Sprite)) return nullptr;
+  return new Sprite(static_cast<const Sprite&>(*prototype));
+}
+
+Object* ResourceManager::CloneObject(const std::string& name, float x, float y) {
+  Object* prototype = FindPrototype(name);
+  if (!prototype || !prototype->GetBody()) return nullptr;
+  prototype->GetBody()->GetShape()->SetPosition(Tessora::Vec2(x, y));
+  return prototype->Clone();
+}
+
+}  // namespace Kest

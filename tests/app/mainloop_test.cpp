@@ -1,0 +1,253 @@
+#include "game/app/mainloop.h"
+
+#include <gmock/gmock.h>
+
+#include <memory>
+
+namespace {
+
+using ::testing::_;
+using ::testing::FloatEq;
+using ::testing::InSequence;
+using ::testing::Mock;
+using ::testing::NiceMock;
+using ::testing::Return;
+using ::testing::StrictMock;
+
+class MockGame : public Kest::LoopGame {
+ public:
+  MOCK_METHOD(bool, IsRunning, (), (override));
+  MOCK_METHOD(bool, IsRestartRequested, (), (override));
+  MOCK_METHOD(void, RestartLevel, (), (override));
+  MOCK_METHOD(bool, IsWaiting, (), (override));
+  MOCK_METHOD(bool, TakeKey, (), (override));
+  MOCK_METHOD(void, RestartFrameCounter, (), (override));
+  MOCK_METHOD(void, StartPlay, (), (override));
+  MOCK_METHOD(bool, IsFinished, (), (override));
+  MOCK_METHOD(void, FinishLevel, (), (override));
+  MOCK_METHOD(bool, HandleGameKeys, (), (override));
+  MOCK_METHOD(void, PreStep, (), (override));
+  MOCK_METHOD(void, Simulate, (float), (override));
+  MOCK_METHOD(void, UpdateEvents, (), (override));
+  MOCK_METHOD(void, StepBike, (float), (override));
+  MOCK_METHOD(ol::Vec2, GetBikePosition, (), (override));
+  MOCK_METHOD(bool, IsShaking, (), (override));
+  MOCK_METHOD(float, RandomShake, (), (override));
+  MOCK_METHOD(void, SetCamera, (const ol::Vec2&), (override));
+  MOCK_METHOD(void, UpdateAndDraw, (float, bool), (override));
+  MOCK_METHOD(void, DrawObjectives, (), (override));
+  MOCK_METHOD(void, DrawConsole, (), (override));
+  MOCK_METHOD(void, Refresh, (), (override));
+  MOCK_METHOD(void, ReportStepFigure, (float), (override));
+  MOCK_METHOD(void, ReportFrameFigure, (float), (override));
+};
+
+MATCHER_P2(IsPoint, x, y, "") { return arg.x == x && arg.y == y; }
+
+// The loop over a clock that only the test moves.
+template <class Game>
+class Loop {
+ public:
+  explicit Loop(std::uint32_t startTime, ol::Vec2 halfScreen = ol::Vec2(400.0f, 300.0f))
+      : now_(startTime),
+        loop_(game, [this] { return now_; }, startTime, halfScreen) {
+    ON_CALL(game, HandleGameKeys()).WillByDefault(Return(true));
+  }
+
+  // One pass of the loop at the given clock time.
+  void PassAt(std::uint32_t time) {
+    now_ = time;
+    loop_.RunPass();
+  }
+
+  Game game;
+
+ private:
+  std::uint32_t now_;
+  Kest::MainLoop loop_;
+};
+
+using QuietLoop = Loop<NiceMock<MockGame>>;
+
+TEST(MainLoopPacing, StepsAfterMoreThanOneMillisecondAndDrawsAfterMoreThanSixteen) {
+  QuietLoop loop(1000);
+  EXPECT_CALL(loop.game, Simulate(_)).Times(0);
+  loop.PassAt(1001);
+  Mock::VerifyAndClearExpectations(&loop.game);
+
+  EXPECT_CALL(loop.game, Simulate(_)).Times(1);
+  loop.PassAt(1002);
+  Mock::VerifyAndClearExpectations(&loop.game);
+
+  EXPECT_CALL(loop.game, Refresh()).Times(0);
+  loop.PassAt(1016);
+  Mock::VerifyAndClearExpectations(&loop.game);
+
+  EXPECT_CALL(loop.game, Refresh()).Times(1);
+  loop.PassAt(1017);
+}
+
+TEST(MainLoopPacing, ElapsedTimesSurviveTheClockWrappingAround) {
+  QuietLoop loop(0xFFFFFFF0u);
+  EXPECT_CALL(loop.game, StepBike(FloatEq(20.0f)));
+  EXPECT_CALL(loop.game, UpdateAndDraw(FloatEq(20.0f), true)).Times(2);
+  loop.PassAt(0x00000004u);
+}
+
+TEST(MainLoopPacing, OneFixedLengthStepPerPassHoweverLongItHasBeen) {
+  QuietLoop loop(0);
+  EXPECT_CALL(loop.game, Simulate(FloatEq(0.038f))).Times(1);
+  EXPECT_CALL(loop.game, StepBike(FloatEq(250.0f))).Times(1);
+  loop.PassAt(250);
+}
+
+TEST(MainLoopPlay, StepThenFrameDrawnTwiceAroundTheCameraMove) {
+  Loop<StrictMock<MockGame>> loop(0, ol::Vec2(512.0f, 384.0f));
+  MockGame& game = loop.game;
+  InSequence order;
+  EXPECT_CALL(game, IsRestartRequested()).WillOnce(Return(false));
+  EXPECT_CALL(game, IsWaiting()).WillOnce(Return(false));
+  EXPECT_CALL(game, IsFinished()).WillOnce(Return(false));
+  EXPECT_CALL(game, HandleGameKeys()).WillOnce(Return(true));
+  EXPECT_CALL(game, PreStep());
+  EXPECT_CALL(game, Simulate(FloatEq(0.038f)));
+  EXPECT_CALL(game, UpdateEvents());
+  EXPECT_CALL(game, StepBike(FloatEq(20.0f)));
+  EXPECT_CALL(game, UpdateAndDraw(FloatEq(20.0f), true));
+  EXPECT_CALL(game, GetBikePosition()).WillOnce(Return(ol::Vec2(1000.0f, 500.0f)));
+  EXPECT_CALL(game, IsShaking()).WillOnce(Return(false));
+  EXPECT_CALL(game, SetCamera(IsPoint(488.0f, 116.0f)));
+  EXPECT_CALL(game, UpdateAndDraw(FloatEq(20.0f), true));
+  EXPECT_CALL(game, DrawConsole());
+  EXPECT_CALL(game, Refresh());
+  loop.PassAt(20);
+}
+
+TEST(MainLoopPlay, ShakeMovesBothAxesByOneRandomValue) {
+  QuietLoop loop(0);
+  ON_CALL(loop.game, GetBikePosition()).WillByDefault(Return(ol::Vec2(1000.0f, 500.0f)));
+  ON_CALL(loop.game, IsShaking()).WillByDefault(Return(true));
+  EXPECT_CALL(loop.game, RandomShake()).WillOnce(Return(7.0f));
+  EXPECT_CALL(loop.game, SetCamera(IsPoint(607.0f, 207.0f)));
+  loop.PassAt(20);
+}
+
+TEST(MainLoopPlay, KeysThatLeaveThePassSkipStepAndFrame) {
+  QuietLoop loop(0);
+  EXPECT_CALL(loop.game, HandleGameKeys()).WillOnce(Return(false));
+  EXPECT_CALL(loop.game, Simulate(_)).Times(0);
+  EXPECT_CALL(loop.game, UpdateAndDraw(_, _)).Times(0);
+  loop.PassAt(100);
+}
+
+TEST(MainLoopPlay, ReportsPassesPerStepAndPerFrameEveryHalfSecond) {
+  QuietLoop loop(0);
+  EXPECT_CALL(loop.game, ReportStepFigure(_)).Times(0);
+  EXPECT_CALL(loop.game, ReportFrameFigure(_)).Times(0);
+  for (std::uint32_t t = 2; t <= 500; t += 2) loop.PassAt(t);
+  Mock::VerifyAndClearExpectations(&loop.game);
+
+  // Steps come every pass of 2 ms, frames every 18 ms (the first past 500
+  // is at 504): each figure counts the passes since the loop began.
+  EXPECT_CALL(loop.game, ReportStepFigure(FloatEq(251.0f)));
+  EXPECT_CALL(loop.game, ReportFrameFigure(FloatEq(252.0f)));
+  loop.PassAt(502);
+  loop.PassAt(504);
+}
+
+TEST(MainLoopBranches, RestartComesFirst) {
+  QuietLoop loop(0);
+  ON_CALL(loop.game, IsRestartRequested()).WillByDefault(Return(true));
+  ON_CALL(loop.game, IsWaiting()).WillByDefault(Return(true));
+  ON_CALL(loop.game, IsFinished()).WillByDefault(Return(true));
+  EXPECT_CALL(loop.game, RestartLevel());
+  EXPECT_CALL(loop.game, TakeKey()).Times(0);
+  EXPECT_CALL(loop.game, FinishLevel()).Times(0);
+  EXPECT_CALL(loop.game, HandleGameKeys()).Times(0);
+  EXPECT_CALL(loop.game, UpdateAndDraw(_, _)).Times(0);
+  loop.PassAt(100);
+}
+
+TEST(MainLoopBranches, WaitingComesBeforeFinished) {
+  QuietLoop loop(0);
+  ON_CALL(loop.game, IsWaiting()).WillByDefault(Return(true));
+  ON_CALL(loop.game, IsFinished()).WillByDefault(Return(true));
+  EXPECT_CALL(loop.game, TakeKey());
+  EXPECT_CALL(loop.game, FinishLevel()).Times(0);
+  EXPECT_CALL(loop.game, HandleGameKeys()).Times(0);
+  loop.PassAt(100);
+}
+
+TEST(MainLoopBranches, FinishedComesBeforePlay) {
+  QuietLoop loop(0);
+  ON_CALL(loop.game, IsFinished()).WillByDefault(Return(true));
+  EXPECT_CALL(loop.game, FinishLevel());
+  EXPECT_CALL(loop.game, HandleGameKeys()).Times(0);
+  EXPECT_CALL(loop.game, Simulate(_)).Times(0);
+  loop.PassAt(100);
+}
+
+TEST(MainLoopWaiting, DrawsWithoutSimulatingFromTheFixedOffsetUntilAKeyStartsPlay) {
+  Loop<NiceMock<MockGame>> loop(0, ol::Vec2(512.0f, 384.0f));
+  MockGame& game = loop.game;
+  ON_CALL(game, IsWaiting()).WillByDefault(Return(true));
+  ON_CALL(game, GetBikePosition()).WillByDefault(Return(ol::Vec2(1000.0f, 500.0f)));
+  EXPECT_CALL(game, Simulate(_)).Times(0);
+  EXPECT_CALL(game, StartPlay()).Times(0);
+  EXPECT_CALL(game, SetCamera(IsPoint(600.0f, 200.0f)));
+  EXPECT_CALL(game, UpdateAndDraw(FloatEq(30.0f), false));
+  EXPECT_CALL(game, DrawObjectives());
+  loop.PassAt(30);
+  Mock::VerifyAndClearExpectations(&game);
+
+  InSequence order;
+  EXPECT_CALL(game, TakeKey()).WillOnce(Return(true));
+  EXPECT_CALL(game, RestartFrameCounter());
+  EXPECT_CALL(game, UpdateAndDraw(FloatEq(30.0f), false));
+  EXPECT_CALL(game, DrawObjectives());
+  EXPECT_CALL(game, Refresh());
+  EXPECT_CALL(game, StartPlay());
+  loop.PassAt(60);
+}
+
+// However long the level waited or took to load, the first step after it is
+// handed the time since play began, not the time since the last step.
+class FirstStepAfterABreak : public ::testing::Test {
+ protected:
+  void ExpectShortFirstStep(std::uint32_t breakEnd) {
+    EXPECT_CALL(loop.game, StepBike(FloatEq(2.0f)));
+    loop.PassAt(breakEnd + 2);
+  }
+  QuietLoop loop{0};
+};
+
+TEST_F(FirstStepAfterABreak, WhenPlayStartsAfterWaiting) {
+  EXPECT_CALL(loop.game, IsWaiting())
+      .WillOnce(Return(true))
+      .WillOnce(Return(true))
+      .WillRepeatedly(Return(false));
+  EXPECT_CALL(loop.game, TakeKey()).WillOnce(Return(false)).WillOnce(Return(true));
+  loop.PassAt(2500);
+  loop.PassAt(5000);
+  ExpectShortFirstStep(5000);
+}
+
+TEST_F(FirstStepAfterABreak, WhenTheLevelRestarted) {
+  EXPECT_CALL(loop.game, IsRestartRequested()).WillOnce(Return(true)).WillRepeatedly(Return(false));
+  loop.PassAt(5000);
+  ExpectShortFirstStep(5000);
+}
+
+TEST_F(FirstStepAfterABreak, WhenTheLevelFinished) {
+  EXPECT_CALL(loop.game, IsFinished()).WillOnce(Return(true)).WillRepeatedly(Return(false));
+  loop.PassAt(5000);
+  ExpectShortFirstStep(5000);
+}
+
+TEST_F(FirstStepAfterABreak, WhenTheKeysReloadedTheLevel) {
+  EXPECT_CALL(loop.game, HandleGameKeys()).WillOnce(Return(false)).WillRepeatedly(Return(true));
+  loop.PassAt(5000);
+  ExpectShortFirstStep(5000);
+}
+
+}  // namespace
