@@ -29,6 +29,14 @@ std::uint32_t Milliseconds() {
   return static_cast<std::uint32_t>(ms);
 }
 
+void SleepMilliseconds(std::uint32_t milliseconds) {
+  timespec wait{};
+  wait.tv_sec = milliseconds / 1000u;
+  wait.tv_nsec = long(milliseconds % 1000u) * 1000000L;
+  while (nanosleep(&wait, &wait) != 0) {
+  }
+}
+
 std::string ToNativePath(const std::string& path) {
   std::string native = path;
   std::replace(native.begin(), native.end(), '\\', '/');

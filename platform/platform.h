@@ -17,6 +17,9 @@ void SetEnvironment(const std::string& name, const std::string& value);
 // Milliseconds on a monotonic clock, as an unsigned 32-bit count that wraps.
 std::uint32_t Milliseconds();
 
+// Gives the processor away for about this many milliseconds.
+void SleepMilliseconds(std::uint32_t milliseconds);
+
 // The system timer already ticks finely enough on Linux: nothing to raise.
 inline void BeginTimerPeriod(unsigned /*milliseconds*/) {}
 

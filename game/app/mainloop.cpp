@@ -1,5 +1,6 @@
 #include "game/app/mainloop.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace Kest {
@@ -16,28 +17,61 @@ const ol::Vec2 kWaitingCameraOffset(400.0f, 300.0f);
 }  // namespace
 
 MainLoop::MainLoop(LoopGame& game, Clock clock, std::uint32_t startTime,
-                   const ol::Vec2& halfScreen)
-    : game_(game), clock_(std::move(clock)), startTime_(startTime), halfScreen_(halfScreen) {
+                   const ol::Vec2& halfScreen, Sleep sleep)
+    : game_(game),
+      clock_(std::move(clock)),
+      sleep_(std::move(sleep)),
+      startTime_(startTime),
+      halfScreen_(halfScreen) {
   const std::uint32_t now = clock_() - startTime_;
   lastStep_ = lastFrame_ = lastStepReport_ = lastFrameReport_ = now;
 }
 
 void MainLoop::Run() {
-  while (game_.IsRunning()) RunPass();
+  while (game_.IsRunning()) {
+    RunPass();
+    const std::uint32_t idle = IdleTime();
+    if (idle > 0 && sleep_) sleep_(idle);
+  }
 }
 
 void MainLoop::RunPass() {
   const std::uint32_t now = clock_() - startTime_;
   stepPasses_ += 1.0f;
   framePasses_ += 1.0f;
-  if (game_.IsRestartRequested())
+  if (game_.IsRestartRequested()) {
+    lastBranch_ = Branch::kRestart;
     Restart(now);
-  else if (game_.IsWaiting())
+  } else if (game_.IsWaiting()) {
+    lastBranch_ = Branch::kWait;
     Wait(now);
-  else if (game_.IsFinished())
+  } else if (game_.IsFinished()) {
+    lastBranch_ = Branch::kFinish;
     Finish(now);
-  else
+  } else {
+    lastBranch_ = Branch::kPlay;
     Play(now);
+  }
+}
+
+// Only the paced branches have anything to wait for; the waiting branch is
+// polled for its key no more often than it draws.
+std::uint32_t MainLoop::IdleTime() const {
+  const std::uint32_t now = clock_() - startTime_;
+  const std::uint32_t frame = TimeUntil(now, lastFrame_, kFrameInterval);
+  switch (lastBranch_) {
+    case Branch::kWait:
+      return frame;
+    case Branch::kPlay:
+      return std::min(frame, TimeUntil(now, lastStep_, kStepInterval));
+    default:
+      return 0;
+  }
+}
+
+std::uint32_t MainLoop::TimeUntil(std::uint32_t now, std::uint32_t last, std::uint32_t interval) {
+  const std::uint32_t passed = now - last;
+  return passed > interval ? 0 : interval + 1 - passed;
 }
 
 // After a load the physics clock starts afresh: the first step of the new

@@ -61,14 +61,20 @@ class LoopGame {
 class MainLoop {
  public:
   using Clock = std::function<std::uint32_t()>;
+  using Sleep = std::function<void(std::uint32_t)>;
 
   // Times count from startTime on the clock (unsigned, so the clock may
   // wrap). The camera keeps the bike halfScreen away from the top-left.
-  MainLoop(LoopGame& game, Clock clock, std::uint32_t startTime, const ol::Vec2& halfScreen);
+  // Between passes with nothing due the loop hands the time to sleep.
+  MainLoop(LoopGame& game, Clock clock, std::uint32_t startTime, const ol::Vec2& halfScreen,
+           Sleep sleep = nullptr);
 
-  // Passes until the game stops running.
+  // Passes until the game stops running, sleeping while nothing is due.
   void Run();
   void RunPass();
+  // Milliseconds from now until the branch of the last pass has a step or a
+  // frame due; 0 after a restart or a finish.
+  std::uint32_t IdleTime() const;
 
   // Every physics step has this length, however much time has passed.
   static constexpr float kStepLength = 0.038f;
@@ -83,9 +89,15 @@ class MainLoop {
   // True once more than 500 ms have passed since lastReport, which moves on.
   static bool ReportDue(std::uint32_t now, std::uint32_t& lastReport);
   void ResetPassCounters();
+  // Time from now until `last` is more than `interval` behind the clock.
+  static std::uint32_t TimeUntil(std::uint32_t now, std::uint32_t last, std::uint32_t interval);
+
+  enum class Branch { kRestart, kWait, kFinish, kPlay };
 
   LoopGame& game_;
+  Branch lastBranch_ = Branch::kRestart;
   Clock clock_;
+  Sleep sleep_;
   std::uint32_t startTime_;
   ol::Vec2 halfScreen_;
   std::uint32_t lastStep_;

@@ -54,7 +54,7 @@ void Play(std::uint32_t startTime) {
   objects.application->StartFadeFromBlack();
   ol::FpsCounter::Start(kReferenceFps);
   RunningGame game;
-  MainLoop loop(game, Platform::Milliseconds, startTime, HalfScreen());
+  MainLoop loop(game, Platform::Milliseconds, startTime, HalfScreen(), Platform::SleepMilliseconds);
   loop.Run();
 }
 

@@ -251,3 +251,29 @@ TEST_F(FirstStepAfterABreak, WhenTheKeysReloadedTheLevel) {
 }
 
 }  // namespace
+
+// The loop over a clock that moves only while the loop sleeps: after the
+// first pass every pass must have had something to do, and the steps and
+// frames keep their pace.
+TEST(MainLoopSleep, SleepsUntilTheNextStepOrFrameIsDue) {
+  for (const bool waiting : {false, true}) {
+    NiceMock<MockGame> game;
+    std::uint32_t now = 0;
+    int steps = 0, frames = 0, idlePasses = 0, workDone = 0, passes = 0;
+    ON_CALL(game, IsRunning()).WillByDefault([&] {
+      if (passes++ > 0 && steps + frames == workDone) ++idlePasses;
+      workDone = steps + frames;
+      return now < 340 && passes < 10000;
+    });
+    ON_CALL(game, IsWaiting()).WillByDefault(Return(waiting));
+    ON_CALL(game, HandleGameKeys()).WillByDefault(Return(true));
+    ON_CALL(game, Simulate(_)).WillByDefault([&](float) { ++steps; });
+    ON_CALL(game, Refresh()).WillByDefault([&] { ++frames; });
+    Kest::MainLoop loop(game, [&] { return now; }, 0, ol::Vec2(400.0f, 300.0f),
+                        [&](std::uint32_t ms) { now += ms; });
+    loop.Run();
+    EXPECT_EQ(frames, 19) << "waiting " << waiting;  // at 17, 34, ... 323
+    EXPECT_EQ(steps, waiting ? 0 : 169);              // at 2, 4, ... 338
+    EXPECT_EQ(idlePasses, 1) << "waiting " << waiting;  // only the very first
+  }
+}

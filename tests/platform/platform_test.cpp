@@ -16,6 +16,7 @@ TEST(Platform, CommandLineIsTheArgumentsJoinedBySpaces) {
 TEST(Platform, BackslashesBecomeSlashesOnlyInTheNativePath) {
   EXPECT_EQ(Platform::ToNativePath("res\\moto.png"), "res/moto.png");
   EXPECT_EQ(Platform::ToNativePath("levels/a\\b.lua"), "levels/a/b.lua");
+  EXPECT_EQ(Platform::ToNativePath("\\res\\\\a\\"), "/res//a/");
 }
 
 TEST(Platform, EnvironmentAndExecutableFolder) {
@@ -27,10 +28,12 @@ TEST(Platform, EnvironmentAndExecutableFolder) {
   EXPECT_EQ(dir.front(), '/');
 }
 
-TEST(Platform, ClockMovesForward) {
-  const std::uint32_t a = Platform::Milliseconds();
-  const std::uint32_t b = Platform::Milliseconds();
-  EXPECT_LT(std::uint32_t(b - a), 1000u);  // unsigned difference survives a wrap
+TEST(Platform, ClockCountsMillisecondsAcrossASleep) {
+  const std::uint32_t before = Platform::Milliseconds();
+  Platform::SleepMilliseconds(60);
+  const std::uint32_t slept = Platform::Milliseconds() - before;  // unsigned: survives a wrap
+  EXPECT_GE(slept, 60u);
+  EXPECT_LT(slept, 600u);
 }
 
 }  // namespace
