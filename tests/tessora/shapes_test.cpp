@@ -85,6 +85,33 @@ TEST(Composites, CarryTheirPartsAboutTheirPosition) {
   ExpectNear(offset->GetOrientation(), Vec2(0, 1));
   ExpectNear(innerPart->GetPosition(), Vec2(0, 3));
   ExpectBox(composite.GetBox(), {-1, -1, 1, 5});
+
+  // A part added to a turned composite keeps its place when it turns back.
+  auto* late = new Circle(Vec2(0, 5), 1);
+  composite.AddPart(late);
+  composite.SetOrientation(Vec2(1, 0));
+  ExpectNear(late->GetPosition(), Vec2(5, 0));
+}
+
+// The solver's orientation is a unit vector only up to rounding; step after
+// step that must neither grow nor shrink a composite, at rest or spinning.
+TEST(Composites, KeepTheirSizeOverManySteps) {
+  TessoraTest::TestWorld test;
+  for (float spin : {0.0f, 0.7f}) {
+    SCOPED_TRACE(spin);
+    auto* composite = new Composite(Vec2(100, 50));
+    Tessora::Shape* parts[] = {new Circle(Vec2(120, 50), 5), new Block(Vec2(100, 30), 10, 2)};
+    for (Tessora::Shape* part : parts) composite->AddPart(part);
+    auto object = test.MakeDynamic(composite);
+    for (int i = 0; i < 100000; ++i) {
+      object->SetAngle(10 + spin * i);
+      object->SetPosition(Vec2(100 + spin * i * 0.01f, 50));
+    }
+    for (const Tessora::Shape* part : parts) {
+      EXPECT_NEAR((part->GetPosition() - composite->GetPosition()).Length(), 20, 20e-4f);
+      EXPECT_NEAR(part->GetOrientation().Length(), 1, 1e-5f);
+    }
+  }
 }
 
 struct MassCase {
