@@ -57,6 +57,8 @@ TEST(Pairs, OverlapAndContacts) {
       {"circles touching side by side", Circle(0, 0, 1), Circle(2, 0, 1), false, {}},
       {"circles touching on a slant", Circle(0, 0, 5), Circle(6, 8, 5), true, {{{3, 4}, {-0.6f, -0.8f}, 0}}},
       {"unequal circles", Circle(0, 0, 2), Circle(0, 2.5f, 1), true, {{{0, 1.75f}, {0, -1}, 0.5f}}},
+      {"small circle inside", Circle(0, 0, 5), Circle(1, 0, 1), true, {{{1, 0}, {-1, 0}, 5}}},
+      {"inside a large circle", Circle(1, 0, 1), Circle(0, 0, 5), true, {{{1, 0}, {1, 0}, 5}}},
       {"circles on one centre", Circle(2, 2, 1), Circle(2, 2, 0.5f), true, {{{2, 2}, {-1, 0}, 1.5f}}},
       {"circle by a block", Block(0, 0, 4, 2), Circle(0, 1.5f, 1), true, {{{0, 1}, {0, -1}, 0.5f}}},
       {"circle first", Circle(0, 1.5f, 1), Block(0, 0, 4, 2), true, {{{0, 1}, {0, 1}, 0.5f}}},
