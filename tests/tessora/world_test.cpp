@@ -1,4 +1,4 @@
-// Physics objects and joints in a world. Our
+// Physics objects and joints in a world, and a scene that replays. Our
 // solver build gives every joint an error-reduction parameter of its own.
 #include <gtest/gtest.h>
 
@@ -72,6 +72,32 @@ TEST_F(World, CircleComesToRestOnAStaticLine) {
   Advance(1500, {wheel.get(), &ground});
   EXPECT_NEAR(wheel->GetShape()->GetPosition().y, 270, 0.05f);
   EXPECT_NEAR(dBodyGetLinearVel(wheel->GetBody())[1], 0, 1e-3f);
+}
+
+// Twelve balls piling up in a V: the poses they end at.
+std::vector<float> PileUp() {
+  TessoraTest::TestWorld test;
+  Tessora::Static<Tessora::Line> left(new Tessora::Line(Vec2(-100, 0), Vec2(0, 100)));
+  Tessora::Static<Tessora::Line> right(new Tessora::Line(Vec2(0, 100), Vec2(100, 0)));
+  std::vector<std::unique_ptr<Tessora::Object>> balls;
+  std::vector<Tessora::Object*> objects{&left, &right};
+  for (int i = 0; i < 12; ++i) {
+    balls.push_back(test.MakeDynamic(new Circle(Vec2(-30 + 5.5f * i, 10 - 9.0f * (i % 3)), 5)));
+    objects.push_back(balls.back().get());
+  }
+  test.Advance(300, objects);
+  std::vector<float> poses;
+  for (const auto& ball : balls) {
+    const dReal* p = dBodyGetPosition(ball->GetBody());
+    poses.insert(poses.end(), {p[0], p[1], dBodyGetRotation(ball->GetBody())[0]});
+  }
+  return poses;
+}
+
+// A restarted level rides exactly as it did the first time.
+TEST(Replay, SameSceneInAFreshWorldEndsTheSame) {
+  const std::vector<float> first = PileUp();
+  EXPECT_EQ(PileUp(), first);
 }
 
 TEST_F(World, BrakeHoldsAWheelAndAMotorDrivesIt) {
