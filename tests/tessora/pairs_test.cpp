@@ -26,8 +26,11 @@ ShapePtr Circle(float x, float y, float radius) {
   return std::make_shared<Tessora::Circle>(Vec2(x, y), radius);
 }
 
-ShapePtr Block(float x, float y, float width, float height) {
-  return std::make_shared<Tessora::Block>(Vec2(x, y), width, height);
+ShapePtr Block(float x, float y, float width, float height, Vec2 orientation = Vec2(1, 0)) {
+  auto block = std::make_shared<Tessora::Block>(Vec2(x, y), width, height);
+  block->SetOrientation(orientation);
+  block->Update();
+  return block;
 }
 
 ShapePtr Line(Vec2 p1, Vec2 p2) { return std::make_shared<Tessora::Line>(p1, p2); }
@@ -67,12 +70,15 @@ TEST(Pairs, OverlapAndContacts) {
       {"circle touching a block", Block(0, 0, 4, 2), Circle(0, 2, 1), false, {}},
       {"offset squares", Block(0, 0, 2, 2), Block(1.5f, 0.5f, 2, 2), true,
        {{{0.5f, 1}, {-1, 0}, 0.5f}, {{0.5f, -0.5f}, {-1, 0}, 0.5f}}},
+      {"offset squares, one turned half round", Block(0, 0, 2, 2), Block(1.5f, 0.5f, 2, 2, {-1, 0}), true,
+       {{{0.5f, 1}, {-1, 0}, 0.5f}, {{0.5f, -0.5f}, {-1, 0}, 0.5f}}},
       {"equal faces in line", Block(0, -1.9f, 2, 2), Block(0, 0, 2, 2), true,
        {{{-1, -1}, {0, -1}, 0.1f}, {{1, -1}, {0, -1}, 0.1f}}},
       {"blocks side by side", Block(0, 0, 2, 2), Block(2, 0, 2, 2), false, {}},
       {"line along a face", Line({-1, -1}, {1, -1}), Block(0, 0, 2, 2), false, {}},
-      {"block by a composite's part", Block(0, 0, 4, 2), CompositeOf({new Tessora::Circle(Vec2(0, 1.5f), 1)}),
-       true, {{{0, 1}, {0, -1}, 0.5f}}},
+      {"block by a composite's second part", Block(0, 0, 4, 2),
+       CompositeOf({new Tessora::Circle(Vec2(9, 9), 1), new Tessora::Circle(Vec2(0, 1.5f), 1)}), true,
+       {{{0, 1}, {0, -1}, 0.5f}}},
       {"composites meeting through their boxes only",
        CompositeOf({new Tessora::Circle(Vec2(-2, -2), 1), new Tessora::Circle(Vec2(2, 2), 1)}),
        CompositeOf({new Tessora::Circle(Vec2(2, -2), 1), new Tessora::Circle(Vec2(-2, 2), 1)}), false, {}},
