@@ -13,7 +13,19 @@ bool OverlapCircleCircle(const Shape& a, const Shape& b) {
   return (cb.GetPosition() - ca.GetPosition()).Length() <= ca.GetRadius() + cb.GetRadius();
 }
 
-// The contact sits on the line of centres, in the middle of the overlap.
+namespace {
+
+// The middle of the overlap on the line of centres; when one circle lies
+// wholly inside the other, the overlap is the smaller circle: its centre.
+Vec2 MiddleOfOverlap(const Circle& a, const Circle& b, const Vec2& n, float d) {
+  const float ra = a.GetRadius(), rb = b.GetRadius();
+  if (d + ra <= rb) return a.GetPosition();
+  if (d + rb <= ra) return b.GetPosition();
+  return a.GetPosition() + n * ((ra - rb + d) * 0.5f);
+}
+
+}  // namespace
+
 void CollideCircleCircle(const Shape& a, const Shape& b, ContactBuffer& out) {
   const Circle& ca = static_cast<const Circle&>(a);
   const Circle& cb = static_cast<const Circle&>(b);
@@ -26,7 +38,7 @@ void CollideCircleCircle(const Shape& a, const Shape& b, ContactBuffer& out) {
     return;
   }
   const Vec2 n = v * (1.0f / d);
-  out.Add(ca.GetPosition() + n * ((ca.GetRadius() - cb.GetRadius() + d) * 0.5f), -n, reach - d);
+  out.Add(MiddleOfOverlap(ca, cb, n, d), -n, reach - d);
 }
 
 namespace {

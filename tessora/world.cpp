@@ -4,8 +4,12 @@
 
 namespace Tessora {
 
+// The stepper shuffles the constraints with the solver's one process-wide
+// random generator. Starting it afresh with every world makes a restarted
+// level ride exactly as it did the first time.
 World::World() {
   InitSolver();
+  dRandSetSeed(0);
   world_ = dWorldCreate();
   contactGroup_ = dJointGroupCreate(0);
 }

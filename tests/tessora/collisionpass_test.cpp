@@ -1,157 +1,163 @@
-// The collision pass over a handful of objects.
+// The collision pass: which pairs are collided, who hears of it, what the
+// contacts carry and which of them become joints; and the box sweep that
+// finds the pairs.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
-#include "tessora/dynamic.h"
-#include "tessora/pairs.h"
-#include "tessora/static.h"
-#include "tessora/world.h"
+#include "tessora/boxpairs.h"
+#include "tests/tessora/testworld.h"
 
 namespace {
 
+using Tessora::BoundingBox;
+using Tessora::Circle;
+using Tessora::IndexPair;
+using Tessora::Object;
 using Tessora::Vec2;
 
-struct Sighting {
-  const Tessora::Object* self;
-  const Tessora::Object* other;
-  int count;
-  bool operator==(const Sighting& s) const { return self == s.self && other == s.other && count == s.count; }
-};
-std::vector<Sighting> sightings;
+// Each callback's object (named by its user data) and the contacts it saw.
+std::vector<std::string> heard;
 
-void Sight(Tessora::ContactBuffer* buffer) {
-  sightings.push_back({buffer->GetA(), buffer->GetB(), buffer->GetCount()});
+void Hear(Tessora::ContactBuffer* buffer) {
+  heard.push_back(static_cast<const char*>(buffer->GetA()->surface.userData) +
+                  std::to_string(buffer->GetCount()));
 }
 
-class CollisionPass : public ::testing::Test {
+class CollisionPass : public TessoraTest::WorldTest {
  protected:
-  CollisionPass() { sightings.clear(); }
+  CollisionPass() { heard.clear(); }
 
-  template <class T>
-  std::unique_ptr<Tessora::Object> MakeDynamic(T* shape) {
-    return std::make_unique<Tessora::Dynamic<T>>(shape, world.CreateBody());
+  std::unique_ptr<Object> Make(bool dynamic, Vec2 centre, const char* name) {
+    auto* circle = new Circle(centre, 1);
+    std::unique_ptr<Object> o = dynamic ? std::unique_ptr<Object>(MakeDynamic(circle))
+                                        : std::make_unique<Tessora::Static<Circle>>(circle);
+    o->surface.userData = const_cast<char*>(name);
+    return o;
   }
-
-  Tessora::World world;
 };
 
-TEST_F(CollisionPass, TwoStaticsAreNeverTested) {
-  Tessora::Static<Tessora::Block> a(new Tessora::Block(Vec2(0, 0), 2, 2));
-  Tessora::Static<Tessora::Block> b(new Tessora::Block(Vec2(0.5f, 0), 2, 2));
-  a.surface.contactCallback = b.surface.contactCallback = Sight;
-  world.CollideObjects({&a, &b});
-  EXPECT_TRUE(sightings.empty());
-  EXPECT_EQ(world.GetContactTotal(), 0);
-}
+struct MaskCase {
+  const char* name;
+  bool dynamicA, dynamicB;
+  std::uint32_t maskA, maskB;
+  bool callbackA, callbackB;
+  std::vector<std::string> heard;
+  int joints;
+};
 
-TEST_F(CollisionPass, SolidPairGetsOneJointPerContactEachPass) {
-  auto ball = MakeDynamic(new Tessora::Circle(Vec2(0, -0.9f), 1));
-  Tessora::Static<Tessora::Block> ground(new Tessora::Block(Vec2(0, 1), 10, 2));
-  for (int pass = 0; pass < 2; ++pass) {
-    world.CollideObjects({ball.get(), nullptr, &ground});
-    EXPECT_EQ(world.GetContactTotal(), 1);
-    EXPECT_EQ(dBodyGetNumJoints(ball->GetBody()), 1);
+// Two overlapping circles, one contact between them. A lies to the right:
+// the pass sweeps the boxes from the left, yet A is the earlier object of
+// the list.
+TEST_F(CollisionPass, MasksCallbacksAndKinds) {
+  const MaskCase cases[] = {
+      {"solid", true, false, 1, 3, false, false, {}, 1},
+      {"solid, both listening", true, true, 1, 1, true, true, {"a1", "b1"}, 1},
+      {"sensor", true, false, 0, 1, true, false, {"a1"}, 0},
+      {"sensor heard on the static side", true, false, 2, 1, false, true, {"b1"}, 0},
+      {"disjoint masks", true, true, 1, 2, false, false, {}, 0},
+      {"two statics", false, false, 1, 1, true, true, {}, 0},
+  };
+  for (const MaskCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto a = Make(c.dynamicA, Vec2(1, 0), "a"), b = Make(c.dynamicB, Vec2(0, 0), "b");
+    a->surface.collisionMask = c.maskA;
+    b->surface.collisionMask = c.maskB;
+    if (c.callbackA) a->surface.contactCallback = Hear;
+    if (c.callbackB) b->surface.contactCallback = Hear;
+    for (int pass = 0; pass < 2; ++pass) {  // each pass replaces the joints of the last
+      heard.clear();
+      world.CollideObjects({a.get(), nullptr, b.get()});
+    }
+    EXPECT_EQ(heard, c.heard);
+    EXPECT_EQ(world.GetContactTotal(), c.joints);
+    if (!a->GetBody()) continue;
+    EXPECT_EQ(dBodyGetNumJoints(a->GetBody()), c.joints);
+    // The contact's normal points toward A: A's body comes first.
+    if (c.joints) {
+      EXPECT_EQ(dJointGetBody(dBodyGetJoint(a->GetBody(), 0), 0), a->GetBody());
+    }
   }
 }
 
-TEST_F(CollisionPass, SensorGetsItsCallbackButNoJoint) {
-  auto sensor = MakeDynamic(new Tessora::Circle(Vec2(0, 0), 1));
-  Tessora::Static<Tessora::Block> ground(new Tessora::Block(Vec2(0, 1), 10, 2));
-  sensor->surface.collisionMask = 0;
-  ground.surface.collisionMask = 1;
-  sensor->surface.contactCallback = Sight;
-  world.CollideObjects({&ground, sensor.get()});
-  ASSERT_EQ(sightings.size(), 1u);
-  EXPECT_EQ(sightings[0].self, sensor.get());
-  EXPECT_EQ(sightings[0].other, &ground);
-  EXPECT_EQ(sightings[0].count, 1);
-  EXPECT_EQ(world.GetContactTotal(), 0);
-  EXPECT_EQ(dBodyGetNumJoints(sensor->GetBody()), 0);
-}
-
-TEST_F(CollisionPass, DisjointMasksWithoutCallbacksAreSkipped) {
-  auto a = MakeDynamic(new Tessora::Circle(Vec2(0, 0), 1));
-  auto b = MakeDynamic(new Tessora::Circle(Vec2(1, 0), 1));
-  a->surface.collisionMask = 1;
-  b->surface.collisionMask = 2;
-  world.CollideObjects({a.get(), b.get()});
-  EXPECT_EQ(world.GetContactTotal(), 0);
-  EXPECT_EQ(dBodyGetNumJoints(a->GetBody()), 0);
-}
-
-TEST_F(CollisionPass, EarlierObjectOfTheListIsA) {
-  auto first = MakeDynamic(new Tessora::Circle(Vec2(0, 0), 1));
-  auto second = MakeDynamic(new Tessora::Circle(Vec2(1, 0), 1));
-  first->surface.contactCallback = second->surface.contactCallback = Sight;
-  world.CollideObjects({first.get(), second.get()});
-  ASSERT_EQ(sightings.size(), 2u);
-  EXPECT_EQ(sightings[0].self, first.get());
-  EXPECT_EQ(sightings[1].self, second.get());
-  EXPECT_EQ(world.GetContactTotal(), 1);
-}
-
-TEST_F(CollisionPass, ObjectListedTwiceDoesNotMeetItself) {
-  auto ball = MakeDynamic(new Tessora::Circle(Vec2(0, 0), 1));
+TEST_F(CollisionPass, AnObjectListedTwiceNeverMeetsItself) {
+  auto ball = Make(true, Vec2(0, 0), "ball");
   world.CollideObjects({ball.get(), ball.get()});
-  EXPECT_EQ(world.GetContactTotal(), 0);
+  EXPECT_EQ(dBodyGetNumJoints(ball->GetBody()), 0);
 }
 
-// Every pair of the list, in list order, tested as the game's design
-// describes the pass; returns the contacts that would become joints.
-int EveryPairPass(const std::vector<Tessora::Object*>& objects) {
-  Tessora::ContactBuffer buffer;
-  int total = 0;
-  for (size_t i = 0; i < objects.size(); ++i) {
-    for (size_t j = i + 1; j < objects.size(); ++j) {
-      Tessora::Object* a = objects[i];
-      Tessora::Object* b = objects[j];
-      if (!a || !b || (!a->IsDynamic() && !b->IsDynamic())) continue;
-      const bool solid = (a->surface.collisionMask & b->surface.collisionMask) != 0;
-      if (!solid && !a->surface.contactCallback && !b->surface.contactCallback) continue;
-      if (!Tessora::Overlaps(*a->GetShape(), *b->GetShape())) continue;
-      buffer.Reset(a, b);
-      Tessora::Collide(*a->GetShape(), *b->GetShape(), buffer);
-      buffer.MixSurfaces();
-      if (solid) total += buffer.GetCount();
+struct MixCase {
+  const char* name;
+  float frictionA, frictionB;
+  std::uint32_t frictionMaskB;
+  float bounceA, bounceVelocityA;
+  float mu, bounce, bounceVelocity;
+};
+
+// B keeps the default bounce 0.35 and bounce velocity 0.
+TEST(SurfaceMixing, FrictionAndBounce) {
+  const float inf = dInfinity;
+  const MixCase cases[] = {
+      {"finite frictions multiply", 0.5f, 0.4f, ~0u, 0.35f, 0, 0.2f, 0.35f, 0},
+      {"infinite friction against none", 0, inf, ~0u, 0.35f, 0, inf, 0.35f, 0},
+      {"friction masks apart", inf, 0.4f, 0, 0.35f, 0, 0, 0.35f, 0},
+      {"bounces average", 0.5f, 0.4f, ~0u, 0.1f, 2, 0.2f, 0.225f, 1},
+  };
+  for (const MixCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    Tessora::Static<Circle> a(new Circle(Vec2(0, 0), 1)), b(new Circle(Vec2(1, 0), 1));
+    a.surface.friction = c.frictionA;
+    b.surface.friction = c.frictionB;
+    b.surface.frictionMask = c.frictionMaskB;
+    a.surface.bounce = c.bounceA;
+    a.surface.bounceVelocity = c.bounceVelocityA;
+    Tessora::ContactBuffer buffer;
+    buffer.Reset(&a, &b);
+    buffer.Add(Vec2(0, 0), Vec2(0, -1), 0.1f);
+    buffer.Add(Vec2(1, 0), Vec2(0, -1), 0.1f);
+    buffer.MixSurfaces();
+    for (int i = 0; i < 2; ++i) {
+      const dSurfaceParameters& s = buffer.GetContact(i).surface;
+      EXPECT_EQ(s.mode, dContactBounce);
+      EXPECT_FLOAT_EQ(s.mu, c.mu);
+      EXPECT_FLOAT_EQ(s.bounce, c.bounce);
+      EXPECT_FLOAT_EQ(s.bounce_vel, c.bounceVelocity);
     }
   }
-  return total;
 }
 
-// The pass only visits pairs whose boxes overlap; that must not change which
-// callbacks run, in which order, or how many contacts become joints.
-TEST_F(CollisionPass, SameAsTestingEveryPairInListOrder) {
-  std::mt19937 rng(5);
-  std::uniform_real_distribution<float> coordinate(0, 40), size(1, 8);
-  std::uniform_int_distribution<int> coin(0, 1), mask(0, 3);
-  std::vector<std::unique_ptr<Tessora::Object>> owned;
-  std::vector<Tessora::Object*> objects;
-  for (int i = 0; i < 120; ++i) {
-    const Vec2 centre(coordinate(rng), coordinate(rng));
-    if (coin(rng)) {
-      owned.push_back(MakeDynamic(new Tessora::Circle(centre, size(rng) * 0.5f)));
-    } else if (coin(rng)) {
-      owned.push_back(MakeDynamic(new Tessora::Block(centre, size(rng), size(rng))));
-    } else {
-      owned.push_back(std::make_unique<Tessora::Static<Tessora::Block>>(
-          new Tessora::Block(centre, size(rng), size(rng))));
+// Coordinates on a coarse grid, so that boxes often share or touch edges;
+// boxes that only touch do not overlap.
+TEST(BoxPairs, SameAsTestingEveryPairInListOrder) {
+  std::mt19937 rng(99);
+  std::uniform_int_distribution<int> cell(0, 20), size(0, 4);
+  for (int round = 0; round < 50; ++round) {
+    std::vector<BoundingBox> boxes;
+    for (int i = 0; i < 60; ++i) {
+      const float x = cell(rng), y = cell(rng);
+      boxes.push_back({x, y, x + size(rng), y + size(rng)});
     }
-    Tessora::Object* o = owned.back().get();
-    o->surface.collisionMask = static_cast<std::uint32_t>(mask(rng));
-    if (coin(rng)) o->surface.contactCallback = Sight;
-    objects.push_back(o);
-    if (i % 40 == 0) objects.push_back(nullptr);
+    std::vector<IndexPair> everyPair;
+    for (int i = 0; i < 60; ++i) {
+      for (int j = i + 1; j < 60; ++j) {
+        const BoundingBox &a = boxes[i], &b = boxes[j];
+        if (a.minX < b.maxX && b.minX < a.maxX && a.minY < b.maxY && b.minY < a.maxY) everyPair.push_back({i, j});
+      }
+    }
+    EXPECT_EQ(Tessora::OverlappingBoxPairs(boxes), everyPair);
   }
-  const int expectedTotal = EveryPairPass(objects);
-  const std::vector<Sighting> expected = sightings;
-  sightings.clear();
-  world.CollideObjects(objects);
-  EXPECT_GT(expected.size(), 50u);
-  EXPECT_EQ(sightings, expected);
-  EXPECT_EQ(world.GetContactTotal(), expectedTotal);
+}
+
+TEST(BoxPairs, EmptyAndNanBoxesMeetNothing) {
+  const float inf = std::numeric_limits<float>::infinity(), nan = std::nanf("");
+  const std::vector<BoundingBox> boxes = {
+      {0, 0, 10, 10}, {inf, inf, -inf, -inf}, {nan, 0, 5, 5}, {1, 1, 2, 2}, {-inf, -inf, inf, inf}};
+  EXPECT_EQ(Tessora::OverlappingBoxPairs(boxes), (std::vector<IndexPair>{{0, 3}, {0, 4}, {3, 4}}));
 }
 
 }  // namespace

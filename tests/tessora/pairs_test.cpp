@@ -1,145 +1,112 @@
-// The pair routines on hand-worked cases.
+// The pair routines on hand-worked cases. Shapes whose boxes only touch do
+// not overlap; shapes that touch with overlapping boxes do, with a contact
+// of depth 0.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "tessora/block.h"
 #include "tessora/circle.h"
 #include "tessora/composite.h"
 #include "tessora/pairs.h"
+#include "tests/tessora/testworld.h"
 
 namespace {
 
-using Tessora::Block;
-using Tessora::Circle;
 using Tessora::ContactBuffer;
+using Tessora::Shape;
 using Tessora::Vec2;
 
-void ExpectContact(const ContactBuffer& out, int i, Vec2 position, Vec2 normal, float depth) {
-  SCOPED_TRACE(i);
-  EXPECT_NEAR(out.GetPosition(i).x, position.x, 1e-5f);
-  EXPECT_NEAR(out.GetPosition(i).y, position.y, 1e-5f);
-  EXPECT_NEAR(out.GetNormal(i).x, normal.x, 1e-5f);
-  EXPECT_NEAR(out.GetNormal(i).y, normal.y, 1e-5f);
-  EXPECT_NEAR(out.GetDepth(i), depth, 1e-5f);
+using ShapePtr = std::shared_ptr<const Shape>;
+
+ShapePtr Circle(float x, float y, float radius) {
+  return std::make_shared<Tessora::Circle>(Vec2(x, y), radius);
 }
 
-TEST(CirclePairs, FarApartFailOnTheirBoxes) {
-  const Circle a(Vec2(0, 0), 1), b(Vec2(3, 0), 1);
-  ContactBuffer out;
-  EXPECT_FALSE(Tessora::Overlaps(a, b));
-  Tessora::Collide(a, b, out);
-  EXPECT_EQ(out.GetCount(), 0);
+ShapePtr Block(float x, float y, float width, float height, Vec2 orientation = Vec2(1, 0)) {
+  auto block = std::make_shared<Tessora::Block>(Vec2(x, y), width, height);
+  block->SetOrientation(orientation);
+  block->Update();
+  return block;
 }
 
-TEST(CirclePairs, ContactInTheMiddleOfTheOverlap) {
-  const Circle a(Vec2(0, 0), 1), b(Vec2(1.5f, 0), 1);
-  ContactBuffer out;
-  ASSERT_TRUE(Tessora::Overlaps(a, b));
-  Tessora::Collide(a, b, out);
-  ASSERT_EQ(out.GetCount(), 1);
-  ExpectContact(out, 0, Vec2(0.75f, 0), Vec2(-1, 0), 0.5f);
+ShapePtr Line(Vec2 p1, Vec2 p2) { return std::make_shared<Tessora::Line>(p1, p2); }
+
+ShapePtr CompositeOf(std::initializer_list<Shape*> parts) {
+  auto composite = std::make_shared<Tessora::Composite>(Vec2(0, 0));
+  for (Shape* part : parts) composite->AddPart(part);
+  composite->Update();
+  return composite;
 }
 
-TEST(CirclePairs, UnequalRadiiContactBetweenTheSurfaces) {
-  const Circle a(Vec2(0, 0), 2), b(Vec2(0, 2.5f), 1);
-  ContactBuffer out;
-  Tessora::Collide(a, b, out);
-  ASSERT_EQ(out.GetCount(), 1);
-  ExpectContact(out, 0, Vec2(0, 1.75f), Vec2(0, -1), 0.5f);
-}
+struct Contact {
+  Vec2 position;
+  Vec2 normal;
+  float depth;
+};
 
-TEST(CirclePairs, SameCentre) {
-  const Circle a(Vec2(2, 2), 1), b(Vec2(2, 2), 0.5f);
-  ContactBuffer out;
-  Tessora::Collide(a, b, out);
-  ASSERT_EQ(out.GetCount(), 1);
-  ExpectContact(out, 0, Vec2(2, 2), Vec2(-1, 0), 1.5f);
-}
+struct PairCase {
+  const char* name;
+  ShapePtr a, b;
+  bool overlaps;
+  std::vector<Contact> contacts;
+};
 
-TEST(BlockCirclePairs, CentreOutsideTouchesTheNearestPoint) {
-  const Block block(Vec2(0, 0), 4, 2);
-  const Circle circle(Vec2(0, 1.5f), 1);
-  ContactBuffer out;
-  Tessora::Collide(block, circle, out);
-  ASSERT_EQ(out.GetCount(), 1);
-  ExpectContact(out, 0, Vec2(0, 1), Vec2(0, -1), 0.5f);
-}
-
-TEST(BlockCirclePairs, CircleFirstGetsTheNormalTowardTheCircle) {
-  const Block block(Vec2(0, 0), 4, 2);
-  const Circle circle(Vec2(0, 1.5f), 1);
-  ContactBuffer out;
-  Tessora::Collide(circle, block, out);
-  ASSERT_EQ(out.GetCount(), 1);
-  ExpectContact(out, 0, Vec2(0, 1), Vec2(0, 1), 0.5f);
-  EXPECT_FALSE(out.IsFlipped());
-}
-
-TEST(BlockCirclePairs, CentreInsideGetsOnlyTheFaceContact) {
-  const Block block(Vec2(0, 0), 4, 2);
-  const Circle circle(Vec2(1.5f, 0.25f), 1);
-  ContactBuffer out;
-  ASSERT_TRUE(Tessora::Overlaps(block, circle));
-  Tessora::Collide(block, circle, out);
-  ASSERT_EQ(out.GetCount(), 1);
-  ExpectContact(out, 0, Vec2(1.5f, 0.25f), Vec2(-1, 0), 1.5f);
-}
-
-TEST(BlockPairs, OffsetSquaresTouchAlongTheLeastOverlap) {
-  const Block a(Vec2(0, 0), 2, 2), b(Vec2(1.5f, 0.5f), 2, 2);
-  ContactBuffer out;
-  ASSERT_TRUE(Tessora::Overlaps(a, b));
-  Tessora::Collide(a, b, out);
-  ASSERT_EQ(out.GetCount(), 2);
-  ExpectContact(out, 0, Vec2(0.5f, 1), Vec2(-1, 0), 0.5f);
-  ExpectContact(out, 1, Vec2(0.5f, -0.5f), Vec2(-1, 0), 0.5f);
-}
-
-TEST(BlockPairs, EqualFacesExactlyInLineStillTouch) {
-  const Block ground(Vec2(0, 0), 2, 2), crate(Vec2(0, -1.9f), 2, 2);
-  ContactBuffer out;
-  Tessora::Collide(crate, ground, out);
-  ASSERT_EQ(out.GetCount(), 2);
-  for (int i = 0; i < 2; ++i) {
-    EXPECT_NEAR(out.GetNormal(i).y, -1, 1e-6f);
-    EXPECT_NEAR(out.GetDepth(i), 0.1f, 1e-5f);
+TEST(Pairs, OverlapAndContacts) {
+  const PairCase cases[] = {
+      {"circles touching side by side", Circle(0, 0, 1), Circle(2, 0, 1), false, {}},
+      {"circles touching on a slant", Circle(0, 0, 5), Circle(6, 8, 5), true, {{{3, 4}, {-0.6f, -0.8f}, 0}}},
+      {"unequal circles", Circle(0, 0, 2), Circle(0, 2.5f, 1), true, {{{0, 1.75f}, {0, -1}, 0.5f}}},
+      {"small circle inside", Circle(0, 0, 5), Circle(1, 0, 1), true, {{{1, 0}, {-1, 0}, 5}}},
+      {"inside a large circle", Circle(1, 0, 1), Circle(0, 0, 5), true, {{{1, 0}, {1, 0}, 5}}},
+      {"circles on one centre", Circle(2, 2, 1), Circle(2, 2, 0.5f), true, {{{2, 2}, {-1, 0}, 1.5f}}},
+      {"circle by a block", Block(0, 0, 4, 2), Circle(0, 1.5f, 1), true, {{{0, 1}, {0, -1}, 0.5f}}},
+      {"circle first", Circle(0, 1.5f, 1), Block(0, 0, 4, 2), true, {{{0, 1}, {0, 1}, 0.5f}}},
+      {"circle centred in a block", Block(0, 0, 4, 2), Circle(1.5f, 0.25f, 1), true,
+       {{{1.5f, 0.25f}, {-1, 0}, 1.5f}}},
+      {"circle touching a block", Block(0, 0, 4, 2), Circle(0, 2, 1), false, {}},
+      {"offset squares", Block(0, 0, 2, 2), Block(1.5f, 0.5f, 2, 2), true,
+       {{{0.5f, 1}, {-1, 0}, 0.5f}, {{0.5f, -0.5f}, {-1, 0}, 0.5f}}},
+      {"offset squares, one turned half round", Block(0, 0, 2, 2), Block(1.5f, 0.5f, 2, 2, {-1, 0}), true,
+       {{{0.5f, 1}, {-1, 0}, 0.5f}, {{0.5f, -0.5f}, {-1, 0}, 0.5f}}},
+      {"equal faces in line", Block(0, -1.9f, 2, 2), Block(0, 0, 2, 2), true,
+       {{{-1, -1}, {0, -1}, 0.1f}, {{1, -1}, {0, -1}, 0.1f}}},
+      {"blocks side by side", Block(0, 0, 2, 2), Block(2, 0, 2, 2), false, {}},
+      {"line along a face", Line({-1, -1}, {1, -1}), Block(0, 0, 2, 2), false, {}},
+      {"block by a composite's second part", Block(0, 0, 4, 2),
+       CompositeOf({new Tessora::Circle(Vec2(9, 9), 1), new Tessora::Circle(Vec2(0, 1.5f), 1)}), true,
+       {{{0, 1}, {0, -1}, 0.5f}}},
+      {"composites meeting through their boxes only",
+       CompositeOf({new Tessora::Circle(Vec2(-2, -2), 1), new Tessora::Circle(Vec2(2, 2), 1)}),
+       CompositeOf({new Tessora::Circle(Vec2(2, -2), 1), new Tessora::Circle(Vec2(-2, 2), 1)}), false, {}},
+      {"empty composite", CompositeOf({}), Block(0, 0, 100, 100), false, {}},
+  };
+  for (const PairCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Tessora::Overlaps(*c.a, *c.b), c.overlaps);
+    ContactBuffer out;
+    Tessora::Collide(*c.a, *c.b, out);
+    EXPECT_FALSE(out.IsFlipped());
+    const int expected = static_cast<int>(c.contacts.size());
+    EXPECT_EQ(out.GetCount(), expected);
+    for (int i = 0; i < std::min(out.GetCount(), expected); ++i) {
+      TessoraTest::ExpectNear(out.GetPosition(i), c.contacts[i].position);
+      TessoraTest::ExpectNear(out.GetNormal(i), c.contacts[i].normal);
+      EXPECT_NEAR(out.GetDepth(i), c.contacts[i].depth, 1e-5f);
+    }
   }
-  EXPECT_NEAR(out.GetPosition(0).x + out.GetPosition(1).x, 0, 1e-6f);
 }
 
-TEST(BlockPairs, CircleOnALine) {
-  const Tessora::Line line(Vec2(-10, 5), Vec2(10, 5));
-  const Circle ball(Vec2(0, 4.2f), 1);
-  ContactBuffer out;
-  Tessora::Collide(ball, line, out);
-  ASSERT_EQ(out.GetCount(), 1);
-  ExpectContact(out, 0, Vec2(0, 5), Vec2(0, -1), 0.2f);
-}
-
-TEST(CompositePairs, OverlappingOnlyThroughTheirBoxes) {
-  Tessora::Composite a(Vec2(0, 0)), b(Vec2(0, 0));
-  a.AddPart(new Circle(Vec2(-2, -2), 1));
-  a.AddPart(new Circle(Vec2(2, 2), 1));
-  b.AddPart(new Circle(Vec2(2, -2), 1));
-  b.AddPart(new Circle(Vec2(-2, 2), 1));
-  a.Update();
-  b.Update();
-  ContactBuffer out;
-  EXPECT_FALSE(Tessora::Overlaps(a, b));
-  Tessora::Collide(a, b, out);
-  EXPECT_EQ(out.GetCount(), 0);
-}
-
-TEST(CompositePairs, ContactsBeyondTheBufferAreDropped) {
+TEST(Pairs, ContactsBeyondTheBufferAreDropped) {
   Tessora::Composite pile(Vec2(0, 0));
-  for (int i = 0; i < 100; ++i) pile.AddPart(new Circle(Vec2(i * 0.1f, 0), 1));
+  for (int i = 0; i < 100; ++i) pile.AddPart(new Tessora::Circle(Vec2(i * 0.1f, 0), 1));
   pile.Update();
-  const Block floor(Vec2(5, 1), 20, 1);
   ContactBuffer out;
-  Tessora::Collide(pile, floor, out);
+  Tessora::Collide(pile, *Block(5, 1, 20, 1), out);
   EXPECT_EQ(out.GetCount(), ContactBuffer::kCapacity);
-  for (int i = 0; i < out.GetCount(); ++i) EXPECT_NEAR(out.GetNormal(i).y, -1, 1e-6f);
 }
 
 }  // namespace
