@@ -66,6 +66,16 @@ Rope::Rope(float x1, float y1, float x2, float y2, float length, float brake)
   }
   const ol::Vec2 lastCentre = ol::Vec2(x2, y2) - step / 2.0f;
   segments_.back()->GetBody()->SetPosition(Tessora::Vec2(lastCentre.x, lastCentre.y));
+  StartSagging();
+}
+
+// A chain longer than its span starts straight and squeezed between its
+// ends, and buckles whichever way the solver happens to push it; its hinge
+// stops then lock it, so a chain that buckled upwards would stand as an
+// arch for good. The inner segments start falling, so it hangs.
+void Rope::StartSagging() {
+  for (size_t i = 1; i + 1 < segments_.size(); ++i)
+    dBodySetLinearVel(segments_[i]->GetBody()->GetBody(), 0.0f, kSagSpeed, 0.0f);
 }
 
 Rope::~Rope() {

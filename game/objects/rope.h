@@ -17,6 +17,8 @@ class Rope : public Object, private ObjectObserver {
   static constexpr float kSegmentLength = 20.0f;
   // Longer ropes are cut to this many segments.
   static constexpr int kMaxSegments = 1000;
+  // Downward speed the inner segments start with, so the chain hangs.
+  static constexpr float kSagSpeed = 2.0f;
 
   // One 20-unit segment per started 20 units of length, hinged to the next
   // with the given brake; the last one ends at (x2, y2). Ropes longer than
@@ -56,6 +58,7 @@ class Rope : public Object, private ObjectObserver {
   // Parts that the space deletes on their own leave the rope's lists.
   void OnCollision(int kind, Object* object) override;
   bool Attach(Line*& slot, Line* anchor);
+  void StartSagging();
   std::vector<Line*> Parts() const;
   void DrawBands(float startLevel) const;
   void DrawStartBox() const;

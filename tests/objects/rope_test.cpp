@@ -106,6 +106,34 @@ TEST_F(HangingRope, InsertsItsPartsAndHangsFromItsAnchors) {
   EXPECT_NEAR(rope->GetSegments().back()->GetEnd().y, 100.0f, 0.5f);
 }
 
+// A level of its own for each rope.
+struct RopeLevel : Scene {
+  using Scene::space;
+  using Scene::Step;
+  void TestBody() override {}
+};
+
+// A chain squeezed between its ends must hang below them whatever its span
+// and slack, never stand up as an arch.
+TEST(RopeHanging, LongerThanItsSpanItHangsBelowItsAnchors) {
+  for (float span : {60.0f, 100.0f, 200.0f, 300.0f}) {
+    for (float slack : {1.1f, 1.2f, 1.4f, 1.6f}) {
+      RopeLevel level;
+      auto* rope = new Kest::Rope(100, 100, 100 + span, 100, span * slack, 0);
+      rope->AttachStart(new Kest::Line(90, 100, 100, 100, "", false));
+      rope->AttachEnd(new Kest::Line(100 + span, 100, 110 + span, 100, "", false));
+      level.space.Insert(rope);
+      level.Step(300);
+      float lowest = 100.0f;
+      for (const Kest::Line* segment : rope->GetSegments()) {
+        EXPECT_GT(segment->GetEnd().y, 95.0f) << "span " << span << " slack " << slack;
+        lowest = std::max(lowest, segment->GetEnd().y);
+      }
+      EXPECT_GT(lowest, 115.0f) << "span " << span << " slack " << slack;
+    }
+  }
+}
+
 TEST_F(HangingRope, RemovingTheRopeSweepsEveryPart) {
   space.Insert(rope);
   rope->SetRemoved(true);
