@@ -62,6 +62,14 @@ def drawn_images():
     return images + level_images()
 
 
+# Level textures that the game repeats edge to edge, with the copies the
+# contact sheet shows across and down so a seam would stand out. Grass and
+# the boost strip only repeat sideways.
+TILE_REPEATS = {name: (2, 2) for name in ('ground.png', 'rock.png', 'wood.png', 'metal.png', 'concrete.png',
+                                          'caverock.png', 'water.png')}
+TILE_REPEATS.update({'grass.png': (3, 1), 'boost.png': (4, 1)})
+
+
 def level_images():
     """Textures, track furniture, clouds and backdrops for the tracks."""
     tile = (terrain.TILE, terrain.TILE)
@@ -116,7 +124,7 @@ def main():
                         help='where to write the contact sheet')
     args = parser.parse_args()
     names = write_images(args.res) + write_fonts(args.res)
-    write_contact_sheet(args.res, names, args.sheet)
+    write_contact_sheet(args.res, names, args.sheet, TILE_REPEATS)
     print('wrote %d images to %s, contact sheet %s' % (len(names), args.res, args.sheet))
 
 
