@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -135,6 +136,23 @@ const ImageSpec kImages[] = {
     {"cursor.png", 32, 32, 32, 32},
     {"objective.png", 32, 32, 32, 32},
     {"dlgseparator.png", 680, 4, 680, 4},
+    {"ground.png", 128, 128, 128, 128},
+    {"grass.png", 128, 128, 128, 128},
+    {"rock.png", 128, 128, 128, 128},
+    {"wood.png", 128, 128, 128, 128},
+    {"metal.png", 128, 128, 128, 128},
+    {"concrete.png", 128, 128, 128, 128},
+    {"caverock.png", 128, 128, 128, 128},
+    {"water.png", 128, 128, 128, 128},
+    {"finish.png", 64, 128, 64, 128},
+    {"boost.png", 64, 32, 64, 32},
+    {"sign.png", 64, 64, 64, 64},
+    {"cloud1.png", 256, 128, 256, 128},
+    {"cloud2.png", 128, 64, 128, 64},
+    {"cloud3.png", 256, 128, 256, 128},
+    {"skyday.png", 800, 600, 800, 600},
+    {"skydusk.png", 800, 600, 800, 600},
+    {"skycave.png", 800, 600, 800, 600},
 };
 
 TEST(AssetImages, EveryFileIsRgba8WithTheSizeTheCodeAssumes) {
@@ -169,11 +187,12 @@ TEST(AssetImages, RotatedImagesHaveEvenSizesForAnIntegerPivot) {
     }
 }
 
-TEST(AssetImages, BackgroundsAreFullyOpaque) {
-    for (const char* name : {"mainmenubg.png", "forest.png"}) {
+TEST(AssetImages, BackdropsAndSolidTexturesAreFullyOpaque) {
+    for (const char* name : {"mainmenubg.png", "forest.png", "skyday.png", "skydusk.png", "skycave.png", "ground.png",
+                             "rock.png", "wood.png", "metal.png", "concrete.png", "caverock.png", "boost.png"}) {
         SCOPED_TRACE(name);
         Pixels px = readPixels(kRes + name);
-        ASSERT_EQ(px.width, 800);
+        ASSERT_GT(px.width, 0);
         int holes = 0;
         for (const Rgba& p : px.data) holes += p.a != 255;
         EXPECT_EQ(holes, 0);
@@ -186,7 +205,8 @@ TEST(AssetImages, NonRectangularSpritesHaveTransparentCorners) {
     const int kTrace = 26;  // about 10 % opacity
     for (const char* name : {"wheel.png", "moto.png", "head.png", "body.png", "thigh.png", "foot.png",
                              "speedmeter.png", "speedmeterneedle.png", "rotationmeter.png",
-                             "rotationsegment.png", "objective.png", "num1.png"}) {
+                             "rotationsegment.png", "objective.png", "num1.png", "finish.png", "sign.png",
+                             "cloud1.png", "cloud2.png", "cloud3.png"}) {
         SCOPED_TRACE(name);
         Pixels px = readPixels(kRes + name);
         ASSERT_GT(px.width, 0);
@@ -254,6 +274,78 @@ TEST(AssetImages, AnimationFramesAreCentredAndNotEmpty) {
                 EXPECT_NEAR(sy / sum, sheet.frame / 2.0, sheet.frame * 0.08);
             }
     }
+}
+
+// ---------------------------------------------------------------------------
+// Level textures, which the game lays edge to edge
+
+// Mean difference between line a of one picture and line b of another
+// (columns or rows), in premultiplied 0..255 steps summed over the four
+// channels: how big a step the eye sees going from one line to the next.
+double lineStep(const Pixels& pa, int a, const Pixels& pb, int b, bool columns) {
+    int length = columns ? pa.height : pa.width;
+    double sum = 0;
+    for (int i = 0; i < length; ++i) {
+        const Rgba& p = columns ? pa.at(a, i) : pa.at(i, a);
+        const Rgba& q = columns ? pb.at(b, i) : pb.at(i, b);
+        sum += std::abs(p.r * p.a - q.r * q.a) / 255.0 + std::abs(p.g * p.a - q.g * q.a) / 255.0 +
+               std::abs(p.b * p.a - q.b * q.a) / 255.0 + std::abs(p.a - q.a);
+    }
+    return sum / length;
+}
+
+// Where `after` is laid right after (or below) `before`, the step across
+// the join must be no bigger than the steps just beside it (three line
+// pairs on each side) plus the average step within `after`. A picture
+// that does not wrap (unwrapped noise, a gradient, cut-off stones) jumps
+// there.
+void expectContinues(const Pixels& before, const Pixels& after, bool columns) {
+    int n = columns ? before.width : before.height;
+    double seam = lineStep(before, n - 1, after, 0, columns);
+    double beside = 0;
+    for (int k = 0; k < 3; ++k)
+        beside += lineStep(before, n - 2 - k, before, n - 1 - k, columns) + lineStep(after, k, after, k + 1, columns);
+    double average = 0;
+    for (int k = 0; k + 1 < n; ++k) average += lineStep(after, k, after, k + 1, columns);
+    EXPECT_LE(seam, beside / 6 + average / (n - 1)) << (columns ? "left/right" : "top/bottom") << " join";
+}
+
+TEST(AssetTextures, TilesRepeatWithoutASeam) {
+    struct Tile {
+        const char* name;
+        bool down;  // repeats downwards too, not only sideways
+    };
+    for (Tile tile : {Tile{"ground.png", true}, Tile{"rock.png", true}, Tile{"wood.png", true},
+                      Tile{"metal.png", true}, Tile{"concrete.png", true}, Tile{"caverock.png", true},
+                      Tile{"water.png", true}, Tile{"grass.png", false}, Tile{"boost.png", false}}) {
+        SCOPED_TRACE(tile.name);
+        Pixels px = readPixels(kRes + tile.name);
+        ASSERT_GT(px.width, 0);
+        expectContinues(px, px, true);
+        if (tile.down) expectContinues(px, px, false);
+    }
+}
+
+// Grass caps ground blocks: its earth runs on into the ground tile below,
+// and above the turf only blade tips stand, over transparency.
+TEST(AssetTextures, GrassStripSitsOnTopOfGround) {
+    Pixels grass = readPixels(kRes + "grass.png");
+    Pixels ground = readPixels(kRes + "ground.png");
+    ASSERT_EQ(grass.width, ground.width);
+    expectContinues(grass, ground, false);
+    for (int x = 0; x < grass.width; ++x) {
+        EXPECT_EQ(grass.at(x, 0).a, 0) << "top row at " << x;
+        EXPECT_EQ(grass.at(x, grass.height / 2).a, 255) << "middle row at " << x;
+    }
+}
+
+// Water lets the level show through, but is never invisible.
+TEST(AssetTextures, WaterIsTranslucentEverywhere) {
+    Pixels px = readPixels(kRes + "water.png");
+    ASSERT_GT(px.width, 0);
+    int outside = 0;
+    for (const Rgba& p : px.data) outside += p.a < 100 || p.a > 250;
+    EXPECT_EQ(outside, 0);
 }
 
 // ---------------------------------------------------------------------------

@@ -15,7 +15,7 @@ import sys
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from vtart import effects, fonts, hud, rider, scenes, vehicle  # noqa: E402
+from vtart import effects, fonts, hud, props, rider, scenes, skies, structures, terrain, vehicle  # noqa: E402
 from vtart.canvas import new_canvas, save_png  # noqa: E402
 from vtart.sheet import write_contact_sheet  # noqa: E402
 
@@ -59,7 +59,39 @@ def drawn_images():
         ('objective.png', (32, 32), hud.draw_objective),
         ('dlgseparator.png', (680, 4), hud.draw_separator),
     ]
-    return images
+    return images + level_images()
+
+
+# Level textures that the game repeats edge to edge, with the copies the
+# contact sheet shows across and down so a seam would stand out. Grass and
+# the boost strip only repeat sideways.
+TILE_REPEATS = {name: (2, 2) for name in ('ground.png', 'rock.png', 'wood.png', 'metal.png', 'concrete.png',
+                                          'caverock.png', 'water.png')}
+TILE_REPEATS.update({'grass.png': (3, 1), 'boost.png': (4, 1)})
+
+
+def level_images():
+    """Textures, track furniture, clouds and backdrops for the tracks."""
+    tile = (terrain.TILE, terrain.TILE)
+    return [
+        ('ground.png', tile, terrain.draw_ground),
+        ('grass.png', tile, terrain.draw_grass),
+        ('rock.png', tile, terrain.draw_rock),
+        ('wood.png', tile, structures.draw_wood),
+        ('metal.png', tile, structures.draw_metal),
+        ('concrete.png', tile, structures.draw_concrete),
+        ('caverock.png', tile, terrain.draw_cave_rock),
+        ('water.png', tile, terrain.draw_water),
+        ('finish.png', props.FINISH_SIZE, props.draw_finish),
+        ('boost.png', props.BOOST_SIZE, props.draw_boost),
+        ('sign.png', props.SIGN_SIZE, props.draw_sign),
+        ('cloud1.png', skies.BIG_CLOUD, skies.draw_cloud1),
+        ('cloud2.png', skies.SMALL_CLOUD, skies.draw_cloud2),
+        ('cloud3.png', skies.BIG_CLOUD, skies.draw_cloud3),
+        ('skyday.png', scenes.SCENE_SIZE, skies.draw_sky_day),
+        ('skydusk.png', scenes.SCENE_SIZE, skies.draw_sky_dusk),
+        ('skycave.png', scenes.SCENE_SIZE, skies.draw_sky_cave),
+    ]
 
 
 def write_images(res_dir):
@@ -92,7 +124,7 @@ def main():
                         help='where to write the contact sheet')
     args = parser.parse_args()
     names = write_images(args.res) + write_fonts(args.res)
-    write_contact_sheet(args.res, names, args.sheet)
+    write_contact_sheet(args.res, names, args.sheet, TILE_REPEATS)
     print('wrote %d images to %s, contact sheet %s' % (len(names), args.res, args.sheet))
 
 

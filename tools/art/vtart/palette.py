@@ -20,6 +20,15 @@ def mix(a, b, t):
     return tuple(x + (y - x) * t for x, y in zip(a, b))
 
 
+def ramp(dark, mid, light, t, middle=0.5):
+    """Colour at t (clamped to 0..1) on a scale from dark through mid, at
+    t = middle, to light: one material's three tones as a continuous shade."""
+    t = min(1.0, max(0.0, t))
+    if t < middle:
+        return mix(dark, mid, t / middle)
+    return mix(mid, light, (t - middle) / (1 - middle))
+
+
 def rgba(colour):
     """Any colour tuple as (r, g, b, a)."""
     return tuple(colour) + (1.0,) * (4 - len(colour))
@@ -93,5 +102,34 @@ SMOKE = hex_colour('#e9ecef')
 SMOKE_SHADE = hex_colour('#a3a9b2')
 DUST = hex_colour('#d9b98a')
 DUST_SHADE = hex_colour('#a98558')
+
+# Level materials. Earth and grass reuse DIRT and GRASS above; the rest
+# are muted a little so the red bike and blue rider stay the brightest
+# things on screen.
+ROCK = hex_colour('#8f877c')
+ROCK_LIGHT = hex_colour('#c9c0ad')
+ROCK_DARK = hex_colour('#57504a')
+CAVE_ROCK = hex_colour('#3b3a4e')
+CAVE_ROCK_LIGHT = hex_colour('#5d5d78')
+CAVE_ROCK_DARK = hex_colour('#1f1e2c')
+CAVE_CRYSTAL = hex_colour('#7fe3e0')
+WOOD = hex_colour('#c07a3e')
+WOOD_LIGHT = hex_colour('#e3a766')
+WOOD_DARK = hex_colour('#7d4a24')
+STEEL = hex_colour('#8d99a8')
+STEEL_LIGHT = hex_colour('#c9d3de')
+STEEL_DARK = hex_colour('#505a68')
+CONCRETE = hex_colour('#bdb8ae')
+CONCRETE_LIGHT = hex_colour('#dcd8cf')
+CONCRETE_DARK = hex_colour('#85807a')
+WATER = hex_colour('#2f8fe0')
+WATER_DEEP = hex_colour('#1b5fb0')
+WATER_LIGHT = hex_colour('#bfeaff')
+
+DUSK_TOP = hex_colour('#2c2f6b')
+DUSK_MID = hex_colour('#a4508a')
+DUSK_HORIZON = hex_colour('#ffb36b')
+DUSK_HILL = hex_colour('#5b3f73')
+DUSK_HILL_FAR = hex_colour('#9a5c8c')
 
 SHEET_GREY = hex_colour('#7f7f7f')

@@ -9,6 +9,7 @@ import cairo
 
 from . import fontpreview
 from . import fonts
+from . import trackmock
 from . import palette as P
 from .canvas import new_canvas, save_png, set_colour
 
@@ -24,24 +25,28 @@ def _label(name, surface):
     return '%s  %dx%d' % (name, surface.get_width(), surface.get_height())
 
 
-def _tile_size(name, surface):
-    """Room a tile needs: the image (and its enlargement) and its label."""
-    w, h = surface.get_width(), surface.get_height()
+def _tile_size(name, surface, repeat):
+    """Room a tile needs: the image (repeated, or with its enlargement) and
+    its label."""
+    w, h = surface.get_width() * repeat[0], surface.get_height() * repeat[1]
     if max(w, h) <= ZOOM_BELOW:
         w, h = w + GAP + w * ZOOM, h * ZOOM
     return max(w, 7 * len(_label(name, surface))), h
 
 
-def _draw_tile(ctx, name, surface, x, y):
+def _draw_tile(ctx, name, surface, x, y, repeat):
     ctx.select_font_face('DejaVu Sans', cairo.FONT_SLANT_NORMAL, cairo.FONT_WEIGHT_BOLD)
     ctx.set_font_size(11)
     ctx.move_to(x, y + 11)
     set_colour(ctx, (0.08, 0.08, 0.08))
     ctx.show_text(_label(name, surface))
     y += LABEL_H
+    w, h = surface.get_width() * repeat[0], surface.get_height() * repeat[1]
+    # Textures that repeat in the game are shown repeated, so a seam shows.
+    ctx.rectangle(x, y, w, h)
     ctx.set_source_surface(surface, x, y)
-    ctx.paint()
-    w, h = surface.get_width(), surface.get_height()
+    ctx.get_source().set_extend(cairo.EXTEND_REPEAT)
+    ctx.fill()
     if max(w, h) <= ZOOM_BELOW:
         ctx.save()
         ctx.translate(x + w + GAP, y)
@@ -52,11 +57,11 @@ def _draw_tile(ctx, name, surface, x, y):
         ctx.restore()
 
 
-def _layout(images):
+def _layout(images, repeats):
     """Shelf packing: place tiles left to right, wrapping into rows."""
     placed, x, y, row_h = [], GAP, GAP, 0
     for name, surface in images:
-        tw, th = _tile_size(name, surface)
+        tw, th = _tile_size(name, surface, repeats.get(name, (1, 1)))
         if x + tw > SHEET_WIDTH - GAP and x > GAP:
             x, y, row_h = GAP, y + row_h + GAP, 0
         placed.append((name, surface, x, y))
@@ -167,18 +172,32 @@ def _mock_up(ctx, res_dir, x0, y0):
     ctx.restore()
 
 
-def write_contact_sheet(res_dir, names, path):
+def _track_still(ctx, draw, res_dir, x0, y0):
+    ctx.save()
+    ctx.rectangle(x0, y0, *trackmock.MOCK_SIZE)
+    ctx.clip()
+    ctx.translate(x0, y0)
+    draw(ctx, res_dir)
+    ctx.restore()
+
+
+def write_contact_sheet(res_dir, names, path, repeats):
+    """`repeats` maps texture names to how many copies to show across and
+    down."""
     images = [(n, cairo.ImageSurface.create_from_png(os.path.join(res_dir, n))) for n in names]
-    placed, height = _layout(images)
+    placed, height = _layout(images, repeats)
     # Draw on a canvas with room to spare, then keep only the used part.
-    big, ctx = new_canvas(SHEET_WIDTH, height + 1000)
+    big, ctx = new_canvas(SHEET_WIDTH, height + 1600)
     set_colour(ctx, P.SHEET_GREY)
     ctx.paint()
     for name, img, x, y in placed:
-        _draw_tile(ctx, name, img, x, y)
-    y = _font_samples(ctx, res_dir, height)
-    _mock_up(ctx, res_dir, GAP, y + GAP)
-    surface, ctx = new_canvas(SHEET_WIDTH, y + GAP + 600 + GAP)
+        _draw_tile(ctx, name, img, x, y, repeats.get(name, (1, 1)))
+    y = _font_samples(ctx, res_dir, height) + GAP
+    _mock_up(ctx, res_dir, GAP, y)
+    _track_still(ctx, trackmock.draw_day_track, res_dir, 2 * GAP + 800, y)
+    y += 600 + GAP
+    _track_still(ctx, trackmock.draw_cave_track, res_dir, GAP, y)
+    surface, ctx = new_canvas(SHEET_WIDTH, y + 600 + GAP)
     ctx.set_source_surface(big, 0, 0)
     ctx.paint()
     save_png(surface, path)
