@@ -9,10 +9,11 @@
 #include "game/objects/sprite.h"
 #include "render/blenders.h"
 #include "tessora/object.h"
-#include "tests/objects/screen.h"
+#include "tests/support/screen.h"
 
-namespace ObjectsTest {
 namespace {
+
+using namespace TestSupport;
 
 using ObjectsOnScreen = ScreenTest;
 
@@ -154,4 +155,3 @@ TEST_F(ObjectsOnScreen, PicturesOnTheScreenAndOnABody) {
 }
 
 }  // namespace
-}  // namespace ObjectsTest

@@ -7,11 +7,12 @@
 #include "game/objects/resourcemanager.h"
 #include "game/objects/sprite.h"
 #include "render/bitmap.h"
-#include "tests/objects/screen.h"
+#include "tests/support/screen.h"
 #include "tests/support/tracecapture.h"
 
-namespace ObjectsTest {
 namespace {
+
+using namespace TestSupport;
 
 using ResourcesOnScreen = ScreenTest;
 
@@ -100,4 +101,3 @@ TEST_F(ResourcesOnScreen, DialsAndCountdownStayOnTheScreen) {
 }
 
 }  // namespace
-}  // namespace ObjectsTest

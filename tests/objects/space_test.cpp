@@ -5,11 +5,13 @@
 #include "game/objects/block.h"
 #include "game/objects/circle.h"
 #include "game/objects/resourcemanager.h"
-#include "tests/objects/scene.h"
+#include "tests/support/scene.h"
 #include "tests/support/tracecapture.h"
 
-namespace ObjectsTest {
 namespace {
+
+using TestSupport::Scene;
+using TestSupport::Witness;
 
 using SpaceTest = Scene;
 
@@ -83,14 +85,11 @@ TEST_F(SpaceTest, RefusesNullTwiceInsertedAndPrototypeObjects) {
   EXPECT_EQ(space.FindObject("again"), nullptr);
   EXPECT_TRUE(trace.Contains("already in the space"));
 
-  Kest::ResourceManager::Create();
   auto* prototype = new Kest::Circle(0, 0, 5, "", false);
   Kest::ResourceManager::GetInstance()->RegisterObject("pebble", prototype);
   EXPECT_FALSE(space.Insert(prototype));
   EXPECT_FALSE(space.Contains(prototype));
   EXPECT_TRUE(trace.Contains("prototype is not inserted"));
-  Kest::ResourceManager::Destroy();
 }
 
 }  // namespace
-}  // namespace ObjectsTest

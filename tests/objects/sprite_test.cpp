@@ -4,11 +4,10 @@
 #include <vector>
 
 #include "game/objects/sprite.h"
-#include "tests/objects/scene.h"
 #include "tests/support/tracecapture.h"
 
-namespace ObjectsTest {
 namespace {
+
 
 // A sheet of four frames in two columns, 100 ms a frame.
 Kest::Sprite FourFrames(bool looping) {
@@ -139,4 +138,3 @@ TEST(SpriteTest, ACopyStartsAfreshWithTheSameSettings) {
 }
 
 }  // namespace
-}  // namespace ObjectsTest
