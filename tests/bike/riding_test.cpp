@@ -6,6 +6,7 @@
 #include <typeinfo>
 
 #include "game/objects/circle.h"
+#include "game/objects/meters.h"
 #include "game/objects/sprite.h"
 #include "tessora/object.h"
 #include "tests/bike/bikescene.h"
@@ -193,27 +194,57 @@ TEST_F(Riding, WaterLiftsTheBikeAndHoldsTheWheelAndTheChassisToItsPace) {
   ExpectForce(bike->GetChassis(), Vec2());
 }
 
-TEST_F(Riding, ABoostKicksOnlyABikeDrivingItsWayAndShakesTheCameraFor100Ms) {
+// One step with the driven wheel turning that way, then the boost: only a
+// bike already driving the boost's way is kicked, a standing one never.
+TEST_F(Riding, ABoostKicksOnlyABikeDrivingItsWay) {
+  const struct {
+    bool facingLeft;
+    float turning;
+    bool leftward;
+    float kick;
+  } cases[] = {{false, 0.0f, false, 0.0f}, {false, 0.0f, true, 0.0f},  {true, 0.0f, true, 0.0f},
+               {true, 0.0f, false, 0.0f},  {false, 0.2f, true, 0.0f},  {false, -0.2f, false, 0.0f},
+               {true, 0.2f, true, 0.0f},   {true, -0.2f, false, 0.0f}, {false, 0.2f, false, 1.7f},
+               {true, -0.2f, true, -1.7f}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.facingLeft << " " << c.turning << " " << c.leftward);
+    bike = Kest::Bike::Create(space);
+    if (c.facingLeft) bike->TurnAround();
+    dBodySetAngularVel(BodyOf(*bike->GetDrivenWheel()), 0.0f, 0.0f, c.turning);
+    bike->Step(kStepMs);
+    bike->Boost(c.leftward);
+    EXPECT_EQ(bike->IsShaking(), c.kick != 0.0f);
+    EXPECT_FLOAT_EQ(Turning(bike->GetDrivenWheel()), c.kick != 0.0f ? c.kick : c.turning);
+    if (c.kick != 0.0f) {
+      EXPECT_FLOAT_EQ(MotorTarget(), c.kick);
+    }
+  }
+}
+
+TEST_F(Riding, ABoostShakesTheCameraFor100Ms) {
   dBodySetAngularVel(BodyOf(*bike->GetDrivenWheel()), 0.0f, 0.0f, 0.2f);
   bike->Step(kStepMs);
-  bike->Boost(true);
-  EXPECT_FALSE(bike->IsShaking()) << "a leftward boost for a bike facing right";
   bike->Boost(false);
-  EXPECT_TRUE(bike->IsShaking());
-  EXPECT_FLOAT_EQ(Turning(bike->GetDrivenWheel()), 1.7f);
-  EXPECT_FLOAT_EQ(MotorTarget(), 1.7f);
   bike->Step(100.0f);
   EXPECT_TRUE(bike->IsShaking());
   bike->Step(1.0f);
   EXPECT_FALSE(bike->IsShaking());
+}
 
-  bike->TurnAround();
-  bike->Boost(true);
-  EXPECT_FALSE(bike->IsShaking()) << "facing left with the wheel turning forwards";
-  dBodySetAngularVel(BodyOf(*bike->GetDrivenWheel()), 0.0f, 0.0f, -0.2f);
-  bike->Step(kStepMs);
-  bike->Boost(true);
-  EXPECT_FLOAT_EQ(Turning(bike->GetDrivenWheel()), -1.7f);
+// The dial shows how fast the driven wheel turns, either way, up to 1.
+TEST_F(Riding, TheSpeedDialFollowsTheDrivenWheel) {
+  const Kest::SpeedMeter* dial = nullptr;
+  for (const Kest::Object* object : space)
+    if (typeid(*object) == typeid(Kest::SpeedMeter)) dial = static_cast<const Kest::SpeedMeter*>(object);
+  ASSERT_NE(dial, nullptr);
+  const struct {
+    float turning, shown;
+  } cases[] = {{0.5f, 0.5f}, {-0.25f, 0.25f}, {1.7f, 1.0f}};
+  for (const auto& c : cases) {
+    dBodySetAngularVel(BodyOf(*bike->GetDrivenWheel()), 0.0f, 0.0f, c.turning);
+    bike->Step(kStepMs);
+    EXPECT_FLOAT_EQ(dial->GetValue(), c.shown) << c.turning;
+  }
 }
 
 }  // namespace
