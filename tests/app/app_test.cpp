@@ -12,6 +12,7 @@
 #include "tessora/circle.h"
 #include "tessora/dynamic.h"
 #include "tessora/world.h"
+#include "tests/support/screen.h"
 
 namespace {
 
@@ -52,30 +53,20 @@ class Ball : public Kest::Object {
   Tessora::Dynamic<Tessora::Circle> body_;
 };
 
-class AppTest : public ::testing::Test {
+class AppTest : public TestSupport::ScreenTest {
  protected:
-  static void SetUpTestSuite() { app = new Kest::App(800, 600); }
-  static void TearDownTestSuite() { delete app; }
-
-  void SetUp() override {
-    ASSERT_TRUE(app->HasScreen());
+  // The probes go while their journal lives.
+  void TearDown() override {
     app->ResetWorld();
-    app->SetQueryUpdate(true);
-    app->SetCamera(ol::Vec2(0.0f, 0.0f));
+    ScreenTest::TearDown();
   }
-  void TearDown() override { app->ResetWorld(); }
-
   Probe* AddProbe(const std::string& name, int depth, bool inView = true) {
     auto* probe = new Probe(journal, name, inView);
-    app->GetSpace()->InsertAt(probe, depth);
+    Level().InsertAt(probe, depth);
     return probe;
   }
-
-  static Kest::App* app;
   Journal journal;
 };
-
-Kest::App* AppTest::app = nullptr;
 
 float TintLevel() { return ol::Transforms::GetTintColor()->r; }
 
@@ -116,13 +107,9 @@ TEST_F(AppTest, ObjectsAreUpdatedAndDrawnInDepthOrderWhenInView) {
   EXPECT_EQ(app->GetDrawList().size(), 3u);
 }
 
-TEST_F(AppTest, WithoutSimulatingObjectsAreDrawnButNotUpdated) {
-  AddProbe("a", 0);
-  app->UpdateAndDraw(16.0f, false);
-  EXPECT_EQ(journal, (Journal{"draw a"}));
-}
-
-TEST_F(AppTest, WithTheQueryOffEveryObjectIsDrawnWhateverTheCamera) {
+// Without simulating objects are drawn but not updated; with the query off
+// every object is drawn whatever the camera.
+TEST_F(AppTest, WithoutSimulatingOrQueryObjectsAreOnlyDrawn) {
   AddProbe("far", 0, false);
   app->SetQueryUpdate(false);
   app->UpdateAndDraw(16.0f, false);
@@ -147,7 +134,7 @@ TEST_F(AppTest, EveryDrawnObjectCollidesHoweverManyAreInView) {
     const float y = static_cast<float>(pair / 35) * 100.0f;
     for (float offset : {0.0f, 15.0f}) {
       balls.push_back(new Ball(*app->GetWorld(), x + offset, y));
-      app->GetSpace()->InsertAt(balls.back(), 0);
+      Level().InsertAt(balls.back(), 0);
     }
   }
   app->SetQueryUpdate(false);
@@ -160,8 +147,8 @@ TEST_F(AppTest, EveryDrawnObjectCollidesHoweverManyAreInView) {
 }
 
 TEST_F(AppTest, ANewWorldForgetsTheObjectsDrawnInTheOldOne) {
-  app->GetSpace()->InsertAt(new Ball(*app->GetWorld(), 0.0f, 0.0f), 0);
-  app->GetSpace()->InsertAt(new Ball(*app->GetWorld(), 15.0f, 0.0f), 0);
+  Level().InsertAt(new Ball(*app->GetWorld(), 0.0f, 0.0f), 0);
+  Level().InsertAt(new Ball(*app->GetWorld(), 15.0f, 0.0f), 0);
   app->UpdateAndDraw(16.0f, true);
   app->ResetWorld();
   EXPECT_TRUE(app->GetDrawList().empty());

@@ -2,7 +2,7 @@
 
 #include <gmock/gmock.h>
 
-#include <memory>
+#include <functional>
 
 namespace {
 
@@ -155,36 +155,21 @@ TEST(MainLoopPlay, ReportsPassesPerStepAndPerFrameEveryHalfSecond) {
   loop.PassAt(504);
 }
 
-TEST(MainLoopBranches, RestartComesFirst) {
-  QuietLoop loop(0);
-  ON_CALL(loop.game, IsRestartRequested()).WillByDefault(Return(true));
-  ON_CALL(loop.game, IsWaiting()).WillByDefault(Return(true));
-  ON_CALL(loop.game, IsFinished()).WillByDefault(Return(true));
-  EXPECT_CALL(loop.game, RestartLevel());
-  EXPECT_CALL(loop.game, TakeKey()).Times(0);
-  EXPECT_CALL(loop.game, FinishLevel()).Times(0);
-  EXPECT_CALL(loop.game, HandleGameKeys()).Times(0);
-  EXPECT_CALL(loop.game, UpdateAndDraw(_, _)).Times(0);
-  loop.PassAt(100);
-}
-
-TEST(MainLoopBranches, WaitingComesBeforeFinished) {
-  QuietLoop loop(0);
-  ON_CALL(loop.game, IsWaiting()).WillByDefault(Return(true));
-  ON_CALL(loop.game, IsFinished()).WillByDefault(Return(true));
-  EXPECT_CALL(loop.game, TakeKey());
-  EXPECT_CALL(loop.game, FinishLevel()).Times(0);
-  EXPECT_CALL(loop.game, HandleGameKeys()).Times(0);
-  loop.PassAt(100);
-}
-
-TEST(MainLoopBranches, FinishedComesBeforePlay) {
-  QuietLoop loop(0);
-  ON_CALL(loop.game, IsFinished()).WillByDefault(Return(true));
-  EXPECT_CALL(loop.game, FinishLevel());
-  EXPECT_CALL(loop.game, HandleGameKeys()).Times(0);
-  EXPECT_CALL(loop.game, Simulate(_)).Times(0);
-  loop.PassAt(100);
+// Restart before waiting, waiting before finishing, finishing before play:
+// each pass takes the first branch whose question says yes.
+TEST(MainLoopBranches, EachPassTakesTheFirstBranchThatApplies) {
+  for (int branch = 0; branch < 3; ++branch) {
+    QuietLoop loop(0);
+    ON_CALL(loop.game, IsRestartRequested()).WillByDefault(Return(branch == 0));
+    ON_CALL(loop.game, IsWaiting()).WillByDefault(Return(branch <= 1));
+    ON_CALL(loop.game, IsFinished()).WillByDefault(Return(true));
+    EXPECT_CALL(loop.game, RestartLevel()).Times(branch == 0);
+    EXPECT_CALL(loop.game, TakeKey()).Times(branch == 1);
+    EXPECT_CALL(loop.game, FinishLevel()).Times(branch == 2);
+    EXPECT_CALL(loop.game, HandleGameKeys()).Times(0);
+    EXPECT_CALL(loop.game, Simulate(_)).Times(0);
+    loop.PassAt(100);
+  }
 }
 
 TEST(MainLoopWaiting, DrawsWithoutSimulatingFromTheFixedOffsetUntilAKeyStartsPlay) {
@@ -210,44 +195,32 @@ TEST(MainLoopWaiting, DrawsWithoutSimulatingFromTheFixedOffsetUntilAKeyStartsPla
   loop.PassAt(60);
 }
 
-// However long the level waited or took to load, the first step after it is
-// handed the time since play began, not the time since the last step.
-class FirstStepAfterABreak : public ::testing::Test {
- protected:
-  void ExpectShortFirstStep(std::uint32_t breakEnd) {
+// However long the level waited, restarted, finished or reloaded, the
+// first step after the break is handed the time since play began, not the
+// time since the last step.
+TEST(MainLoopPlay, TheFirstStepAfterABreakIsShort) {
+  const std::function<void(MockGame&)> breaks[] = {
+      [](MockGame& game) {
+        EXPECT_CALL(game, IsWaiting()).WillOnce(Return(true)).WillRepeatedly(Return(false));
+        EXPECT_CALL(game, TakeKey()).WillOnce(Return(true));
+      },
+      [](MockGame& game) {
+        EXPECT_CALL(game, IsRestartRequested()).WillOnce(Return(true)).WillRepeatedly(Return(false));
+      },
+      [](MockGame& game) {
+        EXPECT_CALL(game, IsFinished()).WillOnce(Return(true)).WillRepeatedly(Return(false));
+      },
+      [](MockGame& game) {
+        EXPECT_CALL(game, HandleGameKeys()).WillOnce(Return(false)).WillRepeatedly(Return(true));
+      },
+  };
+  for (const auto& setUpBreak : breaks) {
+    QuietLoop loop(0);
+    setUpBreak(loop.game);
+    loop.PassAt(5000);
     EXPECT_CALL(loop.game, StepBike(FloatEq(2.0f)));
-    loop.PassAt(breakEnd + 2);
+    loop.PassAt(5002);
   }
-  QuietLoop loop{0};
-};
-
-TEST_F(FirstStepAfterABreak, WhenPlayStartsAfterWaiting) {
-  EXPECT_CALL(loop.game, IsWaiting())
-      .WillOnce(Return(true))
-      .WillOnce(Return(true))
-      .WillRepeatedly(Return(false));
-  EXPECT_CALL(loop.game, TakeKey()).WillOnce(Return(false)).WillOnce(Return(true));
-  loop.PassAt(2500);
-  loop.PassAt(5000);
-  ExpectShortFirstStep(5000);
-}
-
-TEST_F(FirstStepAfterABreak, WhenTheLevelRestarted) {
-  EXPECT_CALL(loop.game, IsRestartRequested()).WillOnce(Return(true)).WillRepeatedly(Return(false));
-  loop.PassAt(5000);
-  ExpectShortFirstStep(5000);
-}
-
-TEST_F(FirstStepAfterABreak, WhenTheLevelFinished) {
-  EXPECT_CALL(loop.game, IsFinished()).WillOnce(Return(true)).WillRepeatedly(Return(false));
-  loop.PassAt(5000);
-  ExpectShortFirstStep(5000);
-}
-
-TEST_F(FirstStepAfterABreak, WhenTheKeysReloadedTheLevel) {
-  EXPECT_CALL(loop.game, HandleGameKeys()).WillOnce(Return(false)).WillRepeatedly(Return(true));
-  loop.PassAt(5000);
-  ExpectShortFirstStep(5000);
 }
 
 }  // namespace
