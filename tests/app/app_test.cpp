@@ -87,42 +87,24 @@ TEST_F(AppTest, FadeFromBlackReachesFullBrightnessAfterAbout212Milliseconds) {
   ol::Transforms::SetTintColor(ol::Rgba(1.0f, 1.0f, 1.0f, 1.0f));
 }
 
-TEST_F(AppTest, TheCameraMovesTheCanvasOnlyWhenItChanges) {
-  app->SetCamera(ol::Vec2(100.0f, 50.0f));
-  EXPECT_EQ(ol::Transforms::GetPosition().x, -100.0f);
-  EXPECT_EQ(ol::Transforms::GetPosition().y, -50.0f);
-  ol::Transforms::SetPosition(5.0f, 5.0f);
-  app->SetCamera(ol::Vec2(100.0f, 50.0f));
-  EXPECT_EQ(ol::Transforms::GetPosition().x, 5.0f);
-}
-
-TEST_F(AppTest, ObjectsAreUpdatedAndDrawnInDepthOrderWhenInView) {
+// Each frame deletes what was removed, updates the rest in depth order when
+// simulating, and draws and lists what is in view, or everything with the
+// query off.
+TEST_F(AppTest, AFrameSweepsUpdatesAndDrawsInDepthOrder) {
   AddProbe("a", 5);
   AddProbe("b", -1);
   AddProbe("hidden", 0, false);
+  AddProbe("gone", 0)->SetRemoved(true);
   AddProbe("c", 5);
   app->UpdateAndDraw(16.0f, true);
-  EXPECT_EQ(journal, (Journal{"update b", "draw b", "update hidden", "update a", "draw a",
+  EXPECT_EQ(journal, (Journal{"update b", "draw b", "update hidden", "delete gone", "update a", "draw a",
                               "update c", "draw c"}));
   EXPECT_EQ(app->GetDrawList().size(), 3u);
-}
-
-// Without simulating objects are drawn but not updated; with the query off
-// every object is drawn whatever the camera.
-TEST_F(AppTest, WithoutSimulatingOrQueryObjectsAreOnlyDrawn) {
-  AddProbe("far", 0, false);
+  journal.clear();
   app->SetQueryUpdate(false);
   app->UpdateAndDraw(16.0f, false);
-  EXPECT_EQ(journal, (Journal{"draw far"}));
-  EXPECT_EQ(app->GetDrawList().size(), 1u);
-}
-
-TEST_F(AppTest, ARemovedObjectIsDeletedInTheNextFrameWithoutUpdateOrDraw) {
-  AddProbe("gone", 0)->SetRemoved(true);
-  AddProbe("kept", 1);
-  app->UpdateAndDraw(16.0f, true);
-  EXPECT_EQ(journal, (Journal{"delete gone", "update kept", "draw kept"}));
-  EXPECT_EQ(app->GetDrawList().size(), 1u);
+  EXPECT_EQ(journal, (Journal{"draw b", "draw hidden", "draw a", "draw c"}));
+  EXPECT_EQ(app->GetDrawList().size(), 4u);
 }
 
 // Far more objects in view than a fixed list of a thousand would hold:

@@ -22,10 +22,8 @@ TEST_F(ResourcesOnScreen, OneTextureServesEveryUserOfAFile) {
   const std::string file = WriteImage("res\\test_shared.png", 65, 33, kRed);
   std::unique_ptr<ol::Bitmap> first(Resources().GetBitmap(file));
   std::unique_ptr<ol::Bitmap> second(Resources().GetBitmap(file));
-  ASSERT_NE(first, nullptr);
-  ASSERT_NE(second, nullptr);
-  EXPECT_NE(first.get(), second.get());
-  EXPECT_TRUE(first->IsValid());
+  ASSERT_TRUE(first && second && first->IsValid());
+  EXPECT_NE(first.get(), second.get()) << "each user owns its own";
   EXPECT_EQ(first->GetTextureInfo().texture, second->GetTextureInfo().texture);
   EXPECT_EQ(second->Width(), 65);
   EXPECT_EQ(second->Height(), 33);

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 #include <ode/ode.h>
 
+#include <typeinfo>
+#include <vector>
+
 #include "game/objects/object.h"
 #include "game/objects/space.h"
 #include "tessora/world.h"
@@ -35,6 +38,15 @@ class Witness : public Kest::ObjectObserver {
   int collisions = 0;
   int destroyed = 0;
 };
+
+// The objects of exactly that type in the space, in depth order.
+template <class T>
+std::vector<T*> ObjectsOfType(Kest::Space& space) {
+  std::vector<T*> found;
+  for (Kest::Object* object : space)
+    if (typeid(*object) == typeid(T)) found.push_back(static_cast<T*>(object));
+  return found;
+}
 
 // The joints of that type between two solver bodies (null: the fixed world).
 std::vector<dJointID> JointsBetween(dBodyID a, dBodyID b, int type);
