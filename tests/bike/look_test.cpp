@@ -25,48 +25,31 @@ void ReachTheArt() {
   if (!fs::exists(link)) fs::create_directory_symlink(fs::path(VANTRAIL_SOURCE_DIR) / "res", link);
 }
 
-class BikeLook : public TestSupport::ScreenTest {
- protected:
-  void TearDown() override {
-    Kest::Bike::Destroy();
-    ScreenTest::TearDown();
-  }
+using BikeLook = TestSupport::ScreenTest;
 
-  // The main loop's rhythm: a frame lists the candidates of the next steps.
-  void Ride(int steps) {
-    for (int step = 0; step < steps; ++step) {
-      if (step % 8 == 0) app->UpdateAndDraw(16.0f, true);
-      bike->PreStep();
-      app->Simulate(Kest::MainLoop::kStepLength);
-      bike->Step(2.0f);
-    }
-  }
-  // A frame with the camera centred on the chassis.
-  void Photograph() {
-    const Tessora::Vec2 at = bike->GetPosition();
-    app->SetCamera(ol::Vec2(at.x - 400, at.y - 300));
-    Draw();
-  }
-
-  Kest::Bike* bike = nullptr;
-};
-
+// Ridden in the main loop's rhythm (a frame lists the candidates of the
+// next steps), then photographed with the camera on the chassis.
 TEST_F(BikeLook, TheRiderSitsOnTheBikeStandingOnTheGroundFacingEitherWay) {
   ReachTheArt();
   auto* ground = new Kest::Block(-1000.0f, 360.0f, 3000.0f, 240.0f, "", false);
   ground->SetFillColor(110, 170, 70, 255);
   Level().Insert(ground);
-  bike = Kest::Bike::Create();
+  Kest::Bike* bike = Kest::Bike::Create();
   bike->MoveTo(400.0f, 320.0f);
   EXPECT_EQ(app->GetCamera().x, 0.0f) << "the bike at the centre of the screen";
   EXPECT_EQ(app->GetCamera().y, 20.0f);
-
   for (const bool turned : {false, true}) {
     SCOPED_TRACE(turned ? "facing left" : "facing right");
     if (turned) bike->TurnAround();
-    Ride(600);
-    Photograph();
+    for (int step = 0; step < 600; ++step) {
+      if (step % 8 == 0) app->UpdateAndDraw(16.0f, true);
+      bike->PreStep();
+      app->Simulate(Kest::MainLoop::kStepLength);
+      bike->Step(2.0f);
+    }
     const Tessora::Vec2 at = bike->GetPosition();
+    app->SetCamera(ol::Vec2(at.x - 400, at.y - 300));
+    Draw();
     EXPECT_FALSE(bike->IsRestartRequested());
     EXPECT_NEAR(at.y, 330.0f, 1.0f) << "wheels of radius 30 on the ground at 360";
     // The machine just below the centre of the screen, the rider above it,
@@ -77,6 +60,7 @@ TEST_F(BikeLook, TheRiderSitsOnTheBikeStandingOnTheGroundFacingEitherWay) {
     EXPECT_FALSE(IsColour(ReadPixel(int(head.x - at.x) + 400, int(head.y - at.y) + 300), kBlack));
     EXPECT_FALSE(IsColour(ReadPixel(400, 450), kBlack)) << "the ground";
   }
+  Kest::Bike::Destroy();
 }
 
 }  // namespace

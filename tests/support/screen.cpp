@@ -106,4 +106,9 @@ int CountDrawn(int x0, int y0, int x1, int y1) {
                                        << want.b << ")";
 }
 
+void ExpectColours(std::initializer_list<Spot> spots) {
+  for (const Spot& spot : spots)
+    EXPECT_TRUE(IsColour(ReadPixel(spot.x, spot.y), spot.colour)) << "at " << spot.x << ", " << spot.y << " " << spot.what;
+}
+
 }  // namespace TestSupport

@@ -51,4 +51,12 @@ int CountDrawn(int x0, int y0, int x1, int y1);
 
 ::testing::AssertionResult IsColour(const Pixel& got, const Pixel& want);
 
+// A place on the screen and the colour it should show.
+struct Spot {
+  int x, y;
+  Pixel colour;
+  const char* what = "";
+};
+void ExpectColours(std::initializer_list<Spot> spots);
+
 }  // namespace TestSupport
