@@ -87,6 +87,16 @@ TEST_F(AppTest, FadeFromBlackReachesFullBrightnessAfterAbout212Milliseconds) {
   ol::Transforms::SetTintColor(ol::Rgba(1.0f, 1.0f, 1.0f, 1.0f));
 }
 
+// An unchanged camera leaves the canvas where others put it.
+TEST_F(AppTest, TheCameraMovesTheCanvasOnlyWhenItChanges) {
+  app->SetCamera(ol::Vec2(100.0f, 50.0f));
+  EXPECT_EQ(ol::Transforms::GetPosition().x, -100.0f);
+  EXPECT_EQ(ol::Transforms::GetPosition().y, -50.0f);
+  ol::Transforms::SetPosition(5.0f, 5.0f);
+  app->SetCamera(ol::Vec2(100.0f, 50.0f));
+  EXPECT_EQ(ol::Transforms::GetPosition().x, 5.0f);
+}
+
 // Each frame deletes what was removed, updates the rest in depth order when
 // simulating, and draws and lists what is in view, or everything with the
 // query off.
