@@ -52,12 +52,25 @@ ScriptOwnership& OwnershipOf(lua_State* L) {
   return *static_cast<ScriptOwnership*>(lua_touserdata(L, lua_upvalueindex(1)));
 }
 
-// Only what the script made and nobody holds may go to the collector.
+// Whether the box's own type has a collector: without one the library
+// would free the object as plain memory.
+bool HasCollector(lua_State* L, int index) {
+  if (!lua_getmetatable(L, index)) return false;
+  lua_getfield(L, -1, ".collector");
+  const bool collector = lua_isfunction(L, -1) != 0;
+  lua_pop(L, 2);
+  return collector;
+}
+
+// Only what the script made, nobody holds and a collector can delete may
+// go to the collector.
 int TakeOwnership(lua_State* L) {
   lua_settop(L, 1);
   void* value = BoxedAddress(L, 1);
-  const bool allowed = value && OwnershipOf(L).IsUnclaimed(value);
-  if (!allowed) Log("tolua.takeownership: only an object the script made and kept can be taken");
+  const bool allowed = value && OwnershipOf(L).IsUnclaimed(value) && HasCollector(L, 1);
+  if (!allowed) {
+    Log("tolua.takeownership: only a composite or sprite the script made and kept can be taken");
+  }
   lua_pushboolean(L, allowed && tolua_register_gc(L, 1));
   return 1;
 }
@@ -86,7 +99,17 @@ bool IsA(lua_State* L, const char* type) {
   return tolua_isusertype(L, 1, type, 0, &error) != 0;
 }
 
+// One of the module's own types.
+bool IsModuleType(lua_State* L, const char* type) {
+  if (std::strncmp(type, "Kest::", 6) != 0) return false;
+  luaL_getmetatable(L, type);
+  const bool known = lua_istable(L, -1) != 0;
+  lua_pop(L, 1);
+  return known;
+}
+
 bool MayCast(lua_State* L, void* value, const char* type) {
+  if (!IsModuleType(L, type)) return false;
   if (IsA(L, type)) return true;
   for (const Downcast& cast : kDowncasts) {
     if (std::strcmp(cast.type, type) == 0) return IsA(L, cast.base) && cast.is(value);
@@ -107,12 +130,15 @@ int Cast(lua_State* L) {
   return 1;
 }
 
-// The library's handler, only ever for one of its boxes or tables.
+// The library's handler, only ever for one of its boxes or tables, and with
+// the arguments the interpreter hands it (any number for a call).
+template <int arity>
 int ClassEvent(lua_State* L) {
   const int kind = lua_type(L, 1);
   if (kind != LUA_TUSERDATA && kind != LUA_TTABLE) {
     return luaL_error(L, "a class event needs an object or a table");
   }
+  if (arity >= 0) lua_settop(L, arity);
   lua_pushvalue(L, lua_upvalueindex(1));
   lua_insert(L, 1);
   lua_call(L, lua_gettop(L) - 1, LUA_MULTRET);
@@ -168,9 +194,11 @@ void GuardClassEvents(lua_State* L) {
     if (lua_type(L, -2) == LUA_TSTRING && lua_istable(L, -1) &&
         std::strncmp(lua_tostring(L, -2), "Kest::", 6) == 0) {
       Replace(L, "__gc", &CollectEvent);
-      for (const char* event : {"__index", "__newindex", "__call", "__add", "__sub", "__mul",
-                                "__div", "__lt", "__le", "__eq"}) {
-        Replace(L, event, &ClassEvent);
+      Replace(L, "__index", &ClassEvent<2>);
+      Replace(L, "__newindex", &ClassEvent<3>);
+      Replace(L, "__call", &ClassEvent<-1>);
+      for (const char* event : {"__add", "__sub", "__mul", "__div", "__lt", "__le", "__eq"}) {
+        Replace(L, event, &ClassEvent<2>);
       }
     }
     lua_pop(L, 1);
