@@ -27,23 +27,31 @@ void KeepTable(lua_State* L, std::vector<int>& refs) {
 }
 
 // The box tables of the module's types: each class's metatable, found in
-// the registry under its type name, holds its family's table.
+// the registry under its type name, holds its family's table. They are
+// gathered first: the registry must not change while it is walked.
 std::vector<int> FindBoxTables(lua_State* L) {
-  std::vector<int> refs;
+  lua_newtable(L);
+  const int found = lua_gettop(L);
+  int count = 0;
   lua_pushnil(L);
   while (lua_next(L, LUA_REGISTRYINDEX) != 0) {
     if (lua_type(L, -2) == LUA_TSTRING && lua_istable(L, -1) &&
         std::strncmp(lua_tostring(L, -2), "Kest::", 6) == 0) {
-      lua_pushstring(L, "tolua_ubox");
-      lua_rawget(L, -2);
+      lua_getfield(L, -1, "tolua_ubox");
       if (lua_istable(L, -1)) {
-        KeepTable(L, refs);
+        lua_rawseti(L, found, ++count);
       } else {
         lua_pop(L, 1);
       }
     }
     lua_pop(L, 1);
   }
+  std::vector<int> refs;
+  for (int i = 1; i <= count; ++i) {
+    lua_rawgeti(L, found, i);
+    KeepTable(L, refs);
+  }
+  lua_pop(L, 1);
   return refs;
 }
 

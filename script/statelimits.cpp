@@ -41,7 +41,10 @@ void StateLimits::CountInstructions(lua_State* L, lua_Debug*) {
   StateLimits& limits = *static_cast<StateLimits*>(self);
   limits.instructionsLeft_ -= kHookInterval;
   if (limits.instructionsLeft_ < 0) {
-    luaL_error(L, "the script ran past its instruction budget");
+    luaL_where(L, 0);
+    lua_pushstring(L, "the script ran past its instruction budget");
+    lua_concat(L, 2);
+    lua_error(L);
   }
 }
 

@@ -18,18 +18,19 @@ const char* const kScratchScript = "scratch-level.lua";
 Kest::App* ScriptLevel::app = nullptr;
 Kest::Level* ScriptLevel::level = nullptr;
 
+// The window opens once for the whole program and stays to its end.
 void ScriptLevel::SetUpTestSuite() {
-  IgnoreLeaksHere xAndGl;
-  app = new Kest::App(800, 600);
-  app->UpdateAndDraw(0.0f, false);
+  if (!app) {
+    IgnoreLeaksHere xAndGl;
+    app = new Kest::App(800, 600);
+    app->UpdateAndDraw(0.0f, false);
+  }
   level = new Kest::Level();
 }
 
 void ScriptLevel::TearDownTestSuite() {
   delete level;
-  delete app;
   level = nullptr;
-  app = nullptr;
 }
 
 void ScriptLevel::TearDown() { std::remove(kScratchScript); }
