@@ -23,6 +23,12 @@ class DeletionProbe : public Kest::ObjectObserver {
 
 class Ownership : public ScriptLevel {
  protected:
+  // What the test watched goes while the probe is still there.
+  void TearDown() override {
+    Load("");
+    ScriptLevel::TearDown();
+  }
+
   // The object a global holds (null for a null handle), watched.
   Kest::Object* Watch(const char* global) {
     lua_getglobal(State(), global);
