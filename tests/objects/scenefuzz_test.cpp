@@ -1,0 +1,115 @@
+// Scene files come from anywhere a track comes from: broken ones, even
+// hostile ones, must never crash the game. Mangled scene files, which
+// include one another and themselves, are read with every kind of override.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game/objects/object.h"
+#include "game/objects/objectreader.h"
+#include "platform/trace.h"
+#include "tests/objects/scene.h"
+#include "tests/support/scratchfolder.h"
+
+namespace ObjectsTest {
+namespace {
+
+constexpr int kInputs = 100000;
+const char* const kFiles[] = {"a.xml", "b.xml", "c.xml"};
+
+class Mangler {
+ public:
+  explicit Mangler(const TestSupport::ScratchFolder& folder) {
+    for (const char* name : kFiles) tokens_.push_back(" def='" + folder.Path(name) + "'");
+    for (const char* token :
+         {"<", ">", "/>", "</", "'", "\"", "=", "&", "&amp;", "&#0;", "&#xFFFF;", "<!--", "-->",
+          "<![CDATA[", "]]>", "<?xml version='1.0'?>", "<scene>", "</scene>", " class='circle'",
+          " class='line'", " class='arc'", " class='block'", " class=''", " shape='composite'",
+          " radius='1e38'", " radius='-0'", " x='nan'", " x='inf'",
+          " x='3.4e38'", " y='-3.4e38'", " width='1e-45'", " height='4e38'", " x2='1e30'",
+          " quarter='-2147483648'", " quarter='3'", " hflip='1'", " vflip='true'",
+          " dynamic='1'", " texture='res\\missing.png'", "\xff\xfe", "\xc3", "\0"}) {
+      tokens_.push_back(token);
+    }
+  }
+
+  std::string Mangle(std::string text, std::mt19937& random) const {
+    const int count = std::uniform_int_distribution<int>(1, 3)(random);
+    for (int i = 0; i < count; ++i) text = MangleOnce(text, random);
+    return text;
+  }
+
+ private:
+  std::size_t Place(const std::string& text, std::mt19937& random) const {
+    return std::uniform_int_distribution<std::size_t>(0, text.size())(random);
+  }
+
+  std::string MangleOnce(std::string text, std::mt19937& random) const {
+    const std::size_t at = Place(text, random);
+    const std::size_t to = std::max(at, Place(text, random));
+    switch (std::uniform_int_distribution<int>(0, 9)(random)) {
+      case 0: case 1: case 2: case 3:
+        return text.insert(at, tokens_[random() % tokens_.size()]);
+      case 4: case 5:
+        return text.erase(at, std::min<std::size_t>(to - at, 8));
+      case 6: case 7:
+        if (at < text.size()) text[at] = char(random());
+        return text;
+      case 8:
+        return text.insert(at, text.substr(at, std::min<std::size_t>(to - at, 64)));
+      default:
+        return text.substr(0, at);
+    }
+  }
+
+  std::vector<std::string> tokens_;
+};
+
+std::string SeedScene(const TestSupport::ScratchFolder& folder, int which) {
+  const std::string include = "<inc def='" + folder.Path(kFiles[which % 3]) + "' x='4'/>";
+  const std::string seeds[] = {
+      "<c class='circle' x='10' y='20' radius='5' dynamic='true'/>",
+      "<l class='line' x='100' y='0' x1='0' y1='0' x2='50' y2='10' hflip='true'/>",
+      "<a class='arc' x='0' y='0' radius='40' quarter='2' vflip='1' texture='res\\a.png'/>",
+      "<b class='block' x='1' y='2' width='40' height='20' hflip='1' vflip='1'/>",
+      "<k shape='composite' class='circle' radius='7'><p shape='block'/><p shape='line'/></k>",
+      include + "<c class='circle' radius='3'/>",
+  };
+  return "<?xml version='1.0'?>\n<scene>\n" + seeds[which % 6] + "\n" + include + "\n</scene>\n";
+}
+
+Kest::AttributeMap RandomOverrides(std::mt19937& random) {
+  switch (random() % 3) {
+    case 0: return {};
+    case 1: return {{"x", "1234567"}, {"y", "-0.5"}};
+    default: return {{"x", "3e38"}, {"y", "1"}, {"hflip", "1"}, {"vflip", "0"}};
+  }
+}
+
+class SceneFuzz : public Scene {};
+
+TEST_F(SceneFuzz, MangledSceneFilesNeverCrashTheReader) {
+  // A hundred thousand files and many more log lines: kept in memory.
+  TestSupport::ScratchFolder folder(std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp");
+  Platform::SetTraceFile(folder.Path("trace.log"));
+  const Mangler mangler(folder);
+  std::mt19937 random(14);
+  int built = 0;
+  for (int input = 0; input < kInputs; ++input) {
+    const char* name = kFiles[input % 3];
+    folder.Write(name, mangler.Mangle(SeedScene(folder, int(random() % 6)), random));
+    std::unique_ptr<Kest::Object> object(
+        Kest::LoadObjectFile(folder.Path(name), RandomOverrides(random)));
+    built += object != nullptr;
+  }
+  Platform::SetTraceFile("vantrail.log");
+  // Many inputs are still scene files that make something.
+  EXPECT_GT(built, kInputs / 10);
+}
+
+}  // namespace
+}  // namespace ObjectsTest
