@@ -13,6 +13,7 @@
 #include "game/objects/objectreader.h"
 #include "platform/trace.h"
 #include "tests/objects/scene.h"
+#include "tests/support/mangler.h"
 #include "tests/support/scratchfolder.h"
 
 namespace ObjectsTest {
@@ -21,53 +22,18 @@ namespace {
 constexpr int kInputs = 100000;
 const char* const kFiles[] = {"a.xml", "b.xml", "c.xml"};
 
-class Mangler {
- public:
-  explicit Mangler(const TestSupport::ScratchFolder& folder) {
-    for (const char* name : kFiles) tokens_.push_back(" def='" + folder.Path(name) + "'");
-    for (const char* token :
-         {"<", ">", "/>", "</", "'", "\"", "=", "&", "&amp;", "&#0;", "&#xFFFF;", "<!--", "-->",
-          "<![CDATA[", "]]>", "<?xml version='1.0'?>", "<scene>", "</scene>", " class='circle'",
-          " class='line'", " class='arc'", " class='block'", " class=''", " shape='composite'",
-          " radius='1e38'", " radius='-0'", " x='nan'", " x='inf'",
-          " x='3.4e38'", " y='-3.4e38'", " width='1e-45'", " height='4e38'", " x2='1e30'",
-          " quarter='-2147483648'", " quarter='3'", " hflip='1'", " vflip='true'",
-          " dynamic='1'", " texture='res\\missing.png'", "\xff\xfe", "\xc3", "\0"}) {
-      tokens_.push_back(token);
-    }
-  }
-
-  std::string Mangle(std::string text, std::mt19937& random) const {
-    const int count = std::uniform_int_distribution<int>(1, 3)(random);
-    for (int i = 0; i < count; ++i) text = MangleOnce(text, random);
-    return text;
-  }
-
- private:
-  std::size_t Place(const std::string& text, std::mt19937& random) const {
-    return std::uniform_int_distribution<std::size_t>(0, text.size())(random);
-  }
-
-  std::string MangleOnce(std::string text, std::mt19937& random) const {
-    const std::size_t at = Place(text, random);
-    const std::size_t to = std::max(at, Place(text, random));
-    switch (std::uniform_int_distribution<int>(0, 9)(random)) {
-      case 0: case 1: case 2: case 3:
-        return text.insert(at, tokens_[random() % tokens_.size()]);
-      case 4: case 5:
-        return text.erase(at, std::min<std::size_t>(to - at, 8));
-      case 6: case 7:
-        if (at < text.size()) text[at] = char(random());
-        return text;
-      case 8:
-        return text.insert(at, text.substr(at, std::min<std::size_t>(to - at, 64)));
-      default:
-        return text.substr(0, at);
-    }
-  }
-
-  std::vector<std::string> tokens_;
-};
+// Tokens of scene files: every class and attribute, values at the edges of
+// the floats, and includes of the fuzzed files themselves.
+std::vector<std::string> SceneTokens(const TestSupport::ScratchFolder& folder) {
+  std::vector<std::string> tokens = {
+      "<scene>", "</scene>", " class='circle'", " class='line'", " class='arc'", " class='block'",
+      " class=''", " shape='composite'", " radius='1e38'", " radius='-0'", " x='nan'", " x='inf'",
+      " x='3.4e38'", " y='-3.4e38'", " width='1e-45'", " height='4e38'", " x2='1e30'",
+      " quarter='-2147483648'", " quarter='3'", " hflip='1'", " vflip='true'", " dynamic='1'",
+      " texture='res\\missing.png'"};
+  for (const char* name : kFiles) tokens.push_back(" def='" + folder.Path(name) + "'");
+  return tokens;
+}
 
 std::string SeedScene(const TestSupport::ScratchFolder& folder, int which) {
   const std::string include = "<inc def='" + folder.Path(kFiles[which % 3]) + "' x='4'/>";
@@ -96,7 +62,7 @@ TEST_F(SceneFuzz, MangledSceneFilesNeverCrashTheReader) {
   // A hundred thousand files and many more log lines: kept in memory.
   TestSupport::ScratchFolder folder(std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp");
   Platform::SetTraceFile(folder.Path("trace.log"));
-  const Mangler mangler(folder);
+  const TestSupport::Mangler mangler(SceneTokens(folder));
   std::mt19937 random(14);
   int built = 0;
   for (int input = 0; input < kInputs; ++input) {
