@@ -16,6 +16,7 @@ class ScratchFolder {
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
+  const std::string& Folder() const { return folder_; }
   // The path of a file in the folder.
   std::string Path(const std::string& name) const;
   // Writes the text as the whole file; returns its path.
