@@ -107,6 +107,7 @@ void XmlPathDocument::AddElement(const std::string& name, const AttributeMap& at
 }
 
 void XmlPathDocument::AppendElement(const std::string& name, const AttributeMap& attributes) {
+  if (!current_) return;
   auto* element = new TiXmlElement(name.c_str());
   for (const auto& attribute : attributes) {
     element->SetAttribute(attribute.first.c_str(), attribute.second.c_str());

@@ -52,6 +52,9 @@ class XmlPathDocument : public TiXmlDocument {
   // cursor's last child, makes it the cursor and saves the whole file.
   // Nothing happens while the cursor is null.
   void AddElement(const std::string& name, const AttributeMap& attributes);
+  // The same without saving: for writing many elements and then the whole
+  // file once.
+  void AppendElement(const std::string& name, const AttributeMap& attributes);
   // Writes the whole document over its file in one step: a failed save is
   // logged and leaves the old file whole.
   bool Save() const;
@@ -59,8 +62,6 @@ class XmlPathDocument : public TiXmlDocument {
   TiXmlNode* GetCurrentNode() const { return current_; }
 
  private:
-  void AppendElement(const std::string& name, const AttributeMap& attributes);
-
   TiXmlNode* current_ = nullptr;
   bool loaded_ = false;
   std::deque<TiXmlNode*> stack_;

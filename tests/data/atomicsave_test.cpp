@@ -3,12 +3,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <functional>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "game/data/atomicfile.h"
+#include "game/data/highscores.h"
 #include "game/data/xmlpathdocument.h"
+#include "tests/data/datafiles.h"
 #include "tests/support/scratchfolder.h"
 #include "tests/support/tracecapture.h"
 
@@ -37,60 +42,102 @@ TEST(AtomicFile, AWriteIntoAMissingFolderFails) {
   EXPECT_EQ(trace.Lines().size(), 1u);
 }
 
-// One row whose padding is long enough that writing it takes a while.
-constexpr std::size_t kPadding = 256 * 1024;
-
-std::string TableText(const std::string& generation) {
-  return "<?xml version='1.0'?>\n<table><row gen='" + generation + "' pad='" +
-         std::string(kPadding, 'p') + "'/></table>\n";
-}
-
-// The child: saves the table over and over with a new generation each time,
-// until it is killed.
-[[noreturn]] void SaveForever(const std::string& path) {
-  Kest::XmlPathDocument document;
-  if (!document.Load(path) || !document.GoTo("/table")) _exit(1);
-  const std::string padding(kPadding, 'p');
-  for (long generation = 0;; ++generation) {
-    document.ClearNode();
-    document.PushNode();
-    document.AddElement("row", {{"gen", std::to_string(generation)}, {"pad", padding}});
-    document.PopNode();
-  }
-}
-
-// Whole: it parses, and its one row has all of its padding.
-bool IsWholeTable(const std::string& path) {
-  Kest::XmlPathDocument document;
-  if (!document.Load(path) || !document.GoTo("/table/row")) return false;
-  const char* pad = document.GetCurrentNode()->ToElement()->Attribute("pad");
-  return pad && std::string(pad).size() == kPadding &&
-         document.GetCurrentNode()->NextSibling() == nullptr;
-}
-
-TEST(AtomicFile, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewTable) {
-  TestSupport::ScratchFolder folder;
-  const std::string path = folder.Write("table.xml", TableText("old"));
+// Times one save, then runs save over and over in a child process and kills
+// it at 200 random moments within the time of a few saves. Returns the
+// first round after which the file was not whole, or -1. contentOf names
+// what the file holds, empty when it is not whole; seen collects the names.
+int FirstTornRound(const std::function<void()>& save,
+                   const std::function<std::string()>& contentOf, std::set<std::string>& seen) {
+  const auto start = std::chrono::steady_clock::now();
+  save();
+  const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
+      std::chrono::steady_clock::now() - start);
   std::mt19937 random(20261207);
-  std::uniform_int_distribution<int> delayMicroseconds(0, 20000);
-  int saved = 0;
+  std::uniform_int_distribution<long> delayMicroseconds(0, 3 * took.count() + 1000);
   for (int round = 0; round < 200; ++round) {
     const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) SaveForever(path);
+    if (child < 0) return round;
+    if (child == 0) {
+      for (;;) save();
+    }
     usleep(delayMicroseconds(random));
     kill(child, SIGKILL);
     int status = 0;
     waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the saving child ended by itself in round " << round;
-    ASSERT_TRUE(IsWholeTable(path)) << "torn table after round " << round;
-    Kest::XmlPathDocument document;
-    document.Load(path);
-    document.GoTo("/table/row");
-    saved += std::string(document.GetCurrentNode()->ToElement()->Attribute("gen")) != "old";
+    const std::string content = contentOf();
+    if (!WIFSIGNALED(status) || content.empty()) return round;
+    seen.insert(content);
   }
-  // The kills fell both before and after saves had landed.
-  EXPECT_GT(saved, 0);
+  return -1;
+}
+
+// One row whose padding is long enough that writing it takes a while.
+constexpr std::size_t kPadding = 256 * 1024;
+
+std::string RowOf(const std::string& path, const char* attribute) {
+  Kest::XmlPathDocument document;
+  if (!document.Load(path) || !document.GoTo("/table/row")) return "";
+  const char* value = document.GetCurrentNode()->ToElement()->Attribute(attribute);
+  return document.GetCurrentNode()->NextSibling() || !value ? "" : value;
+}
+
+TEST(AtomicFile, ASaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
+  TestSupport::ScratchFolder folder;
+  const std::string path = folder.Write(
+      "table.xml", "<?xml version='1.0'?>\n<table><row gen='old' pad='" +
+                       std::string(kPadding, 'p') + "'/></table>\n");
+  Kest::XmlPathDocument document;
+  ASSERT_TRUE(document.Load(path) && document.GoTo("/table"));
+  long generation = 0;
+  const auto save = [&] {
+    document.ClearNode();
+    document.PushNode();
+    document.AddElement("row", {{"gen", std::to_string(++generation)},
+                                {"pad", std::string(kPadding, 'p')}});
+    document.PopNode();
+  };
+  const auto rowGeneration = [&] {
+    return RowOf(path, "pad").size() == kPadding ? RowOf(path, "gen") : std::string();
+  };
+  std::set<std::string> seen;
+  EXPECT_EQ(FirstTornRound(save, rowGeneration, seen), -1);
+  EXPECT_GT(seen.size(), 1u) << "no kill fell after a save of the child";
+}
+
+class TableSave : public DataFiles {};
+
+// Every entry of the track's table bears the same name, and there are all
+// of them.
+std::string WholeTableName(const std::string& path, std::size_t entries) {
+  Kest::XmlPathDocument document;
+  if (!document.Load(path) || !document.GoTo("/highscores/track")) return "";
+  std::set<std::string> names;
+  std::size_t count = 0;
+  for (TiXmlElement* e = document.GetCurrentNode()->FirstChildElement(); e; e = e->NextSiblingElement()) {
+    names.insert(e->Attribute("name") ? e->Attribute("name") : "");
+    ++count;
+  }
+  return count == entries && names.size() == 1 ? *names.begin() : "";
+}
+
+TEST_F(TableSave, ATableSaveKilledAtAnyMomentLeavesTheOldOrTheNewTable) {
+  constexpr int kEntries = 3000;
+  LoadTracks("<track name='Hills' filename='hills.lua' max_high_scores='5000'/>");
+  const auto tableOf = [](const std::string& name) {
+    return std::vector<Kest::HighScoreRecord>(kEntries, Kest::HighScoreRecord{name, 1, 10});
+  };
+  Kest::XmlPathDocument document;
+  Kest::scoreFinder finder;
+  ASSERT_EQ(Kest::AddHighScore(document, finder, "Hills", 1), 0);
+  ASSERT_TRUE(Kest::SaveHighScores(document, "Hills", tableOf("old")));
+  const std::string path = folder.Path("highscores.xml");
+  int generation = 0;
+  const auto save = [&] {
+    Kest::SaveHighScores(document, "Hills", tableOf(++generation % 2 ? "a" : "b"));
+  };
+  std::set<std::string> seen;
+  EXPECT_EQ(FirstTornRound(save, [&] { return WholeTableName(path, kEntries); }, seen), -1);
+  EXPECT_EQ(seen.size(), 2u) << "the kills fell after saves of both tables";
 }
 
 }  // namespace
