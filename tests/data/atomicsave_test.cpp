@@ -34,14 +34,6 @@ TEST(AtomicFile, AFailedWriteKeepsTheOldFileAndLeavesNothingElse) {
   EXPECT_NE(trace.Lines()[0].find(path), std::string::npos);
 }
 
-TEST(AtomicFile, AWriteIntoAMissingFolderFails) {
-  TestSupport::ScratchFolder folder;
-  TestSupport::TraceCapture trace;
-  EXPECT_FALSE(Kest::WriteFileAtomically(folder.Path("none/table.xml"),
-                                         [](std::FILE*) { return true; }));
-  EXPECT_EQ(trace.Lines().size(), 1u);
-}
-
 // Times one save, then runs save over and over in a child process and kills
 // it at 200 random moments within the time of a few saves. Returns the
 // first round after which the file was not whole, or -1. contentOf names

@@ -110,13 +110,6 @@ TEST_F(SceneFile, OnlyExactTrueTextsMakeAShapeDynamic) {
   }
 }
 
-TEST_F(SceneFile, OverridesReplaceTheFilesPosition) {
-  Built built = Load("<c class='circle' x='1' y='2' radius='5'/>", {{"x", "5"}});
-  ASSERT_NE(built, nullptr);
-  EXPECT_EQ(built->GetCenter().x, 5.0f);
-  EXPECT_EQ(built->GetCenter().y, 2.0f);
-}
-
 TEST_F(SceneFile, MissingOrUnreadablePositionsCountAsZero) {
   Built built = Load("<c class='circle' x='left' radius='5'/>");
   ASSERT_NE(built, nullptr);
