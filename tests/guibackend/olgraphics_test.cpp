@@ -1,4 +1,5 @@
-// The GUI backend's drawing, read back from the back buffer.
+// The GUI backend's drawing, read back from the back buffer. Its images
+// come from files named as the game names them (relative, backslashes).
 
 // Before the GL headers, which bring X11's macros along.
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <guichan/exception.hpp>
 #include <guichan/rectangle.hpp>
 
+#include <array>
 #include <memory>
 
 #include "render/allegrogl/olgraphics.h"
@@ -32,38 +34,21 @@ void ExpectPixelNear(const Pixel& got, const Pixel& want, int tolerance = 3) {
   EXPECT_NEAR(got.b, want.b, tolerance);
 }
 
-struct Scissor {
-  bool enabled = false;
-  int x = 0;
-  int y = 0;  // canvas coordinates, y down
-  int w = 0;
-  int h = 0;
-};
-
-Scissor ReadScissor() {
+// The scissor is on, with this box in canvas coordinates (y down).
+void ExpectScissor(int x, int y, int w, int h) {
   GLint box[4] = {};
   glGetIntegerv(GL_SCISSOR_BOX, box);
-  return Scissor{glIsEnabled(GL_SCISSOR_TEST) == GL_TRUE, box[0],
-                 RenderTest::WINDOW_H - box[1] - box[3], box[2], box[3]};
-}
-
-void ExpectScissor(const Scissor& got, int x, int y, int w, int h) {
-  EXPECT_TRUE(got.enabled);
-  EXPECT_EQ(got.x, x);
-  EXPECT_EQ(got.y, y);
-  EXPECT_EQ(got.w, w);
-  EXPECT_EQ(got.h, h);
+  EXPECT_TRUE(glIsEnabled(GL_SCISSOR_TEST));
+  EXPECT_EQ((std::array<int, 4>{box[0], RenderTest::WINDOW_H - box[1] - box[3], box[2], box[3]}),
+            (std::array<int, 4>{x, y, w, h}));
 }
 
 // A 64 x 16 strip of four 16 x 16 cells: red, green, blue, white.
 std::string WriteStrip() {
   const BitmapTests::Painter cells = [](int x, int) {
-    switch (x / 16) {
-      case 0: return BitmapTests::Pixel{255, 0, 0, 255};
-      case 1: return BitmapTests::Pixel{0, 255, 0, 255};
-      case 2: return BitmapTests::Pixel{0, 0, 255, 255};
-      default: return BitmapTests::Pixel{255, 255, 255, 255};
-    }
+    const BitmapTests::Pixel colours[] = {
+        {255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, {255, 255, 255, 255}};
+    return colours[x / 16];
   };
   return BitmapTests::SavePng(BitmapTests::MakeImage(32, 64, 16, cells), "strip.png");
 }
@@ -76,20 +61,9 @@ class OlGraphicsTest : public ::testing::Test {
   gcn::OlGraphics graphics;
 };
 
-// The layer's camera moves the level, not the GUI drawn over it.
-TEST_F(OlGraphicsTest, ATranslatedLayerLeavesTheGuiInScreenCoordinates) {
-  ol::Transforms::SetPosition(-100.0f, 0.0f);
-  graphics._beginDraw();
-  graphics.setColor(gcn::Color(255, 0, 0, 255));
-  graphics.fillRectangle(gcn::Rectangle(10, 10, 20, 20));
-  graphics._endDraw();
-  ExpectPixelNear(ReadPixel(12, 12), RED);
-  ExpectPixelNear(ReadPixel(28, 28), RED);
-  ExpectPixelNear(ReadPixel(112, 12), BLACK);
-}
-
-// Widgets draw at their clip area's offset, translated layer or not.
-TEST_F(OlGraphicsTest, ShapesAndImagesDrawAtTheWidgetsOffset) {
+// Widgets draw at their clip area's offset in screen coordinates: the
+// layer's camera moves the level, not the GUI over it.
+TEST_F(OlGraphicsTest, ShapesAndImagesDrawAtTheWidgetsOffsetWhateverTheCamera) {
   gcn::OlImageLoader loader;
   const std::unique_ptr<gcn::Image> strip(loader.load(WriteStrip()));
   ASSERT_NE(strip, nullptr);
@@ -120,28 +94,15 @@ TEST_F(OlGraphicsTest, ColourAlphaIsMultipliedByTheTint) {
 
 TEST_F(OlGraphicsTest, ScissorFollowsTheTopClipAreaAndKeepsTheScreenAfterTheDraw) {
   graphics._beginDraw();
-  ExpectScissor(ReadScissor(), 0, 0, 800, 600);
+  ExpectScissor(0, 0, 800, 600);
   graphics.pushClipArea(gcn::Rectangle(100, 50, 300, 200));
   graphics.pushClipArea(gcn::Rectangle(20, 30, 500, 40));  // cut at the parent's right edge
-  ExpectScissor(ReadScissor(), 120, 80, 280, 40);
+  ExpectScissor(120, 80, 280, 40);
   graphics.popClipArea();
-  ExpectScissor(ReadScissor(), 100, 50, 300, 200);
-  graphics.popClipArea();
-  graphics._endDraw();
-  ExpectScissor(ReadScissor(), 0, 0, 800, 600);
-}
-
-TEST_F(OlGraphicsTest, DrawingIsCutAtTheClipArea) {
-  graphics._beginDraw();
-  graphics.pushClipArea(gcn::Rectangle(100, 100, 50, 50));
-  graphics.setColor(gcn::Color(255, 0, 0, 255));
-  graphics.fillRectangle(gcn::Rectangle(-20, -20, 200, 200));
+  ExpectScissor(100, 50, 300, 200);
   graphics.popClipArea();
   graphics._endDraw();
-  ExpectPixelNear(ReadPixel(100, 100), RED);
-  ExpectPixelNear(ReadPixel(149, 149), RED);
-  ExpectPixelNear(ReadPixel(99, 120), BLACK);
-  ExpectPixelNear(ReadPixel(150, 120), BLACK);
+  ExpectScissor(0, 0, 800, 600);
 }
 
 TEST_F(OlGraphicsTest, OneCellOfAStripLandsAtTheDestination) {
@@ -187,6 +148,11 @@ TEST_F(OlGraphicsTest, AnImageOfAnotherLoaderThrows) {
 // Drawing outside _beginDraw and _endDraw has no clip area to work in.
 TEST_F(OlGraphicsTest, DrawingOutsideAGuiDrawThrows) {
   EXPECT_THROW(graphics.fillRectangle(gcn::Rectangle(0, 0, 10, 10)), gcn::Exception);
+}
+
+TEST(OlImageLoader, AMissingFileGivesNoImage) {
+  gcn::OlImageLoader loader;
+  EXPECT_EQ(loader.load("res\\no-such-image.png"), nullptr);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The images the screens load, drawn by the tests themselves into "res/"
-// beside the test program, where the game finds its own.
+// The font strips the screens load, drawn by the tests themselves into
+// "res/" beside the test program, where the game finds its own.
 #pragma once
 
 #include <functional>
@@ -11,10 +11,5 @@ namespace ScreenTests {
 // wide, with a magenta separator column before, between and after them.
 void WriteFontStrip(const std::string& file, int glyphs, const std::function<int(int)>& width,
                     int height);
-
-// An image of one colour.
-void WriteSolidImage(const std::string& file, int width, int height, int r, int g, int b);
-
-void RemoveImage(const std::string& file);
 
 }  // namespace ScreenTests

@@ -1,6 +1,8 @@
 // The global widget font and the image fonts the screens load.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <guichan/exception.hpp>
 #include <guichan/image.hpp>
 #include <guichan/imagefont.hpp>
@@ -8,12 +10,12 @@
 
 #include "game/screens/guifont.h"
 #include "game/screens/imagefontfile.h"
+#include "tests/render/screen.h"
 #include "tests/screens/guifiles.h"
 #include "tests/support/tracecapture.h"
 
 namespace {
 
-using ScreenTests::RemoveImage;
 using ScreenTests::WriteFontStrip;
 
 const char kFixedFontFile[] = "res/fixedfont.png";
@@ -47,24 +49,25 @@ TEST(GuiFont, InstallsTheImageLoaderAndTheGlobalFontWhileItLives) {
   }
   EXPECT_EQ(FontOfANewLabel(), nullptr);
   EXPECT_EQ(gcn::Image::getImageLoader(), nullptr);
-  RemoveImage(kFixedFontFile);
+  std::remove(kFixedFontFile);
 }
 
 TEST(GuiFont, AMissingFontFileLeavesTheLibrarysFontAndOneLogLine) {
-  RemoveImage(kFixedFontFile);
+  std::remove(kFixedFontFile);
   TestSupport::TraceCapture trace;
   Kest::GuiFont guiFont;
   EXPECT_EQ(FontOfANewLabel(), nullptr);
   EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Cannot load font: res\\fixedfont.png"});
 }
 
-// Each row: a broken strip, and the file name the message must give.
+// A missing file, an image without separators, a strip of too few glyphs:
+// each message names the file.
 TEST(LoadImageFont, ABrokenStripThrowsNamingTheFile) {
   Kest::GuiFont guiFont;  // the image loader
-  ScreenTests::WriteSolidImage("res/plain.png", 20, 8, 255, 0, 255);
+  const std::string plain = RenderTest::MakePng("plain.png", 20, 8, {255, 0, 255, 255});
   WriteFontStrip("res/short.png", 2, CellWidth, 8);
-  const char* const files[] = {"res\\missing.png", "res\\plain.png", "res\\short.png"};
-  for (const char* file : files) {
+  const std::string files[] = {"res\\missing.png", plain, "res\\short.png"};
+  for (const std::string& file : files) {
     SCOPED_TRACE(file);
     try {
       Kest::LoadImageFont(file, "abc");
@@ -73,8 +76,7 @@ TEST(LoadImageFont, ABrokenStripThrowsNamingTheFile) {
       EXPECT_NE(e.getMessage().find(file), std::string::npos) << e.getMessage();
     }
   }
-  RemoveImage("res/plain.png");
-  RemoveImage("res/short.png");
+  std::remove("res/short.png");
 }
 
 }  // namespace

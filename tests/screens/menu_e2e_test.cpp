@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <thread>
 
@@ -27,14 +28,12 @@ struct Area {
 const Area kFirstCreditLine{150, 50, 500, 34};
 const Area kMenuWindow{380, 410, 380, 120};
 
-constexpr int kCreditsX = 572;
-constexpr int kCreditsY = 296;
-constexpr int kQuitX = 572;
-constexpr int kQuitY = 371;
+// The buttons' rows, from the top; all stand around x = 572.
+enum Button { kPlay = 146, kScores = 221, kCredits = 296, kQuit = 371 };
 
 // The game's window stands at the top left of the test's X server.
-void Click(int x, int y) {
-  CommandOutput("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y));
+void Click(Button button) {
+  CommandOutput("xdotool mousemove 572 " + std::to_string(int(button)));
   std::this_thread::sleep_for(150ms);
   CommandOutput("xdotool mousedown 1");
   std::this_thread::sleep_for(100ms);
@@ -55,14 +54,10 @@ long ProcessorTicks(int pid) {
   std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
   std::string line;
   std::getline(stat, line);
+  // The fields after the command's closing bracket, from the third on.
   std::istringstream fields(line.substr(line.rfind(')') + 2));
-  std::string field;
-  long user = 0, system = 0;
-  for (int i = 3; i <= 15 && fields >> field; ++i) {
-    if (i == 14) user = std::stol(field);
-    if (i == 15) system = std::stol(field);
-  }
-  return user + system;
+  const std::vector<std::string> values{std::istream_iterator<std::string>(fields), {}};
+  return std::stol(values.at(11)) + std::stol(values.at(12));
 }
 
 // The first full picture of the menu needs its window shown and drawn.
@@ -72,11 +67,17 @@ std::string WaitForMenu(GameRun& game) {
   return game.Screenshot("menu");
 }
 
-TEST(MenuEndToEnd, CreditsTypeOutAndEscReturnsToTheMenuWhichQuits) {
+// "play" and "scores" open screens that offer nothing yet, so the menu stays;
+// the credits type out until Esc returns to the menu; "quit" ends the game.
+TEST(MenuEndToEnd, TheButtonsOpenTheirScreensAndQuitEndsTheGame) {
   GameRun game(VANTRAIL_STAGE_DIR);
   const std::string menu = WaitForMenu(game);
+  Click(kPlay);
+  Click(kScores);
+  std::this_thread::sleep_for(300ms);
+  EXPECT_TRUE(game.IsRunning());
 
-  Click(kCreditsX, kCreditsY);
+  Click(kCredits);
   std::this_thread::sleep_for(200ms);
   const std::string creditsOpened = game.Screenshot("credits-opened");
   std::this_thread::sleep_for(2s);
@@ -90,7 +91,7 @@ TEST(MenuEndToEnd, CreditsTypeOutAndEscReturnsToTheMenuWhichQuits) {
   EXPECT_LT(DifferentPixels(menu, game.Screenshot("menu-again"), kMenuWindow), 100);
   EXPECT_TRUE(game.IsRunning());
 
-  Click(kQuitX, kQuitY);
+  Click(kQuit);
   EXPECT_EQ(game.WaitForExit(), 0);
 }
 

@@ -7,54 +7,42 @@ namespace {
 using Kest::RepaintPolicy;
 using Mouse = RepaintPolicy::Mouse;
 
-Mouse At(int x, int y, int buttons = 0, int wheel = 0) { return Mouse{x, y, buttons, wheel}; }
-
-TEST(RepaintPolicy, TheFirstPassDraws) {
-  RepaintPolicy policy;
-  EXPECT_TRUE(policy.ShouldDraw(At(0, 0), false, 0));
-}
-
-TEST(RepaintPolicy, AStillPictureIsDrawnTwiceASecond) {
-  RepaintPolicy policy;
-  policy.Drawn(At(10, 10), 1000);
-  EXPECT_FALSE(policy.ShouldDraw(At(10, 10), false, 1016));
-  EXPECT_FALSE(policy.ShouldDraw(At(10, 10), false, 1499));
-  EXPECT_TRUE(policy.ShouldDraw(At(10, 10), false, 1500));
-}
-
-TEST(RepaintPolicy, WhatMayChangeThePictureDraws) {
+// After a frame drawn at 1000 ms with the mouse at (10, 10), each row's
+// pass: what the mouse does, whether the screen's content changed, when.
+TEST(RepaintPolicy, DrawsOnlyWhenThePictureMayHaveChanged) {
   struct Row {
     const char* what;
     Mouse mouse;
     bool contentChanged;
+    std::uint32_t now;
+    bool draws;
   };
   const Row rows[] = {
-      {"mouse moved across", At(11, 10), false},
-      {"mouse moved down", At(10, 11), false},
-      {"button pressed", At(10, 10, 1), false},
-      {"wheel turned", At(10, 10, 0, 1), false},
-      {"the screen's content", At(10, 10), true},
+      {"nothing", {10, 10, 0, 0}, false, 1016, false},
+      {"nothing for a while", {10, 10, 0, 0}, false, 1499, false},
+      {"nothing for half a second", {10, 10, 0, 0}, false, 1500, true},
+      {"mouse moved across", {11, 10, 0, 0}, false, 1016, true},
+      {"mouse moved down", {10, 11, 0, 0}, false, 1016, true},
+      {"button pressed", {10, 10, 1, 0}, false, 1016, true},
+      {"wheel turned", {10, 10, 0, 1}, false, 1016, true},
+      {"the screen's content", {10, 10, 0, 0}, true, 1016, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
     RepaintPolicy policy;
-    policy.Drawn(At(10, 10), 1000);
-    EXPECT_TRUE(policy.ShouldDraw(row.mouse, row.contentChanged, 1016));
+    EXPECT_TRUE(policy.ShouldDraw(row.mouse, false, 0)) << "nothing drawn yet";
+    policy.Drawn(Mouse{10, 10, 0, 0}, 1000);
+    EXPECT_EQ(policy.ShouldDraw(row.mouse, row.contentChanged, row.now), row.draws);
+    policy.Reset();  // as when another screen drew over this one
+    EXPECT_TRUE(policy.ShouldDraw(Mouse{10, 10, 0, 0}, false, 1016));
   }
-}
-
-TEST(RepaintPolicy, ResetDrawsAgainAsAnotherScreenMayHaveDrawnOverIt) {
-  RepaintPolicy policy;
-  policy.Drawn(At(10, 10), 1000);
-  policy.Reset();
-  EXPECT_TRUE(policy.ShouldDraw(At(10, 10), false, 1016));
 }
 
 TEST(RepaintPolicy, CountsTimeAcrossTheClocksWrap) {
   RepaintPolicy policy;
-  policy.Drawn(At(0, 0), 0xFFFFFF00u);
-  EXPECT_FALSE(policy.ShouldDraw(At(0, 0), false, 0x10u));
-  EXPECT_TRUE(policy.ShouldDraw(At(0, 0), false, 0x100u + 500u));
+  policy.Drawn(Mouse{}, 0xFFFFFF00u);
+  EXPECT_FALSE(policy.ShouldDraw(Mouse{}, false, 0x10u));
+  EXPECT_TRUE(policy.ShouldDraw(Mouse{}, false, 0x100u + 500u));
 }
 
 }  // namespace

@@ -32,12 +32,6 @@ TEST(Typewriter, TheTypingSpeedFollowsTheFrameTimeFactor) {
   }
 }
 
-TEST(Typewriter, NothingShowsBeforeTheFirstCharacterIsDue) {
-  Typewriter typewriter({"abc", "de"});
-  for (int pass = 0; pass < 10; ++pass) EXPECT_FALSE(typewriter.Advance(2.0f));
-  EXPECT_EQ(typewriter.Shown(), (Lines{"", ""}));
-}
-
 // A finished line takes one pass of its own; the next line starts in its
 // own place.
 TEST(Typewriter, LinesAreTypedOneAfterTheOther) {
@@ -58,12 +52,6 @@ TEST(Typewriter, AfterTheLastLineEveryLineIsClearedAndTypingStartsAgain) {
   EXPECT_EQ(typewriter.Shown(), (Lines{"", ""}));
   EXPECT_TRUE(typewriter.Advance(25.0f));
   EXPECT_EQ(typewriter.Shown(), (Lines{"a", ""}));
-}
-
-TEST(Typewriter, NoLinesShowNothing) {
-  Typewriter typewriter({});
-  EXPECT_FALSE(typewriter.Advance(100.0f));
-  EXPECT_TRUE(typewriter.Shown().empty());
 }
 
 }  // namespace
