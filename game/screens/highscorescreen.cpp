@@ -4,9 +4,11 @@ namespace Kest {
 
 HighScoreScreen::HighScoreScreen(const std::string& /*background*/) {}
 
-// Screens need the GUI backend; until the game has it a finished track goes
-// straight on to the next one.
+// The game keeps no high scores yet: a finished track goes straight on to
+// the next one.
 void HighScoreScreen::ShowHighScores(unsigned /*timeScore*/, unsigned /*flipScore*/,
                                      unsigned /*wheelieScore*/, const std::string& /*trackName*/) {}
+
+void HighScoreScreen::ViewHighScores(const std::string& /*trackName*/) {}
 
 }  // namespace Kest

@@ -12,6 +12,8 @@ class HighScoreScreen {
 
   void ShowHighScores(unsigned timeScore, unsigned flipScore, unsigned wheelieScore,
                       const std::string& trackName);
+  // The track's table without a new score; the menu shows it for "".
+  void ViewHighScores(const std::string& trackName);
 };
 
 }  // namespace Kest

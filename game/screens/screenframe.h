@@ -1,0 +1,72 @@
+// What the game's full-screen GUI screens share. The screen object keeps its
+// background picture and the screen size for as long as it lives; each run
+// of the screen opens its own GUI (graphics backend, mouse input, a
+// full-screen see-through container on top, the mouse cursor), shows frames
+// until the screen is left, and closes it all again.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "game/screens/framepacer.h"
+#include "game/screens/repaintpolicy.h"
+#include "render/bitmap.h"
+
+namespace gcn {
+class AllegroInput;
+class Container;
+class Gui;
+class OlGraphics;
+}  // namespace gcn
+
+namespace Kest {
+
+class ScreenFrame {
+ public:
+  // A background that does not load leaves the screen without one; the size
+  // is that of the screen that was set up.
+  explicit ScreenFrame(const std::string& background);
+  ~ScreenFrame();
+  ScreenFrame(const ScreenFrame&) = delete;
+  ScreenFrame& operator=(const ScreenFrame&) = delete;
+
+  float Width() const { return width_; }
+  float Height() const { return height_; }
+
+  // Opens the screen's GUI; the container is the screen's to fill and stays
+  // until Close. Without a cursor image the screen runs without a cursor.
+  gcn::Container& Open();
+  // Deletes the GUI, its backend, input and container, and the cursor.
+  void Close();
+
+  // One pass of the screen's loop, a frame's time long: the GUI's logic,
+  // then, when the picture may have changed (see RepaintPolicy), the
+  // background stretched over the screen, the GUI and the cursor at the
+  // mouse, shown once a frame's time has passed since the last pass.
+  void ShowFrame(bool contentChanged);
+
+  // Reads one waiting key and tells whether it was Esc; other keys are
+  // dropped.
+  static bool TakeEscape();
+  // Screens are drawn untranslated: the application's camera goes to the
+  // origin (the level sets its own again when it draws).
+  static void ResetCamera();
+
+ private:
+  void Draw();
+
+  ol::Bitmap background_;
+  float width_;
+  float height_;
+  FramePacer pacer_;
+  RepaintPolicy repaint_;
+  // Which of all screens' shown frames was this screen's last one.
+  unsigned lastShown_ = 0;
+  std::unique_ptr<gcn::OlGraphics> graphics_;
+  std::unique_ptr<gcn::AllegroInput> input_;
+  std::unique_ptr<gcn::Container> top_;
+  std::unique_ptr<gcn::Gui> gui_;
+  std::unique_ptr<ol::Bitmap> cursor_;
+};
+
+}  // namespace Kest

@@ -1,0 +1,15 @@
+// The font strips the screens load, drawn by the tests themselves into
+// "res/" beside the test program, where the game finds its own.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace ScreenTests {
+
+// A glyph strip of `glyphs` opaque white cells, cell i `width(i)` pixels
+// wide, with a magenta separator column before, between and after them.
+void WriteFontStrip(const std::string& file, int glyphs, const std::function<int(int)>& width,
+                    int height);
+
+}  // namespace ScreenTests

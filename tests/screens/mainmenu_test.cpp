@@ -1,0 +1,87 @@
+// The main menu on a real screen: built, drawn and left with Esc, or ended
+// before its loop when its font is missing. The buttons are pressed by the
+// end-to-end test.
+#include <gtest/gtest.h>
+
+#include <allegro.h>
+
+#include <cstdio>
+
+#include "game/screens/guifont.h"
+#include "game/screens/mainmenu.h"
+#include "render/transforms.h"
+#include "tests/render/screen.h"
+#include "tests/screens/guifiles.h"
+#include "tests/support/gamerun.h"
+#include "tests/support/tracecapture.h"
+
+namespace {
+
+const int kEscape = (KEY_ESC << 8) | 27;
+
+// What the X server shows, from a screenshot: the window stands at its top
+// left.
+class ShownPicture {
+ public:
+  ShownPicture() {
+    TestSupport::CommandOutput("import -window root shown.png");
+    image_ = load_bitmap("shown.png", nullptr);
+  }
+  ~ShownPicture() {
+    if (image_) destroy_bitmap(image_);
+    std::remove("shown.png");
+  }
+  RenderTest::Pixel At(int x, int y) const {
+    if (!image_) return RenderTest::Pixel{-1, -1, -1, -1};
+    const int depth = bitmap_color_depth(image_);
+    const int c = getpixel(image_, x, y);
+    return RenderTest::Pixel{getr_depth(depth, c), getg_depth(depth, c), getb_depth(depth, c), 255};
+  }
+
+ private:
+  BITMAP* image_ = nullptr;
+};
+
+class MainMenuTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    clear_keybuf();
+    ScreenTests::WriteFontStrip("res/menufont.png", 42, [](int) { return 10; }, 20);
+    menu = std::make_unique<Kest::MainMenu>(
+        RenderTest::MakePng("menubg.png", 8, 6, RenderTest::Pixel{100, 100, 100, 255}));
+  }
+  void TearDown() override { clear_keybuf(); }
+
+  Kest::GuiFont guiFont;  // the image loader
+  std::unique_ptr<Kest::MainMenu> menu;
+};
+
+// Esc is read at the start of a pass, and the pass still draws. The menu
+// starts untinted, whatever fade the game left behind.
+TEST_F(MainMenuTest, EscEndsTheMenuAfterItsPassAndItRunsAgain) {
+  ol::Transforms::SetTintColor(ol::Rgba(0.0f, 0.0f, 0.0f, 1.0f));
+  simulate_keypress(kEscape);
+  EXPECT_FALSE(menu->Run());
+  EXPECT_EQ(menu->GetFont(), nullptr) << "the widgets are deleted";
+
+  const ShownPicture shown;
+  EXPECT_NEAR(shown.At(100, 400).r, 100, 2) << "the background";
+  EXPECT_NEAR(shown.At(360, 300).b, 100, 2) << "the window keeps 30 pixels from the right";
+  const RenderTest::Pixel window = shown.At(390, 450);
+  EXPECT_GT(window.b, window.r + 40) << "the window's blue over the background";
+  EXPECT_GT(shown.At(572, 351).b, window.b) << "the quit button's deeper blue";
+
+  simulate_keypress(kEscape);
+  EXPECT_FALSE(menu->Run());
+}
+
+TEST_F(MainMenuTest, AMissingMenuFontEndsTheMenuBeforeItsLoop) {
+  std::remove("res/menufont.png");
+  TestSupport::TraceCapture trace;
+  simulate_keypress(kEscape);  // a loop that ran anyway would take it
+  EXPECT_FALSE(menu->Run());
+  EXPECT_TRUE(keypressed()) << "the loop ran on half-built widgets";
+  EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Cannot load font: res\\menufont.png"});
+}
+
+}  // namespace
