@@ -68,7 +68,7 @@ TEST_F(Decorations, AHugeBlockDrawsTheCellsInViewOnItsOwnGrid) {
 }
 
 TEST_F(Decorations, APictureIsLitAtEachCornerByTheBikesDistance) {
-  const std::string white = WriteImage("res\\test_white.png", 100, 100, kWhite);
+  const std::string white = WriteImage("art\\white.png", 100, 100, kWhite);
   Level().Insert(new Kest::ShadowBitmap(400, 300, white), 5);
   Level().Insert(new Kest::ShadowBitmap(600, 300, ""), 5);
   Draw();
@@ -88,7 +88,7 @@ struct WrapCase {
 
 // A 100 x 50 cloud with the camera at (1000, 2000).
 TEST_F(Decorations, ACloudThatDriftsOutOnOneSideComesBackOnTheOther) {
-  const std::string image = WriteImage("res\\test_cloud.png", 100, 50, kWhite);
+  const std::string image = WriteImage("art\\cloud.png", 100, 50, kWhite);
   const ol::Vec2 camera(1000, 2000);
   app->SetCamera(camera);
   const WrapCase cases[] = {
@@ -110,12 +110,12 @@ TEST_F(Decorations, ACloudThatDriftsOutOnOneSideComesBackOnTheOther) {
 }
 
 TEST_F(Decorations, ACloudStartsAtItsScreenFractionOrAtTheFractionsWithoutAPicture) {
-  const std::string image = WriteImage("res\\test_cloud.png", 100, 50, kWhite);
+  const std::string image = WriteImage("art\\cloud.png", 100, 50, kWhite);
   app->SetCamera(ol::Vec2(1000, 2000));
   const Kest::Cloud clamped(image, 0, 0, 0, 1.5f, 1.5f);
   EXPECT_EQ(clamped.GetX(), 1800.0f) << "x held to the screen";
   EXPECT_EQ(clamped.GetY(), 2900.0f) << "y not held";
-  const Kest::Cloud missing("res\\no_such_cloud.png", 0, 0, 0, 0.5f, 0.25f);
+  const Kest::Cloud missing("art\\no_such_cloud.png", 0, 0, 0, 0.5f, 0.25f);
   EXPECT_EQ(missing.GetX(), 1000.5f);
   EXPECT_EQ(missing.GetY(), 2000.25f);
   RemoveImage(image);
