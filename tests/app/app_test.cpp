@@ -12,6 +12,7 @@
 #include "tessora/circle.h"
 #include "tessora/dynamic.h"
 #include "tessora/world.h"
+#include "tests/support/screen.h"
 
 namespace {
 
@@ -52,30 +53,20 @@ class Ball : public Kest::Object {
   Tessora::Dynamic<Tessora::Circle> body_;
 };
 
-class AppTest : public ::testing::Test {
+class AppTest : public TestSupport::ScreenTest {
  protected:
-  static void SetUpTestSuite() { app = new Kest::App(800, 600); }
-  static void TearDownTestSuite() { delete app; }
-
-  void SetUp() override {
-    ASSERT_TRUE(app->HasScreen());
+  // The probes go while their journal lives.
+  void TearDown() override {
     app->ResetWorld();
-    app->SetQueryUpdate(true);
-    app->SetCamera(ol::Vec2(0.0f, 0.0f));
+    ScreenTest::TearDown();
   }
-  void TearDown() override { app->ResetWorld(); }
-
   Probe* AddProbe(const std::string& name, int depth, bool inView = true) {
     auto* probe = new Probe(journal, name, inView);
-    app->GetSpace()->InsertAt(probe, depth);
+    Level().InsertAt(probe, depth);
     return probe;
   }
-
-  static Kest::App* app;
   Journal journal;
 };
-
-Kest::App* AppTest::app = nullptr;
 
 float TintLevel() { return ol::Transforms::GetTintColor()->r; }
 
@@ -96,6 +87,7 @@ TEST_F(AppTest, FadeFromBlackReachesFullBrightnessAfterAbout212Milliseconds) {
   ol::Transforms::SetTintColor(ol::Rgba(1.0f, 1.0f, 1.0f, 1.0f));
 }
 
+// An unchanged camera leaves the canvas where others put it.
 TEST_F(AppTest, TheCameraMovesTheCanvasOnlyWhenItChanges) {
   app->SetCamera(ol::Vec2(100.0f, 50.0f));
   EXPECT_EQ(ol::Transforms::GetPosition().x, -100.0f);
@@ -105,37 +97,24 @@ TEST_F(AppTest, TheCameraMovesTheCanvasOnlyWhenItChanges) {
   EXPECT_EQ(ol::Transforms::GetPosition().x, 5.0f);
 }
 
-TEST_F(AppTest, ObjectsAreUpdatedAndDrawnInDepthOrderWhenInView) {
+// Each frame deletes what was removed, updates the rest in depth order when
+// simulating, and draws and lists what is in view, or everything with the
+// query off.
+TEST_F(AppTest, AFrameSweepsUpdatesAndDrawsInDepthOrder) {
   AddProbe("a", 5);
   AddProbe("b", -1);
   AddProbe("hidden", 0, false);
+  AddProbe("gone", 0)->SetRemoved(true);
   AddProbe("c", 5);
   app->UpdateAndDraw(16.0f, true);
-  EXPECT_EQ(journal, (Journal{"update b", "draw b", "update hidden", "update a", "draw a",
+  EXPECT_EQ(journal, (Journal{"update b", "draw b", "update hidden", "delete gone", "update a", "draw a",
                               "update c", "draw c"}));
   EXPECT_EQ(app->GetDrawList().size(), 3u);
-}
-
-TEST_F(AppTest, WithoutSimulatingObjectsAreDrawnButNotUpdated) {
-  AddProbe("a", 0);
-  app->UpdateAndDraw(16.0f, false);
-  EXPECT_EQ(journal, (Journal{"draw a"}));
-}
-
-TEST_F(AppTest, WithTheQueryOffEveryObjectIsDrawnWhateverTheCamera) {
-  AddProbe("far", 0, false);
+  journal.clear();
   app->SetQueryUpdate(false);
   app->UpdateAndDraw(16.0f, false);
-  EXPECT_EQ(journal, (Journal{"draw far"}));
-  EXPECT_EQ(app->GetDrawList().size(), 1u);
-}
-
-TEST_F(AppTest, ARemovedObjectIsDeletedInTheNextFrameWithoutUpdateOrDraw) {
-  AddProbe("gone", 0)->SetRemoved(true);
-  AddProbe("kept", 1);
-  app->UpdateAndDraw(16.0f, true);
-  EXPECT_EQ(journal, (Journal{"delete gone", "update kept", "draw kept"}));
-  EXPECT_EQ(app->GetDrawList().size(), 1u);
+  EXPECT_EQ(journal, (Journal{"draw b", "draw hidden", "draw a", "draw c"}));
+  EXPECT_EQ(app->GetDrawList().size(), 4u);
 }
 
 // Far more objects in view than a fixed list of a thousand would hold:
@@ -147,7 +126,7 @@ TEST_F(AppTest, EveryDrawnObjectCollidesHoweverManyAreInView) {
     const float y = static_cast<float>(pair / 35) * 100.0f;
     for (float offset : {0.0f, 15.0f}) {
       balls.push_back(new Ball(*app->GetWorld(), x + offset, y));
-      app->GetSpace()->InsertAt(balls.back(), 0);
+      Level().InsertAt(balls.back(), 0);
     }
   }
   app->SetQueryUpdate(false);
@@ -160,8 +139,8 @@ TEST_F(AppTest, EveryDrawnObjectCollidesHoweverManyAreInView) {
 }
 
 TEST_F(AppTest, ANewWorldForgetsTheObjectsDrawnInTheOldOne) {
-  app->GetSpace()->InsertAt(new Ball(*app->GetWorld(), 0.0f, 0.0f), 0);
-  app->GetSpace()->InsertAt(new Ball(*app->GetWorld(), 15.0f, 0.0f), 0);
+  Level().InsertAt(new Ball(*app->GetWorld(), 0.0f, 0.0f), 0);
+  Level().InsertAt(new Ball(*app->GetWorld(), 15.0f, 0.0f), 0);
   app->UpdateAndDraw(16.0f, true);
   app->ResetWorld();
   EXPECT_TRUE(app->GetDrawList().empty());

@@ -1,279 +1,201 @@
 #include "game/app/mainloop.h"
 
-#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
-#include <memory>
+#include <algorithm>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
-using ::testing::_;
-using ::testing::FloatEq;
-using ::testing::InSequence;
-using ::testing::Mock;
-using ::testing::NiceMock;
-using ::testing::Return;
-using ::testing::StrictMock;
+using Calls = std::vector<std::string>;
 
-class MockGame : public Kest::LoopGame {
+// The game as a journal of what the loop does with it; the test sets the
+// answers. A restart, a finish and keys that end the pass happen once; a
+// key that comes while waiting starts play.
+class JournalGame : public Kest::LoopGame {
  public:
-  MOCK_METHOD(bool, IsRunning, (), (override));
-  MOCK_METHOD(bool, IsRestartRequested, (), (override));
-  MOCK_METHOD(void, RestartLevel, (), (override));
-  MOCK_METHOD(bool, IsWaiting, (), (override));
-  MOCK_METHOD(bool, TakeKey, (), (override));
-  MOCK_METHOD(void, RestartFrameCounter, (), (override));
-  MOCK_METHOD(void, StartPlay, (), (override));
-  MOCK_METHOD(bool, IsFinished, (), (override));
-  MOCK_METHOD(void, FinishLevel, (), (override));
-  MOCK_METHOD(bool, HandleGameKeys, (), (override));
-  MOCK_METHOD(void, PreStep, (), (override));
-  MOCK_METHOD(void, Simulate, (float), (override));
-  MOCK_METHOD(void, UpdateEvents, (), (override));
-  MOCK_METHOD(void, StepBike, (float), (override));
-  MOCK_METHOD(ol::Vec2, GetBikePosition, (), (override));
-  MOCK_METHOD(bool, IsShaking, (), (override));
-  MOCK_METHOD(float, RandomShake, (), (override));
-  MOCK_METHOD(void, SetCamera, (const ol::Vec2&), (override));
-  MOCK_METHOD(void, UpdateAndDraw, (float, bool), (override));
-  MOCK_METHOD(void, DrawObjectives, (), (override));
-  MOCK_METHOD(void, DrawConsole, (), (override));
-  MOCK_METHOD(void, Refresh, (), (override));
-  MOCK_METHOD(void, ReportStepFigure, (float), (override));
-  MOCK_METHOD(void, ReportFrameFigure, (float), (override));
+  bool IsRunning() override { return running(); }
+  bool IsRestartRequested() override { return restart; }
+  void RestartLevel() override { Write("restart"); restart = false; }
+  bool IsWaiting() override { return waiting; }
+  bool TakeKey() override { Write("take key"); return std::exchange(key, false); }
+  void RestartFrameCounter() override { Write("frame counter"); }
+  void StartPlay() override { Write("start play"); waiting = false; }
+  bool IsFinished() override { return finished; }
+  void FinishLevel() override { Write("finish"); finished = false; }
+  bool HandleGameKeys() override { Write("keys"); return !std::exchange(keysEndPass, false); }
+  void PreStep() override { Write("prestep"); }
+  void Simulate(float length) override { Write("simulate", length); }
+  void UpdateEvents() override { Write("events"); }
+  void StepBike(float ms) override { Write("bike", ms); }
+  ol::Vec2 GetBikePosition() override { return ol::Vec2(1000, 500); }
+  bool IsShaking() override { return shake != 0; }
+  float RandomShake() override { return shake; }
+  void SetCamera(const ol::Vec2& camera) override { Write("camera", camera.x, camera.y); }
+  void UpdateAndDraw(float dt, bool simulate) override { Write("draw", dt, simulate); }
+  void DrawObjectives() override { Write("objectives"); }
+  void DrawConsole() override { Write("console"); }
+  void Refresh() override { Write("refresh"); }
+  void ReportStepFigure(float passes) override { Write("step figure", passes); }
+  void ReportFrameFigure(float passes) override { Write("frame figure", passes); }
+
+  int Count(const std::string& call) const { return int(std::count(calls.begin(), calls.end(), call)); }
+
+  std::function<bool()> running = [] { return false; };
+  bool restart = false, waiting = false, key = false, finished = false, keysEndPass = false;
+  float shake = 0;
+  Calls calls;
+
+ private:
+  template <class... Values>
+  void Write(const char* call, Values... values) {
+    std::ostringstream line;
+    line << call;
+    ((line << ' ' << values), ...);
+    calls.push_back(line.str());
+  }
 };
 
-MATCHER_P2(IsPoint, x, y, "") { return arg.x == x && arg.y == y; }
-
 // The loop over a clock that only the test moves.
-template <class Game>
 class Loop {
  public:
-  explicit Loop(std::uint32_t startTime, ol::Vec2 halfScreen = ol::Vec2(400.0f, 300.0f))
-      : now_(startTime),
-        loop_(game, [this] { return now_; }, startTime, halfScreen) {
-    ON_CALL(game, HandleGameKeys()).WillByDefault(Return(true));
-  }
-
-  // One pass of the loop at the given clock time.
-  void PassAt(std::uint32_t time) {
+  explicit Loop(std::uint32_t startTime, ol::Vec2 halfScreen = ol::Vec2(400, 300))
+      : now_(startTime), loop_(game, [this] { return now_; }, startTime, halfScreen) {}
+  // One pass at the clock time; what the loop did in it.
+  Calls PassAt(std::uint32_t time) {
+    const std::size_t before = game.calls.size();
     now_ = time;
     loop_.RunPass();
+    return Calls(game.calls.begin() + before, game.calls.end());
   }
-
-  Game game;
+  JournalGame game;
 
  private:
   std::uint32_t now_;
   Kest::MainLoop loop_;
 };
 
-using QuietLoop = Loop<NiceMock<MockGame>>;
-
+// A step when more than 1 ms has passed, a frame when more than 16 have.
 TEST(MainLoopPacing, StepsAfterMoreThanOneMillisecondAndDrawsAfterMoreThanSixteen) {
-  QuietLoop loop(1000);
-  EXPECT_CALL(loop.game, Simulate(_)).Times(0);
-  loop.PassAt(1001);
-  Mock::VerifyAndClearExpectations(&loop.game);
-
-  EXPECT_CALL(loop.game, Simulate(_)).Times(1);
-  loop.PassAt(1002);
-  Mock::VerifyAndClearExpectations(&loop.game);
-
-  EXPECT_CALL(loop.game, Refresh()).Times(0);
+  Loop loop(1000);
+  EXPECT_EQ(loop.PassAt(1001), Calls{"keys"});
+  EXPECT_EQ(loop.PassAt(1002), (Calls{"keys", "prestep", "simulate 0.038", "events", "bike 2"}));
+  EXPECT_EQ(loop.game.Count("refresh"), 0);
   loop.PassAt(1016);
-  Mock::VerifyAndClearExpectations(&loop.game);
-
-  EXPECT_CALL(loop.game, Refresh()).Times(1);
+  EXPECT_EQ(loop.game.Count("refresh"), 0);
   loop.PassAt(1017);
+  EXPECT_EQ(loop.game.Count("refresh"), 1);
 }
 
-TEST(MainLoopPacing, ElapsedTimesSurviveTheClockWrappingAround) {
-  QuietLoop loop(0xFFFFFFF0u);
-  EXPECT_CALL(loop.game, StepBike(FloatEq(20.0f)));
-  EXPECT_CALL(loop.game, UpdateAndDraw(FloatEq(20.0f), true)).Times(2);
-  loop.PassAt(0x00000004u);
+// One step of fixed length however long it has been; elapsed times survive
+// the clock wrapping around.
+TEST(MainLoopPacing, OneFixedLengthStepPerPassHandedTheTimePassed) {
+  Loop late(0);
+  late.PassAt(250);
+  EXPECT_EQ(late.game.Count("simulate 0.038"), 1);
+  EXPECT_EQ(late.game.Count("bike 250"), 1);
+  Loop wrapping(0xFFFFFFF0u);
+  wrapping.PassAt(4);
+  EXPECT_EQ(wrapping.game.Count("bike 20"), 1);
+  EXPECT_EQ(wrapping.game.Count("draw 20 1"), 2);
 }
 
-TEST(MainLoopPacing, OneFixedLengthStepPerPassHoweverLongItHasBeen) {
-  QuietLoop loop(0);
-  EXPECT_CALL(loop.game, Simulate(FloatEq(0.038f))).Times(1);
-  EXPECT_CALL(loop.game, StepBike(FloatEq(250.0f))).Times(1);
-  loop.PassAt(250);
-}
-
+// The frame is drawn to move the bike, then again from the camera that
+// follows it; a shake moves both axes by one random value.
 TEST(MainLoopPlay, StepThenFrameDrawnTwiceAroundTheCameraMove) {
-  Loop<StrictMock<MockGame>> loop(0, ol::Vec2(512.0f, 384.0f));
-  MockGame& game = loop.game;
-  InSequence order;
-  EXPECT_CALL(game, IsRestartRequested()).WillOnce(Return(false));
-  EXPECT_CALL(game, IsWaiting()).WillOnce(Return(false));
-  EXPECT_CALL(game, IsFinished()).WillOnce(Return(false));
-  EXPECT_CALL(game, HandleGameKeys()).WillOnce(Return(true));
-  EXPECT_CALL(game, PreStep());
-  EXPECT_CALL(game, Simulate(FloatEq(0.038f)));
-  EXPECT_CALL(game, UpdateEvents());
-  EXPECT_CALL(game, StepBike(FloatEq(20.0f)));
-  EXPECT_CALL(game, UpdateAndDraw(FloatEq(20.0f), true));
-  EXPECT_CALL(game, GetBikePosition()).WillOnce(Return(ol::Vec2(1000.0f, 500.0f)));
-  EXPECT_CALL(game, IsShaking()).WillOnce(Return(false));
-  EXPECT_CALL(game, SetCamera(IsPoint(488.0f, 116.0f)));
-  EXPECT_CALL(game, UpdateAndDraw(FloatEq(20.0f), true));
-  EXPECT_CALL(game, DrawConsole());
-  EXPECT_CALL(game, Refresh());
-  loop.PassAt(20);
-}
-
-TEST(MainLoopPlay, ShakeMovesBothAxesByOneRandomValue) {
-  QuietLoop loop(0);
-  ON_CALL(loop.game, GetBikePosition()).WillByDefault(Return(ol::Vec2(1000.0f, 500.0f)));
-  ON_CALL(loop.game, IsShaking()).WillByDefault(Return(true));
-  EXPECT_CALL(loop.game, RandomShake()).WillOnce(Return(7.0f));
-  EXPECT_CALL(loop.game, SetCamera(IsPoint(607.0f, 207.0f)));
-  loop.PassAt(20);
+  Loop loop(0, ol::Vec2(512, 384));
+  EXPECT_EQ(loop.PassAt(20), (Calls{"keys", "prestep", "simulate 0.038", "events", "bike 20", "draw 20 1",
+                                    "camera 488 116", "draw 20 1", "console", "refresh"}));
+  loop.game.shake = 7;
+  loop.PassAt(40);
+  EXPECT_EQ(loop.game.Count("camera 495 123"), 1);
 }
 
 TEST(MainLoopPlay, KeysThatLeaveThePassSkipStepAndFrame) {
-  QuietLoop loop(0);
-  EXPECT_CALL(loop.game, HandleGameKeys()).WillOnce(Return(false));
-  EXPECT_CALL(loop.game, Simulate(_)).Times(0);
-  EXPECT_CALL(loop.game, UpdateAndDraw(_, _)).Times(0);
-  loop.PassAt(100);
+  Loop loop(0);
+  loop.game.keysEndPass = true;
+  EXPECT_EQ(loop.PassAt(100), Calls{"keys"});
 }
 
+// Each figure counts the passes since the last report, every half second.
 TEST(MainLoopPlay, ReportsPassesPerStepAndPerFrameEveryHalfSecond) {
-  QuietLoop loop(0);
-  EXPECT_CALL(loop.game, ReportStepFigure(_)).Times(0);
-  EXPECT_CALL(loop.game, ReportFrameFigure(_)).Times(0);
+  Loop loop(0);
   for (std::uint32_t t = 2; t <= 500; t += 2) loop.PassAt(t);
-  Mock::VerifyAndClearExpectations(&loop.game);
-
-  // Steps come every pass of 2 ms, frames every 18 ms (the first past 500
-  // is at 504): each figure counts the passes since the loop began.
-  EXPECT_CALL(loop.game, ReportStepFigure(FloatEq(251.0f)));
-  EXPECT_CALL(loop.game, ReportFrameFigure(FloatEq(252.0f)));
   loop.PassAt(502);
-  loop.PassAt(504);
+  loop.PassAt(504);  // the first frame past 500
+  EXPECT_EQ(loop.game.Count("step figure 251"), 1);
+  EXPECT_EQ(loop.game.Count("frame figure 252"), 1);
+  // 252 passes of keys and a step, 28 frames, five calls each: no other figures.
+  EXPECT_EQ(loop.game.calls.size(), (252u + 28u) * 5 + 2);
 }
 
-TEST(MainLoopBranches, RestartComesFirst) {
-  QuietLoop loop(0);
-  ON_CALL(loop.game, IsRestartRequested()).WillByDefault(Return(true));
-  ON_CALL(loop.game, IsWaiting()).WillByDefault(Return(true));
-  ON_CALL(loop.game, IsFinished()).WillByDefault(Return(true));
-  EXPECT_CALL(loop.game, RestartLevel());
-  EXPECT_CALL(loop.game, TakeKey()).Times(0);
-  EXPECT_CALL(loop.game, FinishLevel()).Times(0);
-  EXPECT_CALL(loop.game, HandleGameKeys()).Times(0);
-  EXPECT_CALL(loop.game, UpdateAndDraw(_, _)).Times(0);
-  loop.PassAt(100);
-}
-
-TEST(MainLoopBranches, WaitingComesBeforeFinished) {
-  QuietLoop loop(0);
-  ON_CALL(loop.game, IsWaiting()).WillByDefault(Return(true));
-  ON_CALL(loop.game, IsFinished()).WillByDefault(Return(true));
-  EXPECT_CALL(loop.game, TakeKey());
-  EXPECT_CALL(loop.game, FinishLevel()).Times(0);
-  EXPECT_CALL(loop.game, HandleGameKeys()).Times(0);
-  loop.PassAt(100);
-}
-
-TEST(MainLoopBranches, FinishedComesBeforePlay) {
-  QuietLoop loop(0);
-  ON_CALL(loop.game, IsFinished()).WillByDefault(Return(true));
-  EXPECT_CALL(loop.game, FinishLevel());
-  EXPECT_CALL(loop.game, HandleGameKeys()).Times(0);
-  EXPECT_CALL(loop.game, Simulate(_)).Times(0);
-  loop.PassAt(100);
-}
-
-TEST(MainLoopWaiting, DrawsWithoutSimulatingFromTheFixedOffsetUntilAKeyStartsPlay) {
-  Loop<NiceMock<MockGame>> loop(0, ol::Vec2(512.0f, 384.0f));
-  MockGame& game = loop.game;
-  ON_CALL(game, IsWaiting()).WillByDefault(Return(true));
-  ON_CALL(game, GetBikePosition()).WillByDefault(Return(ol::Vec2(1000.0f, 500.0f)));
-  EXPECT_CALL(game, Simulate(_)).Times(0);
-  EXPECT_CALL(game, StartPlay()).Times(0);
-  EXPECT_CALL(game, SetCamera(IsPoint(600.0f, 200.0f)));
-  EXPECT_CALL(game, UpdateAndDraw(FloatEq(30.0f), false));
-  EXPECT_CALL(game, DrawObjectives());
-  loop.PassAt(30);
-  Mock::VerifyAndClearExpectations(&game);
-
-  InSequence order;
-  EXPECT_CALL(game, TakeKey()).WillOnce(Return(true));
-  EXPECT_CALL(game, RestartFrameCounter());
-  EXPECT_CALL(game, UpdateAndDraw(FloatEq(30.0f), false));
-  EXPECT_CALL(game, DrawObjectives());
-  EXPECT_CALL(game, Refresh());
-  EXPECT_CALL(game, StartPlay());
-  loop.PassAt(60);
-}
-
-// However long the level waited or took to load, the first step after it is
-// handed the time since play began, not the time since the last step.
-class FirstStepAfterABreak : public ::testing::Test {
- protected:
-  void ExpectShortFirstStep(std::uint32_t breakEnd) {
-    EXPECT_CALL(loop.game, StepBike(FloatEq(2.0f)));
-    loop.PassAt(breakEnd + 2);
+// Restart before waiting, waiting before finishing, finishing before play.
+TEST(MainLoopBranches, EachPassTakesTheFirstBranchThatApplies) {
+  const Calls passes[] = {{"restart"},
+                          {"take key", "camera 600 200", "draw 100 0", "objectives", "refresh"},
+                          {"finish"}};
+  for (int branch = 0; branch < 3; ++branch) {
+    Loop loop(0);
+    loop.game.restart = branch == 0;
+    loop.game.waiting = branch <= 1;
+    loop.game.finished = true;
+    EXPECT_EQ(loop.PassAt(100), passes[branch]);
   }
-  QuietLoop loop{0};
-};
-
-TEST_F(FirstStepAfterABreak, WhenPlayStartsAfterWaiting) {
-  EXPECT_CALL(loop.game, IsWaiting())
-      .WillOnce(Return(true))
-      .WillOnce(Return(true))
-      .WillRepeatedly(Return(false));
-  EXPECT_CALL(loop.game, TakeKey()).WillOnce(Return(false)).WillOnce(Return(true));
-  loop.PassAt(2500);
-  loop.PassAt(5000);
-  ExpectShortFirstStep(5000);
 }
 
-TEST_F(FirstStepAfterABreak, WhenTheLevelRestarted) {
-  EXPECT_CALL(loop.game, IsRestartRequested()).WillOnce(Return(true)).WillRepeatedly(Return(false));
-  loop.PassAt(5000);
-  ExpectShortFirstStep(5000);
+// While waiting the level is drawn from a fixed offset without simulating;
+// a key restarts the frame counter and starts play after the frame.
+TEST(MainLoopWaiting, DrawsWithoutSimulatingUntilAKeyStartsPlay) {
+  Loop loop(0, ol::Vec2(512, 384));
+  loop.game.waiting = true;
+  EXPECT_EQ(loop.PassAt(30), (Calls{"take key", "camera 600 200", "draw 30 0", "objectives", "refresh"}));
+  loop.game.key = true;
+  EXPECT_EQ(loop.PassAt(60), (Calls{"take key", "frame counter", "camera 600 200", "draw 30 0", "objectives",
+                                    "refresh", "start play"}));
 }
 
-TEST_F(FirstStepAfterABreak, WhenTheLevelFinished) {
-  EXPECT_CALL(loop.game, IsFinished()).WillOnce(Return(true)).WillRepeatedly(Return(false));
-  loop.PassAt(5000);
-  ExpectShortFirstStep(5000);
+// However long the level waited, restarted, finished or reloaded, the
+// first step after the break is handed the time since play began.
+TEST(MainLoopPlay, TheFirstStepAfterABreakIsShort) {
+  const std::function<void(JournalGame&)> breaks[] = {
+      [](JournalGame& game) { game.waiting = game.key = true; },
+      [](JournalGame& game) { game.restart = true; },
+      [](JournalGame& game) { game.finished = true; },
+      [](JournalGame& game) { game.keysEndPass = true; },
+  };
+  for (const auto& setUpBreak : breaks) {
+    Loop loop(0);
+    setUpBreak(loop.game);
+    loop.PassAt(5000);
+    loop.PassAt(5002);
+    EXPECT_EQ(loop.game.Count("bike 2"), 1);
+  }
 }
 
-TEST_F(FirstStepAfterABreak, WhenTheKeysReloadedTheLevel) {
-  EXPECT_CALL(loop.game, HandleGameKeys()).WillOnce(Return(false)).WillRepeatedly(Return(true));
-  loop.PassAt(5000);
-  ExpectShortFirstStep(5000);
+// Over a clock that moves only while the loop sleeps, every pass after the
+// first has something to do, and the steps and frames keep their pace.
+TEST(MainLoopSleep, SleepsUntilTheNextStepOrFrameIsDue) {
+  for (const bool waiting : {false, true}) {
+    JournalGame game;
+    game.waiting = waiting;
+    std::uint32_t now = 0;
+    int idlePasses = 0, passes = 0, workBefore = 0;
+    game.running = [&] {
+      const int work = game.Count("refresh") + game.Count("simulate 0.038");
+      if (passes++ > 0 && work == workBefore) ++idlePasses;
+      workBefore = work;
+      return now < 340 && passes < 10000;
+    };
+    Kest::MainLoop loop(game, [&] { return now; }, 0, ol::Vec2(400, 300), [&](std::uint32_t ms) { now += ms; });
+    loop.Run();
+    EXPECT_EQ(game.Count("refresh"), 19) << "waiting " << waiting;  // at 17, 34, ... 323
+    EXPECT_EQ(game.Count("simulate 0.038"), waiting ? 0 : 169);             // at 2, 4, ... 338
+    EXPECT_EQ(idlePasses, 1) << "waiting " << waiting;                // only the very first
+  }
 }
 
 }  // namespace
-
-// The loop over a clock that moves only while the loop sleeps: after the
-// first pass every pass must have had something to do, and the steps and
-// frames keep their pace.
-TEST(MainLoopSleep, SleepsUntilTheNextStepOrFrameIsDue) {
-  for (const bool waiting : {false, true}) {
-    NiceMock<MockGame> game;
-    std::uint32_t now = 0;
-    int steps = 0, frames = 0, idlePasses = 0, workDone = 0, passes = 0;
-    ON_CALL(game, IsRunning()).WillByDefault([&] {
-      if (passes++ > 0 && steps + frames == workDone) ++idlePasses;
-      workDone = steps + frames;
-      return now < 340 && passes < 10000;
-    });
-    ON_CALL(game, IsWaiting()).WillByDefault(Return(waiting));
-    ON_CALL(game, HandleGameKeys()).WillByDefault(Return(true));
-    ON_CALL(game, Simulate(_)).WillByDefault([&](float) { ++steps; });
-    ON_CALL(game, Refresh()).WillByDefault([&] { ++frames; });
-    Kest::MainLoop loop(game, [&] { return now; }, 0, ol::Vec2(400.0f, 300.0f),
-                        [&](std::uint32_t ms) { now += ms; });
-    loop.Run();
-    EXPECT_EQ(frames, 19) << "waiting " << waiting;  // at 17, 34, ... 323
-    EXPECT_EQ(steps, waiting ? 0 : 169);              // at 2, 4, ... 338
-    EXPECT_EQ(idlePasses, 1) << "waiting " << waiting;  // only the very first
-  }
-}

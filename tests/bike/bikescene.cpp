@@ -2,36 +2,14 @@
 
 #include <cmath>
 
-#include "game/app/app.h"
 #include "game/objects/block.h"
-#include "game/objects/bodyobject.h"
-#include "game/app/mainloop.h"
-#include "game/objects/resourcemanager.h"
-#include "tessora/object.h"
 
 namespace BikeTest {
 
-BikeScene::BikeScene() {
-  Kest::ApplyGameSettings(world);
-  Kest::SetPhysicsWorld(&world);
-  Kest::ResourceManager::Create();
-  bike = Kest::Bike::Create(space);
-}
-
-BikeScene::~BikeScene() {
-  Kest::Bike::Destroy();
-  space.Clear();
-  Kest::ResourceManager::Destroy();
-  Kest::SetPhysicsWorld(nullptr);
-}
-
 void BikeScene::Step(int count) {
   for (int i = 0; i < count; ++i) {
-    std::vector<Tessora::Object*> candidates;
-    for (Kest::Object* object : space) candidates.push_back(object->GetBody());
     bike->PreStep();
-    world.CollideObjects(candidates);
-    world.Step(Kest::MainLoop::kStepLength);
+    Scene::Step();
     bike->Step(kStepMs);
   }
 }
@@ -54,14 +32,8 @@ float TurnOf(const Kest::Object& object) {
 }
 
 dJointID FindJoint(dBodyID a, dBodyID b, int type) {
-  for (int i = 0; i < dBodyGetNumJoints(a); ++i) {
-    dJointID joint = dBodyGetJoint(a, i);
-    if (dJointGetType(joint) != type) continue;
-    const dBodyID first = dJointGetBody(joint, 0);
-    const dBodyID second = dJointGetBody(joint, 1);
-    if ((first == a && second == b) || (first == b && second == a)) return joint;
-  }
-  return nullptr;
+  const std::vector<dJointID> joints = TestSupport::JointsBetween(a, b, type);
+  return joints.empty() ? nullptr : joints.front();
 }
 
 }  // namespace BikeTest

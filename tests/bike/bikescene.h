@@ -1,27 +1,20 @@
-// A level without a screen for the bike: a physics world with the game's
-// settings, a space, a resource manager (it loads no images without a
-// screen), and a new bike at its start (0, 100). Each step runs as the main
-// loop runs it, with every object of the space a collision candidate.
+// A level without a screen for the bike: the shared scene with a new bike
+// at its start (0, 100). Each step runs as the main loop runs it.
 #pragma once
-
-#include <gtest/gtest.h>
-
-#include <vector>
 
 #include "game/bike/bike.h"
 #include "game/bike/bikeparts.h"
-#include "game/objects/space.h"
-#include "tessora/world.h"
+#include "tests/support/scene.h"
 
 namespace BikeTest {
 
 constexpr float kStepMs = 2.0f;
 constexpr float kRadiansPerDegree = 0.017453292f;
 
-class BikeScene : public ::testing::Test {
+class BikeScene : public TestSupport::Scene {
  protected:
-  BikeScene();
-  ~BikeScene() override;
+  BikeScene() : bike(Kest::Bike::Create(space)) {}
+  ~BikeScene() override { Kest::Bike::Destroy(); }
 
   // PreStep, the collision pass, the world step and the bike's step with
   // 2 ms, count times.
@@ -32,9 +25,7 @@ class BikeScene : public ::testing::Test {
   // rest.
   void Settle();
 
-  Tessora::World world;
-  Kest::Space space;  // after the world: its objects go first
-  Kest::Bike* bike = nullptr;
+  Kest::Bike* bike;
 };
 
 using Kest::BodyOf;

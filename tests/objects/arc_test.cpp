@@ -7,63 +7,43 @@
 #include "game/objects/arcpoints.h"
 #include "tessora/block.h"
 #include "tessora/composite.h"
-#include "tessora/object.h"
-#include "tests/objects/scene.h"
+#include "tests/support/scene.h"
 #include "tests/support/tracecapture.h"
 
-namespace ObjectsTest {
 namespace {
 
-// The centre of the circle that each quarter's points lie on, in the box
-// [0, a] x [0, b].
-ol::Vec2 QuarterCentre(int quarter, float a, float b) {
-  const ol::Vec2 centres[] = {{0, b}, {a, b}, {a, 0}, {0, 0}};
-  return centres[quarter - 1];
-}
+using TestSupport::Scene;
 
+// Each quarter's points run along its circle or ellipse, inside the box
+// [0, a] x [0, b], without gaps, from one axis to the other.
 class QuarterTest : public ::testing::TestWithParam<int> {};
 
-TEST_P(QuarterTest, CirclePointsRunAlongTheQuarterInsideItsBox) {
+TEST_P(QuarterTest, PointsRunAlongTheQuarterInsideItsBox) {
   const int quarter = GetParam();
-  const float r = 50.0f;
-  const std::vector<ol::Vec2> points = Kest::CircleQuarterPoints(r, quarter);
-  ASSERT_GT(points.size(), 10u);
-  const ol::Vec2 centre = QuarterCentre(quarter, r, r);
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    const ol::Vec2& p = points[i];
-    EXPECT_GE(p.x, 0.0f);
-    EXPECT_LE(p.x, r);
-    EXPECT_GE(p.y, 0.0f);
-    EXPECT_LE(p.y, r);
-    EXPECT_NEAR((p - centre).Length(), r, 2.0f) << "point " << i;
-    if (i > 0) {
-      EXPECT_LT((p - points[i - 1]).Length(), 4.0f) << "a gap before point " << i;
+  for (const ol::Vec2 radii : {ol::Vec2(50, 50), ol::Vec2(80, 30)}) {
+    const float a = radii.x, b = radii.y;
+    const std::vector<ol::Vec2> points =
+        a == b ? Kest::CircleQuarterPoints(a, quarter) : Kest::EllipseQuarterPoints(a, b, quarter);
+    ASSERT_GT(points.size(), 10u);
+    const ol::Vec2 centres[] = {{0, b}, {a, b}, {a, 0}, {0, 0}};
+    const ol::Vec2 centre = centres[quarter - 1];
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const ol::Vec2 p = points[i];
+      EXPECT_TRUE(p.x >= 0 && p.x <= a && p.y >= 0 && p.y <= b) << a << ": point " << i;
+      const ol::Vec2 d = p - centre;
+      EXPECT_NEAR(d.x * d.x / (a * a) + d.y * d.y / (b * b), 1.0f, 0.1f) << a << ": point " << i;
+      if (i > 0) {
+        EXPECT_LT((p - points[i - 1]).Length(), 4.0f) << a << ": a gap before " << i;
+      }
     }
-  }
-  // From one axis of its circle to the other.
-  EXPECT_NEAR((points.front() - points.back()).Length(), r * std::sqrt(2.0f), 2.0f);
-}
-
-TEST_P(QuarterTest, EllipsePointsLieOnTheEllipse) {
-  const int quarter = GetParam();
-  const float a = 80.0f;
-  const float b = 30.0f;
-  const std::vector<ol::Vec2> points = Kest::EllipseQuarterPoints(a, b, quarter);
-  ASSERT_GT(points.size(), 10u);
-  const ol::Vec2 centre = QuarterCentre(quarter, a, b);
-  for (const ol::Vec2& p : points) {
-    EXPECT_GE(p.x, 0.0f);
-    EXPECT_LE(p.x, a);
-    EXPECT_GE(p.y, 0.0f);
-    EXPECT_LE(p.y, b);
-    const ol::Vec2 d = p - centre;
-    EXPECT_NEAR(d.x * d.x / (a * a) + d.y * d.y / (b * b), 1.0f, 0.1f);
+    EXPECT_NEAR(std::fabs(points.front().x - points.back().x), a, 1.0f);
+    EXPECT_NEAR(std::fabs(points.front().y - points.back().y), b, 1.0f);
   }
 }
 
-// Each part is a real line: the last point has no part of its own and
-// coinciding points are skipped, so no part lacks a direction.
-TEST_P(QuarterTest, ArcPartsAllHaveLength) {
+// Each part is a real line: coinciding points are skipped, so no part lacks
+// a direction.
+TEST_P(QuarterTest, ArcPartsAllHaveLengthAndFillTheBox) {
   std::unique_ptr<Kest::Arc> arc(Kest::Arc::Create(10, 20, 40, "", GetParam()));
   ASSERT_NE(arc, nullptr);
   const auto& shape = static_cast<const Tessora::Composite&>(*arc->GetBody()->GetShape());
@@ -83,19 +63,25 @@ TEST_P(QuarterTest, ArcPartsAllHaveLength) {
 
 INSTANTIATE_TEST_SUITE_P(EveryQuarter, QuarterTest, ::testing::Values(1, 2, 3, 4));
 
+// Quarters as on the screen: 1 upper right, 2 upper left, 3 lower left,
+// 4 lower right; mirrored sideways, upside down, or both.
+TEST(FlipQuarter, MirrorsTheQuarterOnTheScreen) {
+  const int mirrored[3][4] = {{2, 1, 4, 3}, {4, 3, 2, 1}, {3, 4, 1, 2}};
+  for (int flip = 0; flip < 3; ++flip)
+    for (int quarter = 1; quarter <= 4; ++quarter)
+      EXPECT_EQ(Kest::FlipQuarter(quarter, flip), mirrored[flip][quarter - 1]) << quarter << ", " << flip;
+}
+
 using ArcTest = Scene;
 
-TEST_F(ArcTest, AFlippedArcIsBuiltAsTheMirroredQuarter) {
+TEST_F(ArcTest, AFlippedArcIsBuiltAsTheMirroredQuarterWithAMirroredTexture) {
   std::unique_ptr<Kest::Arc> flipped(Kest::Arc::Create(0, 0, 30, "", 1, 2));
   std::unique_ptr<Kest::Arc> third(Kest::Arc::Create(0, 0, 30, "", 3));
   ASSERT_NE(flipped, nullptr);
-  EXPECT_EQ(flipped->GetPartCount(), third->GetPartCount());
   const auto& a = static_cast<const Tessora::Composite&>(*flipped->GetBody()->GetShape());
   const auto& b = static_cast<const Tessora::Composite&>(*third->GetBody()->GetShape());
-  for (int i = 0; i < a.GetPartCount(); ++i) {
-    EXPECT_FLOAT_EQ(a.GetPart(i).GetPosition().x, b.GetPart(i).GetPosition().x);
-    EXPECT_FLOAT_EQ(a.GetPart(i).GetPosition().y, b.GetPart(i).GetPosition().y);
-  }
+  EXPECT_FLOAT_EQ(a.GetPart(0).GetPosition().x, b.GetPart(0).GetPosition().x);
+  EXPECT_FLOAT_EQ(a.GetPart(0).GetPosition().y, b.GetPart(0).GetPosition().y);
   ASSERT_NE(flipped->GetTexture().GetRenderMode(), nullptr);
   EXPECT_EQ(flipped->GetTexture().GetFlipMode(), 2);
 }
@@ -114,4 +100,3 @@ TEST_F(ArcTest, ArcsWithoutRadiusOrOutsideTheQuartersAreNotMade) {
 }
 
 }  // namespace
-}  // namespace ObjectsTest

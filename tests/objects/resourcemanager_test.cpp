@@ -7,56 +7,36 @@
 #include "game/objects/line.h"
 #include "game/objects/resourcemanager.h"
 #include "game/objects/sprite.h"
-#include "tessora/object.h"
-#include "tests/objects/scene.h"
+#include "tests/support/scene.h"
 #include "tests/support/tracecapture.h"
 
-namespace ObjectsTest {
 namespace {
 
-class ResourceManagerTest : public Scene {
- protected:
-  ResourceManagerTest() { Kest::ResourceManager::Create(); }
-  ~ResourceManagerTest() override { Kest::ResourceManager::Destroy(); }
+using ResourceManagerTest = TestSupport::Scene;
 
-  Kest::ResourceManager& Resources() { return *Kest::ResourceManager::GetInstance(); }
-};
+Kest::ResourceManager& Resources() { return *Kest::ResourceManager::GetInstance(); }
 
-TEST_F(ResourceManagerTest, WithoutAScreenBitmapsFailQuietly) {
-  EXPECT_EQ(Resources().GetBitmap("res\\moto.png"), nullptr);
-  EXPECT_EQ(Resources().GetBitmap("res\\moto.png"), nullptr);
-}
-
-TEST_F(ResourceManagerTest, ANameHoldsOnePrototype) {
-  Witness first;
-  auto* old = new Kest::Circle(0, 0, 5, "", false);
-  old->AddObserver(&first);
-  Resources().RegisterObject("ball", old);
-  auto* replacement = new Kest::Circle(0, 0, 8, "", false);
-  Resources().RegisterObject("ball", replacement);
-  EXPECT_EQ(first.destroyed, 1);
-  EXPECT_EQ(Resources().FindPrototype("ball"), replacement);
-}
-
+// A name holds one prototype: a new one replaces (and deletes) the old.
 // Each refusal leaves the prototypes as they were and says so once.
-TEST_F(ResourceManagerTest, RefusesWhatItCannotOwnAlone) {
+TEST_F(ResourceManagerTest, ANameHoldsOnePrototypeOwnedByNoOneElse) {
   TestSupport::TraceCapture trace;
-  Witness witness;
+  TestSupport::Witness witness;
   auto* ball = new Kest::Circle(0, 0, 5, "", false);
   ball->AddObserver(&witness);
   Resources().RegisterObject("ball", ball);
-
   Resources().RegisterObject("ball", ball);
   Resources().RegisterObject("other", ball);
   Resources().RegisterObject("none", nullptr);
-
   EXPECT_EQ(witness.destroyed, 0);
   EXPECT_EQ(Resources().FindPrototype("ball"), ball);
   EXPECT_EQ(Resources().FindPrototype("other"), nullptr);
   EXPECT_EQ(Resources().FindPrototype("none"), nullptr);
   EXPECT_EQ(trace.Lines().size(), 3u);
-  EXPECT_TRUE(Resources().IsPrototype(ball));
-  ball->RemoveObserver(&witness);
+
+  auto* replacement = new Kest::Circle(0, 0, 8, "", false);
+  Resources().RegisterObject("ball", replacement);
+  EXPECT_EQ(witness.destroyed, 1);
+  EXPECT_EQ(Resources().FindPrototype("ball"), replacement);
 }
 
 TEST_F(ResourceManagerTest, ClonesSpritesOnlyFromSpritePrototypes) {
@@ -64,7 +44,6 @@ TEST_F(ResourceManagerTest, ClonesSpritesOnlyFromSpritePrototypes) {
   smoke->SetSpeed(0.0f, -1.0f);
   Resources().RegisterObject("smoke", smoke);
   Resources().RegisterObject("ball", new Kest::Circle(0, 0, 5, "", false));
-
   std::unique_ptr<Kest::Sprite> puff(Resources().CloneSprite("smoke"));
   ASSERT_NE(puff, nullptr);
   EXPECT_NE(puff.get(), smoke);
@@ -74,27 +53,20 @@ TEST_F(ResourceManagerTest, ClonesSpritesOnlyFromSpritePrototypes) {
   EXPECT_EQ(Resources().CloneSprite("nothing"), nullptr);
 }
 
+// The prototype's shape is moved to the place and copied; lines do not
+// copy, and a sprite has no body to place.
 TEST_F(ResourceManagerTest, ClonesObjectsAtAPlace) {
   Resources().RegisterObject("ball", new Kest::Circle(0, 0, 5, "", true));
-  std::unique_ptr<Kest::Object> copy(Resources().CloneObject("ball", 100, 50));
-  ASSERT_NE(copy, nullptr);
-  EXPECT_FLOAT_EQ(copy->GetCenter().x, 100.0f);
-  EXPECT_FLOAT_EQ(copy->GetCenter().y, 50.0f);
-  EXPECT_FLOAT_EQ(Resources().FindPrototype("ball")->GetBody()->GetShape()->GetPosition().x,
-                  100.0f)
-      << "the prototype's shape stands there too";
-
   Resources().RegisterObject("crate", new Kest::Block(0, 0, 20, 10, "", false));
-  std::unique_ptr<Kest::Object> crate(Resources().CloneObject("crate", 30, 40));
-  ASSERT_NE(crate, nullptr);
-  EXPECT_FLOAT_EQ(crate->GetCenter().x, 30.0f);
-
   Resources().RegisterObject("stub", new Kest::Line(0, 0, 10, 0, "", false));
   Resources().RegisterObject("smoke", new Kest::Sprite("", 1, 8, 8, 1, 10.0f, 0, 0, true, false));
-  EXPECT_EQ(Resources().CloneObject("stub", 1, 1), nullptr) << "lines do not copy";
-  EXPECT_EQ(Resources().CloneObject("smoke", 1, 1), nullptr) << "no body to place";
-  EXPECT_EQ(Resources().CloneObject("nothing", 1, 1), nullptr);
+  for (const char* name : {"ball", "crate"}) {
+    std::unique_ptr<Kest::Object> copy(Resources().CloneObject(name, 100, 50));
+    ASSERT_NE(copy, nullptr) << name;
+    EXPECT_FLOAT_EQ(copy->GetCenter().x, 100.0f) << name;
+    EXPECT_FLOAT_EQ(copy->GetCenter().y, 50.0f) << name;
+  }
+  for (const char* name : {"stub", "smoke", "nothing"}) EXPECT_EQ(Resources().CloneObject(name, 1, 1), nullptr) << name;
 }
 
 }  // namespace
-}  // namespace ObjectsTest

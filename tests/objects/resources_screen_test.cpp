@@ -7,11 +7,12 @@
 #include "game/objects/resourcemanager.h"
 #include "game/objects/sprite.h"
 #include "render/bitmap.h"
-#include "tests/objects/screen.h"
+#include "tests/support/screen.h"
 #include "tests/support/tracecapture.h"
 
-namespace ObjectsTest {
 namespace {
+
+using namespace TestSupport;
 
 using ResourcesOnScreen = ScreenTest;
 
@@ -21,10 +22,8 @@ TEST_F(ResourcesOnScreen, OneTextureServesEveryUserOfAFile) {
   const std::string file = WriteImage("res\\test_shared.png", 65, 33, kRed);
   std::unique_ptr<ol::Bitmap> first(Resources().GetBitmap(file));
   std::unique_ptr<ol::Bitmap> second(Resources().GetBitmap(file));
-  ASSERT_NE(first, nullptr);
-  ASSERT_NE(second, nullptr);
-  EXPECT_NE(first.get(), second.get());
-  EXPECT_TRUE(first->IsValid());
+  ASSERT_TRUE(first && second && first->IsValid());
+  EXPECT_NE(first.get(), second.get()) << "each user owns its own";
   EXPECT_EQ(first->GetTextureInfo().texture, second->GetTextureInfo().texture);
   EXPECT_EQ(second->Width(), 65);
   EXPECT_EQ(second->Height(), 33);
@@ -37,8 +36,7 @@ TEST_F(ResourcesOnScreen, AFileThatFailedIsTriedAgain) {
   EXPECT_EQ(Resources().GetBitmap("res\\test_late.png"), nullptr);
   WriteImage("res\\test_late.png", 8, 8, kGreen);
   std::unique_ptr<ol::Bitmap> late(Resources().GetBitmap("res\\test_late.png"));
-  ASSERT_NE(late, nullptr);
-  EXPECT_TRUE(late->IsValid());
+  EXPECT_TRUE(late && late->IsValid());
 }
 
 // What stands in the level's space stays the space's, with or without a
@@ -57,18 +55,16 @@ TEST_F(ResourcesOnScreen, ObjectsInTheSpaceAreNotRegistered) {
   EXPECT_EQ(trace.Lines().size(), 2u);
 }
 
+// A level load's new resource manager keeps the background; a background
+// that does not load leaves the black fill.
 TEST_F(ResourcesOnScreen, TheBackgroundSurvivesANewResourceManager) {
   app->SetBgImage(WriteImage("res\\test_background.png", 800, 600, kBlue));
+  Kest::ResourceManager::Create();
   Draw();
-  EXPECT_TRUE(IsColour(ReadPixel(400, 300), kBlue));
-
-  Kest::ResourceManager::Create();  // as every level load does
-  Draw();
-  EXPECT_TRUE(IsColour(ReadPixel(400, 300), kBlue));
-
+  ExpectColours({{400, 300, kBlue}});
   app->SetBgImage("res\\test_no_background.png");
   Draw();
-  EXPECT_TRUE(IsColour(ReadPixel(400, 300), kBlack));
+  ExpectColours({{400, 300, kBlack}});
 }
 
 // The HUD keeps its place on the screen wherever the camera goes; bitmaps
@@ -78,9 +74,7 @@ TEST_F(ResourcesOnScreen, DialsAndCountdownStayOnTheScreen) {
   RemoveImage("res\\rotationsegment.png");
   WriteImage("res\\speedmeter.png", 64, 32, kGreen);
   WriteImage("res\\rotationmeter.png", 64, 64, kBlue);
-  for (int d = 0; d < 10; ++d) {
-    WriteImage("res\\num" + std::to_string(d) + ".png", 20, 20, kWhite);
-  }
+  for (int d = 0; d < 10; ++d) WriteImage("res\\num" + std::to_string(d) + ".png", 20, 20, kWhite);
   auto* speed = new Kest::SpeedMeter();
   auto* rotation = new Kest::RotationMeter();
   speed->SetValue(0.5f);
@@ -90,14 +84,9 @@ TEST_F(ResourcesOnScreen, DialsAndCountdownStayOnTheScreen) {
   Level().Insert(new Kest::TimerDisplay(), -9999);
   app->SetCamera(ol::Vec2(5000, -300));
   Draw();
-
-  EXPECT_TRUE(IsColour(ReadPixel(115, 5), kGreen));
-  EXPECT_TRUE(IsColour(ReadPixel(240, 60), kBlue));
-  for (int x : {25, 55, 85}) EXPECT_TRUE(IsColour(ReadPixel(x, 25), kWhite)) << "digit at " << x;
-  EXPECT_TRUE(IsColour(ReadPixel(45, 25), kBlack)) << "between the digits";
-  EXPECT_TRUE(IsColour(ReadPixel(400, 300), kBlack));
+  ExpectColours({{115, 5, kGreen}, {240, 60, kBlue}, {25, 25, kWhite}, {55, 25, kWhite}, {85, 25, kWhite},
+                 {45, 25, kBlack, "between the digits"}, {400, 300, kBlack}});
   EXPECT_EQ(app->GetDrawList().size(), 3u);
 }
 
 }  // namespace
-}  // namespace ObjectsTest

@@ -1,55 +1,47 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
 #include "game/objects/line.h"
 #include "game/objects/rope.h"
 #include "tessora/object.h"
-#include "tests/objects/scene.h"
+#include "tests/support/scene.h"
 #include "tests/support/tracecapture.h"
 
-namespace ObjectsTest {
 namespace {
 
-using RopeTest = Scene;
+using TestSupport::JointsBetween;
+using RopeTest = TestSupport::Scene;
 
-int JointsOf(const Kest::Line* segment) {
-  return dBodyGetNumJoints(segment->GetBody()->GetBody());
-}
+dBodyID BodyOf(const Kest::Line* line) { return line->GetBody()->GetBody(); }
 
 void ExpectNear(const ol::Vec2& got, float x, float y) {
   EXPECT_NEAR(got.x, x, 1e-3f);
   EXPECT_NEAR(got.y, y, 1e-3f);
 }
 
-TEST_F(RopeTest, OneSegmentPerStartedTwentyUnits) {
-  Kest::Rope rope(100, 200, 160, 200, 50, 0);
-  const auto& segments = rope.GetSegments();
-  ASSERT_EQ(segments.size(), 3u);
-  ExpectNear(segments[0]->GetStart(), 100, 200);
-  ExpectNear(segments[1]->GetStart(), 120, 200);
-  ExpectNear(segments[2]->GetEnd(), 160, 200);
-  EXPECT_EQ(JointsOf(segments[0]), 1);
-  EXPECT_EQ(JointsOf(segments[1]), 2) << "hinged to both neighbours";
-  EXPECT_EQ(JointsOf(segments[2]), 1);
-  EXPECT_TRUE(segments[1]->IsDynamic());
-
-  Kest::Rope shortRope(0, 0, 100, 0, 20, 0);
-  ASSERT_EQ(shortRope.GetSegments().size(), 1u);
-  EXPECT_EQ(JointsOf(shortRope.GetSegments()[0]), 0);
-  ExpectNear(shortRope.GetSegments()[0]->GetEnd(), 100, 0);
-}
-
-TEST_F(RopeTest, CoincidingEndsAndEndlessLengthsStaySane) {
+// One 20-unit segment per started 20 units of length, the last ending at
+// the end point; coinciding ends hang the chain along x; an endless length
+// is cut.
+TEST_F(RopeTest, SegmentsRunToTheEndPoint) {
   TestSupport::TraceCapture trace;
-  Kest::Rope knot(50, 50, 50, 50, 40, 0);
-  ASSERT_EQ(knot.GetSegments().size(), 2u);
-  ExpectNear(knot.GetSegments()[0]->GetEnd(), 70, 50);
-  ExpectNear(knot.GetSegments()[1]->GetEnd(), 50, 50);
-
+  struct Case {
+    float x1, x2, length;
+    std::size_t segments;
+    float firstEndX;
+  } const cases[] = {{100, 160, 50, 3, 120}, {0, 100, 20, 1, 100}, {50, 50, 40, 2, 70}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.length);
+    Kest::Rope rope(c.x1, 200, c.x2, 200, c.length, 0);
+    const auto& segments = rope.GetSegments();
+    ASSERT_EQ(segments.size(), c.segments);
+    ExpectNear(segments.front()->GetEnd(), c.firstEndX, 200);
+    ExpectNear(segments.back()->GetEnd(), c.x2, 200);
+    EXPECT_TRUE(segments.back()->IsDynamic());
+    EXPECT_EQ(dBodyGetNumJoints(BodyOf(segments.back())), c.segments > 1 ? 1 : 0);
+  }
   Kest::Rope endless(0, 0, 100, 0, 1e9f, 0);
-  EXPECT_EQ(endless.GetSegments().size(), static_cast<std::size_t>(Kest::Rope::kMaxSegments));
+  EXPECT_EQ(endless.GetSegments().size(), std::size_t(Kest::Rope::kMaxSegments));
   EXPECT_TRUE(trace.Contains("Rope: cut to"));
 }
 
@@ -62,12 +54,11 @@ TEST_F(RopeTest, ViewRectangleFollowsAnchorsAndBand) {
   EXPECT_EQ(rope.GetViewMin().x, 90.0f);
   EXPECT_EQ(rope.GetViewMax().x, 310.0f);
   rope.SetFirstColor(30, 255, 0, 0, 255);
-  EXPECT_EQ(rope.GetViewMax().y, 330.0f);
-  EXPECT_FALSE(rope.IsInView(ol::Vec2(0, 331), ol::Vec2(800, 931)));
+  EXPECT_FALSE(rope.IsInView(ol::Vec2(0, 331), ol::Vec2(800, 931))) << "30 below y1";
 }
 
 TEST_F(RopeTest, AnUninsertedRopeDeletesItsParts) {
-  Witness witness;
+  TestSupport::Witness witness;
   {
     Kest::Rope rope(0, 0, 100, 0, 100, 0);
     rope.AttachStart(new Kest::Line(-10, 0, 0, 0, "", false));
@@ -77,37 +68,34 @@ TEST_F(RopeTest, AnUninsertedRopeDeletesItsParts) {
   EXPECT_EQ(witness.destroyed, 5);
 }
 
-// The rope as the level script builds it: static stubs at both ends.
-class HangingRope : public Scene {
- protected:
-  HangingRope() : rope(new Kest::Rope(100, 100, 200, 100, 140, 0)) {
-    rope->AttachStart(new Kest::Line(90, 100, 100, 100, "", false));
-    rope->AttachEnd(new Kest::Line(200, 100, 210, 100, "", false));
-  }
-  Kest::Rope* rope;
-};
+// The rope as the level script builds it, with static stubs at both ends.
+Kest::Rope* HangingRope(float brake) {
+  auto* rope = new Kest::Rope(100, 100, 200, 100, 140, brake);
+  rope->AttachStart(new Kest::Line(90, 100, 100, 100, "", false));
+  rope->AttachEnd(new Kest::Line(200, 100, 210, 100, "", false));
+  return rope;
+}
 
-TEST_F(HangingRope, InsertsItsPartsAndHangsFromItsAnchors) {
+TEST_F(RopeTest, InsertsItsPartsOnceAndHangsFromItsAnchors) {
+  Kest::Rope* rope = HangingRope(0);
   EXPECT_TRUE(space.Insert(rope, 5, "rope"));
   EXPECT_EQ(space.size(), 7u + 2u + 1u);
   EXPECT_EQ(rope->GetDepth(), -1000.0f);
   EXPECT_EQ(space.FindObject("rope"), nullptr) << "the rope inserts itself without a name";
-  EXPECT_EQ(JointsOf(rope->GetSegments().front()), 2) << "hinged to the next and the world";
-  EXPECT_EQ(JointsOf(rope->GetSegments().back()), 2);
-
   EXPECT_FALSE(space.Insert(rope));
   EXPECT_EQ(space.size(), 10u);
 
   Step(300);
-  const ol::Vec2 middle = rope->GetSegments()[3]->GetEnd();
-  EXPECT_GT(middle.y, 110.0f) << "a rope longer than its span sags";
-  ExpectNear(rope->GetSegments().front()->GetStart(), 100, 100);
-  EXPECT_NEAR(rope->GetSegments().back()->GetEnd().x, 200.0f, 0.5f);
-  EXPECT_NEAR(rope->GetSegments().back()->GetEnd().y, 100.0f, 0.5f);
+  const auto& segments = rope->GetSegments();
+  EXPECT_GT(segments[3]->GetEnd().y, 110.0f) << "the chain sags";
+  for (const ol::Vec2& end : {segments.front()->GetStart(), segments.back()->GetEnd() - ol::Vec2(100, 0)}) {
+    EXPECT_NEAR(end.x, 100.0f, 0.5f);
+    EXPECT_NEAR(end.y, 100.0f, 0.5f);
+  }
 }
 
 // A level of its own for each rope.
-struct RopeLevel : Scene {
+struct RopeLevel : TestSupport::Scene {
   using Scene::space;
   using Scene::Step;
   void TestBody() override {}
@@ -134,20 +122,42 @@ TEST(RopeHanging, LongerThanItsSpanItHangsBelowItsAnchors) {
   }
 }
 
-TEST_F(HangingRope, RemovingTheRopeSweepsEveryPart) {
+// Between neighbours a loose hinge (error reduction 0.03, not the world's
+// 0.2) bending at most 0.4 rad either way, braked; the static anchors hold
+// the ends to the world firmly (0.1), free to turn and unbraked.
+TEST_F(RopeTest, EachHingeHasItsOwnErrorReductionStopsAndBrake) {
+  Kest::Rope* rope = HangingRope(50.0f);
   space.Insert(rope);
+  const auto& segments = rope->GetSegments();
+  struct Hinge {
+    dBodyID a, b;
+    float erp, stop, brakes;
+  };
+  std::vector<Hinge> hinges = {{BodyOf(segments.front()), nullptr, 0.1f, dInfinity, 0},
+                               {BodyOf(segments.back()), nullptr, 0.1f, dInfinity, 0}};
+  for (std::size_t i = 1; i < segments.size(); ++i)
+    hinges.push_back({BodyOf(segments[i - 1]), BodyOf(segments[i]), 0.03f, 0.4f, 1});
+  for (const Hinge& expected : hinges) {
+    const auto found = JointsBetween(expected.a, expected.b, dJointTypeHinge);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_FLOAT_EQ(dJointGetERP(found[0]), expected.erp);
+    EXPECT_FLOAT_EQ(dJointGetHingeParam(found[0], dParamLoStop), -expected.stop);
+    EXPECT_FLOAT_EQ(dJointGetHingeParam(found[0], dParamHiStop), expected.stop);
+    const auto brakes = JointsBetween(expected.a, expected.b, dJointTypeAMotor);
+    ASSERT_EQ(brakes.size(), expected.brakes);
+    for (const dJointID brake : brakes) EXPECT_FLOAT_EQ(dJointGetAMotorParam(brake, dParamFMax), 50.0f);
+  }
+}
+
+TEST_F(RopeTest, RemovingTheRopeSweepsEveryPartAndAPartMayGoAlone) {
+  Kest::Rope* rope = HangingRope(0);
+  space.Insert(rope);
+  rope->GetSegments()[2]->SetRemoved(true);
+  Sweep();
+  EXPECT_EQ(rope->GetSegments().size(), 6u);
   rope->SetRemoved(true);
   Sweep();
   EXPECT_TRUE(space.empty());
 }
 
-TEST_F(HangingRope, APartSweptOnItsOwnLeavesTheRope) {
-  space.Insert(rope);
-  Kest::Line* middle = rope->GetSegments()[2];
-  middle->SetRemoved(true);
-  Sweep();
-  EXPECT_EQ(rope->GetSegments().size(), 6u);
-}
-
 }  // namespace
-}  // namespace ObjectsTest

@@ -1,36 +1,31 @@
 #include <gtest/gtest.h>
 
-#include "game/objects/resourcemanager.h"
 #include "game/objects/texture.h"
 #include "render/rendermode.h"
+#include "tests/support/scene.h"
 #include "tests/support/tracecapture.h"
 
-namespace ObjectsTest {
 namespace {
 
-TEST(TextureTest, AnEmptyNameLoadsNothingQuietly) {
+using TextureTest = TestSupport::Scene;
+
+// An empty name loads nothing quietly; a file that does not load is logged
+// and keeps its name, also through a copy that has no bitmap to load.
+TEST_F(TextureTest, AFailedLoadIsLoggedAndKeepsTheName) {
   TestSupport::TraceCapture trace;
   Kest::Texture texture;
   texture.Load("");
-  EXPECT_FALSE(texture.IsValid());
-  EXPECT_EQ(texture.GetBitmap(), nullptr);
   EXPECT_TRUE(trace.Lines().empty());
-}
-
-TEST(TextureTest, AnImageThatDoesNotLoadIsLogged) {
-  TestSupport::TraceCapture trace;
-  Kest::ResourceManager::Create();
-  Kest::Texture texture;
   texture.Load("res\\nothing.png");
   EXPECT_FALSE(texture.IsValid());
+  EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Failed to create texture: res\\nothing.png"});
+  texture = Kest::Texture();
   EXPECT_EQ(texture.GetFileName(), "res\\nothing.png");
-  EXPECT_TRUE(trace.Contains("Failed to create texture: res\\nothing.png"));
-  Kest::ResourceManager::Destroy();
 }
 
-// Assigning over a mirrored texture replaces its render mode: the old one is
-// gone for good, and each texture deletes only its own.
-TEST(TextureTest, CopiesMirrorOnTheirOwn) {
+// Assigning replaces the render mode: each texture deletes only its own,
+// and assigning a texture to itself keeps its mirroring.
+TEST(TextureCopy, CopiesMirrorOnTheirOwn) {
   Kest::Texture mirrored;
   mirrored.SetFlipMode(2);
   Kest::Texture target;
@@ -40,22 +35,14 @@ TEST(TextureTest, CopiesMirrorOnTheirOwn) {
   EXPECT_NE(target.GetRenderMode(), mirrored.GetRenderMode());
   EXPECT_EQ(target.GetFlipMode(), 2);
 
-  Kest::Texture plain;
-  target = plain;
+  Kest::Texture& self = target;
+  target = self;
+  ASSERT_NE(target.GetRenderMode(), nullptr);
+  EXPECT_EQ(target.GetFlipMode(), 2);
+
+  target = Kest::Texture();
   EXPECT_EQ(target.GetRenderMode(), nullptr);
-
-  target = target;
-  Kest::Texture copy(mirrored);
-  EXPECT_NE(copy.GetRenderMode(), nullptr);
-}
-
-TEST(TextureTest, CopyingATextureWithoutBitmapKeepsTheFileName) {
-  Kest::Texture target;
-  target.Load("res\\kept.png");
-  Kest::Texture source;
-  target = source;
-  EXPECT_EQ(target.GetFileName(), "res\\kept.png");
+  EXPECT_NE(Kest::Texture(mirrored).GetRenderMode(), nullptr);
 }
 
 }  // namespace
-}  // namespace ObjectsTest

@@ -10,32 +10,21 @@
 
 namespace {
 
-TEST(TraceLog, OneLineWhetherOrNotTheTextEndsWithALineFeed) {
-  TestSupport::TraceCapture trace;
-  Kest::Log("Starting the vantrail...");
-  Kest::Log("Starting the vantrail...\n");
-  Kest::Log("100% done %s %d");
-  const std::vector<std::string> lines = trace.Lines();
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0], lines[1]);
-  EXPECT_EQ(lines[2], "100% done %s %d");
-}
+using Lines = std::vector<std::string>;
 
-TEST(TraceLog, LongMessagesAreWrittenWhole) {
-  TestSupport::TraceCapture trace;
-  const std::string message(5000, 'x');
-  Kest::Log(message);
-  ASSERT_EQ(trace.Lines().size(), 1u);
-  EXPECT_EQ(trace.Lines()[0], message);
-}
-
-TEST(TraceLog, TruncatedOnceAtTheFirstMessageOfARun) {
+// One line per message, with or without its line feed, written verbatim
+// and whole however long; the file is truncated at the first message of a
+// run.
+TEST(TraceLog, OneWholeVerbatimLinePerMessage) {
   TestSupport::TraceCapture trace;
   Kest::Log("from an earlier run");
   Platform::SetTraceFile(trace.Path());  // as if the program started again
-  Kest::Log("first");
-  Kest::Log("second");
-  EXPECT_EQ(trace.Lines(), (std::vector<std::string>{"first", "second"}));
+  const std::string longMessage(5000, 'x');
+  Kest::Log("Starting the vantrail...");
+  Kest::Log("Starting the vantrail...\n");
+  Kest::Log("100% done %s %d");
+  Kest::Log(longMessage);
+  EXPECT_EQ(trace.Lines(), (Lines{"Starting the vantrail...", "Starting the vantrail...", "100% done %s %d", longMessage}));
 }
 
 TEST(TraceLog, LinesFromManyThreadsStayWhole) {
@@ -46,7 +35,7 @@ TEST(TraceLog, LinesFromManyThreadsStayWhole) {
       for (int i = 0; i < 200; ++i) Kest::Log(std::string(100, char('a' + t)));
     });
   for (std::thread& thread : threads) thread.join();
-  const std::vector<std::string> lines = trace.Lines();
+  const Lines lines = trace.Lines();
   ASSERT_EQ(lines.size(), 800u);
   for (const std::string& line : lines) EXPECT_EQ(line, std::string(100, line[0]));
 }

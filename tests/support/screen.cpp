@@ -1,23 +1,27 @@
-#include "tests/objects/screen.h"
+#include "tests/support/screen.h"
 
 #include <allegro.h>
 #include <loadpng.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "game/objects/resourcemanager.h"
+#include "platform/platform.h"
 #include "render/gl.h"
-#include "render/setup.h"
 #include "render/transforms.h"
 
-namespace ObjectsTest {
+namespace TestSupport {
 
 namespace {
 
+constexpr int kScreenHeight = 600;
+constexpr int kTolerance = 8;
+
 class Window : public ::testing::Environment {
  public:
-  void SetUp() override { app = new Kest::App(800, 600); }
+  void SetUp() override { app = new Kest::App(800, kScreenHeight); }
   void TearDown() override {
     Kest::ResourceManager::Destroy();
     delete app;
@@ -28,14 +32,28 @@ class Window : public ::testing::Environment {
 Window* const window = static_cast<Window*>(::testing::AddGlobalTestEnvironment(new Window));
 
 std::string PathOf(const std::string& gameName) {
-  std::string path = gameName;
-  for (char& c : path) {
-    if (c == '\\') c = '/';
-  }
-  return ol::Setup::GetExecutablePath() + path;
+  return Platform::ExecutableDirectory() + Platform::ToNativePath(gameName);
 }
 
 int Pack(const Pixel& p) { return makeacol32(p.r, p.g, p.b, 255); }
+
+// Rows of the box from the top of the screen down.
+std::vector<Pixel> ReadBox(int x0, int y0, int x1, int y1) {
+  const int w = x1 - x0;
+  const int h = y1 - y0;
+  std::vector<unsigned char> bytes(std::size_t(w) * h * 4);
+  glReadBuffer(GL_BACK);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(x0, kScreenHeight - y1, w, h, GL_RGBA, GL_UNSIGNED_BYTE, bytes.data());
+  std::vector<Pixel> pixels;
+  for (int row = h - 1; row >= 0; --row) {
+    for (int x = 0; x < w; ++x) {
+      const unsigned char* p = &bytes[(std::size_t(row) * w + x) * 4];
+      pixels.push_back(Pixel{p[0], p[1], p[2]});
+    }
+  }
+  return pixels;
+}
 
 }  // namespace
 
@@ -70,18 +88,17 @@ std::string WriteImage(const std::string& gameName, int w, int h, Pixel left, Pi
 
 void RemoveImage(const std::string& gameName) { std::filesystem::remove(PathOf(gameName)); }
 
-Pixel ReadPixel(int x, int y) {
-  unsigned char bytes[4] = {};
-  glReadBuffer(GL_BACK);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(x, 600 - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, bytes);
-  return Pixel{bytes[0], bytes[1], bytes[2]};
+Pixel ReadPixel(int x, int y) { return ReadBox(x, y, x + 1, y + 1).front(); }
+
+int CountDrawn(int x0, int y0, int x1, int y1) {
+  int count = 0;
+  for (const Pixel& p : ReadBox(x0, y0, x1, y1)) count += !IsColour(p, kBlack);
+  return count;
 }
 
 ::testing::AssertionResult IsColour(const Pixel& got, const Pixel& want) {
-  const int tolerance = 8;
-  if (std::abs(got.r - want.r) <= tolerance && std::abs(got.g - want.g) <= tolerance &&
-      std::abs(got.b - want.b) <= tolerance) {
+  if (std::abs(got.r - want.r) <= kTolerance && std::abs(got.g - want.g) <= kTolerance &&
+      std::abs(got.b - want.b) <= kTolerance) {
     return ::testing::AssertionSuccess();
   }
   return ::testing::AssertionFailure() << "pixel (" << got.r << ", " << got.g << ", " << got.b
@@ -89,4 +106,9 @@ Pixel ReadPixel(int x, int y) {
                                        << want.b << ")";
 }
 
-}  // namespace ObjectsTest
+void ExpectColours(std::initializer_list<Spot> spots) {
+  for (const Spot& spot : spots)
+    EXPECT_TRUE(IsColour(ReadPixel(spot.x, spot.y), spot.colour)) << "at " << spot.x << ", " << spot.y << " " << spot.what;
+}
+
+}  // namespace TestSupport

@@ -10,7 +10,7 @@
 #include "game/app/app.h"
 #include "game/objects/space.h"
 
-namespace ObjectsTest {
+namespace TestSupport {
 
 struct Pixel {
   int r = 0;
@@ -46,7 +46,17 @@ void RemoveImage(const std::string& gameName);
 
 // A pixel of the back buffer in screen coordinates (y down).
 Pixel ReadPixel(int x, int y);
+// How many pixels of the box [x0, x1) x [y0, y1) are not black.
+int CountDrawn(int x0, int y0, int x1, int y1);
 
 ::testing::AssertionResult IsColour(const Pixel& got, const Pixel& want);
 
-}  // namespace ObjectsTest
+// A place on the screen and the colour it should show.
+struct Spot {
+  int x, y;
+  Pixel colour;
+  const char* what = "";
+};
+void ExpectColours(std::initializer_list<Spot> spots);
+
+}  // namespace TestSupport
