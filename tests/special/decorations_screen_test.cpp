@@ -7,9 +7,9 @@
 #include "game/objects/cloud.h"
 #include "game/objects/compositeblock.h"
 #include "game/objects/shadowbitmap.h"
-#include "tests/objects/screen.h"
+#include "tests/support/screen.h"
 
-namespace ObjectsTest {
+namespace TestSupport {
 namespace {
 
 constexpr Pixel kDark{0, 0, 0};
@@ -122,4 +122,4 @@ TEST_F(Decorations, ACloudStartsAtItsScreenFractionOrAtTheFractionsWithoutAPictu
 }
 
 }  // namespace
-}  // namespace ObjectsTest
+}  // namespace TestSupport

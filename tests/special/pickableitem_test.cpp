@@ -2,8 +2,6 @@
 // does, and what happens when the picture goes first.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "game/objects/block.h"
 #include "game/objects/pickableitem.h"
 #include "game/objects/reaction.h"
@@ -13,13 +11,6 @@
 
 namespace BikeTest {
 namespace {
-
-// Counts the destruction of the object it watches.
-class Witness : public Kest::ObjectObserver {
- public:
-  void OnCollision(int kind, Kest::Object*) override { destroyed += kind == kDestroyed; }
-  int destroyed = 0;
-};
 
 class Items : public BikeScene {
  protected:
@@ -33,13 +24,8 @@ class Items : public BikeScene {
     buffer.Reset(item.GetBody(), bike->GetChassis()->GetBody());
     Kest::OnReactionContact(&buffer);
   }
-  void Sweep() {
-    for (auto position = space.begin(); position != space.end();) {
-      position = (*position)->IsRemoved() ? space.Erase(position) : std::next(position);
-    }
-  }
 
-  Witness witness;
+  TestSupport::Witness witness;
 };
 
 TEST_F(Items, AnItemNeverInsertedDeletesItsImageAndOneInsertedLeavesItToTheSpace) {
