@@ -14,6 +14,9 @@ namespace {
 
 class Items : public BikeScene {
  protected:
+  // The pictures still in the space tell the witness when they go.
+  ~Items() override { space.Clear(); }
+
   Kest::Block* NewImage() {
     auto* image = new Kest::Block(0.0f, 0.0f, 20.0f, 20.0f, "", false);
     image->AddObserver(&witness);
