@@ -26,6 +26,12 @@ add_library(deps::tinyxml INTERFACE IMPORTED GLOBAL)
 set_target_properties(deps::tinyxml PROPERTIES
   INTERFACE_LINK_LIBRARIES tinyxml INTERFACE_COMPILE_DEFINITIONS TIXML_USE_STL)
 find_program(TOLUA_EXECUTABLE tolua++5.1)
+find_library(TOLUA_LIBRARY tolua++5.1)
+if(TOLUA_LIBRARY)
+  add_library(deps::tolua STATIC IMPORTED GLOBAL)
+  set_target_properties(deps::tolua PROPERTIES
+    IMPORTED_LOCATION ${TOLUA_LIBRARY} INTERFACE_LINK_LIBRARIES PkgConfig::LUA)
+endif()
 
 find_package(GTest REQUIRED)
 find_package(benchmark QUIET)

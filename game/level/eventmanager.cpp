@@ -1,10 +1,24 @@
 #include "game/level/eventmanager.h"
 
+#include <memory>
+
 namespace Kest {
 
-// Events are registered by level scripts; until the game runs them there is
-// no event manager, and Update is never reached.
-EventManager* EventManager::GetInstance() { return nullptr; }
+namespace {
+std::unique_ptr<EventManager> instance;
+}  // namespace
+
+void EventManager::Create() {
+  Destroy();
+  instance.reset(new EventManager());
+}
+
+void EventManager::Destroy() { instance.reset(); }
+
+EventManager* EventManager::GetInstance() { return instance.get(); }
+
+// Scripts cannot register events yet: there is nothing to clear or run.
+void EventManager::Clear() {}
 
 void EventManager::Update() {}
 

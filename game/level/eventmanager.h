@@ -6,9 +6,14 @@ namespace Kest {
 
 class EventManager {
  public:
-  // The event manager of the loaded levels, or null before there is one.
+  // Replaces the manager by an empty one.
+  static void Create();
+  static void Destroy();
+  // The event manager of the level, or null before there is one.
   static EventManager* GetInstance();
 
+  // Deletes every event with its condition.
+  void Clear();
   // Runs the events whose conditions hold.
   void Update();
 

@@ -73,7 +73,7 @@ int Arc::GetPartCount() const {
 
 void Arc::Draw() {
   if (texture_.IsValid()) {
-    texture_.Blit(x_, y_);
+    BlitTexture(ol::Vec2(x_, y_));
     return;
   }
   if (!IsVisible()) return;

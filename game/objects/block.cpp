@@ -27,13 +27,13 @@ void Block::Draw() {
   const auto& shape = static_cast<const Tessora::Block&>(*Physics().GetShape());
   const std::array<Tessora::Vec2, 4>& corners = shape.GetCorners();
   if (texture_.IsValid()) {
-    BlitTexture(ToDrawing(corners[0]));
+    BlitTexture(GetShapeCentre() - ol::Vec2(width_ * 0.5f, height_ * 0.5f));
     return;
   }
   if (!IsVisible()) return;
   if (!IsFilled()) {
     DrawBlockEdges(shape, GetColor());
-  } else if (IsDynamic()) {
+  } else if (IsDynamic() || GetAngle() != 0.0f) {
     std::vector<ol::Vec2> vertices;
     for (const Tessora::Vec2& corner : corners) vertices.push_back(ToDrawing(corner));
     ol::Polygon(vertices).Draw(GetFillColor());

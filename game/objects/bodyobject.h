@@ -22,7 +22,7 @@ Tessora::World& GetPhysicsWorld();
 void SetPhysicsWorld(Tessora::World* world);
 
 // The angle (radians) that images of the physics object are drawn at: its
-// body's turn, 0 without a body.
+// body's turn, or a static shape's.
 float GetDrawAngle(const Tessora::Object& physics);
 
 class BodyObject : public Object {
@@ -40,8 +40,8 @@ class BodyObject : public Object {
   Tessora::Object& Physics() const { return *physics_; }
   float GetAngle() const { return GetDrawAngle(*physics_); }
   ol::Vec2 GetShapeCentre() const { return ToDrawing(physics_->GetShape()->GetPosition()); }
-  // The texture turned with the body about the shape's centre; unturned
-  // with its top-left at the corner when static.
+  // The texture turned with the body about the shape's centre; when static,
+  // with its top-left at the unturned corner, turned with the shape.
   void BlitTexture(const ol::Vec2& staticCorner) const;
 
  private:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "game/objects/deletionhook.h"
 #include "game/screens/debugconsole.h"
 #include "game/utility/utility.h"
 #include "tessora/contactbuffer.h"
@@ -32,6 +33,8 @@ bool BoxTouchesView(const ol::Vec2& min, const ol::Vec2& max, const ol::Vec2& vi
 Object::Object() : color_(1.0f, 0.0f, 0.0f, 1.0f), fillColor_(0.0f, 0.0f, 0.0f, 0.0f) {}
 
 Object::~Object() {
+  ReportDeletion(this);
+  ReportDeletion(&texture_);
   NotifyObservers(ObjectObserver::kDestroyed);
   for (Object* watcher : watchers_) watcher->ForgetWatched(this);
   for (Object* watched : watches_) watched->ForgetWatcher(this);

@@ -62,8 +62,14 @@ ResourceManager* ResourceManager::GetInstance() { return Instance().get(); }
 unsigned ResourceManager::GetGeneration() { return generation; }
 
 ResourceManager::~ResourceManager() {
-  for (auto& prototype : prototypes_) delete prototype.second;
+  ClearPrototypes();
   for (auto& bitmap : bitmaps_) delete bitmap.second;
+}
+
+void ResourceManager::ClearPrototypes() {
+  std::map<std::string, Object*> prototypes;
+  prototypes.swap(prototypes_);
+  for (auto& prototype : prototypes) delete prototype.second;
 }
 
 ol::Bitmap* ResourceManager::GetBitmap(const std::string& fileName) {

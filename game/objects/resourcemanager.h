@@ -42,6 +42,9 @@ class ResourceManager {
   // name. The same pair again changes nothing.
   void RegisterObject(const std::string& name, Object* object);
   bool IsPrototype(const Object* object) const;
+  // Deletes every prototype. A level load does this before the world its
+  // prototypes' bodies live in is replaced.
+  void ClearPrototypes();
   Object* FindPrototype(const std::string& name) const;
 
   // A copy of the sprite prototype of that name; null when there is none or

@@ -12,14 +12,24 @@ namespace Kest {
 
 namespace {
 
+// Far more frames than any sheet holds; a script asking for more gets this
+// many rather than the machine's memory.
+constexpr int kMaxFrames = 4096;
+
 std::vector<ol::Vec2> FrameTable(int columns, int frameWidth, int frameHeight, int frameCount) {
   std::vector<ol::Vec2> frames;
   if (columns < 1) {
     Log("Sprite: " + ToString(columns) + " columns refused; the sprite has no frames");
     return frames;
   }
+  if (frameCount > kMaxFrames) {
+    Log("Sprite: " + ToString(frameCount) + " frames cut to " + ToString(kMaxFrames));
+    frameCount = kMaxFrames;
+  }
+  // In float: a huge frame size must not overflow the int product.
   for (int i = 0; i < frameCount; ++i) {
-    frames.emplace_back(float((i % columns) * frameWidth), float((i / columns) * frameHeight));
+    frames.emplace_back(float(i % columns) * float(frameWidth),
+                        float(i / columns) * float(frameHeight));
   }
   return frames;
 }

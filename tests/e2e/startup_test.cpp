@@ -20,7 +20,8 @@ TEST(GameStartup, WithoutAMenuTheGameEndsByItselfCleanly) {
 }
 
 // A level named on the command line skips the menu: the game keeps its
-// window open until Esc leaves for the menu, which ends it.
+// window open, waits for a key to start the level (a missing script leaves
+// it empty), and ends when Esc leaves for the menu.
 TEST(GameStartup, ALevelOnTheCommandLineOpensTheWindowUntilEsc) {
   GameRun game(VANTRAIL_STAGE_DIR, {"levels\\none.lua"});
   const std::string window = game.WaitForWindow();
@@ -29,6 +30,7 @@ TEST(GameStartup, ALevelOnTheCommandLineOpensTheWindowUntilEsc) {
   EXPECT_EQ(geometry.width, 800);
   EXPECT_EQ(geometry.height, 600);
   EXPECT_TRUE(game.IsRunning());
+  game.PressKey("Return");
   game.PressKey("Escape");
   EXPECT_EQ(game.WaitForExit(), 0);
   ExpectLogStartsTheGame(game);

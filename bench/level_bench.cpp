@@ -1,0 +1,65 @@
+// The cost of loading each shipped track (reset, script run and world
+// build) and of one physics step on it as the main loop takes it (the
+// bike's pre-step, the collision pass over the drawn objects, the world
+// step, the bike's step). Needs an X server: run it under xvfb-run; it
+// reads the tracks from the build's stage folder.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "game/app/app.h"
+#include "game/bike/bike.h"
+#include "game/level/level.h"
+#include "platform/platform.h"
+#include "tessora/vec2.h"
+
+namespace {
+
+const char* const kTracks[] = {"levels\\first.lua", "levels\\second.lua"};
+
+// One application and level for the whole program, run from the stage.
+Kest::Level& TheLevel() {
+  static Kest::App* app = [] {
+    if (chdir((Platform::ExecutableDirectory() + "../stage").c_str()) != 0) return (Kest::App*)nullptr;
+    return new Kest::App(800, 600);
+  }();
+  static Kest::Level* level = new Kest::Level();
+  (void)app;
+  return *level;
+}
+
+bool Ready(benchmark::State& state) {
+  TheLevel();
+  const Kest::App* app = Kest::GetApplication();
+  if (!app || !app->HasScreen()) state.SkipWithError("no screen or no stage folder");
+  return app && app->HasScreen();
+}
+
+void LoadTrack(benchmark::State& state) {
+  if (!Ready(state)) return;
+  const std::string track = kTracks[state.range(0)];
+  for (auto _ : state) TheLevel().Load(track, true);
+  state.SetLabel(track);
+}
+BENCHMARK(LoadTrack)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
+void StepTrack(benchmark::State& state) {
+  if (!Ready(state)) return;
+  const std::string track = kTracks[state.range(0)];
+  TheLevel().Load(track, true);
+  Kest::App& app = *Kest::GetApplication();
+  Kest::Bike& bike = *Kest::Bike::GetInstance();
+  const Tessora::Vec2 at = bike.GetPosition();
+  app.SetCamera(ol::Vec2(at.x - 400.0f, at.y - 300.0f));
+  app.UpdateAndDraw(16.0f, true);
+  for (auto _ : state) {
+    bike.PreStep();
+    app.Simulate(0.038f);
+    bike.Step(2.0f);
+  }
+  state.SetLabel(track);
+}
+BENCHMARK(StepTrack)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

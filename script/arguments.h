@@ -1,0 +1,23 @@
+// Script numbers as the game takes them. A script may pass anything: NaN,
+// infinities, numbers far outside the int or float range. None of that may
+// reach the game as undefined behaviour.
+#pragma once
+
+#include <initializer_list>
+
+namespace Kest {
+namespace ScriptArguments {
+
+// Truncated toward zero; NaN gives 0, numbers past the int range its bound.
+int ToInt(double value);
+// A colour channel, held to 0..255.
+int ToChannel(double value);
+// Finite numbers past the float range become its bound; NaN and the
+// infinities stay what they are.
+float ToFloat(double value);
+// True when every value is a finite float; otherwise one log line naming
+// the function, and false.
+bool AreFinite(const char* function, std::initializer_list<double> values);
+
+}  // namespace ScriptArguments
+}  // namespace Kest

@@ -1,0 +1,51 @@
+#include "script/statelimits.h"
+
+#include <lua.hpp>
+
+#include <cstdlib>
+
+namespace Kest {
+
+namespace {
+// The hook runs once per this many instructions.
+constexpr int kHookInterval = 1000;
+}  // namespace
+
+lua_State* StateLimits::NewState() { return lua_newstate(&StateLimits::Allocate, this); }
+
+void StateLimits::StartBudget(lua_State* L, long instructions) {
+  instructionsLeft_ = instructions;
+  lua_sethook(L, &StateLimits::CountInstructions, LUA_MASKCOUNT, kHookInterval);
+}
+
+// The interpreter turns a refused allocation into its "not enough memory"
+// error; shrinking and freeing always succeed.
+void* StateLimits::Allocate(void* self, void* block, std::size_t oldSize, std::size_t newSize) {
+  StateLimits& limits = *static_cast<StateLimits*>(self);
+  if (newSize == 0) {
+    std::free(block);
+    limits.inUse_ -= oldSize;
+    return nullptr;
+  }
+  if (newSize > oldSize && limits.inUse_ - oldSize + newSize > limits.limits_.memoryCap) {
+    return nullptr;
+  }
+  void* resized = std::realloc(block, newSize);
+  if (resized) limits.inUse_ = limits.inUse_ - oldSize + newSize;
+  return resized;
+}
+
+void StateLimits::CountInstructions(lua_State* L, lua_Debug*) {
+  void* self = nullptr;
+  lua_getallocf(L, &self);
+  StateLimits& limits = *static_cast<StateLimits*>(self);
+  limits.instructionsLeft_ -= kHookInterval;
+  if (limits.instructionsLeft_ < 0) {
+    luaL_where(L, 0);
+    lua_pushstring(L, "the script ran past its instruction budget");
+    lua_concat(L, 2);
+    lua_error(L);
+  }
+}
+
+}  // namespace Kest

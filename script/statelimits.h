@@ -1,0 +1,45 @@
+// The bounds every script state runs under: a memory cap on everything the
+// interpreter allocates, and an instruction budget per chunk. Going past
+// either raises a script error, which ends the chunk like any other.
+#pragma once
+
+#include <cstddef>
+
+struct lua_State;
+struct lua_Debug;
+
+namespace Kest {
+
+struct ScriptLimits {
+  std::size_t memoryCap = 64u << 20;
+  // Instructions a level script may run: about a second of work.
+  long levelScriptInstructions = 200000000;
+  // Instructions an event text may run: a few milliseconds of work.
+  long eventTextInstructions = 1000000;
+};
+
+class StateLimits {
+ public:
+  explicit StateLimits(const ScriptLimits& limits) : limits_(limits) {}
+  StateLimits(const StateLimits&) = delete;
+  StateLimits& operator=(const StateLimits&) = delete;
+
+  // A new state whose allocations count against the cap; null when even
+  // that failed.
+  lua_State* NewState();
+  // The next chunk may run this many instructions.
+  void StartBudget(lua_State* L, long instructions);
+
+  const ScriptLimits& GetLimits() const { return limits_; }
+  std::size_t GetMemoryInUse() const { return inUse_; }
+
+ private:
+  static void* Allocate(void* self, void* block, std::size_t oldSize, std::size_t newSize);
+  static void CountInstructions(lua_State* L, lua_Debug* debug);
+
+  ScriptLimits limits_;
+  std::size_t inUse_ = 0;
+  long instructionsLeft_ = 0;
+};
+
+}  // namespace Kest

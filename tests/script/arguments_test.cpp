@@ -1,0 +1,41 @@
+#include "script/arguments.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using namespace Kest::ScriptArguments;
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+TEST(ScriptArguments, IntsTruncateTowardZeroAndSaturate) {
+  const struct {
+    double in;
+    int out;
+  } rows[] = {{2.9, 2},        {-2.9, -2},      {kNaN, 0},           {kInf, INT_MAX},
+              {-kInf, INT_MIN}, {1e300, INT_MAX}, {-1e300, INT_MIN}, {2147483648.0, INT_MAX},
+              {-2147483649.0, INT_MIN}};
+  for (const auto& row : rows) EXPECT_EQ(ToInt(row.in), row.out) << row.in;
+}
+
+TEST(ScriptArguments, ChannelsAreHeldToAByte) {
+  EXPECT_EQ(ToChannel(-5), 0);
+  EXPECT_EQ(ToChannel(300), 255);
+  EXPECT_EQ(ToChannel(kNaN), 0);
+  EXPECT_EQ(ToChannel(127.9), 127);
+}
+
+TEST(ScriptArguments, FloatsKeepTheirRangeAndOnlyFiniteOnesPass) {
+  EXPECT_EQ(ToFloat(1e300), std::numeric_limits<float>::max());
+  EXPECT_EQ(ToFloat(-1e300), -std::numeric_limits<float>::max());
+  EXPECT_TRUE(std::isnan(ToFloat(kNaN)));
+  EXPECT_TRUE(AreFinite("test", {0.0, -1e30, 3.5}));
+  for (double bad : {kNaN, kInf, -kInf, 1e300}) EXPECT_FALSE(AreFinite("test", {1.0, bad}));
+}
+
+}  // namespace

@@ -1,0 +1,122 @@
+// Loading a level script into a fresh game state, running event texts in
+// it, and what a failing or runaway script leaves behind.
+#include <gtest/gtest.h>
+#include <lua.hpp>
+
+#include <string>
+
+#include "game/bike/bike.h"
+#include "game/level/timermanager.h"
+#include "game/level/variablemanager.h"
+#include "script/scriptmanager.h"
+#include "tests/script/scriptlevel.h"
+
+namespace ScriptTest {
+namespace {
+
+class Loading : public ScriptLevel {};
+
+TEST_F(Loading, AScriptThatFailsOnItsTenthLineKeepsWhatItsFirstNineBuilt) {
+  std::string script = "local space = GetApplication():GetSpace()\n";
+  for (int line = 2; line <= 9; ++line) {
+    script += "space:Insert(CreateCircle(0, 0, 5, '', false), 'line" + std::to_string(line) + "')\n";
+  }
+  script += "CreateCircle()\n";
+  EXPECT_FALSE(Load(script));
+  EXPECT_TRUE(trace.Contains("scratch-level.lua:10: error in function 'CreateCircle'."));
+  for (int line = 2; line <= 9; ++line) {
+    EXPECT_NE(Space().FindObject("line" + std::to_string(line)), nullptr) << line;
+  }
+  EXPECT_TRUE(Level().IsWaiting());
+}
+
+TEST_F(Loading, EventTextsSeeTheScriptsGlobalsUntilTheNextLoad) {
+  ASSERT_TRUE(Load("laps = 3 function Lap() laps = laps + 1 end"));
+  EXPECT_TRUE(Run("Lap()"));
+  EXPECT_TRUE(Run("seen = laps"));
+  EXPECT_EQ(Eval("seen"), "4");
+  ASSERT_TRUE(Load(""));
+  EXPECT_EQ(Eval("laps"), "nil");
+  EXPECT_FALSE(Run("Lap()"));
+}
+
+TEST_F(Loading, AMissingFileLeavesAnEmptyLevelThatCanBePlayed) {
+  Level().Load("levels\\missing.lua", true);
+  EXPECT_TRUE(trace.Contains("cannot open levels\\missing.lua"));
+  EXPECT_TRUE(Level().IsWaiting());
+  EXPECT_NE(Kest::Bike::GetInstance(), nullptr);
+  EXPECT_EQ(Level().GetName(), "levels\\missing.lua");
+}
+
+TEST_F(Loading, AReloadStartsFromAFullyResetGame) {
+  ASSERT_TRUE(Load("SetLevelTime(30) AddObjective('Ride')"));
+  Run("GetApplication():GetSpace():Insert(CreateCircle(0, 0, 5, '', false), 'extra')");
+  Run("SetVariable('flag') GetLevel():Add(CreateVariableCondition('flag'))");
+  Run("GetBike():MoveTo(900, 50)");
+  Level().Load("", true);
+  EXPECT_EQ(Space().FindObject("extra"), nullptr);
+  EXPECT_FALSE(Kest::VariableManager::GetInstance()->HasVariable("flag"));
+  EXPECT_EQ(Level().GetConditionCount(), 0);
+  EXPECT_EQ(Kest::TimerManager::GetInstance()->GetLevelTime(), 3000u);
+  EXPECT_EQ(Level().GetObjectives().size(), 1u);
+  EXPECT_NEAR(Kest::Bike::GetInstance()->GetPosition().x, 0.0f, 1.0f);
+  ASSERT_TRUE(Load(""));
+  EXPECT_EQ(Kest::TimerManager::GetInstance()->GetLevelTime(), 99900u);
+  EXPECT_TRUE(Level().GetObjectives().empty());
+}
+
+TEST_F(Loading, TwoLoadsLeaveOneState) {
+  ASSERT_TRUE(Load("big = string.rep('x', 4000000)"));
+  const std::size_t one = Kest::ScriptManager::GetInstance()->GetMemoryInUse();
+  ASSERT_TRUE(Load("big = string.rep('x', 4000000)"));
+  EXPECT_LT(Kest::ScriptManager::GetInstance()->GetMemoryInUse(), one + one / 10);
+}
+
+TEST_F(Loading, ALevelFinishesWhenItsVariableConditionHolds) {
+  ASSERT_TRUE(Load("GetLevel():Add(CreateVariableCondition('finish'))"));
+  EXPECT_FALSE(Level().IsFinished());
+  Run("SetVariable('finish', '0')");
+  EXPECT_TRUE(Level().IsFinished());
+}
+
+// A restart asked for by the level script itself would reload it forever.
+TEST_F(Loading, RestartLevelWorksFromEventTextsOnly) {
+  ASSERT_TRUE(Load("RestartLevel()"));
+  EXPECT_FALSE(Kest::Bike::GetInstance()->IsRestartRequested());
+  EXPECT_TRUE(trace.Contains("RestartLevel: ignored while the level script runs"));
+  Run("RestartLevel()");
+  EXPECT_TRUE(Kest::Bike::GetInstance()->IsRestartRequested());
+}
+
+TEST_F(Loading, ARunawayScriptIsStoppedAndTheGameGoesOn) {
+  EXPECT_FALSE(Load("GetApplication():GetSpace():Insert(CreateCircle(0, 0, 5, '', false), 'before') "
+                    "while true do end"));
+  EXPECT_TRUE(trace.Contains("instruction budget"));
+  EXPECT_NE(Space().FindObject("before"), nullptr);
+  EXPECT_FALSE(Run("local n = 0 while true do n = n + 1 end"));
+  EXPECT_FALSE(Run("hog = string.rep('x', 100000000)"));
+  EXPECT_TRUE(trace.Contains("not enough memory"));
+  EXPECT_EQ(Eval("1 + 1"), "2");
+}
+
+// Errors are logged through the game's log, whole, after what it wrote
+// before, and leave nothing on the interpreter's stack.
+TEST_F(Loading, FailingEventTextsAreLoggedAndLeaveTheStackEmpty) {
+  ASSERT_TRUE(Load(""));
+  for (int i = 0; i < 1000; ++i) Run("missing()");
+  EXPECT_EQ(lua_gettop(State()), 0);
+  const std::vector<std::string> lines = trace.Lines();
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "Loading the level scratch-level.lua");
+  EXPECT_NE(lines.back().find("attempt to call global 'missing'"), std::string::npos);
+}
+
+TEST_F(Loading, PrecompiledChunksAreNotRun) {
+  WriteFile("scratch-level.lua", std::string("\x1bLua\x51\x00garbage", 12));
+  Level().Load("scratch-level.lua", true);
+  EXPECT_TRUE(trace.Contains("precompiled chunks are not run"));
+  EXPECT_FALSE(Run("\x1bLua"));
+}
+
+}  // namespace
+}  // namespace ScriptTest

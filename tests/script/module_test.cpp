@@ -1,0 +1,182 @@
+// The module as scripts see it: its types with their bases and collectors,
+// its names, the overload chains, the error texts, and the globals a level
+// script has and has not.
+#include <gtest/gtest.h>
+#include <lua.hpp>
+
+#include <algorithm>
+#include <string>
+
+#include "game/objects/object.h"
+#include "tests/script/scriptlevel.h"
+
+namespace ScriptTest {
+namespace {
+
+class Module : public ScriptLevel {};
+
+struct TypeRow {
+  const char* script;
+  const char* type;
+  const char* base;
+  bool collected;
+};
+
+const TypeRow kTypes[] = {
+    {"LevelCondition", "Kest::LevelCondition", nullptr, false},
+    {"VariableCondition", "Kest::VariableCondition", "Kest::LevelCondition", false},
+    {"Condition", "Kest::Condition", nullptr, false},
+    {"ConditionComposite", "Kest::ConditionComposite", "Kest::Condition", false},
+    {"Level", "Kest::Level", nullptr, false},
+    {"Bike", "Kest::Bike", nullptr, false},
+    {"Texture", "Kest::Texture", nullptr, false},
+    {"Object", "Kest::Object", nullptr, false},
+    {"Space", "Kest::Space", nullptr, false},
+    {"App", "Kest::App", nullptr, false},
+    {"Composite", "Kest::Composite", "Kest::Object", true},
+    {"Sprite", "Kest::Sprite", "Kest::Object", true},
+    {"PickableItem", "Kest::PickableItem", "Kest::Object", false},
+};
+
+// The class table in Kest is the type's metatable; a derived type's
+// metatable has its base's as its own metatable.
+TEST_F(Module, RegistersEveryTypeWithItsBaseAndCollector) {
+  ASSERT_TRUE(Load(""));
+  lua_State* L = State();
+  for (const TypeRow& row : kTypes) {
+    SCOPED_TRACE(row.script);
+    lua_getglobal(L, "Kest");
+    lua_getfield(L, -1, row.script);
+    luaL_getmetatable(L, row.type);
+    EXPECT_TRUE(lua_istable(L, -1));
+    EXPECT_TRUE(lua_rawequal(L, -1, -2));
+    ASSERT_TRUE(lua_getmetatable(L, -1));
+    luaL_getmetatable(L, row.base ? row.base : "tolua_commonclass");
+    EXPECT_TRUE(lua_rawequal(L, -1, -2));
+    lua_pop(L, 2);
+    lua_getfield(L, -1, ".collector");
+    EXPECT_EQ(lua_isfunction(L, -1) != 0, row.collected);
+    lua_settop(L, 0);
+  }
+}
+
+// A dotted path from the global table ("Kest.Sprite.new").
+bool IsFunction(lua_State* L, const std::string& path) {
+  lua_pushvalue(L, LUA_GLOBALSINDEX);
+  std::size_t start = 0;
+  while (lua_istable(L, -1) && start <= path.size()) {
+    const std::size_t dot = std::min(path.find('.', start), path.size());
+    lua_getfield(L, -1, path.substr(start, dot - start).c_str());
+    lua_remove(L, -2);
+    start = dot + 1;
+  }
+  const bool function = lua_isfunction(L, -1) != 0;
+  lua_settop(L, 0);
+  return function;
+}
+
+TEST_F(Module, RegistersTheGlobalFunctionsAndClassFunctions) {
+  ASSERT_TRUE(Load(""));
+  for (const char* name :
+       {"GetApplication", "CreateCircle", "CreateLine", "CreateBlock", "CreateArc",
+        "CreateComposite", "CreateSprite", "CloneSprite", "CreateBitmap", "CreateRope",
+        "CreateTriangle", "CloneObject", "RegisterObject", "GetBike", "GetLevel",
+        "CreateVariableCondition", "SetVariable", "SetLevelTime", "AnchorCenter", "AnchorAt",
+        "AddMotor", "RestartLevel", "RotateObject", "DefaultSpaceFind", "IncreaseVariable",
+        "AddObjective", "Kest.Level.Add", "Kest.Bike.MoveTo", "Kest.Texture.SetFlipHorizontally",
+        "Kest.Texture.SetFlipVertically", "Kest.Object.GetTexture", "Kest.Object.SetFillColor",
+        "Kest.Object.SetMass", "Kest.Object.SetCollisionMask", "Kest.Object.RemoveUserJoint",
+        "Kest.Space.Insert", "Kest.Space.FindObject", "Kest.App.GetSpace", "Kest.App.SetBgImage",
+        "Kest.App.SetQueryUpdate", "Kest.Composite.new", "Kest.Composite.new_local",
+        "Kest.Composite.AddLine", "Kest.Composite.AddCircle", "Kest.Composite.AddBlock",
+        "Kest.Composite.Finalize", "Kest.Sprite.new", "Kest.Sprite.new_local",
+        "Kest.Sprite.SetPosition", "Kest.Sprite.SetSpeed", "Kest.Sprite.SetStatic",
+        "Kest.Sprite.SetRandomPositioning", "Kest.Sprite.SetLoopDelay", "Kest.Sprite.SetSail",
+        "Kest.Sprite.EnableSail"}) {
+    EXPECT_TRUE(IsFunction(State(), name)) << name;
+  }
+}
+
+// No base library: only the module, `tolua`, `string` and `math`.
+TEST_F(Module, ScriptsHaveStringAndMathButNothingOfTheBaseLibrary) {
+  ASSERT_TRUE(Load(""));
+  for (const char* missing : {"print", "type", "pairs", "ipairs", "tostring", "tonumber", "pcall",
+                              "require", "dofile", "loadstring", "setmetatable", "io", "os",
+                              "table", "debug", "coroutine", "package"}) {
+    EXPECT_EQ(Eval(missing), "nil") << missing;
+  }
+  EXPECT_EQ(Eval("string.upper('ride')"), "RIDE");
+  EXPECT_EQ(Eval("math.floor(2.5)"), "2");
+  for (const char* name : {"type", "cast", "takeownership", "releaseownership", "inherit",
+                           "setpeer", "getpeer"}) {
+    EXPECT_EQ(Eval(std::string("tolua.") + name + " ~= nil"), "true") << name;
+  }
+}
+
+TEST_F(Module, InsertTakesTheFormThatFitsItsArguments) {
+  ASSERT_TRUE(Load(R"(
+    local space = GetApplication():GetSpace()
+    a = CreateCircle(0, 0, 5, '', false) space:Insert(a)
+    b = CreateCircle(0, 0, 5, '', false) space:Insert(b, 'b')
+    c = CreateCircle(0, 0, 5, '', false) space:Insert(c, 5, 'c')
+    d = CreateCircle(0, 0, 5, '', false) space:Insert(d, '7', 'd')
+  )"));
+  ASSERT_NE(Space().FindObject("b"), nullptr);
+  EXPECT_EQ(Space().FindObject("b")->GetDepth(), 0.0f);
+  ASSERT_NE(Space().FindObject("c"), nullptr);
+  EXPECT_EQ(Space().FindObject("c")->GetDepth(), 5.0f);
+  ASSERT_NE(Space().FindObject("d"), nullptr);
+  EXPECT_EQ(Space().FindObject("d")->GetDepth(), 7.0f);
+}
+
+TEST_F(Module, CreateRopeTakesSevenElevenTwelveOrSixteenNumbers) {
+  ASSERT_TRUE(Load(R"(
+    seven = CreateRope(10, 100, 300, 300, 300, 250, 0)
+    eleven = CreateRope(10, 100, 300, 300, 300, 250, 0, 1, 2, 3, 4)
+    twelve = CreateRope(10, 100, 300, 300, 300, 250, 0, 20, 1, 2, 3, 4)
+    sixteen = CreateRope(10, 100, 300, 300, 300, 250, 0, 20, 1, 2, 3, 4, 5, 6, 7, 8)
+  )"));
+  for (const char* rope : {"seven", "eleven", "twelve", "sixteen"}) EXPECT_EQ(Eval(rope), "object");
+  EXPECT_FALSE(Load("CreateRope(10, 100, 300, 300, 300, 250, 0, 20, 1, 2, 3, 4, 5)"));
+  EXPECT_TRUE(trace.Contains("error in function 'CreateRope'."));
+  EXPECT_TRUE(trace.Contains("argument #8 is 'number'; '[no object]' expected."));
+}
+
+TEST_F(Module, AWrongArgumentNamesTheFunctionTheArgumentAndTheTypeExpected) {
+  EXPECT_FALSE(Load("CreateCircle(0, 0, 5, '', true):SetMass()"));
+  EXPECT_TRUE(trace.Contains("error in function 'SetMass'."));
+  EXPECT_TRUE(trace.Contains("argument #2 is '[no object]'; 'number' expected."));
+  EXPECT_FALSE(Load("Kest.Object.SetMass(nil, 2)"));
+  EXPECT_TRUE(trace.Contains("invalid 'self' in function 'SetMass'"));
+  EXPECT_FALSE(Load("Kest.Sprite:new('x')"));
+  EXPECT_TRUE(trace.Contains("error in function 'new'."));
+}
+
+TEST_F(Module, CreateArcGivesNilForAQuarterOutsideOneToFour) {
+  ASSERT_TRUE(Load(R"(
+    q0 = CreateArc(0, 0, 50, 0, '') q1 = CreateArc(0, 0, 50, 1, '')
+    q4 = CreateArc(0, 0, 50, 30, 4, '') q5 = CreateArc(0, 0, 50, 5, '')
+  )"));
+  EXPECT_EQ(Eval("q0"), "nil");
+  EXPECT_EQ(Eval("q1"), "object");
+  EXPECT_EQ(Eval("q4"), "object");
+  EXPECT_EQ(Eval("q5"), "nil");
+}
+
+// The declared result type decides the methods a new value shows.
+TEST_F(Module, ValuesShowTheMethodsOfTheirDeclaredType) {
+  ASSERT_TRUE(Load(R"(
+    circle = CreateCircle(0, 0, 5, '', true)
+    composite = CreateComposite(0, 0, nil)
+    made, texture = Kest.Composite:new(0, 0, nil, false)
+  )"));
+  EXPECT_EQ(Eval("circle.AddLine"), "nil");
+  EXPECT_EQ(Eval("circle.SetMass ~= nil"), "true");
+  EXPECT_EQ(Eval("composite.AddLine ~= nil"), "true");
+  EXPECT_EQ(Eval("composite.SetMass ~= nil"), "true");
+  EXPECT_EQ(Eval("texture"), "");
+  EXPECT_EQ(Eval("made.Finalize ~= nil"), "true");
+}
+
+}  // namespace
+}  // namespace ScriptTest
