@@ -1,5 +1,6 @@
 #include "game/objects/pickableitem.h"
 
+#include "game/level/variablemanager.h"
 #include "game/objects/space.h"
 #include "game/screens/debugconsole.h"
 #include "game/utility/utility.h"
@@ -52,6 +53,7 @@ bool PickableItem::InsertInto(Space& space, float depth, const std::string& name
 // may touch it again: it is collected only once.
 void PickableItem::Pick() {
   if (IsRemoved()) return;
+  if (VariableManager* variables = VariableManager::GetInstance()) variables->SetVariable(name_);
   SetRemoved(true);
   if (Object* image = image_.Get()) image->SetRemoved(true);
   DebugConsole::Log("picked: " + name_);

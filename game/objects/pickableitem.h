@@ -47,8 +47,8 @@ class PickableItem : public Object {
   const std::string& GetName() const { return name_; }
   bool IsInserted() const { return inserted_; }
 
-  // What touching it does, once: the item and its picture are removed, and
-  // the console says what was picked.
+  // What touching it does, once: the item's variable becomes "1", the item
+  // and its picture are removed, and the console says what was picked.
   void Pick();
 
  private:

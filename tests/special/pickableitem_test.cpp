@@ -2,6 +2,7 @@
 // does, and what happens when the picture goes first.
 #include <gtest/gtest.h>
 
+#include "game/level/variablemanager.h"
 #include "game/objects/block.h"
 #include "game/objects/pickableitem.h"
 #include "game/objects/reaction.h"
@@ -64,17 +65,34 @@ TEST_F(Items, ANewImageReplacesTheOldOneOnlyBeforeTheItemIsInTheLevel) {
   EXPECT_EQ(trace.Lines().size(), 2u);
 }
 
-TEST_F(Items, PickingRemovesTheItemAndItsImageOnce) {
+// Counts the changes of one variable.
+class VariableWitness : public Kest::VariableObserver {
+ public:
+  explicit VariableWitness(const std::string& name) : VariableObserver(name) {}
+  void OnVariableChanged(const std::string&) override { ++changes; }
+  int changes = 0;
+};
+
+// The item stays in the world until the sweep, so the bike may touch it in
+// several steps before: it is collected once.
+TEST_F(Items, PickingSetsTheVariableAndRemovesTheItemAndItsImageOnce) {
+  Kest::VariableManager::Create();
+  VariableWitness star("star1");
+  Kest::VariableManager::GetInstance()->AddObserver(&star);
   auto* item = new Kest::PickableItem("star1", 0, 0, 20, 20);
   Kest::Block* image = NewImage();
   item->SetImage(image);
   space.Insert(item);
   Pick(*item);
+  Pick(*item);
+  EXPECT_EQ(Kest::VariableManager::GetInstance()->GetVariable("star1"), "1");
+  EXPECT_EQ(star.changes, 1);
   EXPECT_TRUE(item->IsRemoved());
   EXPECT_TRUE(image->IsRemoved());
   Sweep();
   EXPECT_FALSE(space.Contains(item));
   EXPECT_EQ(witness.destroyed, 1);
+  Kest::VariableManager::Destroy();
 }
 
 // Run under AddressSanitizer: the item must not touch its deleted picture.
