@@ -4,9 +4,9 @@
 
 #include "game/objects/block.h"
 #include "script/objectfunctions.h"
-#include "tests/objects/screen.h"
+#include "tests/support/screen.h"
 
-namespace ObjectsTest {
+namespace TestSupport {
 namespace {
 
 class TurnedStatic : public ScreenTest {};
@@ -30,4 +30,4 @@ TEST_F(TurnedStatic, TexturedAndFilledBlocksDrawTurned) {
 }
 
 }  // namespace
-}  // namespace ObjectsTest
+}  // namespace TestSupport

@@ -39,7 +39,8 @@ bool PollUntil(int timeoutMs, Condition done) {
   return true;
 }
 
-// What the command printed, trailing line feeds cut.
+}  // namespace
+
 std::string CommandOutput(const std::string& command) {
   std::string output;
   if (FILE* pipe = popen(command.c_str(), "r")) {
@@ -50,8 +51,6 @@ std::string CommandOutput(const std::string& command) {
   while (!output.empty() && output.back() == '\n') output.pop_back();
   return output;
 }
-
-}  // namespace
 
 GameRun::GameRun(const std::string& stageFolder, const std::vector<std::string>& arguments)
     : folder_(MakeScratchFolder()) {
@@ -115,12 +114,20 @@ WindowGeometry GameRun::Geometry(const std::string& window) const {
 }
 
 void GameRun::PressKey(const std::string& keys) const { RunQuietly("xdotool key " + keys); }
+void GameRun::KeyDown(const std::string& keys) const { RunQuietly("xdotool keydown " + keys); }
+void GameRun::KeyUp(const std::string& keys) const { RunQuietly("xdotool keyup " + keys); }
 
 std::vector<std::string> GameRun::LogLines() const {
   std::vector<std::string> lines;
   std::ifstream log(folder_ + "/vantrail.log");
   for (std::string line; std::getline(log, line);) lines.push_back(line);
   return lines;
+}
+
+std::string GameRun::Screenshot(const std::string& name) const {
+  const std::string path = folder_ + "/" + name + ".png";
+  RunQuietly("import -window root " + path);
+  return path;
 }
 
 }  // namespace TestSupport

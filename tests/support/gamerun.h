@@ -33,6 +33,8 @@ class GameRun {
   // xdotool key names ("Escape", "alt+c", "Left"); the pointer rests over
   // the window, so the keys reach it without a window manager.
   void PressKey(const std::string& keys) const;
+  void KeyDown(const std::string& keys) const;
+  void KeyUp(const std::string& keys) const;
 
   // The exit code once the game has ended by itself, or -1 when it still
   // ran after the time (it is then killed) or died from a signal.
@@ -40,6 +42,10 @@ class GameRun {
   bool IsRunning();
 
   std::vector<std::string> LogLines() const;
+  // The whole screen as a PNG in the scratch folder; returns its path.
+  std::string Screenshot(const std::string& name) const;
+
+  const std::string& Folder() const { return folder_; }
 
  private:
   void Start(const std::vector<std::string>& arguments);
@@ -48,5 +54,8 @@ class GameRun {
   pid_t pid_ = -1;
   int exitCode_ = -1;
 };
+
+// Runs a shell command and returns what it printed, trailing line feeds cut.
+std::string CommandOutput(const std::string& command);
 
 }  // namespace TestSupport
