@@ -36,9 +36,14 @@ class Decorations : public ScreenTest {
 TEST_F(Decorations, CellsGlowByTheirCornersDistanceFromTheBike) {
   AddBackdrop(440, 290, 400, 120);
   // Cells from (450, 300) on: corners 50, 65, ... units right of the bike.
-  Level().Insert(new Kest::CompositeBlock(450, 300, 300, 15, true, false, false, 255, false, 100), 5);
-  Level().Insert(new Kest::CompositeBlock(450, 330, 300, 15, true, false, false, 255, true, 100), 5);
-  Level().Insert(new Kest::CompositeBlock(450, 360, 30, 15, true, false, false, 128, false, 1000), 5);
+  const auto add = [&](float y, float w, int alpha, bool hideFar, int radius) {
+    Level().Insert(new Kest::CompositeBlock(450, y, w, 15, true, false, false, alpha, hideFar,
+                                            radius),
+                   5);
+  };
+  add(300, 300, 255, false, 100);
+  add(330, 300, 255, true, 100);
+  add(360, 30, 128, false, 1000);
   Draw();
   EXPECT_TRUE(IsColour(ReadPixel(457, 307), Pixel{205, 0, 0}));
   EXPECT_TRUE(IsColour(ReadPixel(472, 307), Pixel{190, 0, 0}));
