@@ -199,6 +199,20 @@ TEST_F(SpecialScripts, TheBikeCollectsAStarAndItsVariableIsSet) {
   EXPECT_FALSE(Space().Contains(starSprite));
 }
 
+// The meadow's goals are its three stars and its finish flag.
+TEST_F(SpecialScripts, TheMeadowIsFinishedByItsStarsAndItsFlag) {
+  Level().Load(std::string(VANTRAIL_SOURCE_DIR) + "/levels/first.lua", true);
+  EXPECT_FALSE(trace.Contains("first.lua:")) << "no script error";
+  EXPECT_EQ(Level().GetConditionCount(), 4);
+  for (const char* goal : {"star1", "star2", "finish", "star3"}) {
+    EXPECT_FALSE(Level().IsFinished()) << "before " << goal;
+    auto* item = dynamic_cast<Kest::PickableItem*>(Space().FindObject(goal));
+    ASSERT_NE(item, nullptr) << goal;
+    item->Pick();
+  }
+  EXPECT_TRUE(Level().IsFinished());
+}
+
 // Every special object, kept and dropped, made over and over: nothing is
 // freed twice or leaks (leak checking is on for this program).
 TEST_F(SpecialScripts, ReloadsOfEverySpecialObjectLeaveNothingBehind) {
