@@ -28,10 +28,10 @@ class CompositeBlock : public BodyObject {
   // past the block.
   void Draw() override;
 
+ private:
   // The colour of a cell whose corner lies that far from the bike.
   ByteColor CellColor(float distance) const;
 
- private:
   float x_;
   float y_;
   float width_;

@@ -10,8 +10,10 @@ namespace Kest {
 
 namespace {
 
+// Grey by the bike's distance; even with the bike on the corner a shade
+// short of full light.
 ol::Rgba CornerColor(const ol::Vec2& corner) {
-  const float shade = ShadowBitmap::CornerShade(DistanceFromBike(corner));
+  const float shade = float(Brightness(std::max(DistanceFromBike(corner), 1.0f))) / 255.0f;
   return ol::Rgba(shade, shade, shade, 1.0f);
 }
 
@@ -19,12 +21,6 @@ ol::Rgba CornerColor(const ol::Vec2& corner) {
 
 ShadowBitmap::ShadowBitmap(float x, float y, const std::string& fileName) : x_(x), y_(y) {
   if (!fileName.empty()) texture_.Load(fileName);
-}
-
-// Even with the bike on a corner the picture is a shade short of full
-// light.
-float ShadowBitmap::CornerShade(float distance) {
-  return float(Brightness(std::max(distance, 1.0f))) / 255.0f;
 }
 
 void ShadowBitmap::Draw() {

@@ -17,9 +17,6 @@ class ShadowBitmap : public Object {
   void Draw() override;
   bool IsInView(const ol::Vec2&, const ol::Vec2&) const override { return true; }
 
-  // The grey of a corner that far from the bike, 0..1.
-  static float CornerShade(float distance);
-
  private:
   float x_;
   float y_;
