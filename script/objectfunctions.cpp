@@ -1,5 +1,6 @@
 #include "script/objectfunctions.h"
 
+#include <cstdio>
 #include <string>
 
 #include "game/app/app.h"
@@ -10,6 +11,7 @@
 #include "game/objects/circle.h"
 #include "game/objects/composite.h"
 #include "game/objects/line.h"
+#include "game/objects/objectreader.h"
 #include "game/objects/resourcemanager.h"
 #include "game/objects/rope.h"
 #include "game/objects/space.h"
@@ -28,6 +30,14 @@ using namespace ScriptArguments;
 namespace {
 
 constexpr float kAnchorErp = 0.2f;
+
+// A position as the scene reader will read it back: as many digits as a
+// float needs to come back exact (1234567 stays 1234567, 1.5 stays 1.5).
+std::string ExactText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.9g", double(float(value)));
+  return text;
+}
 
 // The physics object a joint or a turn needs; null with a log line.
 Tessora::Object* PhysicsOf(Object* object, const char* function) {
@@ -161,6 +171,19 @@ Object* CloneObject(const std::string& name, double x, double y) {
   ResourceManager* resources = ResourceManager::GetInstance();
   if (!resources || !AreFinite("CloneObject", {x, y})) return nullptr;
   return MadeByScript(resources->CloneObject(name, float(x), float(y)));
+}
+
+Object* CreateObject(const std::string& file, double x, double y) {
+  if (!AreFinite("CreateObject", {x, y})) return nullptr;
+  return MadeByScript(LoadObjectFile(file, {{"x", ExactText(x)}, {"y", ExactText(y)}}));
+}
+
+Object* CreateObject(const std::string& file, double x, double y, bool hflip, bool vflip) {
+  if (!AreFinite("CreateObject", {x, y})) return nullptr;
+  return MadeByScript(LoadObjectFile(file, {{"x", ExactText(x)},
+                                    {"y", ExactText(y)},
+                                    {"hflip", hflip ? "1" : "0"},
+                                    {"vflip", vflip ? "1" : "0"}}));
 }
 
 void RegisterObject(Object* object, const std::string& name) {

@@ -56,6 +56,10 @@ Object* CreateTriangle(double x1, double y1, double x2, double y2, double x3, do
 // A copy of the prototype of that name placed at (x, y); null when there
 // is none.
 Object* CloneObject(const std::string& name, double x, double y);
+// The first object the scene file builds, placed at (x, y) and flipped as
+// asked; null when it builds none.
+Object* CreateObject(const std::string& file, double x, double y);
+Object* CreateObject(const std::string& file, double x, double y, bool hflip, bool vflip);
 // The resource manager keeps the object as the prototype of that name.
 void RegisterObject(Object* object, const std::string& name);
 

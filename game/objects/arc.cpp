@@ -12,6 +12,11 @@ namespace {
 
 bool IsValidQuarter(int quarter) { return quarter >= 1 && quarter <= 4; }
 
+// An arc has a part for every few pixels of its length, and its points are
+// stepped in floats: far beyond any track's size the parts would fill the
+// memory, and past 2^24 the steps would stop moving.
+constexpr float kMaxRadius = 100000.0f;
+
 bool Refuse(const std::string& why) {
   Log("Arc not made: " + why);
   return false;
@@ -20,6 +25,7 @@ bool Refuse(const std::string& why) {
 bool CanBuild(float radiusX, float radiusY, int quarter) {
   if (!IsValidQuarter(quarter)) return Refuse("quarter " + ToString(quarter) + " is not 1 to 4");
   if (!(radiusX > 0.0f && radiusY > 0.0f)) return Refuse("radius is not above 0");
+  if (radiusX > kMaxRadius || radiusY > kMaxRadius) return Refuse("radius is above 100000");
   return true;
 }
 

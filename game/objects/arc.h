@@ -15,7 +15,8 @@ namespace Kest {
 class Arc : public BodyObject {
  public:
   // Null (and a log line) for a radius of 0 or less or a quarter outside
-  // 1..4: such an arc has no parts to stand on.
+  // 1..4: such an arc has no parts to stand on; and for a radius above
+  // 100000, which would have too many.
   static Arc* Create(float x, float y, float radius, const std::string& textureName,
                      int quarter);
   // The quarter is mirrored by the flip mode before it is built, and the

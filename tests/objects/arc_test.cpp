@@ -86,14 +86,17 @@ TEST_F(ArcTest, AFlippedArcIsBuiltAsTheMirroredQuarterWithAMirroredTexture) {
   EXPECT_EQ(flipped->GetTexture().GetFlipMode(), 2);
 }
 
-TEST_F(ArcTest, ArcsWithoutRadiusOrOutsideTheQuartersAreNotMade) {
+TEST_F(ArcTest, ArcsWithoutRadiusTooLargeOrOutsideTheQuartersAreNotMade) {
   TestSupport::TraceCapture trace;
   EXPECT_EQ(Kest::Arc::Create(0, 0, 0, "", 1), nullptr);
   EXPECT_EQ(Kest::Arc::Create(0, 0, -5, "", 2), nullptr);
   EXPECT_EQ(Kest::Arc::Create(0, 0, 50, "", 0), nullptr);
   EXPECT_EQ(Kest::Arc::Create(0, 0, 50, "", 5, 1), nullptr);
   EXPECT_EQ(Kest::Arc::CreateElliptic(0, 0, 50, 0, "", 4), nullptr);
-  EXPECT_EQ(trace.Lines().size(), 5u);
+  // Far beyond any track: the parts would fill the memory.
+  EXPECT_EQ(Kest::Arc::Create(0, 0, 1e8f, "", 1), nullptr);
+  EXPECT_EQ(Kest::Arc::CreateElliptic(0, 0, 50, 1e30f, "", 2), nullptr);
+  EXPECT_EQ(trace.Lines().size(), 7u);
   std::unique_ptr<Kest::Arc> small(Kest::Arc::Create(0, 0, 0.5f, "", 4));
   ASSERT_NE(small, nullptr) << "a tiny arc is still an arc";
   EXPECT_EQ(small->GetPartCount(), 1) << "from its one plotted point to (r, 0)";

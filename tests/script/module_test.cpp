@@ -80,7 +80,7 @@ TEST_F(Module, RegistersTheGlobalFunctionsAndClassFunctions) {
   for (const char* name :
        {"GetApplication", "CreateCircle", "CreateLine", "CreateBlock", "CreateArc",
         "CreateComposite", "CreateSprite", "CloneSprite", "CreateBitmap", "CreateRope",
-        "CreateTriangle", "CloneObject", "RegisterObject", "GetBike", "GetLevel",
+        "CreateTriangle", "CloneObject", "CreateObject", "RegisterObject", "GetBike", "GetLevel",
         "CreateVariableCondition", "SetVariable", "SetLevelTime", "AnchorCenter", "AnchorAt",
         "AddMotor", "RestartLevel", "RotateObject", "DefaultSpaceFind", "IncreaseVariable",
         "AddObjective", "Kest.Level.Add", "Kest.Bike.MoveTo", "Kest.Texture.SetFlipHorizontally",
@@ -127,6 +127,33 @@ TEST_F(Module, InsertTakesTheFormThatFitsItsArguments) {
   EXPECT_EQ(Space().FindObject("c")->GetDepth(), 5.0f);
   ASSERT_NE(Space().FindObject("d"), nullptr);
   EXPECT_EQ(Space().FindObject("d")->GetDepth(), 7.0f);
+}
+
+// The position reaches the scene file exactly, however many digits it has;
+// the flips come as "1" and "0".
+TEST_F(Module, CreateObjectPlacesAndFlipsWhatTheSceneFileBuilds) {
+  WriteFile("scratch-scene.xml",
+            "<scene><plank class='block' x='0' y='0' width='40' height='10'/>"
+            "<ramp class='line' x1='0' y1='0' x2='30' y2='10'/></scene>");
+  ASSERT_TRUE(Load(R"(
+    far = CreateObject('scratch-scene.xml', 1234567, 1.5)
+    flipped = CreateObject('scratch-scene.xml', 10, 20, true, false)
+    missing = CreateObject(nil, 0, 0)
+    refused = CreateObject('scratch-scene.xml', 0/0, 0)
+  )"));
+  for (const char* name : {"missing", "refused"}) EXPECT_EQ(Eval(name), "nil") << name;
+  lua_State* L = State();
+  for (const char* name : {"far", "flipped"}) {
+    lua_getglobal(L, name);
+    ASSERT_TRUE(lua_isuserdata(L, -1)) << name;
+  }
+  auto* flipped = *static_cast<Kest::Object**>(lua_touserdata(L, -1));
+  auto* far = *static_cast<Kest::Object**>(lua_touserdata(L, -2));
+  lua_settop(L, 0);
+  EXPECT_EQ(far->GetCenter().x, 1234567.0f + 20.0f);
+  EXPECT_EQ(far->GetCenter().y, 1.5f + 5.0f);
+  EXPECT_EQ(flipped->GetTexture().GetFlipMode(), 0) << "flipped sideways only";
+  EXPECT_EQ(flipped->GetCenter().x, 30.0f);
 }
 
 TEST_F(Module, CreateRopeTakesSevenElevenTwelveOrSixteenNumbers) {

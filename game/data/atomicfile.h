@@ -1,0 +1,17 @@
+// Writing a data file so that a crash, a kill or a full disk never leaves it
+// torn: the new content goes to a temporary file in the same folder, which is
+// then renamed over the old one in a single step.
+#pragma once
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace Kest {
+
+// Fills the file at path (a native path) through write, which returns false
+// when it could not write everything. On any failure the old file is left
+// as it was, the temporary file is removed, and one log line says why.
+bool WriteFileAtomically(const std::string& path, const std::function<bool(std::FILE*)>& write);
+
+}  // namespace Kest

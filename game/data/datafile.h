@@ -1,0 +1,29 @@
+// The game's own data files ("tracklist.xml", "highscores.xml"): where they
+// live, and how a broken one is handled. A file that exists but cannot be
+// read, or has another root element, is never overwritten: it is kept as
+// NAME.bad (replacing an older one), the log says so, and a fresh default
+// file takes its place.
+#pragma once
+
+#include <string>
+
+namespace Kest {
+
+class XmlPathDocument;
+
+// The path of a data file: beside the executable, or in the folder that
+// SetDataFolder gave (tests use that; empty goes back to the executable's).
+std::string DataFilePath(const std::string& name);
+void SetDataFolder(const std::string& folder);
+
+// Loads the file into the document with the cursor on its root element.
+// A missing file is written with the default text first; a broken one is
+// kept as NAME.bad and replaced by the default. False (the document then
+// has no cursor) when even the default cannot be written and read.
+bool LoadDataFile(XmlPathDocument& document, const std::string& path, const std::string& root,
+                  const std::string& defaultText);
+
+// Writes the text as the whole file, in one step.
+bool WriteDataFile(const std::string& path, const std::string& text);
+
+}  // namespace Kest

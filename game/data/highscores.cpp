@@ -1,0 +1,139 @@
+#include "game/data/highscores.h"
+
+#include <algorithm>
+
+#include <boost/algorithm/string/predicate.hpp>
+
+#include "game/data/datafile.h"
+#include "game/data/tracklist.h"
+#include "game/data/xmlpathdocument.h"
+#include "game/utility/utility.h"
+
+namespace Kest {
+
+namespace {
+
+using boost::algorithm::iequals;
+
+// The cursor on the track's element, and its high-score count.
+bool GoToTrack(XmlPathDocument& document, nodeFinder& finder) {
+  if (!document.GoTo("/highscores")) return false;
+  document.Iterate(finder);
+  return finder.IsFound();
+}
+
+// A first score of a track of the list gets the track its element (which
+// saves the file).
+bool FindOrAddTrack(XmlPathDocument& document, const std::string& track, int& maximum) {
+  nodeFinder finder(track);
+  if (!GoToTrack(document, finder)) {
+    TrackRecord record;
+    record.displayName = track;
+    const TrackList* tracks = TrackList::GetInstance();
+    if (!tracks || !tracks->FindTrackByName(record) || !document.GoTo("/highscores")) {
+      return false;
+    }
+    document.AddElement("track", {{"name", track}});
+    finder = nodeFinder(track);
+    if (!GoToTrack(document, finder)) return false;
+  }
+  maximum = finder.GetMaximum();
+  return true;
+}
+
+// The place of a new score: ahead of every score it equals or beats.
+std::size_t PlaceOf(const std::vector<HighScoreRecord>& table, int score) {
+  const auto place = std::find_if(table.begin(), table.end(),
+                                  [score](const HighScoreRecord& r) { return r.score <= score; });
+  return static_cast<std::size_t>(place - table.begin());
+}
+
+}  // namespace
+
+const char kDefaultHighScores[] =
+    "<?xml version='1.0' encoding='UTF-8'?>\n<highscores>\n</highscores>\n";
+
+bool WriteDefaultHighScores(const std::string& path) {
+  return WriteDataFile(path, kDefaultHighScores);
+}
+
+bool nodeFinder::Visit(const std::string& name, AttributeMap& attributes, TiXmlNode*) {
+  if (!iequals(name, "track") || !iequals(attributes["name"], track_)) return true;
+  TrackRecord record;
+  record.displayName = track_;
+  const TrackList* tracks = TrackList::GetInstance();
+  if (!tracks || !tracks->FindTrackByName(record)) return true;
+  maximum_ = record.maxHighScores;
+  found_ = true;
+  return false;
+}
+
+bool scoreFinder::Visit(const std::string& name, AttributeMap& attributes, TiXmlNode*) {
+  if (!iequals(name, "score")) return true;
+  HighScoreRecord record;
+  record.name = attributes["name"];
+  record.score = StringToInt(attributes["score"]);
+  record.date = StringToNumber<std::time_t>(attributes["date"]);
+  scores.push_back(record);
+  return true;
+}
+
+void scoreFinder::SortAndTrim(int n) {
+  std::stable_sort(scores.begin(), scores.end(),
+                   [](const HighScoreRecord& a, const HighScoreRecord& b) {
+                     return a.score != b.score ? a.score < b.score : a.date < b.date;
+                   });
+  std::reverse(scores.begin(), scores.end());
+  if (n > 0 && scores.size() > static_cast<std::size_t>(n)) scores.resize(n);
+}
+
+int AddHighScore(XmlPathDocument& document, scoreFinder& finder, const std::string& track,
+                 int score) {
+  finder.scores.clear();
+  const std::time_t now = std::time(nullptr);
+  int maximum = 0;
+  if (!LoadDataFile(document, DataFilePath("highscores.xml"), "highscores", kDefaultHighScores) ||
+      !FindOrAddTrack(document, track, maximum) || maximum == 0) {
+    return -1;
+  }
+  document.PushNode();
+  document.Iterate(finder);
+  finder.SortAndTrim(maximum);
+  std::vector<HighScoreRecord>& table = finder.scores;
+  if (score < 0) return -1;
+  if (table.size() >= static_cast<std::size_t>(maximum)) {
+    if (table.back().score > score) return -1;
+    table.pop_back();
+  }
+  const std::size_t place = PlaceOf(table, score);
+  table.insert(table.begin() + place, HighScoreRecord{std::string(), now, score});
+  return static_cast<int>(place);
+}
+
+bool SaveHighScores(XmlPathDocument& document, const std::string& track,
+                    const std::vector<HighScoreRecord>& table) {
+  nodeFinder finder(track);
+  if (!GoToTrack(document, finder)) {
+    Log("High scores of " + track + " not saved: the track has no table");
+    return false;
+  }
+  document.ClearNode();
+  for (const HighScoreRecord& record : table) {
+    document.PushNode();
+    document.AppendElement("score", {{"date", std::to_string(record.date)},
+                                     {"name", record.name},
+                                     {"score", std::to_string(record.score)}});
+    document.PopNode();
+  }
+  return document.Save();
+}
+
+std::string FormatScoreDate(std::time_t date) {
+  std::tm local{};
+  char text[64] = {};
+  if (!localtime_r(&date, &local) || !asctime_r(&local, text)) return "unknown date";
+  const std::string line(text, std::find(text, text + sizeof text, '\n'));
+  return line.substr(0, 24);
+}
+
+}  // namespace Kest

@@ -1,0 +1,72 @@
+// The high-score table of every track in "highscores.xml": per track, its
+// best scores, best first, at most as many as the track list allows.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "game/data/nodeiterator.h"
+
+namespace Kest {
+
+class XmlPathDocument;
+
+struct HighScoreRecord {
+  std::string name;
+  std::time_t date = 0;  // seconds since 1970
+  std::int32_t score = 0;
+};
+
+// Stops on the "track" element of the sought name (both ignoring case) when
+// the track list holds that track, and takes its high-score count.
+class nodeFinder : public NodeIterator {
+ public:
+  explicit nodeFinder(const std::string& track) : track_(track) {}
+  bool Visit(const std::string& name, AttributeMap& attributes, TiXmlNode* node) override;
+
+  bool IsFound() const { return found_; }
+  int GetMaximum() const { return maximum_; }
+
+ private:
+  std::string track_;
+  bool found_ = false;
+  int maximum_ = 1;
+};
+
+// Collects the "score" elements of a track.
+class scoreFinder : public NodeIterator {
+ public:
+  bool Visit(const std::string& name, AttributeMap& attributes, TiXmlNode* node) override;
+  // Best first: higher scores, and of equal scores the later. Keeps at most
+  // n when n is above 0.
+  void SortAndTrim(int n);
+
+  std::vector<HighScoreRecord> scores;
+};
+
+// Reads the track's table into the finder and, for a score of 0 or more
+// that makes the table, inserts it with an empty name and the date of now.
+// Returns its position in the table, or -1 when nothing was inserted (a
+// negative score only reads). A track the track list does not hold, or one
+// that keeps no scores, has no table. The document keeps the file for
+// SaveHighScores.
+int AddHighScore(XmlPathDocument& document, scoreFinder& finder, const std::string& track,
+                 int score);
+
+// Replaces the track's scores in the document by the table and writes the
+// whole file once, in one step. False (logged) when the track has no table
+// in the document or the file cannot be written; the old file then stays.
+bool SaveHighScores(XmlPathDocument& document, const std::string& track,
+                    const std::vector<HighScoreRecord>& table);
+
+// As "Thu Jan  1 00:00:00 1970" in local time; "unknown date" for a date the
+// calendar cannot show.
+std::string FormatScoreDate(std::time_t date);
+
+// "highscores.xml" as the game writes it when there is none.
+extern const char kDefaultHighScores[];
+bool WriteDefaultHighScores(const std::string& path);
+
+}  // namespace Kest

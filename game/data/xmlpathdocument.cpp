@@ -1,0 +1,124 @@
+#include "game/data/xmlpathdocument.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include <boost/algorithm/string/split.hpp>
+
+#include "game/data/atomicfile.h"
+#include "platform/platform.h"
+
+namespace Kest {
+
+namespace {
+
+bool IsInside(const TiXmlNode* node, const TiXmlNode* ancestor) {
+  for (const TiXmlNode* up = node ? node->Parent() : nullptr; up; up = up->Parent()) {
+    if (up == ancestor) return true;
+  }
+  return false;
+}
+
+// Only plain files: the parser reads the whole length at once, and a folder
+// or a device reports no length it could use.
+std::FILE* OpenRegularFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  struct stat status {};
+  if (file && (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode))) {
+    std::fclose(file);
+    return nullptr;
+  }
+  return file;
+}
+
+}  // namespace
+
+bool XmlPathDocument::Load(const std::string& fileName) {
+  current_ = nullptr;
+  stack_.clear();
+  Clear();
+  fileName_ = fileName;
+  std::FILE* file = OpenRegularFile(Platform::ToNativePath(fileName));
+  loaded_ = file && LoadFile(file);
+  if (file) std::fclose(file);
+  return loaded_;
+}
+
+bool XmlPathDocument::GoTo(const std::string& path) {
+  if (!loaded_) return false;
+  std::vector<std::string> steps;
+  boost::algorithm::split(steps, path, [](char c) { return c == '/'; });
+  for (const std::string& step : steps) {
+    if (step.empty()) {
+      current_ = this;
+    } else if (current_) {
+      current_ = current_->FirstChild(step.c_str());
+    }
+    if (!current_) return false;
+  }
+  return true;
+}
+
+void XmlPathDocument::GoToRoot() {
+  stack_.clear();
+  GoTo("/");
+}
+
+void XmlPathDocument::Iterate(NodeIterator& visitor, const AttributeMap* defaults,
+                              TiXmlNode* parent) {
+  if (!current_) return;
+  if (!parent) parent = current_;
+  for (TiXmlNode* child = parent->FirstChild(); child; child = child->NextSibling()) {
+    current_ = child;
+    TiXmlElement* element = child->ToElement();
+    if (!element) continue;
+    AttributeMap attributes = defaults ? *defaults : AttributeMap();
+    for (const TiXmlAttribute* a = element->FirstAttribute(); a; a = a->Next()) {
+      attributes.insert({a->Name(), a->Value()});
+    }
+    if (!visitor.Visit(element->Value(), attributes, element)) return;
+  }
+}
+
+void XmlPathDocument::PushNode() { stack_.push_back(current_); }
+
+void XmlPathDocument::PopNode() {
+  if (stack_.empty()) return;
+  current_ = stack_.back();
+  stack_.pop_back();
+}
+
+void XmlPathDocument::ClearNode() {
+  if (!current_) return;
+  const TiXmlNode* cleared = current_;
+  stack_.erase(std::remove_if(stack_.begin(), stack_.end(),
+                              [cleared](const TiXmlNode* saved) { return IsInside(saved, cleared); }),
+               stack_.end());
+  current_->Clear();
+}
+
+void XmlPathDocument::AddElement(const std::string& name, const AttributeMap& attributes) {
+  if (!current_) return;
+  AppendElement(name, attributes);
+  Save();
+}
+
+void XmlPathDocument::AppendElement(const std::string& name, const AttributeMap& attributes) {
+  if (!current_) return;
+  auto* element = new TiXmlElement(name.c_str());
+  for (const auto& attribute : attributes) {
+    element->SetAttribute(attribute.first.c_str(), attribute.second.c_str());
+  }
+  current_->LinkEndChild(element);
+  current_ = element;
+}
+
+bool XmlPathDocument::Save() const {
+  return WriteFileAtomically(Platform::ToNativePath(fileName_),
+                             [this](std::FILE* file) { return SaveFile(file); });
+}
+
+}  // namespace Kest

@@ -1,0 +1,88 @@
+#include "game/objects/objectreader.h"
+
+#include <boost/algorithm/string/predicate.hpp>
+
+#include "game/objects/object.h"
+#include "game/objects/shapemakers.h"
+#include "game/utility/utility.h"
+
+namespace Kest {
+
+Object* LoadObjectFile(const std::string& fileName, const AttributeMap& overrides) {
+  ObjectReader reader(fileName);
+  reader.SetOverrides(overrides);
+  return reader.Read();
+}
+
+bool compositeReader::Visit(const std::string& /*name*/, AttributeMap& /*attributes*/,
+                            TiXmlNode* /*node*/) {
+  return true;
+}
+
+ObjectReader::ObjectReader(const std::string& fileName) { document_.Load(fileName); }
+
+ObjectReader::~ObjectReader() = default;
+
+Object* ObjectReader::Read() {
+  WalkScene(document_, overrides_.empty() ? nullptr : &overrides_);
+  return objects_.empty() ? nullptr : objects_.front().release();
+}
+
+void ObjectReader::WalkScene(XmlPathDocument& document, const AttributeMap* defaults) {
+  if (!document.GoTo("/scene")) return;
+  XmlPathDocument* outer = walking_;
+  walking_ = &document;
+  document.Iterate(*this, defaults);
+  walking_ = outer;
+}
+
+bool ObjectReader::Visit(const std::string& /*name*/, AttributeMap& attributes, TiXmlNode* node) {
+  const auto def = attributes.find("def");
+  if (def != attributes.end()) {
+    const std::string included = def->second;
+    attributes.erase(def);
+    Include(included, attributes);
+    return true;
+  }
+  const auto shape = attributes.find("shape");
+  if (shape != attributes.end() && boost::algorithm::iequals(shape->second, "composite")) {
+    WalkComposite(attributes, node);
+  }
+  if (Object* made = MakeObject(attributes)) objects_.emplace_back(made);
+  return true;
+}
+
+void ObjectReader::Include(const std::string& fileName, const AttributeMap& defaults) {
+  if (!MayInclude(fileName)) return;
+  XmlPathDocument document;
+  if (!document.Load(fileName)) return;
+  ++depth_;
+  WalkScene(document, &defaults);
+  --depth_;
+}
+
+bool ObjectReader::MayInclude(const std::string& fileName) {
+  const bool tooDeep = depth_ >= kMaxIncludeDepth;
+  const bool tooMany = includes_ >= kMaxIncludes;
+  if (!tooDeep && !tooMany) {
+    ++includes_;
+    return true;
+  }
+  if (!limitLogged_) {
+    Log("Scene file " + document_.GetFileName() + ": " + fileName + " not included, " +
+        (tooDeep ? "includes nest deeper than " + ToString(kMaxIncludeDepth)
+                 : "more than " + ToString(kMaxIncludes) + " includes"));
+    limitLogged_ = true;
+  }
+  return false;
+}
+
+// The walk moves the cursor of the element's document: it is put back after.
+void ObjectReader::WalkComposite(AttributeMap& attributes, TiXmlNode* node) {
+  compositeReader parts;
+  walking_->PushNode();
+  walking_->Iterate(parts, &attributes, node);
+  walking_->PopNode();
+}
+
+}  // namespace Kest

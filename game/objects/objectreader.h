@@ -1,0 +1,66 @@
+// The scene reader: builds a level object from a small XML scene file.
+//
+// Under "/scene" every child element is visited, whatever its name. An
+// element with "def" includes the scene file it names, its other attributes
+// overriding those of the included elements. An element whose "shape" is
+// "composite" has its parts walked. Every other element, composites
+// included, is made by the maker its "class" names (see shapemakers.h).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/data/nodeiterator.h"
+#include "game/data/xmlpathdocument.h"
+
+namespace Kest {
+
+class Object;
+
+// The first object that the scene file builds, owned by the caller, or null
+// when it builds none (a missing file, no "/scene", no element a maker
+// takes). The overrides (say "x", "y", "hflip", "vflip") replace those
+// attributes of every element. Objects built after the first are deleted.
+Object* LoadObjectFile(const std::string& fileName, const AttributeMap& overrides);
+
+// Visits the parts of a composite element. The parts have no objects of
+// their own: the composite is made by its own "class".
+class compositeReader : public NodeIterator {
+ public:
+  bool Visit(const std::string& name, AttributeMap& attributes, TiXmlNode* node) override;
+};
+
+class ObjectReader : public NodeIterator {
+ public:
+  // Includes nest at most this deep; a file that includes itself stops here.
+  static constexpr int kMaxIncludeDepth = 16;
+  // At most this many files are included by one read, so that a file that
+  // includes itself several times cannot keep the game busy for hours.
+  static constexpr int kMaxIncludes = 256;
+
+  explicit ObjectReader(const std::string& fileName);
+  ~ObjectReader() override;
+
+  void SetOverrides(const AttributeMap& overrides) { overrides_ = overrides; }
+  // Walks the file once; the first object built, now owned by the caller.
+  Object* Read();
+
+  bool Visit(const std::string& name, AttributeMap& attributes, TiXmlNode* node) override;
+
+ private:
+  void WalkScene(XmlPathDocument& document, const AttributeMap* defaults);
+  void Include(const std::string& fileName, const AttributeMap& defaults);
+  bool MayInclude(const std::string& fileName);
+  void WalkComposite(AttributeMap& attributes, TiXmlNode* node);
+
+  XmlPathDocument document_;
+  std::vector<std::unique_ptr<Object>> objects_;
+  AttributeMap overrides_;
+  XmlPathDocument* walking_ = nullptr;  // the document of the element being visited
+  int depth_ = 0;
+  int includes_ = 0;
+  bool limitLogged_ = false;
+};
+
+}  // namespace Kest
