@@ -1,6 +1,7 @@
 -- Meadow Run: a first ride across the meadow. Flat turf to warm up, a
--- kicker, a rope bridge over a ditch, a seesaw, a bowl to pump through, a
--- row of crates to scatter and a swinging gate at the end.
+-- kicker, a rope bridge over a flooded ditch, a seesaw, a bowl to pump
+-- through, a boost strip into a row of crates and a swinging gate before the
+-- finish flag. Three stars to collect on the way.
 
 -- The track's images, all in one place. The level textures arrive as
 -- res\ground.png, res\grass.png, res\rock.png, res\wood.png and
@@ -10,7 +11,9 @@ local GROUND = ''
 local GRASS = ''
 local WOOD = ''
 local BACKGROUND = 'res\\forest.png'
-local STARS = 'res\\staritem.png'
+local WATER = 'res\\water.png'
+local BOOST = 'res\\boost.png'
+local FLAG = 'res\\finish.png'
 local SIGN = 'res\\objective.png'
 local WHEEL = 'res\\wheel.png'
 
@@ -25,6 +28,8 @@ local TILE = 200 -- ground is laid in square tiles, so a tiling texture repeats
 local app = GetApplication()
 local space = app:GetSpace()
 app:SetBgImage(BACKGROUND)
+space:Insert(CreateCloud('res\\cloud1.png', 0, -0.3, 0, 0.15, 0.02), -5, '')
+space:Insert(CreateCloud('res\\cloud2.png', 0, -0.15, 0, 0.65, 0.12), -5, '')
 
 local function paint(object, colour)
   object:SetFillColor(colour[1], colour[2], colour[3], 255)
@@ -48,18 +53,17 @@ space:Insert(paint(CreateBlock(-300, TOP - 260, 40, 400, '', false), EARTH))
 space:Insert(paint(CreateBlock(120, TOP - 120, 8, 120, '', false), START), -1)
 space:Insert(CreateBitmap(60, TOP - 60, SIGN), -1)
 
--- A kicker, and stars over the landing.
+-- A kicker, and the first star over the landing.
 space:Insert(paint(CreateTriangle(900, TOP, 1100, TOP, 1100, TOP - 60), PLANK))
-local star = CreateSprite(STARS, 8, 32, 32, 8, 90, 0, 0, true)
-RegisterObject(star, 'star')
-for i = 0, 4 do
-  local copy = CloneSprite('star')
-  copy:SetPosition(1200 + i * 60, TOP - 180 + (i % 2) * 20)
-  space:Insert(copy, -1)
-end
+space:Insert(CreateLevelStar('star1', 1250, TOP - 110), 'star1')
 
--- A rope bridge over the ditch; a shallow floor below catches a fall.
+-- A rope bridge over the ditch, the second star on it. The ditch is
+-- flooded: the water slows a bike that falls in, and its floor holds it.
 ground(1600, 0 + TILE, TOP + 120)
+space:Insert(CreateBitmap(1600, TOP + 40, WATER), -1, '')
+space:Insert(CreateBitmap(1728, TOP + 40, WATER), -1, '')
+space:Insert(CreateWater(1600, TOP + 40, 200, 80))
+space:Insert(CreateLevelStar('star2', 1690, TOP - 50), 'star2')
 space:Insert(CreateRope(10, 1600, TOP, 1800, TOP, 215, 0.5,
                         30, PLANK[1], PLANK[2], PLANK[3], 255, 96, 70, 44, 255))
 ground(1800, 800, TOP)
@@ -75,6 +79,10 @@ space:Insert(CreateArc(2600, TOP, 200, 3, ''))
 space:Insert(CreateArc(2800, TOP, 200, 4, ''))
 ground(2600, 400, TOP + 220)
 ground(3000, 1400, TOP)
+space:Insert(CreateLevelStar('star3', 2790, TOP + 150), 'star3')
+
+-- A boost strip sends the bike into the crates.
+space:Insert(CreateBoost(BOOST, 3060, TOP - 32, 64, 32, 1))
 
 -- Crates to scatter: one prototype, cloned along the way, and a wheel that
 -- rolls down to meet them.
@@ -94,5 +102,16 @@ space:Insert(gate, 'gate')
 AnchorAt(gate, 4000, TOP - 160)
 space:Insert(paint(CreateBlock(4360, TOP - 400, 40, 400, '', false), EARTH))
 
-AddObjective('Ride to the end of the meadow')
+-- The finish flag: riding through it counts.
+local finish = CreatePickableItem('finish', 4260, TOP - 128, 64, 128)
+finish:SetImage(CreateBitmap(4260, TOP - 128, FLAG))
+space:Insert(finish, 'finish')
+
+-- The goals: the three stars and the flag.
+local goals = {'star1', 'star2', 'star3', 'finish'}
+for i = 1, #goals do
+  GetLevel():Add(CreateVariableCondition(goals[i]))
+end
+AddObjective('Collect the three stars')
+AddObjective('Ride through the flag at the end of the meadow')
 SetLevelTime(120)

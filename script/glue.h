@@ -12,6 +12,7 @@
 #include "game/level/levelcondition.h"
 #include "game/objects/composite.h"
 #include "game/objects/object.h"
+#include "game/objects/pickableitem.h"
 #include "game/objects/space.h"
 #include "game/objects/sprite.h"
 #include "game/objects/texture.h"
@@ -19,6 +20,7 @@
 #include "script/levelfunctions.h"
 #include "script/methods.h"
 #include "script/objectfunctions.h"
+#include "script/specialfunctions.h"
 
 // The glue writes `Mtolua_new((Kest::Sprite)(arguments))`: the type in
 // parentheses picks the constructor, the arguments follow it.

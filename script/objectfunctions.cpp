@@ -31,14 +31,6 @@ namespace {
 
 constexpr float kAnchorErp = 0.2f;
 
-// Until the game takes it, what the script makes belongs to the engine.
-template <class T>
-T* Made(T* value) {
-  const ScriptManager* engine = ScriptManager::GetInstance();
-  ScriptOwnership* ownership = engine ? engine->GetOwnership() : nullptr;
-  return ownership ? ownership->Made(value) : value;
-}
-
 // A position as the scene reader will read it back: as many digits as a
 // float needs to come back exact (1234567 stays 1234567, 1.5 stays 1.5).
 std::string ExactText(double value) {
@@ -69,7 +61,7 @@ Rope* MakeRope(double stub, double x1, double y1, double x2, double y2, double l
   Rope* rope = new Rope(float(x1), float(y1), float(x2), float(y2), float(length), float(brake));
   rope->AttachStart(new Line(float(x1) - l, float(y1), float(x1), float(y1), std::string(), false));
   rope->AttachEnd(new Line(float(x2), float(y2), float(x2) + l, float(y2), std::string(), false));
-  return Made(rope);
+  return MadeByScript(rope);
 }
 
 void SetFirstColor(Rope* rope, double bandDepth, double r, double g, double b, double a) {
@@ -86,55 +78,57 @@ App* GetApplication() { return Kest::GetApplication(); }
 
 Object* CreateCircle(double x, double y, double radius, const std::string& texture, bool dynamic) {
   if (!AreFinite("CreateCircle", {x, y, radius})) return nullptr;
-  return Made<Object>(new Circle(float(x), float(y), float(radius), texture, dynamic));
+  return MadeByScript<Object>(new Circle(float(x), float(y), float(radius), texture, dynamic));
 }
 
 Object* CreateLine(double x1, double y1, double x2, double y2, const std::string& texture) {
   if (!AreFinite("CreateLine", {x1, y1, x2, y2})) return nullptr;
-  return Made<Object>(new Line(float(x1), float(y1), float(x2), float(y2), texture, false));
+  return MadeByScript<Object>(new Line(float(x1), float(y1), float(x2), float(y2), texture, false));
 }
 
 Object* CreateBlock(double x, double y, double width, double height, const std::string& texture,
                     bool dynamic) {
   if (!AreFinite("CreateBlock", {x, y, width, height})) return nullptr;
-  return Made<Object>(
+  return MadeByScript<Object>(
       new Block(float(x), float(y), float(width), float(height), texture, dynamic));
 }
 
 Object* CreateArc(double x, double y, double radius, double quarter, const std::string& texture) {
   if (!AreFinite("CreateArc", {x, y, radius})) return nullptr;
-  return Made<Object>(Arc::Create(float(x), float(y), float(radius), texture, ToInt(quarter)));
+  return MadeByScript<Object>(
+      Arc::Create(float(x), float(y), float(radius), texture, ToInt(quarter)));
 }
 
 Object* CreateArc(double x, double y, double radiusX, double radiusY, double quarter,
                   const std::string& texture) {
   if (!AreFinite("CreateArc", {x, y, radiusX, radiusY})) return nullptr;
-  return Made<Object>(Arc::CreateElliptic(float(x), float(y), float(radiusX), float(radiusY),
+  return MadeByScript<Object>(Arc::CreateElliptic(float(x), float(y), float(radiusX),
+                                                  float(radiusY),
                                           texture, ToInt(quarter)));
 }
 
 Composite* CreateComposite(double x, double y, const std::string& texture) {
   if (!AreFinite("CreateComposite", {x, y})) return nullptr;
-  return Made(new Composite(float(x), float(y), texture, true));
+  return MadeByScript(new Composite(float(x), float(y), texture, true));
 }
 
 Sprite* CreateSprite(const std::string& file, double columns, double frameWidth,
                      double frameHeight, double frameCount, double frameDelay, double x, double y,
                      bool looping) {
   if (!AreFinite("CreateSprite", {x, y})) return nullptr;
-  return Made(new Sprite(file, ToInt(columns), ToInt(frameWidth), ToInt(frameHeight),
+  return MadeByScript(new Sprite(file, ToInt(columns), ToInt(frameWidth), ToInt(frameHeight),
                          ToInt(frameCount), ToFloat(frameDelay), float(x), float(y), looping,
                          false));
 }
 
 Sprite* CloneSprite(const std::string& name) {
   ResourceManager* resources = ResourceManager::GetInstance();
-  return resources ? Made(resources->CloneSprite(name)) : nullptr;
+  return resources ? MadeByScript(resources->CloneSprite(name)) : nullptr;
 }
 
 Object* CreateBitmap(double x, double y, const std::string& file) {
   if (!AreFinite("CreateBitmap", {x, y})) return nullptr;
-  return Made<Object>(new Bitmap(float(x), float(y), file));
+  return MadeByScript<Object>(new Bitmap(float(x), float(y), file));
 }
 
 Object* CreateRope(double stub, double x1, double y1, double x2, double y2, double length,
@@ -168,7 +162,7 @@ Object* CreateRope(double stub, double x1, double y1, double x2, double y2, doub
 
 Object* CreateTriangle(double x1, double y1, double x2, double y2, double x3, double y3) {
   if (!AreFinite("CreateTriangle", {x1, y1, x2, y2, x3, y3})) return nullptr;
-  return Made<Object>(new TriangleComposite(ol::Vec2(float(x1), float(y1)),
+  return MadeByScript<Object>(new TriangleComposite(ol::Vec2(float(x1), float(y1)),
                                             ol::Vec2(float(x2), float(y2)),
                                             ol::Vec2(float(x3), float(y3))));
 }
@@ -176,17 +170,17 @@ Object* CreateTriangle(double x1, double y1, double x2, double y2, double x3, do
 Object* CloneObject(const std::string& name, double x, double y) {
   ResourceManager* resources = ResourceManager::GetInstance();
   if (!resources || !AreFinite("CloneObject", {x, y})) return nullptr;
-  return Made(resources->CloneObject(name, float(x), float(y)));
+  return MadeByScript(resources->CloneObject(name, float(x), float(y)));
 }
 
 Object* CreateObject(const std::string& file, double x, double y) {
   if (!AreFinite("CreateObject", {x, y})) return nullptr;
-  return Made(LoadObjectFile(file, {{"x", ExactText(x)}, {"y", ExactText(y)}}));
+  return MadeByScript(LoadObjectFile(file, {{"x", ExactText(x)}, {"y", ExactText(y)}}));
 }
 
 Object* CreateObject(const std::string& file, double x, double y, bool hflip, bool vflip) {
   if (!AreFinite("CreateObject", {x, y})) return nullptr;
-  return Made(LoadObjectFile(file, {{"x", ExactText(x)},
+  return MadeByScript(LoadObjectFile(file, {{"x", ExactText(x)},
                                     {"y", ExactText(y)},
                                     {"hflip", hflip ? "1" : "0"},
                                     {"vflip", vflip ? "1" : "0"}}));

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/utility/utility.h"
+#include "script/scriptmanager.h"
 
 namespace Kest {
 
@@ -64,6 +65,11 @@ int RegistryTableRef(lua_State* L, const char* name) {
 
 ScriptOwnership::ScriptOwnership(lua_State* L)
     : state_(L), boxTables_(FindBoxTables(L)), ownedTable_(RegistryTableRef(L, "tolua_gc")) {}
+
+ScriptOwnership* CurrentOwnership() {
+  const ScriptManager* engine = ScriptManager::GetInstance();
+  return engine ? engine->GetOwnership() : nullptr;
+}
 
 bool ScriptOwnership::MayHandOver(const void* value, const char* function) const {
   if (!value) {

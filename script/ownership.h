@@ -61,4 +61,14 @@ class ScriptOwnership {
   std::unordered_map<const void*, Deleter> unclaimed_;
 };
 
+// The ownership record of the running script engine; null without one.
+ScriptOwnership* CurrentOwnership();
+
+// Until the game takes it, what the script makes belongs to the engine.
+template <class T>
+T* MadeByScript(T* value) {
+  ScriptOwnership* ownership = CurrentOwnership();
+  return ownership ? ownership->Made(value) : value;
+}
+
 }  // namespace Kest

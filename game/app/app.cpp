@@ -17,8 +17,7 @@ namespace {
 
 App* application = nullptr;
 
-// The view is the designed screen, whatever size the window has.
-const ol::Vec2 kViewSize(800.0f, 600.0f);
+const ol::Vec2 kViewSize(kViewWidth, kViewHeight);
 
 }  // namespace
 
@@ -33,6 +32,8 @@ void ApplyGameSettings(Tessora::World& world) {
 }
 
 App* GetApplication() { return application; }
+
+ol::Vec2 GetCameraPosition() { return application ? application->GetCamera() : ol::Vec2(); }
 
 App::App(int width, int height) {
   application = this;

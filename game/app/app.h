@@ -25,6 +25,11 @@ class Fader;
 class Object;
 class Space;
 
+// The designed screen: the part of the world the camera shows, whatever
+// size the window has.
+constexpr float kViewWidth = 800.0f;
+constexpr float kViewHeight = 600.0f;
+
 class App {
  public:
   // Starts the drawing layer with keyboard, mouse and timer and opens a
@@ -92,6 +97,10 @@ class App {
 
 // The one application object, or null before it is made.
 App* GetApplication();
+
+// The application's camera; the origin while there is no application (a
+// level built without a screen).
+ol::Vec2 GetCameraPosition();
 
 // The solver settings every level's world is made with.
 void ApplyGameSettings(Tessora::World& world);

@@ -90,6 +90,16 @@ void RemoveImage(const std::string& gameName) { std::filesystem::remove(PathOf(g
 
 Pixel ReadPixel(int x, int y) { return ReadBox(x, y, x + 1, y + 1).front(); }
 
+void SaveScreenshot(const std::string& path) {
+  const std::vector<Pixel> pixels = ReadBox(0, 0, 800, kScreenHeight);
+  BITMAP* image = create_bitmap_ex(32, 800, kScreenHeight);
+  for (int y = 0; y < kScreenHeight; ++y) {
+    for (int x = 0; x < 800; ++x) putpixel(image, x, y, Pack(pixels[std::size_t(y) * 800 + x]));
+  }
+  save_png(path.c_str(), image, nullptr);
+  destroy_bitmap(image);
+}
+
 int CountDrawn(int x0, int y0, int x1, int y1) {
   int count = 0;
   for (const Pixel& p : ReadBox(x0, y0, x1, y1)) count += !IsColour(p, kBlack);

@@ -46,6 +46,8 @@ void RemoveImage(const std::string& gameName);
 
 // A pixel of the back buffer in screen coordinates (y down).
 Pixel ReadPixel(int x, int y);
+// The whole back buffer as a PNG file, for a person to look at.
+void SaveScreenshot(const std::string& path);
 // How many pixels of the box [x0, x1) x [y0, y1) are not black.
 int CountDrawn(int x0, int y0, int x1, int y1);
 

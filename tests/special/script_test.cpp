@@ -1,0 +1,192 @@
+// The special objects as level scripts make them: the functions and their
+// forms, what they refuse, who owns an item's picture, and stars collected
+// by the bike in the game's own collision pass.
+#include <gtest/gtest.h>
+#include <lua.hpp>
+#include <tolua++.h>
+
+#include <string>
+
+#include "game/app/mainloop.h"
+#include "game/bike/bike.h"
+#include "game/level/variablemanager.h"
+#include "game/objects/boost.h"
+#include "game/objects/pickableitem.h"
+#include "tessora/object.h"
+#include "tests/script/scriptlevel.h"
+
+namespace ScriptTest {
+namespace {
+
+class SpecialScripts : public ScriptLevel {
+ protected:
+  // The object a global holds, or null.
+  template <class T>
+  T* Global(const char* name) {
+    lua_getglobal(State(), name);
+    auto* object = static_cast<Kest::Object*>(tolua_tousertype(State(), -1, nullptr));
+    lua_settop(State(), 0);
+    return dynamic_cast<T*>(object);
+  }
+  // Frames and physics steps as the main loop runs them.
+  void Play(int steps) {
+    Kest::App& app = *Kest::GetApplication();
+    Kest::Bike& bike = *Kest::Bike::GetInstance();
+    for (int step = 0; step < steps; ++step) {
+      if (step % 8 == 0) app.UpdateAndDraw(16.0f, true);
+      bike.PreStep();
+      app.Simulate(Kest::MainLoop::kStepLength);
+      bike.Step(2.0f);
+    }
+  }
+};
+
+// The short form shows the whole image as one frame, its size truncated,
+// which is the zone's too.
+TEST_F(SpecialScripts, CreateBoostTakesTheShortOrTheLongForm) {
+  ASSERT_TRUE(Load(R"(
+    short = CreateBoost(nil, 10, 20, 64.9, 32.5, 2)
+    long = CreateBoost('', 4, 40, 30, 8, 50, 100, 200, false, true, 1)
+  )"));
+  const Kest::Boost* boosts[] = {Global<Kest::Boost>("short"), Global<Kest::Boost>("long")};
+  ASSERT_TRUE(boosts[0] && boosts[1]);
+  const Tessora::BoundingBox& shortZone = boosts[0]->GetBody()->GetShape()->GetBox();
+  const Tessora::BoundingBox& longZone = boosts[1]->GetBody()->GetShape()->GetBox();
+  EXPECT_EQ((std::vector<float>{shortZone.minX, shortZone.maxX, shortZone.maxY}),
+            (std::vector<float>{10, 74, 52}));
+  EXPECT_EQ((std::vector<float>{longZone.minX, longZone.maxX, longZone.maxY}),
+            (std::vector<float>{100, 140, 230}));
+  EXPECT_EQ(boosts[0]->GetFrameCount(), 1);
+  EXPECT_EQ(boosts[1]->GetFrameCount(), 8);
+  EXPECT_FALSE(Load("CreateBoost('', 1, 2, 3, 4, 5, 6, 7)"));
+  EXPECT_TRUE(trace.Contains("error in function 'CreateBoost'."));
+}
+
+TEST_F(SpecialScripts, ALevelStarIsATwentyUnitItemUnderAStarCentredOnIt) {
+  ASSERT_TRUE(Load("star = CreateLevelStar('star1', 400, 100)"));
+  const Kest::PickableItem* star = Global<Kest::PickableItem>("star");
+  ASSERT_NE(star, nullptr);
+  const Tessora::BoundingBox& box = star->GetBody()->GetShape()->GetBox();
+  EXPECT_EQ((std::vector<float>{box.minX, box.minY, box.maxX, box.maxY}),
+            (std::vector<float>{400, 100, 420, 120}));
+  const auto* sprite = dynamic_cast<const Kest::Sprite*>(star->GetImage());
+  ASSERT_NE(sprite, nullptr);
+  EXPECT_EQ(sprite->GetPosition().x, 394.0f);
+  EXPECT_EQ(sprite->GetPosition().y, 94.0f);
+  EXPECT_EQ(sprite->GetFrameCount(), 8);
+}
+
+// Each refusal gives nil and one log line that names the function.
+TEST_F(SpecialScripts, NonFiniteNumbersAndShapesWithoutAreaAreRefused) {
+  const char* const cases[][2] = {
+      {"CreateWater(0/0, 0, 10, 10)", "CreateWater"},
+      {"CreateWater(0, 0, 0, 10)", "CreateWater"},
+      {"CreatePickableItem('a', 0, 1/0, 10, 10)", "CreatePickableItem"},
+      {"CreateLevelStar('a', -1/0, 0)", "CreatePickableItem"},
+      {"CreateBoost('', 0, 0, 0.5, 10, 1)", "CreateBoost"},
+      {"CreateCloud('', 0, 1/0, 0, 0, 0)", "CreateCloud"},
+      {"CreateCompositeBlock(0, 0, 10, -1, true, false, false, 255, false, 100)",
+       "CreateCompositeBlock"},
+      {"CreateShadowBitmap(0/0, 0, '')", "CreateShadowBitmap"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c[0]);
+    const std::size_t before = trace.Lines().size();
+    ASSERT_TRUE(Load(std::string("made = ") + c[0]));
+    EXPECT_EQ(Eval("made"), "nil");
+    ASSERT_EQ(trace.Lines().size(), before + 2) << "the load's line and one more";
+    EXPECT_NE(trace.Lines().back().find(c[1]), std::string::npos);
+  }
+}
+
+// The item takes its picture from the script, and the space takes both.
+TEST_F(SpecialScripts, AnItemsPictureHasOneOwner) {
+  ASSERT_TRUE(Load(R"(
+    local space = GetApplication():GetSpace()
+    item = CreatePickableItem(nil, 0, 0, 10, 10)
+    picture = CreateSprite('', 1, 8, 8, 1, 10, 0, 0, true)
+    item:SetImage(picture)
+    item:SetImage(nil)
+    space:Insert(item)
+    space:Insert(picture)
+    item:SetImage(CreateSprite('', 1, 8, 8, 1, 10, 0, 0, true))
+    other = CreatePickableItem('q', 0, 0, 10, 10)
+    other:SetImage(Kest.Sprite:new_local('', 1, 8, 8, 1, 10, 0, 0, true))
+  )"));
+  EXPECT_EQ(Global<Kest::PickableItem>("item")->GetImage(), Global<Kest::Object>("picture"));
+  EXPECT_TRUE(Space().Contains(Global<Kest::Object>("picture")));
+  for (const char* refusal : {"SetImage: no object to hand over",
+                              "Insert: the object already has an owner",
+                              "cannot change once the item is in the level"}) {
+    EXPECT_TRUE(trace.Contains(refusal)) << refusal;
+  }
+  lua_gc(State(), LUA_GCCOLLECT, 0);
+  EXPECT_NE(Global<Kest::PickableItem>("other")->GetImage(), nullptr) << "not the collector's";
+}
+
+// The bike starts at (0, 100): stars around its chassis are collected in
+// the first steps. A picture that played once and went before is left alone
+// (run under AddressSanitizer), and its script value is a null handle.
+TEST_F(SpecialScripts, TheBikeCollectsStarsAndTheirVariablesAreSet) {
+  ASSERT_TRUE(Load(R"(
+    local space = GetApplication():GetSpace()
+    star = CreateLevelStar('star1', -10, 90)
+    space:Insert(star, 'star1')
+    item = CreatePickableItem('item1', -30, 80, 60, 40)
+    puff = CreateSprite('', 1, 8, 8, 1, 10, 0, 0, false)
+    item:SetImage(puff)
+    space:Insert(item)
+  )"));
+  Kest::Object* starSprite = Global<Kest::PickableItem>("star")->GetImage();
+  Kest::GetApplication()->UpdateAndDraw(16.0f, true);  // the play-once picture is done
+  Kest::GetApplication()->UpdateAndDraw(16.0f, true);  // and swept
+  EXPECT_EQ(Global<Kest::PickableItem>("item")->GetImage(), nullptr);
+  EXPECT_FALSE(Run("puff:GetTexture()"));
+  Play(8);
+  EXPECT_EQ(Kest::VariableManager::GetInstance()->GetVariable("star1"), "1");
+  EXPECT_EQ(Kest::VariableManager::GetInstance()->GetVariable("item1"), "1");
+  Kest::GetApplication()->UpdateAndDraw(16.0f, true);
+  EXPECT_EQ(Space().FindObject("star1"), nullptr);
+  EXPECT_FALSE(Space().Contains(starSprite));
+}
+
+TEST_F(SpecialScripts, TheMeadowIsFinishedByItsStarsAndItsFlag) {
+  Level().Load(std::string(VANTRAIL_SOURCE_DIR) + "/levels/first.lua", true);
+  EXPECT_FALSE(trace.Contains("first.lua:")) << "no script error";
+  EXPECT_EQ(Level().GetConditionCount(), 4);
+  for (const char* goal : {"star1", "star2", "finish", "star3"}) {
+    EXPECT_FALSE(Level().IsFinished()) << "before " << goal;
+    auto* item = dynamic_cast<Kest::PickableItem*>(Space().FindObject(goal));
+    ASSERT_NE(item, nullptr) << goal;
+    item->Pick();
+  }
+  EXPECT_TRUE(Level().IsFinished());
+}
+
+// Every special object, kept and dropped, made over and over: nothing is
+// freed twice or leaks (leak checking is on for this program).
+TEST_F(SpecialScripts, ReloadsOfEverySpecialObjectLeaveNothingBehind) {
+  const char* const everything = R"(
+    local space = GetApplication():GetSpace()
+    space:Insert(CreateBoost('res\\boost.png', 100, 300, 64, 32, 1))
+    space:Insert(CreateBoost('res\\smoke.png', 4, 32, 32, 8, 50, 0, 0, true, true, 2))
+    space:Insert(CreateWater(300, 300, 100, 50))
+    space:Insert(CreateLevelStar('s1', 200, 200), 's1')
+    loose = CreateLevelStar('s2', 200, 200)
+    local item = CreatePickableItem('i', 0, 0, 10, 10)
+    item:SetImage(Kest.Sprite:new_local('', 1, 8, 8, 1, 10, 0, 0, true))
+    space:Insert(item)
+    space:Insert(CreateCloud('res\\cloud1.png', 0, -1, 0, 0.5, 0.1), -5, '')
+    space:Insert(CreateCompositeBlock(0, 0, 100, 100, true, false, false, 200, true, 150))
+    space:Insert(CreateShadowBitmap(10, 10, 'res\\sign.png'))
+    CreateWater(0, 0, 5, 5)
+  )";
+  for (int i = 0; i < 100; ++i) {
+    ASSERT_TRUE(Load(everything));
+    Play(8);
+  }
+  EXPECT_FALSE(trace.Contains("error"));
+}
+
+}  // namespace
+}  // namespace ScriptTest
