@@ -1,0 +1,61 @@
+"""Shaped pieces of the tracks: pictures made to the size of one level
+object, so the game draws them as they collide. Each is cut from the
+repeating level textures (the same tiles the ground is laid from), inked
+and lit like the rest of the art.
+
+- Ramps are wedges rising left to right, the sloping deck from the bottom
+  left corner to the top right one, a wooden frame under it. A level puts
+  an invisible triangle of the same corners under the picture.
+"""
+
+from . import palette as P
+from . import structures, terrain
+from .canvas import fill_and_outline, linear, new_canvas, polygon, set_colour
+from .tiling import TILE
+
+RAMPS = {'ramp128x40.png': (128, 40), 'ramp192x64.png': (192, 64), 'ramp256x96.png': (256, 96)}
+
+
+def material(draw_tile):
+    """A level texture as a cairo pattern that repeats both ways."""
+    import cairo
+    surface, ctx = new_canvas(TILE, TILE)
+    draw_tile(ctx)
+    pattern = cairo.SurfacePattern(surface)
+    pattern.set_extend(cairo.EXTEND_REPEAT)
+    return pattern
+
+
+def draw_ramp(ctx, w, h):
+    deck = 10
+    # The frame: dark posts and a brace under the deck.
+    polygon(ctx, [(0, h), (w, 0), (w, h)])
+    ctx.set_source(linear(0, 0, 0, h, [(0, P.WOOD_DARK), (1, P.mix(P.WOOD_DARK, P.INK, 0.4))]))
+    ctx.fill()
+    set_colour(ctx, P.with_alpha(P.WOOD, 0.9))
+    ctx.set_line_width(5)
+    for k in range(1, 4):
+        x = w * k / 4
+        ctx.new_path()
+        ctx.move_to(x, h - 2)
+        ctx.line_to(x, h - h * x / w + deck)
+        ctx.stroke()
+    ctx.new_path()
+    ctx.move_to(w * 0.25, h - 3)
+    ctx.line_to(w - 4, deck + 4)
+    ctx.stroke()
+    # The deck: a plank band along the slope, cut from the wood texture.
+    polygon(ctx, [(0, h), (w, 0), (w, deck), (deck * w / h, h)])
+    fill_and_outline(ctx, material(structures.draw_wood), P.INK, 1.4)
+    polygon(ctx, [(0, h), (w, 0), (w, h)])
+    set_colour(ctx, P.INK)
+    ctx.set_line_width(1.6)
+    ctx.stroke()
+
+
+def track_images():
+    """(file name, size, draw function) for every piece."""
+    images = []
+    for name, (w, h) in sorted(RAMPS.items()):
+        images.append((name, (w, h), lambda ctx, w=w, h=h: draw_ramp(ctx, w, h)))
+    return images
