@@ -111,14 +111,18 @@ void AutoRider::Steer(int step, RideKeys& keys) {
     return;
   }
   const float pace = s.vx * way;
-  const float ahead = s.pitch * way + s.spin * way * 0.4f;
-  const float error = ahead - section.pitch;
+  // The bike should lie along its path: the ground's slope while it rolls,
+  // the slope it will land on while it flies.
+  const float path = pace > 3.0f ? -std::atan2(s.vy, pace) * kDegrees : 0.0f;
+  const float wanted = section.pitch + std::fmax(-40.0f, std::fmin(40.0f, path));
+  const float ahead = s.pitch * way + s.spin * way * lookAhead_;
+  const float error = ahead - wanted;
   const bool tooHigh = error > 12.0f;
   const bool tooLow = error < -12.0f;
   // Some slack around the pace: the throttle is held in runs, as a rider
   // holds it, not flicked every step.
   const float slack = throttling_ ? 1.0f : -1.0f;
-  bool throttle = pace < section.speed + slack && !(s.pitch * way - section.pitch > 20.0f);
+  bool throttle = pace < section.speed + slack && !(s.pitch * way - wanted > 20.0f);
   throttling_ = throttle;
   bool brake = section.brake && pace > section.speed + 1.0f;
   if (!press && !section.flat) {

@@ -8,7 +8,8 @@
 //   <from x> <speed> <pitch> [options]
 //
 // speed is the wanted pace (pixels a solver time unit), pitch the wanted
-// angle of the bike in degrees (positive: nose up). Options: "brake" brakes
+// angle of the bike in degrees (positive: nose up) over the slope of its
+// path. Options: "brake" brakes
 // above the pace instead of rolling, "still" holds no key at all, "flat"
 // never leans, "turn" turns the bike around once.
 #pragma once
@@ -35,7 +36,9 @@ std::vector<PlanSection> LoadPlan(const std::string& path, std::string& error);
 
 class AutoRider {
  public:
-  explicit AutoRider(std::vector<PlanSection> plan) : plan_(std::move(plan)) {}
+  // lookAhead: how far ahead (solver time units) the pitch is judged.
+  AutoRider(std::vector<PlanSection> plan, float lookAhead)
+      : plan_(std::move(plan)), lookAhead_(lookAhead) {}
 
   // After each step: appends the keys for the next step to the ride.
   void Steer(int step, RideKeys& keys);
@@ -47,6 +50,7 @@ class AutoRider {
   void Append(RideKeys& keys, bool throttle, bool brake, int press);
 
   std::vector<PlanSection> plan_;
+  float lookAhead_;
   const PlanSection* turned_ = nullptr;
   bool throttling_ = false;
   int leanBackAt_ = -1000;

@@ -2,12 +2,13 @@
 // tool for finding a track's keys. Run it under xvfb-run from anywhere:
 //
 //   trackrider <track> <keys file> [--drive PLAN] [--every N] [--until X]
-//              [--max N] [--shot STEP FILE]...
+//              [--max N] [--look T] [--vars NAMES] [--shot STEP FILE]...
 //
 // It prints the bike's place every N physics steps (default 250), how the
 // ride ended and its time against the level time. --until ends the ride
 // once the bike is right of X, --max after N steps. --shot saves the screen
-// as the frame after STEP is shown (a PNG of 800 x 600).
+// as the frame after STEP is shown (a PNG of 800 x 600). --vars a,b,c shows
+// those script variables when they change and at the end.
 //
 // With --drive PLAN the keys file is written instead of read: the steering
 // controller (autorider.h) rides the track by the plan and the keys it
@@ -19,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "game/level/variablemanager.h"
 #include "platform/trace.h"
 #include "tests/support/screen.h"
 #include "tests/tracks/autorider.h"
@@ -31,8 +33,28 @@ struct Options {
   int every = 250;
   int max = 1 << 30;
   float until = 1e30f;
+  float lookAhead = 1.0f;
   std::map<int, std::string> shots;
+  std::vector<std::string> vars;
 };
+
+std::vector<std::string> SplitNames(const std::string& names) {
+  std::vector<std::string> split;
+  std::size_t from = 0;
+  for (std::size_t comma; (comma = names.find(',', from)) != std::string::npos; from = comma + 1)
+    split.push_back(names.substr(from, comma - from));
+  split.push_back(names.substr(from));
+  return split;
+}
+
+// The variables as "a=1 b= c=2".
+std::string VariablesText(const std::vector<std::string>& names) {
+  std::string text;
+  const Kest::VariableManager* variables = Kest::VariableManager::GetInstance();
+  for (const std::string& name : names)
+    text += name + "=" + (variables ? variables->GetVariable(name) : "") + " ";
+  return text;
+}
 
 bool ReadOptions(int argc, char** argv, Options& options) {
   if (argc < 3) return false;
@@ -44,6 +66,10 @@ bool ReadOptions(int argc, char** argv, Options& options) {
       options.every = std::atoi(argv[++i]);
     } else if (option == "--drive" && i + 1 < argc) {
       options.plan = argv[++i];
+    } else if (option == "--vars" && i + 1 < argc) {
+      options.vars = SplitNames(argv[++i]);
+    } else if (option == "--look" && i + 1 < argc) {
+      options.lookAhead = std::strtof(argv[++i], nullptr);
     } else if (option == "--max" && i + 1 < argc) {
       options.max = std::atoi(argv[++i]);
     } else if (option == "--until" && i + 1 < argc) {
@@ -83,12 +109,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }
-  TrackTest::AutoRider rider(plan);
+  TrackTest::AutoRider rider(plan, options.lookAhead);
   Platform::SetTraceFile(std::filesystem::absolute("trackrider.log").string());
   TrackTest::RideStage();
   TrackTest::RideWatch watch;
+  std::string shownVariables;
   watch.step = [&](int step, const Tessora::Vec2& bike) {
     if (!plan.empty()) rider.Steer(step, keys);
+    const std::string variables = VariablesText(options.vars);
+    if (variables != shownVariables) {
+      shownVariables = variables;
+      std::printf("step %6d  x %8.1f  %s\n", step, bike.x, variables.c_str());
+    }
     if (step % options.every == 0)
       std::printf("step %6d  x %8.1f  y %7.1f  %s\n", step, bike.x, bike.y,
                   TrackTest::AutoRider::State().c_str());

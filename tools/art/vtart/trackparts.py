@@ -1,18 +1,23 @@
-"""Shaped pieces of the tracks: pictures made to the size of one level
+"""Shaped pieces and scenery of the tracks: pictures made to the size of one level
 object, so the game draws them as they collide. Each is cut from the
 repeating level textures (the same tiles the ground is laid from), inked
 and lit like the rest of the art.
 
+- The firefly is a sheet of 8 frames of 16 x 16 in one row: a speck of
+  light that swells and fades, for levels to scatter over a dark screen.
 - Ramps are wedges rising left to right, the sloping deck from the bottom
   left corner to the top right one, a wooden frame under it. A level puts
   an invisible triangle of the same corners under the picture.
 """
 
+import math
+
 from . import palette as P
 from . import structures, terrain
-from .canvas import fill_and_outline, linear, new_canvas, polygon, set_colour
+from .canvas import circle, fill_and_outline, linear, new_canvas, polygon, radial, set_colour
 from .tiling import TILE
 
+FIREFLY = (16, 8)  # frame size, frames
 RAMPS = {'ramp128x40.png': (128, 40), 'ramp192x64.png': (192, 64), 'ramp256x96.png': (256, 96)}
 
 
@@ -53,9 +58,21 @@ def draw_ramp(ctx, w, h):
     ctx.stroke()
 
 
+def draw_firefly_sheet(ctx):
+    size, frames = FIREFLY
+    for i in range(frames):
+        glow = math.sin(math.pi * (i + 0.5) / frames)
+        cx, cy = i * size + size / 2, size / 2
+        circle(ctx, cx, cy, size / 2)
+        ctx.set_source(radial(cx, cy, 0, size / 2, [(0, P.with_alpha(P.GOLD_LIGHT, glow)),
+                                                     (0.3, P.with_alpha(P.GRASS_LIGHT, 0.75 * glow)),
+                                                     (1, P.with_alpha(P.GRASS_LIGHT, 0))]))
+        ctx.fill()
+
+
 def track_images():
     """(file name, size, draw function) for every piece."""
-    images = []
+    images = [('firefly.png', (FIREFLY[0] * FIREFLY[1], FIREFLY[0]), draw_firefly_sheet)]
     for name, (w, h) in sorted(RAMPS.items()):
         images.append((name, (w, h), lambda ctx, w=w, h=h: draw_ramp(ctx, w, h)))
     return images
