@@ -5,6 +5,9 @@ and lit like the rest of the art.
 
 - The firefly is a sheet of 8 frames of 16 x 16 in one row: a speck of
   light that swells and fades, for levels to scatter over a dark screen.
+- Planks are boards of the given size for the level's loose and hinged
+  beams (seesaws, swings, drawbridges): the game draws a turning object's
+  picture centred on it, so the picture is exactly the beam.
 - Ramps are wedges rising left to right, the sloping deck from the bottom
   left corner to the top right one, a wooden frame under it. A level puts
   an invisible triangle of the same corners under the picture.
@@ -14,10 +17,11 @@ import math
 
 from . import palette as P
 from . import structures, terrain
-from .canvas import circle, fill_and_outline, linear, new_canvas, polygon, radial, set_colour
+from .canvas import circle, fill_and_outline, linear, new_canvas, polygon, radial, rounded_rect, set_colour
 from .tiling import TILE
 
 FIREFLY = (16, 8)  # frame size, frames
+PLANKS = {'plank256x16.png': (256, 16), 'plank320x16.png': (320, 16), 'plank384x20.png': (384, 20)}
 RAMPS = {'ramp128x40.png': (128, 40), 'ramp192x64.png': (192, 64), 'ramp256x96.png': (256, 96)}
 
 
@@ -58,6 +62,16 @@ def draw_ramp(ctx, w, h):
     ctx.stroke()
 
 
+def draw_plank(ctx, w, h):
+    rounded_rect(ctx, 0.5, 0.5, w - 1, h - 1, 3)
+    fill_and_outline(ctx, material(structures.draw_wood), P.INK, 1.2)
+    ctx.rectangle(2, 2, w - 4, 2)
+    set_colour(ctx, P.with_alpha(P.WOOD_LIGHT, 0.6))
+    ctx.fill()
+    for x in (6, w - 6):
+        structures.nail(ctx, x, h / 2)
+
+
 def draw_firefly_sheet(ctx):
     size, frames = FIREFLY
     for i in range(frames):
@@ -73,6 +87,8 @@ def draw_firefly_sheet(ctx):
 def track_images():
     """(file name, size, draw function) for every piece."""
     images = [('firefly.png', (FIREFLY[0] * FIREFLY[1], FIREFLY[0]), draw_firefly_sheet)]
+    for name, (w, h) in sorted(PLANKS.items()):
+        images.append((name, (w, h), lambda ctx, w=w, h=h: draw_plank(ctx, w, h)))
     for name, (w, h) in sorted(RAMPS.items()):
         images.append((name, (w, h), lambda ctx, w=w, h=h: draw_ramp(ctx, w, h)))
     return images
