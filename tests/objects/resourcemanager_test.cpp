@@ -39,27 +39,15 @@ TEST_F(ResourceManagerTest, ANameHoldsOnePrototypeOwnedByNoOneElse) {
   EXPECT_EQ(Resources().FindPrototype("ball"), replacement);
 }
 
-TEST_F(ResourceManagerTest, ClonesSpritesOnlyFromSpritePrototypes) {
-  auto* smoke = new Kest::Sprite("", 4, 128, 128, 16, 100.0f, 0, 0, false, false);
-  smoke->SetSpeed(0.0f, -1.0f);
-  Resources().RegisterObject("smoke", smoke);
-  Resources().RegisterObject("ball", new Kest::Circle(0, 0, 5, "", false));
-  std::unique_ptr<Kest::Sprite> puff(Resources().CloneSprite("smoke"));
-  ASSERT_NE(puff, nullptr);
-  EXPECT_NE(puff.get(), smoke);
-  EXPECT_EQ(puff->GetFrameCount(), 16);
-  EXPECT_EQ(puff->GetSpeed().y, -1.0f);
-  EXPECT_EQ(Resources().CloneSprite("ball"), nullptr);
-  EXPECT_EQ(Resources().CloneSprite("nothing"), nullptr);
-}
-
 // The prototype's shape is moved to the place and copied; lines do not
-// copy, and a sprite has no body to place.
-TEST_F(ResourceManagerTest, ClonesObjectsAtAPlace) {
+// copy, and a sprite has no body to place: it is cloned as a sprite only.
+TEST_F(ResourceManagerTest, ClonesObjectsAtAPlaceAndSpritesOnlyFromSprites) {
   Resources().RegisterObject("ball", new Kest::Circle(0, 0, 5, "", true));
   Resources().RegisterObject("crate", new Kest::Block(0, 0, 20, 10, "", false));
   Resources().RegisterObject("stub", new Kest::Line(0, 0, 10, 0, "", false));
-  Resources().RegisterObject("smoke", new Kest::Sprite("", 1, 8, 8, 1, 10.0f, 0, 0, true, false));
+  auto* smoke = new Kest::Sprite("", 4, 128, 128, 16, 100.0f, 0, 0, false, false);
+  smoke->SetSpeed(0.0f, -1.0f);
+  Resources().RegisterObject("smoke", smoke);
   for (const char* name : {"ball", "crate"}) {
     std::unique_ptr<Kest::Object> copy(Resources().CloneObject(name, 100, 50));
     ASSERT_NE(copy, nullptr) << name;
@@ -67,6 +55,11 @@ TEST_F(ResourceManagerTest, ClonesObjectsAtAPlace) {
     EXPECT_FLOAT_EQ(copy->GetCenter().y, 50.0f) << name;
   }
   for (const char* name : {"stub", "smoke", "nothing"}) EXPECT_EQ(Resources().CloneObject(name, 1, 1), nullptr) << name;
+  std::unique_ptr<Kest::Sprite> puff(Resources().CloneSprite("smoke"));
+  ASSERT_NE(puff, nullptr);
+  EXPECT_NE(puff.get(), smoke);
+  EXPECT_EQ(puff->GetSpeed().y, -1.0f);
+  EXPECT_EQ(Resources().CloneSprite("ball"), nullptr);
 }
 
 }  // namespace
