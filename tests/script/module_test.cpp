@@ -1,10 +1,9 @@
 // The module as scripts see it: its types with their bases and collectors,
-// its names, the overload chains, the error texts, and the globals a level
-// script has and has not.
+// the overload chains, the error texts, and the globals a level script has
+// and has not.
 #include <gtest/gtest.h>
 #include <lua.hpp>
 
-#include <algorithm>
 #include <string>
 
 #include "game/objects/object.h"
@@ -58,33 +57,6 @@ TEST_F(Module, RegistersEveryTypeWithItsBaseAndCollector) {
     EXPECT_EQ(lua_isfunction(L, -1) != 0, row.collected);
     lua_settop(L, 0);
   }
-}
-
-// A dotted path from the global table ("Kest.Sprite.new").
-bool IsFunction(lua_State* L, const std::string& path) {
-  lua_pushvalue(L, LUA_GLOBALSINDEX);
-  std::size_t start = 0;
-  while (lua_istable(L, -1) && start <= path.size()) {
-    const std::size_t dot = std::min(path.find('.', start), path.size());
-    lua_getfield(L, -1, path.substr(start, dot - start).c_str());
-    lua_remove(L, -2);
-    start = dot + 1;
-  }
-  const bool function = lua_isfunction(L, -1) != 0;
-  lua_settop(L, 0);
-  return function;
-}
-
-// What no other test calls: the rest runs in the reload test's level.
-TEST_F(Module, RegistersTheGlobalFunctionsAndClassFunctions) {
-  ASSERT_TRUE(Load(""));
-  for (const char* name :
-       {"DefaultSpaceFind", "AnchorAt", "Kest.Texture.SetFlipHorizontally", "Kest.Texture.SetFlipVertically",
-        "Kest.Object.SetFillColor", "Kest.Object.SetCollisionMask", "Kest.Object.RemoveUserJoint",
-        "Kest.Space.FindObject", "Kest.App.SetBgImage", "Kest.App.SetQueryUpdate", "Kest.Sprite.SetPosition",
-        "Kest.Sprite.SetSpeed", "Kest.Sprite.SetStatic", "Kest.Sprite.SetRandomPositioning",
-        "Kest.Sprite.SetLoopDelay", "Kest.Sprite.SetSail", "Kest.Sprite.EnableSail"})
-    EXPECT_TRUE(IsFunction(State(), name)) << name;
 }
 
 // No base library: only the module, `tolua`, `string` and `math`.
@@ -164,14 +136,6 @@ TEST_F(Module, AWrongArgumentNamesTheFunctionTheArgumentAndTheTypeExpected) {
   EXPECT_TRUE(trace.Contains("invalid 'self' in function 'SetMass'"));
   EXPECT_FALSE(Load("Kest.Sprite:new('x')"));
   EXPECT_TRUE(trace.Contains("error in function 'new'."));
-}
-
-TEST_F(Module, CreateArcGivesNilForAQuarterOutsideOneToFour) {
-  ASSERT_TRUE(Load("q0 = CreateArc(0, 0, 50, 0, '') q1 = CreateArc(0, 0, 50, 1, '') "
-                   "q4 = CreateArc(0, 0, 50, 30, 4, '') q5 = CreateArc(0, 0, 50, 5, '')"));
-  for (const auto& arc : {std::make_pair("q0", "nil"), std::make_pair("q1", "object"), std::make_pair("q4", "object"),
-                          std::make_pair("q5", "nil")})
-    EXPECT_EQ(Eval(arc.first), arc.second) << arc.first;
 }
 
 // The declared result type decides the methods a new value shows.
