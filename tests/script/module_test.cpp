@@ -59,6 +59,17 @@ TEST_F(Module, RegistersEveryTypeWithItsBaseAndCollector) {
   }
 }
 
+// The bindings that neither the shipped levels nor other tests call.
+TEST_F(Module, RegistersTheFunctionsLevelsMayCall) {
+  ASSERT_TRUE(Load(""));
+  for (const char* name :
+       {"DefaultSpaceFind", "AnchorAt", "Kest.Texture.SetFlipHorizontally", "Kest.Texture.SetFlipVertically",
+        "Kest.Object.SetCollisionMask", "Kest.Object.RemoveUserJoint", "Kest.Space.FindObject",
+        "Kest.App.SetQueryUpdate", "Kest.Sprite.SetSpeed", "Kest.Sprite.SetStatic", "Kest.Sprite.SetRandomPositioning",
+        "Kest.Sprite.SetSail", "Kest.Sprite.EnableSail"})
+    EXPECT_EQ(Eval(std::string(name) + " ~= nil"), "true") << name;
+}
+
 // No base library: only the module, `tolua`, `string` and `math`.
 TEST_F(Module, ScriptsHaveStringAndMathButNothingOfTheBaseLibrary) {
   ASSERT_TRUE(Load(""));
