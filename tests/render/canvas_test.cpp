@@ -122,27 +122,32 @@ TEST_F(Canvas, ModelViewStackDepthStaysTheSameAcrossFrames) {
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(Canvas, FillWritesOnlyTheChannelsAskedForAndKeepsTheWriteMode) {
+TEST_F(Canvas, FillWritesOnlyTheChannelsAskedFor) {
+  ASSERT_GT(RenderTest::SetupState().alphaBits, 0);
   ol::Canvas::Fill(1.0f, 0.0f, 0.0f, 1.0f);
   ol::Canvas::Fill(0.0f, 1.0f, 1.0f, 0.0f, ol::WRITE_ALPHA_ONLY);
   const RenderTest::Pixel afterAlpha = ReadPixel(5, 5);
   EXPECT_EQ(afterAlpha.r, 255);
   EXPECT_EQ(afterAlpha.g, 0);
-  if (RenderTest::SetupState().alphaBits > 0) {
-    EXPECT_EQ(afterAlpha.a, 0);
-  }
+  EXPECT_EQ(afterAlpha.a, 0);
 
   ol::Canvas::Fill(0.0f, 0.0f, 1.0f, 1.0f, ol::WRITE_COLOR_ONLY);
   EXPECT_EQ(ReadPixel(5, 5).b, 255);
-  if (RenderTest::SetupState().alphaBits > 0) {
-    EXPECT_EQ(ReadPixel(5, 5).a, 0);
-  }
+  EXPECT_EQ(ReadPixel(5, 5).a, 0);
+}
 
-  // The canvas's own mode (all channels) is back in force.
-  ol::Canvas::Fill(0.0f, 1.0f, 0.0f, 1.0f);
-  const RenderTest::Pixel all = ReadPixel(5, 5);
-  EXPECT_EQ(all.r + all.g + all.b, 255);
-  EXPECT_EQ(all.g, 255);
+// After a fill of one channel, drawing writes all channels again: the
+// canvas's own write mode is back in force.
+TEST_F(Canvas, OneChannelFillLeavesTheCanvasWriteModeInForce) {
+  ASSERT_GT(RenderTest::SetupState().alphaBits, 0);
+  for (int channel : {ol::WRITE_ALPHA_ONLY, ol::WRITE_COLOR_ONLY}) {
+    ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 0.0f);
+    ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 0.0f, channel);
+    ol::Rect(0, 0, 10, 10).Draw(RED);
+    const RenderTest::Pixel drawn = ReadPixel(5, 5);
+    EXPECT_EQ(drawn.r, 255) << channel;
+    EXPECT_EQ(drawn.a, 255) << channel;
+  }
 }
 
 TEST_F(Canvas, ClippingUsesTheTopRectangleCountedFromTheTop) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "render/canvas.h"
+#include "render/curves.h"
 #include "render/ellipse.h"
 #include "render/gl.h"
 #include "render/line.h"
@@ -49,6 +50,24 @@ TEST_F(ShapeDrawing, RectOutlineLiesOutsideTheRect) {
   EXPECT_EQ(CountRed(100, 100, 20, 10), 0);
   EXPECT_EQ(CountRed(98, 98, 24, 14), 24 * 14 - 20 * 10);
   EXPECT_EQ(CountRed(0, 0, 300, 300), 24 * 14 - 20 * 10);
+}
+
+// A turn goes about the canvas origin, either way round: a quarter turn by
+// +pi/2 takes (x, y) to (-y, x), by -pi/2 to (y, -x).
+TEST_F(ShapeDrawing, TurnedRectTurnsAboutTheCanvasOrigin) {
+  struct Turned {
+    float angle;
+    ol::Rect rect;
+  };
+  const Turned cases[] = {{ol::HALF_PI, ol::Rect(100, -30, 20, 10)},
+                          {-ol::HALF_PI, ol::Rect(-120, 20, 20, 10)}};
+  for (Turned turned : cases) {
+    ol::Canvas::Fill(0, 0, 0, 1);
+    turned.rect.RotateBy(turned.angle);
+    turned.rect.Draw(RED);
+    EXPECT_EQ(CountRed(20, 100, 10, 20), 10 * 20) << turned.angle;
+    EXPECT_EQ(CountRed(0, 0, 800, 600), 10 * 20) << turned.angle;
+  }
 }
 
 TEST_F(ShapeDrawing, RoundedRectCutsItsCorners) {
