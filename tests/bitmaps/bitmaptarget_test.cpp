@@ -51,6 +51,18 @@ TEST_F(BitmapTarget, WhatIsDrawnLandsAtTheSamePixels) {
   });
 }
 
+// What was drawn on the screen before the switch stays where the camera put it.
+TEST_F(BitmapTarget, DrawingBeforeTheSwitchStaysOnTheScreen) {
+  const auto bitmap = LoadImage(MakeImage(32, W, H, Pattern), "pattern.png");
+  ol::Transforms::SetPosition(-50.0f, 0.0f);
+  ol::Rect(150.0f, 100.0f, 4.0f, 4.0f).Draw(ol::Rgba(1.0f, 0.0f, 0.0f, 1.0f));
+  ol::Canvas::PushCanvas();
+  ol::Canvas::SetToBitmap(*bitmap);
+  ASSERT_TRUE(ol::Canvas::PopCanvas());
+  ExpectPixelNear(ReadPixel(101, 101), Pixel{255, 0, 0, 255});
+  ExpectPixelNear(ReadPixel(151, 101), Pixel{0, 0, 0, 255});
+}
+
 TEST_F(BitmapTarget, LeavingForTheBackBufferKeepsTheDrawing) {
   const auto bitmap = LoadImage(MakeImage(32, W, H, Pattern), "pattern.png");
   ol::Canvas::SetToBitmap(*bitmap);

@@ -191,6 +191,14 @@ TEST_F(Blit, SubImageDrawsItsPartAndLeavesTheSourceTexture) {
   ExpectQuadrants(70, 50, 8, 8, RED, GREEN, BLUE, WHITE);
 }
 
+// Objects and their textures go in the middle of a frame.
+TEST_F(Blit, ABitmapDeletedAfterItsBlitStillShows) {
+  auto red = LoadImage(MakeImage(32, 4, 4, Solid(RED)), "red4.png");
+  red->Blit(10.0f, 10.0f);
+  red.reset();
+  ExpectPixelNear(ReadPixel(11, 11), RED);
+}
+
 TEST_F(Blit, BitmapWithoutImageDrawsNothing) {
   TestSupport::TraceCapture trace;
   ol::Bitmap failed;

@@ -3,6 +3,7 @@
 
 #include "render/blenders.h"
 #include "render/canvas.h"
+#include "render/drawbatch.h"
 #include "render/gl.h"
 #include "render/rect.h"
 #include "render/settings.h"
@@ -224,6 +225,14 @@ TEST_F(Canvas, RefreshReappliesTheCurrentBlender) {
   glBlendFunc(GL_ONE, GL_ONE);
   ol::Canvas::Refresh();
   EXPECT_EQ(GetInt(GL_BLEND_SRC), GL_SRC_ALPHA);
+}
+
+// The frame's last draws reach the buffer before it is shown.
+TEST_F(Canvas, RefreshDrawsWhatWasGatheredBeforeTheFlip) {
+  const long before = ol::DrawBatch::DrawsMade();
+  ol::Rect(0, 0, 10, 10).Draw(RED);
+  ol::Canvas::Refresh();
+  EXPECT_EQ(ol::DrawBatch::DrawsMade() - before, 1);
 }
 
 TEST_F(Canvas, AntialiasingSmoothsLinesOnlyAndTurnsOffBoth) {
