@@ -15,6 +15,7 @@
 #include "game/resourcemanager.h"
 #include "game/space.h"
 #include "render/canvas.h"
+#include "render/drawbatch.h"
 
 namespace {
 
@@ -77,12 +78,15 @@ Kest::App& Level(int objects) {
 
 void Frame(benchmark::State& state) {
   Kest::App& app = Level(int(state.range(0)));
+  const long drawsBefore = ol::DrawBatch::DrawsMade();
   for (auto _ : state) {
     app.UpdateAndDraw(16.0f, true);
     app.UpdateAndDraw(16.0f, true);
     ol::Canvas::Refresh();
   }
   state.counters["drawn"] = double(app.GetDrawList().size());
+  state.counters["draws"] =
+      double(ol::DrawBatch::DrawsMade() - drawsBefore) / double(state.iterations());
 }
 
 void PhysicsStep(benchmark::State& state) {
