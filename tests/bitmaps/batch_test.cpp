@@ -1,7 +1,7 @@
 // The picture does not depend on how the draws reach GL: a scene of every
 // shape, outline, blit and render mode, with state changes between them,
 // comes out the same gathered into batches as flushed after every draw.
-#include "tests/bitmaps/glfixture.h"
+#include "tests/support/screen/screen.h"
 
 #include <cstdlib>
 #include <functional>
@@ -15,12 +15,13 @@
 #include "render/line.h"
 #include "render/polygon.h"
 #include "render/rect.h"
-#include "render/settings.h"
 #include "render/rendermodes.h"
 #include "render/transforms.h"
 
 namespace BitmapTests {
 namespace {
+
+using namespace TestSupport;
 
 using Draw = std::function<void()>;
 
@@ -36,7 +37,18 @@ ol::Polygon Pentagon(float x, float y) {
   return pentagon;
 }
 
-std::vector<Draw> Shapes() {
+// Every shape, outline, blit and render mode, with the state changes the
+// batch must flush for in between: one draw or change each.
+std::vector<Draw> Scene(const ol::Bitmap& sheet, const ol::Bitmap& other, const ol::Bitmap& part) {
+  static const ol::FlippedMode mirror(ol::FLIP_HORIZONTAL);
+  static const ol::ClippedMode corner(4, 4, 12, 10);
+  static const ol::GradientMode shade(ol::Rgba(1, 0, 0), ol::Rgba(0, 1, 0), ol::Rgba(0, 0, 1),
+                                      ol::Rgba(1, 1, 1, 0.2f));
+  static const ol::MultiMode frame(mirror, corner);
+  ol::Rect turned(300, 10, 50, 30, 2.0f, 6.0f);
+  turned.RotateBy(-0.15f);
+  ol::Polygon stretched = Pentagon(320, 120);
+  stretched.TransformBy(ol::Placement(ol::Vec2(), 0.3f, 1.2f));
   return {
       [] { ol::Line(10, 10, 90, 60).Draw(RED); },
       [] { ol::Line(10, 60, 90, 10, 3.0f).DrawOutline(GREEN); },
@@ -45,43 +57,14 @@ std::vector<Draw> Shapes() {
       [] { ol::Rect(130, 30, 60, 40, 2.0f).DrawOutline(RED); },
       [] { ol::Rect(210, 10, 60, 40, 1.0f, 8.0f).Draw(GREEN); },
       [] { ol::Rect(220, 20, 60, 40, 3.0f, 8.0f).DrawOutline(BLUE); },
-      [] {
-        ol::Rect turned(300, 10, 50, 30, 2.0f);
-        turned.RotateBy(0.2f);
-        turned.Draw(RED);
-        turned.DrawOutline(GREEN);
-      },
-      [] {
-        ol::Rect turned(380, 10, 50, 30, 2.0f, 6.0f);
-        turned.RotateBy(-0.15f);
-        turned.Draw(BLUE);
-        turned.DrawOutline(RED);
-      },
+      [=] { turned.Draw(RED); },
+      [=] { turned.DrawOutline(GREEN); },
       [] { ol::Circle(50, 150, 30).Draw(GREEN); },
       [] { ol::Circle(70, 160, 25).DrawOutline(RED); },
       [] { ol::Circle(150, 150, 30, 5.0f).DrawOutline(BLUE); },
-      [] {
-        ol::Polygon pentagon = Pentagon(200, 120);
-        pentagon.RotateBy(0.4f);
-        pentagon.Draw(RED);
-      },
+      [] { Pentagon(200, 120).Draw(RED); },
       [] { Pentagon(260, 120).DrawOutline(GREEN); },
-      [] {
-        ol::Polygon stretched = Pentagon(320, 120);
-        stretched.TransformBy(ol::Placement(ol::Vec2(), 0.3f, 1.2f));
-        stretched.DrawOutline(BLUE);
-      },
-  };
-}
-
-std::vector<Draw> Blits(const ol::Bitmap& sheet, const ol::Bitmap& other, const ol::Bitmap& part) {
-  static const ol::FlippedMode mirror(ol::FLIP_HORIZONTAL);
-  static const ol::FlippedMode upsideDown(ol::FLIP_VERTICAL);
-  static const ol::ClippedMode corner(4, 4, 12, 10);
-  static const ol::GradientMode shade(ol::Rgba(1, 0, 0), ol::Rgba(0, 1, 0), ol::Rgba(0, 0, 1),
-                                      ol::Rgba(1, 1, 1, 0.2f));
-  static const ol::MultiMode frame(mirror, corner);
-  return {
+      [=] { stretched.DrawOutline(BLUE); },
       [&] { sheet.Blit(420, 220); },
       [&] { sheet.Blit(430, 230, 0.5f); },
       [&] { other.Blit(440, 240); },
@@ -89,25 +72,18 @@ std::vector<Draw> Blits(const ol::Bitmap& sheet, const ol::Bitmap& other, const 
       [&] { sheet.BlitRotated(620, 240, 0.7f); },
       [&] { other.BlitRotated(640, 250, -2.0f, 0.6f); },
       [&] { sheet.BlitWithMode(420, 300, mirror); },
-      [&] { sheet.BlitWithMode(460, 300, upsideDown); },
+      [&] { sheet.BlitWithMode(460, 300, ol::FlippedMode(ol::FLIP_VERTICAL)); },
       [&] { sheet.BlitWithMode(500, 300, corner); },
       [&] { sheet.BlitWithMode(540, 300, shade); },
       [&] { sheet.BlitWithMode(580, 300, frame); },
-      [&] { other.BlitRotatedWithMode(660, 320, 1.1f, shade, 0.8f); },
+      [&] { other.BlitRotatedWithMode(660, 320, 1.1f, shade); },
       [&] { part.Blit(700, 300); },
       [&] { part.BlitStretched(720, 300, 30, 30); },
-  };
-}
-
-// State changes between draws: tint, blending, camera, clipping and a
-// clipped fill over what was drawn.
-std::vector<Draw> StateChanges(const ol::Bitmap& sheet) {
-  return {
       [] { ol::Transforms::SetTintColor(ol::Rgba(0.6f, 0.8f, 1.0f, 0.9f)); },
-      [] { ol::Rect(20, 250, 80, 60).Draw(RED); },
+      [&] { ol::Rect(20, 250, 80, 60).Draw(RED); },
       [&] { sheet.Blit(40, 270); },
       [] { ol::Blenders::Set(ol::ADDITIVE_BLENDER); },
-      [] { ol::Circle(100, 290, 25).Draw(GREEN); },
+      [&] { ol::Circle(100, 290, 25).Draw(GREEN); },
       [&] { sheet.Blit(90, 260); },
       [] { ol::Blenders::Set(ol::ALPHA_BLENDER); },
       [] { ol::Transforms::SetTintColor(ol::Rgba(1, 1, 1, 1)); },
@@ -133,10 +109,10 @@ std::vector<unsigned char> ReadScreen() {
   return rgba;
 }
 
-class Batching : public GlTest {
+class Batching : public ScreenTest {
  protected:
   void SetUp() override {
-    GlTest::SetUp();
+    ScreenTest::SetUp();
     sheet = LoadImage(MakeImage(32, 24, 20, [](int x, int y) {
                         return Pixel{x * 10, y * 12, 200 - x * 8, 120 + x * 5};
                       }),
@@ -149,11 +125,9 @@ class Batching : public GlTest {
 
   std::vector<unsigned char> DrawScene(const Draw& afterEachDraw) {
     ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 1.0f);
-    for (const auto& draws : {Shapes(), Blits(*sheet, *other, *part), StateChanges(*sheet)}) {
-      for (const Draw& draw : draws) {
-        draw();
-        afterEachDraw();
-      }
+    for (const Draw& draw : Scene(*sheet, *other, *part)) {
+      draw();
+      afterEachDraw();
     }
     return ReadScreen();
   }
@@ -191,24 +165,32 @@ TEST_F(Batching, GatheredDrawsGiveThePictureOfSeparateOnes) {
 }
 
 // Filled shapes and outlines share a call, so do lines and thin outlines,
-// and so do blits of one texture, its sub-images and modes included (each
-// run small enough for one call).
+// and so do blits of one texture, its sub-images and modes included.
 TEST_F(Batching, ConsecutiveDrawsOfOneKindMakeOneCall) {
   const ol::FlippedMode mirror(ol::FLIP_HORIZONTAL);
-  const std::vector<Draw> runs[] = {
-      {[] { ol::Circle(50, 50, 8).Draw(RED); }, [] { ol::Rect(10, 10, 30, 20).Draw(GREEN); },
-       [] { ol::Rect(10, 10, 30, 20, 2.0f, 5.0f).DrawOutline(BLUE); },
-       [] { Pentagon(60, 60).Draw(RED); }, [] { Pentagon(90, 60).DrawOutline(RED); },
-       [] { ol::Circle(50, 50, 8, 3.0f).DrawOutline(GREEN); }},
-      {[] { ol::Line(0, 0, 50, 50).Draw(RED); }, [] { ol::Circle(50, 50, 20).DrawOutline(BLUE); },
-       [] { ol::Line(0, 50, 50, 0).DrawGradientRaw(RED, GREEN); }},
-      {[&] { sheet->Blit(10, 10); }, [&] { sheet->BlitRotated(50, 50, 1.0f, 0.5f); },
-       [&] { sheet->BlitWithMode(80, 10, mirror); }, [&] { part->BlitStretched(10, 80, 30, 30); }},
+  const Draw runs[] = {
+      [] {
+        ol::Circle(50, 50, 8).Draw(RED);
+        ol::Rect(10, 10, 30, 20, 2.0f, 5.0f).DrawOutline(BLUE);
+        Pentagon(60, 60).Draw(RED);
+        Pentagon(90, 60).DrawOutline(RED);
+        ol::Circle(50, 50, 8, 3.0f).DrawOutline(GREEN);
+      },
+      [] {
+        ol::Line(0, 0, 50, 50).Draw(RED);
+        ol::Circle(50, 50, 20).DrawOutline(BLUE);
+        ol::Line(0, 50, 50, 0).DrawGradientRaw(RED, GREEN);
+      },
+      [&] {
+        sheet->BlitRotated(50, 50, 1.0f, 0.5f);
+        sheet->BlitWithMode(80, 10, mirror);
+        part->BlitStretched(10, 80, 30, 30);
+      },
   };
-  for (const std::vector<Draw>& run : runs) {
+  for (const Draw& run : runs) {
     ol::DrawBatch::Flush();
     const long start = ol::DrawBatch::DrawsMade();
-    for (const Draw& draw : run) draw();
+    run();
     ol::DrawBatch::Flush();
     EXPECT_EQ(ol::DrawBatch::DrawsMade() - start, 1);
   }

@@ -119,15 +119,4 @@ TEST(MultiMode, UsesTheCornerHookOfWhicheverModeHasOne) {
   EXPECT_FALSE(ol::MultiMode(plain, plain).UsesCornerHook());
 }
 
-TEST(GradientMode, HandsItsCornerColoursToTheBlit) {
-  const ol::GradientMode shade(ol::Rgba(1, 0, 0), ol::Rgba(0, 1, 0), ol::Rgba(0, 0, 1),
-                               ol::Rgba(1, 1, 1, 0.5f));
-  const ol::TexCoords record = shade.Select(ol::TexCoords());
-  ASSERT_NE(record.cornerColors, nullptr);
-  EXPECT_FLOAT_EQ(record.cornerColors[ol::CORNER_TOP_LEFT].r, 1.0f);
-  EXPECT_FLOAT_EQ(record.cornerColors[ol::CORNER_TOP_RIGHT].g, 1.0f);
-  EXPECT_FLOAT_EQ(record.cornerColors[ol::CORNER_BOTTOM_RIGHT].b, 1.0f);
-  EXPECT_FLOAT_EQ(record.cornerColors[ol::CORNER_BOTTOM_LEFT].a, 0.5f);
-}
-
 }  // namespace

@@ -13,24 +13,21 @@
 #include "render/rect.h"
 #include "render/settings.h"
 #include "render/transforms.h"
-#include "screen.h"
+#include "tests/support/screen/screen.h"
 
 namespace {
 
-using RenderTest::CountRed;
-using RenderTest::ReadPixel;
+using TestSupport::CountRed;
+using TestSupport::ReadPixel;
 
 const ol::Rgba RED(1.0f, 0.0f, 0.0f, 1.0f);
 
-class ShapeDrawing : public ::testing::Test {
- protected:
-  void SetUp() override { RenderTest::ResetCanvas(); }
-};
+class ShapeDrawing : public TestSupport::ScreenTest {};
 
 TEST_F(ShapeDrawing, ColourIsTintTimesColour) {
   ol::Transforms::SetTintColor(ol::Rgba(0.5f, 0.5f, 0.5f, 1.0f));
   ol::Rect(0, 0, 4, 4).Draw(RED);
-  const RenderTest::Pixel drawn = ReadPixel(1, 1);
+  const TestSupport::Pixel drawn = ReadPixel(1, 1);
   EXPECT_NEAR(drawn.r, 128, 1);
   EXPECT_EQ(drawn.g, 0);
 }
