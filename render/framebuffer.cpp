@@ -4,12 +4,12 @@
 #include <memory>
 #include <vector>
 
+#include "render/affine.h"
 #include "render/blenders.h"
 #include "render/canvas.h"
 #include "render/drawbatch.h"
 #include "render/gl.h"
 #include "render/setup.h"
-#include "render/affine.h"
 #include "render/textureinfo.h"
 #include "render/texturequad.h"
 

@@ -40,6 +40,13 @@ void LoadBeforeTheScreen() {
 // The screen of this program's tests.
 const bool screen = (OpenScreenForEveryTest(LoadBeforeTheScreen), true);
 
+// Registered after the screen, so torn down before it: the bitmaps go while
+// the drawing layer is still there.
+class EarlyLoadsGo : public ::testing::Environment {
+  void TearDown() override { early.reset(); }
+};
+const auto* const earlyLoadsGo = ::testing::AddGlobalTestEnvironment(new EarlyLoadsGo);
+
 const EarlyLoads& Early() { return *early; }
 
 class QueuedLoad : public ScreenTest {};
