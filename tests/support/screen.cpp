@@ -10,6 +10,7 @@
 
 #include "game/objects/resourcemanager.h"
 #include "platform/platform.h"
+#include "render/drawbatch.h"
 #include "render/gl.h"
 #include "render/transforms.h"
 
@@ -41,6 +42,7 @@ int Pack(const Pixel& p) { return makeacol32(p.r, p.g, p.b, 255); }
 // The box's pixels, in any order.
 std::vector<Pixel> ReadBox(int x0, int y0, int x1, int y1) {
   std::vector<unsigned char> bytes(std::size_t(x1 - x0) * (y1 - y0) * 4);
+  ol::DrawBatch::Flush();  // the draws still gathered reach the frame first
   glReadBuffer(GL_BACK);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(x0, kScreenHeight - y1, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE, bytes.data());
