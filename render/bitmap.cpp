@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "platform/trace.h"
 #include "render/canvas.h"
+#include "render/drawbatch.h"
 #include "render/framebuffer.h"
 #include "render/gl.h"
 #include "render/graphicsdriver.h"
@@ -164,8 +165,12 @@ void Bitmap::ReplaceMemoryBitmap(BITMAP* bitmap) {
   memoryBitmap_ = bitmap;
 }
 
+// Draws gathered with the texture go first.
 void Bitmap::DeleteOwnTexture() {
-  if (texture_.texture != 0 && !textureShared_) glDeleteTextures(1, &texture_.texture);
+  if (texture_.texture != 0 && !textureShared_) {
+    DrawBatch::Flush();
+    glDeleteTextures(1, &texture_.texture);
+  }
   texture_.texture = 0;
 }
 

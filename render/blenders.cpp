@@ -2,6 +2,7 @@
 
 #include <deque>
 
+#include "render/drawbatch.h"
 #include "render/gl.h"
 
 namespace ol {
@@ -10,12 +11,22 @@ namespace {
 struct BlendPair {
   GLenum source;
   GLenum destination;
+
+  bool operator==(const BlendPair& o) const {
+    return source == o.source && destination == o.destination;
+  }
 };
 
 BlendPair current = {GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA};
+// What GL blends with: at first nothing (a copy).
+BlendPair applied = {GL_ONE, GL_ZERO};
 std::deque<BlendPair> saved;
 
 void Apply(const BlendPair& pair) {
+  // The draws gathered so far blend as they were meant to; setting the same
+  // pair again (sprites do, each frame) keeps them gathered.
+  if (!(pair == applied)) DrawBatch::Flush();
+  applied = pair;
   // Copying needs no blending at all: cheaper, and alpha is written as is.
   if (pair.source == GL_ONE && pair.destination == GL_ZERO) {
     glDisable(GL_BLEND);

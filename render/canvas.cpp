@@ -4,6 +4,7 @@
 
 #include "render/bitmap.h"
 #include "render/blenders.h"
+#include "render/drawbatch.h"
 #include "render/framebuffer.h"
 #include "render/gl.h"
 #include "render/setup.h"
@@ -50,6 +51,14 @@ void BindBitmap(Bitmap& bitmap) {
 }  // namespace
 
 void Canvas::Fill(float r, float g, float b, float a, int channelMode) {
+  // A fill of every channel with no clip paints over all that was gathered
+  // since the last flush: the frame's first pass, when the second one
+  // starts with a fill.
+  if (channelMode == WRITE_COLOR_AND_ALPHA && active.clips.empty()) {
+    DrawBatch::Discard();
+  } else {
+    DrawBatch::Flush();
+  }
   const int ownMode = active.pixelWriteMode;
   active.pixelWriteMode = channelMode;
   SetColorMask(channelMode);
@@ -60,12 +69,14 @@ void Canvas::Fill(float r, float g, float b, float a, int channelMode) {
 }
 
 void Canvas::SetClipping(int x, int y, int w, int h) {
+  DrawBatch::Flush();
   glEnable(GL_SCISSOR_TEST);
   active.clips.push_back(ClipRect{x, y, w, h});
   ApplyClipping();
 }
 
 void Canvas::DisableClipping() {
+  DrawBatch::Flush();
   active.clips.clear();
   glDisable(GL_SCISSOR_TEST);
 }
@@ -75,12 +86,14 @@ void Canvas::ApplyClipping() {
     DisableClipping();
     return;
   }
+  DrawBatch::Flush();
   const ClipRect& top = active.clips.back();
   glScissor(top.x, ScissorBase() - top.y - top.h, top.w, top.h);
   glEnable(GL_SCISSOR_TEST);
 }
 
 void Canvas::ApplyState() {
+  DrawBatch::Flush();
   ApplyClipping();
   SetColorMask(active.pixelWriteMode);
 }
@@ -145,6 +158,7 @@ void Canvas::ReleaseSurface() {
 }
 
 void Canvas::SelectBuffer(int target) {
+  DrawBatch::Flush();
   if (target == BACK_BUFFER_TARGET) {
     glDrawBuffer(GL_BACK);
     glReadBuffer(GL_BACK);
@@ -156,6 +170,7 @@ void Canvas::SelectBuffer(int target) {
 
 void Canvas::Refresh() {
   Transforms::DrawScreenOverlay();
+  DrawBatch::Flush();
   switch (active.target) {
     case BITMAP_TARGET:
       if (FrameBuffer* framebuffer = FrameBuffer::GetInstance()) framebuffer->RefreshSurface();

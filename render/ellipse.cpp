@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "render/curves.h"
+#include "render/drawbatch.h"
 #include "render/gl.h"
 
 namespace ol {
@@ -16,7 +17,7 @@ Vec2 OnEllipse(float rx, float ry, float angle) {
   return Vec2(rx * std::cos(angle), ry * std::sin(angle));
 }
 
-void Vertex(const Vec2& p) { glVertex2f(p.x, p.y); }
+void Vertex(const Vec2& p) { DrawBatch::AddVertex(p.x, p.y); }
 
 }  // namespace
 
@@ -53,21 +54,15 @@ std::string Ellipse::ToString() const {
 // out of the drawing loops.
 bool Ellipse::IsDrawable() const { return radiusX_ > 0.0f && radiusY_ > 0.0f; }
 
-void Ellipse::PlaceOnGL() const {
-  glPushMatrix();
-  glTranslatef(pos_.x, pos_.y, 0.0f);
-  glRotatef(angle_ * DEGREES_PER_RADIAN, 0.0f, 0.0f, 1.0f);
-}
+Affine Ellipse::Placed() const { return Affine().Translate(pos_.x, pos_.y).Rotate(angle_); }
 
 void Ellipse::DrawRaw() const {
   if (!IsDrawable()) return;
-  PlaceOnGL();
-  glBegin(GL_TRIANGLE_FAN);
-  glVertex2f(0.0f, 0.0f);
+  DrawBatch::Begin(GL_TRIANGLE_FAN, Placed());
+  DrawBatch::AddVertex(0.0f, 0.0f);
   for (float a = 0.0f; a <= TWO_PI; a += step_) Vertex(OnEllipse(radiusX_, radiusY_, a));
-  glVertex2f(radiusX_, 0.0f);
-  glEnd();
-  glPopMatrix();
+  DrawBatch::AddVertex(radiusX_, 0.0f);
+  DrawBatch::End();
 }
 
 void Ellipse::DrawOutlineRaw() const {
@@ -76,12 +71,9 @@ void Ellipse::DrawOutlineRaw() const {
     DrawThickOutline();
     return;
   }
-  PlaceOnGL();
-  glLineWidth(lineWidth_);
-  glBegin(GL_LINE_LOOP);
+  DrawBatch::Begin(GL_LINE_LOOP, Placed(), 0, lineWidth_);
   for (float a = 0.0f; a < TWO_PI; a += step_) Vertex(OnEllipse(radiusX_, radiusY_, a));
-  glEnd();
-  glPopMatrix();
+  DrawBatch::End();
 }
 
 // The width lies inside the shape: a ring between the ellipse shrunk by the
@@ -89,9 +81,7 @@ void Ellipse::DrawOutlineRaw() const {
 void Ellipse::DrawThickOutline() const {
   const float innerX = radiusX_ - lineWidth_;
   const float innerY = radiusY_ - lineWidth_;
-  glDisable(GL_TEXTURE_2D);
-  PlaceOnGL();
-  glBegin(GL_QUADS);
+  DrawBatch::Begin(GL_QUADS, Placed());
   Vec2 inner(innerX, 0.0f);
   Vec2 outer(radiusX_, 0.0f);
   const auto quadTo = [&](float a) {
@@ -106,8 +96,7 @@ void Ellipse::DrawThickOutline() const {
   };
   for (float a = 0.0f; a <= TWO_PI; a += step_) quadTo(a);
   quadTo(0.0f);
-  glEnd();
-  glPopMatrix();
+  DrawBatch::End();
 }
 
 Circle::Circle(float x, float y, float radius, float lineWidth, float accuracy)

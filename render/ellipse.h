@@ -1,6 +1,7 @@
 // Ellipses and circles, cut into straight segments.
 #pragma once
 
+#include "render/affine.h"
 #include "render/shape.h"
 
 namespace ol {
@@ -21,12 +22,13 @@ class Ellipse : public Shape {
 
  protected:
   Ellipse(float x, float y, float radiusX, float radiusY, float lineWidth, float accuracy);
+  bool DrawsThroughBatch() const override { return true; }
 
  private:
   // A shape without a positive radius, or with an unusable step, is not drawn.
   bool IsDrawable() const;
-  // Pushes the GL matrix and moves it to the shape's centre and angle.
-  void PlaceOnGL() const;
+  // The shape's centre and angle.
+  Affine Placed() const;
   void DrawThickOutline() const;
 
   Vec2 pos_;

@@ -4,8 +4,10 @@
 #include <memory>
 #include <vector>
 
+#include "render/affine.h"
 #include "render/blenders.h"
 #include "render/canvas.h"
+#include "render/drawbatch.h"
 #include "render/gl.h"
 #include "render/setup.h"
 #include "render/textureinfo.h"
@@ -68,6 +70,7 @@ bool BackbufFramebuf::IsAvailable() const { return true; }
 // buffer, so that canvas pixel (x, y) is image pixel (x, y) until the
 // redirection ends. The canvas applies its clipping and mask afterwards.
 void BackbufFramebuf::BindToTexture(TextureInfo& texture) {
+  DrawBatch::Flush();
   bound_ = &texture;
   glDrawBuffer(GL_BACK);
   glPushMatrix();
@@ -76,16 +79,16 @@ void BackbufFramebuf::BindToTexture(TextureInfo& texture) {
   glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
   Blenders::Push();
   Blenders::Set(COPY_BLENDER);
-  glBindTexture(GL_TEXTURE_2D, texture.texture);
-  glEnable(GL_TEXTURE_2D);
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  DrawBatch::SetColor(Rgba(1.0f, 1.0f, 1.0f, 1.0f));
   const float w = static_cast<float>(texture.imageWidth);
   const float h = static_cast<float>(texture.imageHeight);
-  EmitTextureRect(texture, w, h);
+  EmitTextureRect(texture, Affine(), w, h);
+  DrawBatch::Flush();
   Blenders::Pop();
 }
 
 void BackbufFramebuf::Release() {
+  DrawBatch::Flush();
   glViewport(0, 0, Setup::GetScreenWidth(), Setup::GetScreenHeight());
   glPopMatrix();
   Canvas::DisableClipping();
@@ -99,6 +102,7 @@ void BackbufFramebuf::ClearBinding() { bound_ = nullptr; }
 
 void BackbufFramebuf::RefreshSurface() {
   if (bound_ == nullptr) return;
+  DrawBatch::Flush();
   const GLint readBuffer = SelectBackForReading();
   glFlush();
   glFinish();
@@ -112,6 +116,7 @@ void BackbufFramebuf::RefreshSurface() {
 // Image rows y .. y + h - 1 lie at window rows y .. y + h - 1 from the top
 // of the back buffer, whichever buffer the screen's canvas reads.
 void BackbufFramebuf::ReadPixels(int x, int y, int w, int h, unsigned int format, void* buffer) {
+  DrawBatch::Flush();
   const GLint readBuffer = SelectBackForReading();
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(x, Setup::GetScreenHeight() - y - h, w, h, format, GL_UNSIGNED_BYTE, buffer);
@@ -120,6 +125,7 @@ void BackbufFramebuf::ReadPixels(int x, int y, int w, int h, unsigned int format
 
 void BackbufFramebuf::CopyToTexture(int x, int y, int w, int h, int textureYOffset) {
   if (bound_ == nullptr) return;
+  DrawBatch::Flush();
   glBindTexture(GL_TEXTURE_2D, bound_->texture);
   glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, textureYOffset, x, Setup::GetScreenHeight() - y - h,
                       w, h);

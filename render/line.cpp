@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "render/drawbatch.h"
 #include "render/gl.h"
 #include "render/transforms.h"
 
@@ -30,14 +31,10 @@ std::string Line::ToString() const {
 }
 
 void Line::DrawRaw() const {
-  glLineWidth(lineWidth_);
-  glPushMatrix();
-  glTranslatef(origin_.x, origin_.y, 0.0f);
-  glBegin(GL_LINES);
-  glVertex2f(start_.x, start_.y);
-  glVertex2f(end_.x, end_.y);
-  glEnd();
-  glPopMatrix();
+  DrawBatch::Begin(GL_LINES, AtOrigin(), 0, lineWidth_);
+  DrawBatch::AddVertex(start_.x, start_.y);
+  DrawBatch::AddVertex(end_.x, end_.y);
+  DrawBatch::End();
 }
 
 void Line::DrawOutlineRaw() const { DrawRaw(); }
@@ -46,17 +43,14 @@ void Line::DrawGradientRaw(const Rgba& startColor, const Rgba& endColor) const {
   const Rgba& tint = *Transforms::GetTintColor();
   const Rgba from = tint * startColor;
   const Rgba to = tint * endColor;
-  glDisable(GL_TEXTURE_2D);
-  glLineWidth(lineWidth_);
-  glPushMatrix();
-  glTranslatef(origin_.x, origin_.y, 0.0f);
-  glBegin(GL_LINES);
-  glColor4f(from.r, from.g, from.b, from.a);
-  glVertex2f(start_.x, start_.y);
-  glColor4f(to.r, to.g, to.b, to.a);
-  glVertex2f(end_.x, end_.y);
-  glEnd();
-  glPopMatrix();
+  DrawBatch::Begin(GL_LINES, AtOrigin(), 0, lineWidth_);
+  DrawBatch::SetColor(from);
+  DrawBatch::AddVertex(start_.x, start_.y);
+  DrawBatch::SetColor(to);
+  DrawBatch::AddVertex(end_.x, end_.y);
+  DrawBatch::End();
 }
+
+Affine Line::AtOrigin() const { return Affine().Translate(origin_.x, origin_.y); }
 
 }  // namespace ol

@@ -1,6 +1,7 @@
 // A straight line segment, drawn at its origin.
 #pragma once
 
+#include "render/affine.h"
 #include "render/shape.h"
 
 namespace ol {
@@ -23,7 +24,12 @@ class Line : public Shape {
   const Vec2& GetEnd() const { return end_; }
   const Vec2& GetOrigin() const { return origin_; }
 
+ protected:
+  bool DrawsThroughBatch() const override { return true; }
+
  private:
+  Affine AtOrigin() const;
+
   Vec2 start_;
   Vec2 end_;
   Vec2 origin_;

@@ -3,8 +3,6 @@
 #include <cmath>
 #include <sstream>
 
-#include "render/gl.h"
-#include "render/curves.h"
 #include "render/setup.h"
 
 namespace ol {
@@ -15,20 +13,18 @@ Vec2 Placement::Transform(const Vec2& point) const {
   return Vec2(stretch * (c * point.x + s * point.y), stretch * (c * point.y - s * point.x));
 }
 
-void Placement::ApplyToGL(const Vec2& pivotPoint) const {
-  glTranslatef(position.x, position.y, 0.0f);
+Affine Placement::ToAffine(const Vec2& pivotPoint) const {
+  Affine placed;
+  placed.Translate(position.x, position.y);
   if (angle != 0.0f) {
-    glTranslatef(pivotPoint.x, pivotPoint.y, 0.0f);
-    glRotatef(-angle * DEGREES_PER_RADIAN, 0.0f, 0.0f, 1.0f);
-    glTranslatef(-pivotPoint.x, -pivotPoint.y, 0.0f);
+    placed.Translate(pivotPoint.x, pivotPoint.y).Rotate(-angle).Translate(-pivotPoint.x, -pivotPoint.y);
   }
   if (stretch != 1.0f) {
-    // Stretches about the centre of the screen, flattening depth: shapes
-    // are drawn in the plane.
-    glTranslatef((stretch - 1.0f) * Setup::GetScreenWidth() * -0.5f,
-                 (stretch - 1.0f) * Setup::GetScreenHeight() * -0.5f, 0.0f);
-    glScalef(stretch, stretch, 0.0f);
+    placed.Translate((stretch - 1.0f) * Setup::GetScreenWidth() * -0.5f,
+                     (stretch - 1.0f) * Setup::GetScreenHeight() * -0.5f);
+    placed.Scale(stretch, stretch);
   }
+  return placed;
 }
 
 Placement& Placement::operator+=(const Placement& other) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "render/affine.h"
 #include "render/vec2.h"
 
 namespace ol {
@@ -22,9 +23,8 @@ struct Placement {
   // The turn (by minus the angle) and stretch as a matrix applied to a point;
   // the position is not added.
   Vec2 Transform(const Vec2& point) const;
-  // Moves, turns about the pivot and stretches about the screen centre the
-  // current GL matrix.
-  void ApplyToGL(const Vec2& pivotPoint) const;
+  // Moves, turns about the pivot and stretches about the screen centre.
+  Affine ToAffine(const Vec2& pivotPoint) const;
   // Positions and angles add, stretches multiply; the pivot stays.
   Placement& operator+=(const Placement& other);
   std::string ToString() const;

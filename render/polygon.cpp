@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "platform/trace.h"
+#include "render/drawbatch.h"
 #include "render/gl.h"
 
 namespace ol {
@@ -16,7 +17,7 @@ Vec2 Unit(const Vec2& v) {
   return length > 0.0f ? v / length : Vec2();
 }
 
-void Vertex(const Vec2& p) { glVertex2f(p.x, p.y); }
+void Vertex(const Vec2& p) { DrawBatch::AddVertex(p.x, p.y); }
 
 // How far, and which way, the band's edges lie from vertex V, where u points
 // from the next vertex back to V and d along the edge that arrives at V.
@@ -80,12 +81,9 @@ Vec2 Polygon::SetVertex(int index, const Vec2& vertex) {
 }
 
 void Polygon::DrawRaw() const {
-  glPushMatrix();
-  placement_.ApplyToGL(placement_.pivot);
-  glBegin(GL_POLYGON);
+  DrawBatch::Begin(GL_POLYGON, placement_.ToAffine(placement_.pivot));
   for (const Vec2& v : vertices_) Vertex(v);
-  glEnd();
-  glPopMatrix();
+  DrawBatch::End();
 }
 
 // A band of half the line width on either side of the closed outline, as
@@ -94,10 +92,7 @@ void Polygon::DrawOutlineRaw() const {
   const std::size_t count = vertices_.size();
   if (count < 2) return;
   const float w = lineWidth_;
-  glDisable(GL_TEXTURE_2D);
-  glPushMatrix();
-  placement_.ApplyToGL(placement_.pivot);
-  glBegin(GL_QUAD_STRIP);
+  DrawBatch::Begin(GL_QUAD_STRIP, placement_.ToAffine(placement_.pivot));
   Vec2 previous = vertices_.back();
   Vec2 d = Unit(vertices_.front() - previous);
   Vertex(Vec2(previous.x + d.y * w, previous.y - d.x * w));
@@ -115,8 +110,7 @@ void Polygon::DrawOutlineRaw() const {
     d = -u;
     previous = v;
   }
-  glEnd();
-  glPopMatrix();
+  DrawBatch::End();
 }
 
 }  // namespace ol

@@ -32,6 +32,9 @@ class Polygon : public Shape {
   float GetTotalLength() const { return totalLength_; }
   const Placement& GetPlacement() const { return placement_; }
 
+ protected:
+  bool DrawsThroughBatch() const override { return true; }
+
  private:
   std::vector<Vec2> vertices_;
   std::vector<float> segmentLengths_;

@@ -2,6 +2,7 @@
 // canvas origin, not about the rectangle itself.
 #pragma once
 
+#include "render/affine.h"
 #include "render/shape.h"
 
 namespace ol {
@@ -23,15 +24,17 @@ class Rect : public Shape {
   Vec2 GetPosition() const { return pos_; }
   Vec2 GetSize() const { return size_; }
 
+ protected:
+  bool DrawsThroughBatch() const override { return true; }
+
  private:
-  bool IsTurned() const;
   bool IsRounded() const;
-  // Applies the rectangle's turn (about the canvas origin) to the GL matrix.
-  void Turn() const;
+  // The rectangle's turn, about the canvas origin.
+  Affine Turn() const;
   void DrawRoundedFill() const;
   void DrawRoundedOutline() const;
-  // Draws the four corners, calling drawCorner(startAngle) at each corner's
-  // centre.
+  // Draws the four corners, calling drawCorner(placement, startAngle) with
+  // the placement of each corner's centre.
   template <typename CornerDrawer>
   void ForEachCorner(CornerDrawer drawCorner) const;
 

@@ -1,6 +1,6 @@
 #include "render/rendermode.h"
 
-#include "render/gl.h"
+#include "render/drawbatch.h"
 
 namespace ol {
 
@@ -12,16 +12,16 @@ void RenderMode::SetCornerTexCoord(int corner, const SourceRect& source, const T
 void SetTextCoord(int corner, const SourceRect& /*source*/, const TexCoords& coords) {
   switch (corner) {
     case CORNER_TOP_LEFT:
-      glTexCoord2f(coords.uLeft, coords.vTop);
+      DrawBatch::SetTexCoord(coords.uLeft, coords.vTop);
       break;
     case CORNER_TOP_RIGHT:
-      glTexCoord2f(coords.uRight, coords.vTop);
+      DrawBatch::SetTexCoord(coords.uRight, coords.vTop);
       break;
     case CORNER_BOTTOM_RIGHT:
-      glTexCoord2f(coords.uRight, coords.vBottom);
+      DrawBatch::SetTexCoord(coords.uRight, coords.vBottom);
       break;
     case CORNER_BOTTOM_LEFT:
-      glTexCoord2f(coords.uLeft, coords.vBottom);
+      DrawBatch::SetTexCoord(coords.uLeft, coords.vBottom);
       break;
     default:
       break;

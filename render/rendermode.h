@@ -28,10 +28,14 @@ class RenderMode {
   RenderMode() = default;
   virtual ~RenderMode() = default;
 
+  // Both run while the blit is gathered into the frame's batch, before it
+  // reaches GL: a mode that changes GL state here flushes the batch first
+  // (DrawBatch::Flush).
   virtual void BeginDraw() const {}
   virtual void EndDraw() const {}
   // Whether the blit gives each corner's texture coordinate through
-  // SetCornerTexCoord instead of the plain corner lookup.
+  // SetCornerTexCoord (with DrawBatch::SetTexCoord) instead of the plain
+  // corner lookup.
   virtual bool UsesCornerHook() const { return false; }
   virtual void SetCornerTexCoord(int corner, const SourceRect& source, const TexCoords& coords,
                                  float drawWidth, float drawHeight) const;
@@ -39,8 +43,8 @@ class RenderMode {
   virtual TexCoords Select(const TexCoords& coords) const { return coords; }
 };
 
-// Emits the texture coordinate of one corner of the record; other corner
-// numbers emit nothing.
+// Sets the texture coordinate of one corner of the record for the next
+// vertex; other corner numbers set nothing.
 void SetTextCoord(int corner, const SourceRect& source, const TexCoords& coords);
 
 }  // namespace ol

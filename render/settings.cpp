@@ -1,17 +1,17 @@
 #include "render/settings.h"
 
+#include "render/drawbatch.h"
 #include "render/gl.h"
 
 namespace ol {
 namespace {
 
 bool antialiasing = true;
-// Blits leave texturing on so the next blit need not enable it again.
-constexpr bool KEEP_TEXTURING = true;
 
 }  // namespace
 
 void Settings::SetAntialiasing(bool on) {
+  DrawBatch::Flush();
   antialiasing = on;
   if (on) {
     glEnable(GL_LINE_SMOOTH);
@@ -23,9 +23,8 @@ void Settings::SetAntialiasing(bool on) {
 
 bool Settings::IsAntialiased() { return antialiasing; }
 
-bool Settings::KeepsTexturing() { return KEEP_TEXTURING; }
-
 void Settings::SetOrthographicProjection(int w, int h) {
+  DrawBatch::Flush();
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();

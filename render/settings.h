@@ -9,9 +9,6 @@ class Settings {
   static void SetAntialiasing(bool on);
   static bool IsAntialiased();
 
-  // Whether blits leave texturing enabled behind them (always on).
-  static bool KeepsTexturing();
-
   // Pixel coordinates for a w x h screen: origin top left, y growing down.
   static void SetOrthographicProjection(int w, int h);
 };

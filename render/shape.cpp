@@ -1,18 +1,14 @@
 #include "render/shape.h"
 
-#include "render/gl.h"
+#include "render/drawbatch.h"
 #include "render/transforms.h"
 
 namespace ol {
-namespace {
 
-void UseTintedColor(const Rgba& color) {
-  glDisable(GL_TEXTURE_2D);
-  const Rgba tinted = *Transforms::GetTintColor() * color;
-  glColor4f(tinted.r, tinted.g, tinted.b, tinted.a);
+void Shape::UseTintedColor(const Rgba& color) const {
+  DrawBatch::SetColor(*Transforms::GetTintColor() * color);
+  if (!DrawsThroughBatch()) DrawBatch::FlushForDirectDrawing();
 }
-
-}  // namespace
 
 void Shape::Draw(const Rgba& color) const {
   UseTintedColor(color);

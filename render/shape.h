@@ -23,18 +23,27 @@ class Shape {
   virtual void RotateBy(float /*angle*/) {}
   virtual void TransformBy(const Placement& /*placement*/) {}
   virtual std::string ToString() const = 0;
-  // Draw with whatever GL colour is current.
+  // Draw untextured in the current colour: the last one Draw or
+  // DrawOutline set.
   virtual void DrawRaw() const = 0;
   virtual void DrawOutlineRaw() const = 0;
 
-  // Texturing off, the GL colour set to tint times colour, then drawn.
+  // Untextured, in tint times colour.
   void Draw(const Rgba& color) const;
   void DrawOutline(const Rgba& color) const;
 
   float GetLineWidth() const { return lineWidth_; }
 
  protected:
+  // The layer's own shapes hand their vertices to the frame's batch; a
+  // shape that draws with GL itself gets the batch flushed before it and
+  // GL's colour set.
+  virtual bool DrawsThroughBatch() const { return false; }
+
   float lineWidth_;
+
+ private:
+  void UseTintedColor(const Rgba& color) const;
 };
 
 }  // namespace ol

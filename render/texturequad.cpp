@@ -1,5 +1,6 @@
 #include "render/texturequad.h"
 
+#include "render/drawbatch.h"
 #include "render/gl.h"
 #include "render/rendermode.h"
 #include "render/textureinfo.h"
@@ -8,26 +9,20 @@
 namespace ol {
 namespace {
 
-constexpr float DEGREES_PER_RADIAN = 57.29577951308232f;
-
-void PushPlacement(const QuadPlacement& placement) {
-  glPushMatrix();
-  glTranslatef(placement.x, placement.y, 0.0f);
-  if (!placement.turned) return;
-  glRotatef(placement.angle * DEGREES_PER_RADIAN, 0.0f, 0.0f, 1.0f);
-  glTranslatef(-placement.pivotX, -placement.pivotY, 0.0f);
+Affine Placed(const QuadPlacement& placement) {
+  Affine placed;
+  placed.Translate(placement.x, placement.y);
+  if (placement.turned) placed.Rotate(placement.angle).Translate(-placement.pivotX, -placement.pivotY);
+  return placed;
 }
 
 void SetColor(const Rgba& color, float opacity) {
   const Rgba& tint = *Transforms::GetTintColor();
-  glColor4f(tint.r * color.r, tint.g * color.g, tint.b * color.b, tint.a * color.a * opacity);
+  DrawBatch::SetColor(
+      Rgba(tint.r * color.r, tint.g * color.g, tint.b * color.b, tint.a * color.a * opacity));
 }
 
-void BindTexture(const TextureInfo& texture, float opacity) {
-  SetColor(Rgba(1.0f, 1.0f, 1.0f, 1.0f), opacity);
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, texture.texture);
-}
+const Rgba WHITE(1.0f, 1.0f, 1.0f, 1.0f);
 
 // Corners in the order the quad is drawn, with their place in a w x h quad
 // whose top-left corner is (x, y).
@@ -47,40 +42,36 @@ constexpr CornerPoint QUAD_CORNERS[] = {
 
 void DrawTexturedQuad(const TextureInfo& texture, const QuadPlacement& placement, float w, float h,
                       float opacity) {
-  PushPlacement(placement);
-  BindTexture(texture, opacity);
-  EmitTextureRect(texture, w, h);
-  glPopMatrix();
+  SetColor(WHITE, opacity);
+  EmitTextureRect(texture, Placed(placement), w, h);
 }
 
-// The texture's image rectangle as a w x h quad at the origin.
-void EmitTextureRect(const TextureInfo& texture, float w, float h) {
+void EmitTextureRect(const TextureInfo& texture, const Affine& placement, float w, float h) {
   const float u = texture.rectX;
   const float v = texture.rectY;
-  glBegin(GL_TRIANGLE_FAN);
-  glTexCoord2f(u, v);
-  glVertex2f(0.0f, h);
-  glTexCoord2f(u + texture.rectW, v);
-  glVertex2f(w, h);
-  glTexCoord2f(u + texture.rectW, v + texture.rectH);
-  glVertex2f(w, 0.0f);
-  glTexCoord2f(u, v + texture.rectH);
-  glVertex2f(0.0f, 0.0f);
-  glEnd();
+  DrawBatch::Begin(GL_TRIANGLE_FAN, placement, texture.texture);
+  DrawBatch::SetTexCoord(u, v);
+  DrawBatch::AddVertex(0.0f, h);
+  DrawBatch::SetTexCoord(u + texture.rectW, v);
+  DrawBatch::AddVertex(w, h);
+  DrawBatch::SetTexCoord(u + texture.rectW, v + texture.rectH);
+  DrawBatch::AddVertex(w, 0.0f);
+  DrawBatch::SetTexCoord(u, v + texture.rectH);
+  DrawBatch::AddVertex(0.0f, 0.0f);
+  DrawBatch::End();
 }
 
 void DrawTexturedQuadWithMode(const TextureInfo& texture, const QuadPlacement& placement,
                               const RenderMode& mode, float opacity) {
   mode.BeginDraw();
-  PushPlacement(placement);
-  BindTexture(texture, opacity);
+  SetColor(WHITE, opacity);
   const float imageW = static_cast<float>(texture.imageWidth);
   const float imageH = static_cast<float>(texture.imageHeight);
   const SourceRect source = mode.ClipSource(SourceRect{0.0f, 0.0f, imageW, imageH});
   TexCoords coords = mode.Select(TexCoords(texture));
   coords.ComputeTexCoords();
   const bool cornerHook = mode.UsesCornerHook();
-  glBegin(GL_QUADS);
+  DrawBatch::Begin(GL_QUADS, Placed(placement), texture.texture);
   for (const CornerPoint& point : QUAD_CORNERS) {
     if (coords.cornerColors != nullptr) SetColor(coords.cornerColors[point.corner], opacity);
     if (cornerHook) {
@@ -88,10 +79,9 @@ void DrawTexturedQuadWithMode(const TextureInfo& texture, const QuadPlacement& p
     } else {
       SetTextCoord(point.corner, source, coords);
     }
-    glVertex2f(source.x + source.w * point.xFactor, source.y + source.h * point.yFactor);
+    DrawBatch::AddVertex(source.x + source.w * point.xFactor, source.y + source.h * point.yFactor);
   }
-  glEnd();
-  glPopMatrix();
+  DrawBatch::End();
   mode.EndDraw();
 }
 

@@ -4,6 +4,7 @@
 
 namespace ol {
 
+struct Affine;
 struct TextureInfo;
 class RenderMode;
 
@@ -23,9 +24,9 @@ struct QuadPlacement {
 void DrawTexturedQuad(const TextureInfo& texture, const QuadPlacement& placement, float w, float h,
                       float opacity);
 
-// The texture's image rectangle as a w x h quad at the origin, in the
-// current matrix, with whatever texture and colour are set: the vertices only.
-void EmitTextureRect(const TextureInfo& texture, float w, float h);
+// The texture's image rectangle as a w x h quad with its top-left corner at
+// the placement's origin, in the current colour.
+void EmitTextureRect(const TextureInfo& texture, const Affine& placement, float w, float h);
 
 // The image at its own size, through a render mode that may cut, flip or
 // colour it.

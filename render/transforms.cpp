@@ -4,7 +4,7 @@
 
 #include "render/gl.h"
 #include "render/curves.h"
-#include "render/settings.h"
+#include "render/drawbatch.h"
 #include "render/setup.h"
 
 namespace ol {
@@ -35,6 +35,7 @@ void Transforms::SetRotationPivot(float x, float y) {
 }
 
 void Transforms::ApplyTransforms() {
+  DrawBatch::Flush();
   if (matrixPushed) glPopMatrix();
   glPushMatrix();
   matrixPushed = true;
@@ -62,15 +63,13 @@ void Transforms::DrawScreenOverlay() {
   const Rgba color = screenOverlay * tint;
   const float w = static_cast<float>(Setup::GetScreenWidth());
   const float h = static_cast<float>(Setup::GetScreenHeight());
-  glDisable(GL_TEXTURE_2D);
-  glColor4f(color.r, color.g, color.b, color.a);
-  glBegin(GL_QUADS);
-  glVertex2f(0.0f, h);
-  glVertex2f(w, h);
-  glVertex2f(w, 0.0f);
-  glVertex2f(0.0f, 0.0f);
-  glEnd();
-  if (Settings::KeepsTexturing()) glEnable(GL_TEXTURE_2D);
+  DrawBatch::SetColor(color);
+  DrawBatch::Begin(GL_QUADS, Affine());
+  DrawBatch::AddVertex(0.0f, h);
+  DrawBatch::AddVertex(w, h);
+  DrawBatch::AddVertex(w, 0.0f);
+  DrawBatch::AddVertex(0.0f, 0.0f);
+  DrawBatch::End();
 }
 
 }  // namespace ol

@@ -105,7 +105,8 @@ TEST(MainLoopPacing, OneFixedLengthStepPerPassHandedTheTimePassed) {
 }
 
 // The frame is drawn to move the bike, then again from the camera that
-// follows it; a shake moves both axes by one random value.
+// follows it; a shake moves both axes by one random value; keys that leave
+// the pass skip step and frame.
 TEST(MainLoopPlay, StepThenFrameDrawnTwiceAroundTheCameraMove) {
   Loop loop(0, ol::Vec2(512, 384));
   EXPECT_EQ(loop.PassAt(20), (Calls{"keys", "prestep", "simulate 0.038", "events", "bike 20", "draw 20 1",
@@ -113,10 +114,6 @@ TEST(MainLoopPlay, StepThenFrameDrawnTwiceAroundTheCameraMove) {
   loop.game.shake = 7;
   loop.PassAt(40);
   EXPECT_EQ(loop.game.Count("camera 495 123"), 1);
-}
-
-TEST(MainLoopPlay, KeysThatLeaveThePassSkipStepAndFrame) {
-  Loop loop(0);
   loop.game.keysEndPass = true;
   EXPECT_EQ(loop.PassAt(100), Calls{"keys"});
 }

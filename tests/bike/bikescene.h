@@ -1,12 +1,19 @@
 // A level without a screen for the bike: the shared scene with a new bike
-// at its start (0, 100). Each step runs as the main loop runs it.
+// at its start (0, 100), stepped as the main loop steps it.
 #pragma once
+
+#include <cmath>
+#include <vector>
 
 #include "game/bike/bike.h"
 #include "game/bike/bikeparts.h"
+#include "game/objects/block.h"
 #include "tests/support/scene.h"
 
 namespace BikeTest {
+
+using Kest::BodyOf;
+using Kest::PositionOf;
 
 constexpr float kStepMs = 2.0f;
 constexpr float kRadiansPerDegree = 0.017453292f;
@@ -16,24 +23,39 @@ class BikeScene : public TestSupport::Scene {
   BikeScene() : bike(Kest::Bike::Create(space)) {}
   ~BikeScene() override { Kest::Bike::Destroy(); }
 
-  // PreStep, the collision pass, the world step and the bike's step with
-  // 2 ms, count times.
-  void Step(int count = 1);
+  void Step(int count = 1) {
+    for (int i = 0; i < count; ++i) {
+      bike->PreStep();
+      Scene::Step();
+      bike->Step(kStepMs);
+    }
+  }
   // A static block with its top-left corner at (x, y), in the space.
-  Kest::Object* AddGround(float x, float y, float width, float height);
-  // Idle on level ground (its top at y = 200) until the bike has come to
-  // rest.
-  void Settle();
+  Kest::Object* AddGround(float x, float y, float width, float height) {
+    auto* ground = new Kest::Block(x, y, width, height, "", false);
+    space.Insert(ground);
+    return ground;
+  }
+  // Idle on level ground (its top at y = 200) until the bike is at rest.
+  void Settle() {
+    AddGround(-2000.0f, 200.0f, 8000.0f, 40.0f);
+    bike->MoveTo(0.0f, 160.0f);
+    Step(1500);
+  }
 
   Kest::Bike* bike;
 };
 
-using Kest::BodyOf;
-using Kest::PositionOf;
 // The body's turn about z, in radians.
-float TurnOf(const Kest::Object& object);
-// The joint of that type between the two bodies (null: the fixed world), or
-// null when there is none.
-dJointID FindJoint(dBodyID a, dBodyID b, int type);
+inline float TurnOf(const Kest::Object& object) {
+  const dReal* r = dBodyGetRotation(BodyOf(object));
+  return std::atan2(r[4], r[0]);
+}
+
+// The joint of that type between the two bodies (null: the world), or null.
+inline dJointID FindJoint(dBodyID a, dBodyID b, int type) {
+  const std::vector<dJointID> joints = TestSupport::JointsBetween(a, b, type);
+  return joints.empty() ? nullptr : joints.front();
+}
 
 }  // namespace BikeTest

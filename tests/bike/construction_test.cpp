@@ -23,16 +23,6 @@ void ExpectAt(const Kest::Object* object, float x, float y) {
   EXPECT_NEAR(PositionOf(*object).y, y, kTolerance);
 }
 
-void ExpectHinge(const Kest::Object* a, const Kest::Object* b, float x, float y, float limit) {
-  const dJointID hinge = FindJoint(BodyOf(*a), BodyOf(*b), dJointTypeHinge);
-  ASSERT_NE(hinge, nullptr);
-  dVector3 anchor;
-  dJointGetHingeAnchor(hinge, anchor);
-  EXPECT_NEAR(anchor[0], x, kTolerance);
-  EXPECT_NEAR(anchor[1], y, kTolerance);
-  EXPECT_FLOAT_EQ(dJointGetHingeParam(hinge, dParamHiStop), limit);
-}
-
 Tessora::Vec2 SliderAxis(const Kest::Object* head, const Kest::Object* chassis) {
   dVector3 axis;
   dJointGetSliderAxis(FindJoint(BodyOf(*head), BodyOf(*chassis), dJointTypeSlider), axis);
@@ -41,8 +31,7 @@ Tessora::Vec2 SliderAxis(const Kest::Object* head, const Kest::Object* chassis) 
 
 // What differs between a bike facing right and one facing left.
 struct Facing {
-  const char* drivenWheel;
-  const char* freeWheel;
+  const char *drivenWheel, *freeWheel;
   float bodyX, bodyDegrees, forearmAnchorX, pictureX;
   bool mirrored;
 };
@@ -52,12 +41,11 @@ const Facing kLeft{"frontwheel", "rearwheel", 11, 250, -16, 2, true};
 class Construction : public BikeScene {
  protected:
   Kest::Object* Part(Rider::Part part) const { return bike->GetRider().GetPart(part); }
-  Kest::Object* Hair(int piece) const { return bike->GetRider().GetHairPiece(piece); }
   Kest::Object* Chassis() const { return bike->GetChassis(); }
   bool Drives(const char* wheel) const {
     return FindJoint(BodyOf(*space.FindObject(wheel)), nullptr, dJointTypeAMotor) != nullptr;
   }
-  const Kest::Bitmap* Picture() { return TestSupport::ObjectsOfType<Kest::Bitmap>(space).at(0); }
+  // The wheels stay; the motor, the rider's pose and his pictures turn.
   void ExpectFacing(const Facing& facing) {
     EXPECT_EQ(bike->GetDrivenWheel(), space.FindObject(facing.drivenWheel));
     EXPECT_TRUE(Drives(facing.drivenWheel));
@@ -65,53 +53,52 @@ class Construction : public BikeScene {
     ExpectAt(space.FindObject("rearwheel"), -50, 100);
     ExpectAt(Part(Rider::kBody), facing.bodyX, 23);
     EXPECT_NEAR(TurnOf(*Part(Rider::kBody)), (facing.bodyDegrees - 360) * kRadiansPerDegree, kTolerance);
-    ExpectHinge(Part(Rider::kForearm), Chassis(), facing.forearmAnchorX, 38, 0.44f);
-    EXPECT_EQ(Picture()->GetX(), facing.pictureX);
-    EXPECT_EQ(Picture()->GetY(), -28.0f);
-    EXPECT_EQ(Picture()->GetTexture().GetRenderMode() != nullptr, facing.mirrored);
+    const dJointID forearm = FindJoint(BodyOf(*Part(Rider::kForearm)), BodyOf(*Chassis()), dJointTypeHinge);
+    ASSERT_NE(forearm, nullptr);
+    dVector3 anchor;
+    dJointGetHingeAnchor(forearm, anchor);
+    EXPECT_NEAR(anchor[0], facing.forearmAnchorX, kTolerance);
+    EXPECT_FLOAT_EQ(dJointGetHingeParam(forearm, dParamHiStop), 0.44f);
+    const Kest::Bitmap* picture = TestSupport::ObjectsOfType<Kest::Bitmap>(space).at(0);
+    EXPECT_EQ(picture->GetX(), facing.pictureX);
+    EXPECT_EQ(picture->GetTexture().GetRenderMode() != nullptr, facing.mirrored);
+    // The head is mirrored sideways, the foot upside down.
     const Kest::Texture& head = Part(Rider::kHead)->GetTexture();
     const Kest::Texture& foot = Part(Rider::kFoot)->GetTexture();
-    ASSERT_EQ(head.GetRenderMode() != nullptr, facing.mirrored);
-    ASSERT_EQ(foot.GetRenderMode() != nullptr, facing.mirrored);
-    if (facing.mirrored) {
-      EXPECT_EQ(head.GetFlipMode(), 0) << "sideways";
-      EXPECT_EQ(foot.GetFlipMode(), 1) << "upside down";
-    }
+    EXPECT_EQ(head.GetRenderMode() ? head.GetFlipMode() : -1, facing.mirrored ? 0 : -1);
+    EXPECT_EQ(foot.GetRenderMode() ? foot.GetFlipMode() : -1, facing.mirrored ? 1 : -1);
     EXPECT_EQ(dBodyGetNumJoints(BodyOf(*Chassis())), 7) << "two hinges, two brakes, the slider, foot and hand";
   }
 };
 
-// Two wheels braked to an invisible chassis that touches nothing; the rider
-// touches the level with his head only.
+// Two wheels hinged to an invisible chassis that touches nothing; the
+// rider touches the level with his head only.
 TEST_F(Construction, TheBikeStandsAtTheStartWithOnlyTheRidersHeadAndTheWheelsTouchingTheLevel) {
   EXPECT_EQ(space.FindObject("driver"), Chassis());
   ExpectAt(Chassis(), 0, 100);
   ExpectAt(space.FindObject("frontwheel"), 50, 100);
   EXPECT_FALSE(Chassis()->IsVisible());
-  dMass chassis;
-  dBodyGetMass(BodyOf(*Chassis()), &chassis);
-  EXPECT_FLOAT_EQ(chassis.mass, 1.5f * 100 * 4);
   for (const char* name : {"rearwheel", "frontwheel"}) {
     const Kest::Object* wheel = space.FindObject(name);
-    const dJointID brake = FindJoint(BodyOf(*wheel), BodyOf(*Chassis()), dJointTypeAMotor);
-    EXPECT_FLOAT_EQ(dJointGetAMotorParam(brake, dParamFMax), 10000.0f);
-    ExpectHinge(wheel, Chassis(), PositionOf(*wheel).x, 100, dInfinity);
+    EXPECT_NE(FindJoint(BodyOf(*wheel), BodyOf(*Chassis()), dJointTypeAMotor), nullptr) << name << " brake";
+    dVector3 axle;
+    dJointGetHingeAnchor(FindJoint(BodyOf(*wheel), BodyOf(*Chassis()), dJointTypeHinge), axle);
+    EXPECT_NEAR(axle[0], PositionOf(*wheel).x, kTolerance);
   }
-  Kest::Object* head = Part(Rider::kHead);
-  ExpectAt(head, 0, -25);
-  EXPECT_EQ(head->GetBody()->surface.collisionMask, 0xFFFFFFFFu);
+  ExpectAt(Part(Rider::kHead), 0, -25);
+  EXPECT_EQ(Part(Rider::kHead)->GetBody()->surface.collisionMask, 0xFFFFFFFFu);
   std::vector<const Kest::Object*> passing = {Chassis()};
   for (int part = Rider::kBody; part < Rider::kPartCount; ++part) passing.push_back(Part(Rider::Part(part)));
-  for (int piece = 0; piece < Rider::kHairPieces; ++piece) passing.push_back(Hair(piece));
+  for (int piece = 0; piece < Rider::kHairPieces; ++piece) passing.push_back(bike->GetRider().GetHairPiece(piece));
   for (const Kest::Object* part : passing) EXPECT_EQ(part->GetBody()->surface.collisionMask, 0u);
-  EXPECT_NEAR(SliderAxis(head, Chassis()).y, 1.0f, kTolerance);
+  EXPECT_NEAR(SliderAxis(Part(Rider::kHead), Chassis()).y, 1.0f, kTolerance);
   ExpectFacing(kRight);
 }
 
 TEST_F(Construction, TurningAroundMirrorsTheRiderAndMovesTheMotorAndASecondTurnRestores) {
   bike->TurnAround();
   ExpectFacing(kLeft);
-  ExpectAt(Hair(0), 23, -55);
+  ExpectAt(bike->GetRider().GetHairPiece(0), 23, -55);
   bike->TurnAround();
   ExpectFacing(kRight);
 }
@@ -127,8 +114,8 @@ TEST_F(Construction, ARiderRebuiltOnATiltedChassisFollowsItsTurn) {
   EXPECT_NEAR(std::fabs(SliderAxis(Part(Rider::kHead), Chassis()).x), 1.0f, kTolerance);
 }
 
-// Moving sets the poses on the solver; the shapes follow before the rider
-// is seated, and nothing of bike or rider keeps moving.
+// The shapes follow the solver before the rider is seated, and nothing of
+// bike or rider keeps moving.
 TEST_F(Construction, MovingTheBikePlacesItLevelAndStopsEveryPart) {
   Chassis()->GetBody()->SetAngle(30.0f);
   Step(40);
@@ -147,8 +134,8 @@ TEST_F(Construction, MovingTheBikePlacesItLevelAndStopsEveryPart) {
   }
 }
 
-// Counts its own deletions, and leaves the bike when it goes, as the
-// level's bike conditions do.
+// Counts its deletions and leaves the bike when it goes, as the level's
+// bike conditions do.
 class Listener : public Kest::BikeObserver {
  public:
   explicit Listener(int& deletions) : deletions_(deletions) {}
@@ -163,8 +150,8 @@ class Listener : public Kest::BikeObserver {
   int& deletions_;
 };
 
-// An observer is told once however often it was added; the bike deletes
-// the observers still registered, each once, when a new bike replaces it.
+// An observer is told once however often it was added; a new bike deletes
+// the observers still registered with the old one, each once.
 TEST_F(Construction, ObserversAreToldOnceAndGoWithTheBikeExactlyOnce) {
   int deletions = 0;
   auto* leaving = new Listener(deletions);
@@ -182,9 +169,7 @@ TEST_F(Construction, ObserversAreToldOnceAndGoWithTheBikeExactlyOnce) {
 
 // The level's countdown asks for the restart from the timer thread.
 TEST_F(Construction, ARestartAskedFromAnotherThreadReachesTheMainLoopAndANewBikeForgetsIt) {
-  EXPECT_FALSE(bike->IsRestartRequested());
-  std::thread timer([this] { bike->RestartLevel(); });
-  timer.join();
+  std::thread([this] { bike->RestartLevel(); }).join();
   EXPECT_TRUE(bike->IsRestartRequested());
   bike = Kest::Bike::Create(space);
   EXPECT_FALSE(bike->IsRestartRequested());

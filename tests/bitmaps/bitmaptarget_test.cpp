@@ -1,6 +1,6 @@
 // Drawing into a bitmap and reading a bitmap back: what lands in the texture
 // is what was drawn, at the same pixels, whatever the camera and the tint.
-#include "tests/bitmaps/glfixture.h"
+#include "tests/support/glscreen/screen.h"
 
 #include "render/blenders.h"
 #include "render/canvas.h"
@@ -10,6 +10,8 @@
 
 namespace BitmapTests {
 namespace {
+
+using namespace GlSupport;
 
 constexpr int W = 64;
 constexpr int H = 32;
@@ -31,18 +33,26 @@ void ExpectShownBitmap(const ol::Bitmap& bitmap, const Painter& expected) {
   }
 }
 
-class BitmapTarget : public GlTest {};
+class BitmapTarget : public ScreenTest {};
 
 TEST_F(BitmapTarget, WhatIsDrawnLandsAtTheSamePixels) {
   const auto bitmap = LoadImage(MakeImage(32, W, H, Pattern), "pattern.png");
-  // The game's camera and a fade are in force when the target is chosen.
+  // The game's camera, a fade and a clip are in force when the target is
+  // chosen, and come back after it.
   ol::Transforms::SetPosition(-37.0f, 11.0f);
   ol::Transforms::SetTintColor(ol::Rgba(0.5f, 0.5f, 0.5f, 1.0f));
+  ol::Canvas::SetClipping(500, 500, 10, 10);
   ol::Canvas::PushCanvas();
   ol::Canvas::SetToBitmap(*bitmap);
   ol::Transforms::SetTintColor(ol::Rgba(1.0f, 1.0f, 1.0f, 1.0f));
   ol::Rect(10.0f, 5.0f, 8.0f, 4.0f).Draw(ol::Rgba(1.0f, 0.0f, 0.0f, 1.0f));
   ASSERT_TRUE(ol::Canvas::PopCanvas());
+  EXPECT_FLOAT_EQ(ol::Transforms::GetPosition().x, -37.0f);
+  GLint box[4] = {};
+  glGetIntegerv(GL_SCISSOR_BOX, box);
+  EXPECT_TRUE(glIsEnabled(GL_SCISSOR_TEST));
+  EXPECT_EQ(box[0], 500);
+  ol::Canvas::DisableClipping();
   ol::Transforms::SetPosition(0.0f, 0.0f);
 
   ExpectShownBitmap(*bitmap, [](int x, int y) {
@@ -51,14 +61,29 @@ TEST_F(BitmapTarget, WhatIsDrawnLandsAtTheSamePixels) {
   });
 }
 
-TEST_F(BitmapTarget, LeavingForTheBackBufferKeepsTheDrawing) {
+// Leaving for the back buffer keeps what was drawn, inside the clip only.
+TEST_F(BitmapTarget, ClippingCountsInBitmapPixels) {
   const auto bitmap = LoadImage(MakeImage(32, W, H, Pattern), "pattern.png");
   ol::Canvas::SetToBitmap(*bitmap);
-  ol::Rect(0.0f, 0.0f, 2.0f, 2.0f).Draw(ol::Rgba(0.0f, 0.0f, 0.0f, 1.0f));
+  ol::Canvas::SetClipping(4, 3, 5, 2);
+  ol::Canvas::Fill(1.0f, 0.0f, 0.0f, 1.0f);
   ol::Canvas::SetTo(ol::BACK_BUFFER_TARGET);
   ExpectShownBitmap(*bitmap, [](int x, int y) {
-    return x < 2 && y < 2 ? Pixel{0, 0, 0, 255} : Pattern(x, y);
+    const bool inside = x >= 4 && x < 9 && y >= 3 && y < 5;
+    return inside ? Pixel{255, 0, 0, 255} : Pattern(x, y);
   });
+}
+
+// What was drawn on the screen before the switch stays where the camera put it.
+TEST_F(BitmapTarget, DrawingBeforeTheSwitchStaysOnTheScreen) {
+  const auto bitmap = LoadImage(MakeImage(32, W, H, Pattern), "pattern.png");
+  ol::Transforms::SetPosition(-50.0f, 0.0f);
+  ol::Rect(150.0f, 100.0f, 4.0f, 4.0f).Draw(ol::Rgba(1.0f, 0.0f, 0.0f, 1.0f));
+  ol::Canvas::PushCanvas();
+  ol::Canvas::SetToBitmap(*bitmap);
+  ASSERT_TRUE(ol::Canvas::PopCanvas());
+  ExpectPixelNear(ReadPixel(101, 101), Pixel{255, 0, 0, 255});
+  ExpectPixelNear(ReadPixel(151, 101), Pixel{0, 0, 0, 255});
 }
 
 TEST_F(BitmapTarget, UnloadingToMemoryAndBackKeepsEveryPixel) {

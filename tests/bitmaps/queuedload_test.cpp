@@ -1,11 +1,55 @@
-// Bitmaps asked to load before the screen existed (see glfixture.cpp).
+// Bitmaps asked to load before the screen existed: the loads wait for it.
+#include <memory>
+
 #include "render/collector.h"
-#include "tests/bitmaps/glfixture.h"
+#include "tests/support/glscreen/screen.h"
+#include "tests/support/tracecapture.h"
 
 namespace BitmapTests {
 namespace {
 
-class QueuedLoad : public GlTest {};
+using namespace GlSupport;
+
+struct EarlyLoads {
+  ol::Bitmap image;     // queued once
+  ol::Bitmap replaced;  // queued for a missing file, then again for a good one
+  ol::Bitmap missing;   // queued for a file that does not exist
+  bool queuedResult = false;
+  bool queuedBeforeScreen = false;
+  bool validBeforeScreen = true;
+  bool traced = false;
+};
+std::unique_ptr<EarlyLoads> early;
+
+// As the game's start-up does: between starting the library and opening
+// the screen.
+void LoadBeforeTheScreen() {
+  const std::string image =
+      SavePng(MakeImage(32, 6, 4, [](int x, int y) { return Quadrants(x, y, 6, 4); }), "early.png");
+  early = std::make_unique<EarlyLoads>();
+  TestSupport::TraceCapture trace;
+  early->queuedResult = early->image.Load(image, 0);
+  early->replaced.Load("no such file.png");
+  early->replaced.Load(image);
+  early->missing.Load("no such file.png");
+  early->queuedBeforeScreen = early->image.HasQueuedCommands();
+  early->validBeforeScreen = early->image.IsValid();
+  early->traced = trace.Contains("Loading queued for bitmap: " + image);
+}
+
+// The screen of this program's tests.
+const bool screen = (OpenScreenForEveryTest(LoadBeforeTheScreen), true);
+
+// Registered after the screen, so torn down before it: the bitmaps go while
+// the drawing layer is still there.
+class EarlyLoadsGo : public ::testing::Environment {
+  void TearDown() override { early.reset(); }
+};
+const auto* const earlyLoadsGo = ::testing::AddGlobalTestEnvironment(new EarlyLoadsGo);
+
+const EarlyLoads& Early() { return *early; }
+
+class QueuedLoad : public ScreenTest {};
 
 TEST_F(QueuedLoad, WaitsForTheScreenWithATraceLineInsteadOfAMessageBox) {
   EXPECT_TRUE(Early().queuedResult);

@@ -95,15 +95,28 @@ TEST(MultiMode, AppliesTheFirstModeThenTheSecond) {
   ExpectRect(ol::MultiMode(frame, inner).ClipSource(WHOLE), 15, 25, 25, 35);
 }
 
-TEST(GradientMode, HandsItsCornerColoursToTheBlit) {
-  const ol::GradientMode shade(ol::Rgba(1, 0, 0), ol::Rgba(0, 1, 0), ol::Rgba(0, 0, 1),
-                               ol::Rgba(1, 1, 1, 0.5f));
-  const ol::TexCoords record = shade.Select(ol::TexCoords());
-  ASSERT_NE(record.cornerColors, nullptr);
-  EXPECT_FLOAT_EQ(record.cornerColors[ol::CORNER_TOP_LEFT].r, 1.0f);
-  EXPECT_FLOAT_EQ(record.cornerColors[ol::CORNER_TOP_RIGHT].g, 1.0f);
-  EXPECT_FLOAT_EQ(record.cornerColors[ol::CORNER_BOTTOM_RIGHT].b, 1.0f);
-  EXPECT_FLOAT_EQ(record.cornerColors[ol::CORNER_BOTTOM_LEFT].a, 0.5f);
+// A mode that gives each corner's texture coordinate itself, counting them.
+class CornerCounting : public ol::RenderMode {
+ public:
+  bool UsesCornerHook() const override { return true; }
+  void SetCornerTexCoord(int, const ol::SourceRect&, const ol::TexCoords&, float,
+                         float) const override {
+    ++calls;
+  }
+  mutable int calls = 0;
+};
+
+TEST(MultiMode, UsesTheCornerHookOfWhicheverModeHasOne) {
+  const ol::FlippedMode plain(ol::FLIP_HORIZONTAL);
+  for (bool hookedFirst : {true, false}) {
+    const CornerCounting hooked;
+    const ol::MultiMode both =
+        hookedFirst ? ol::MultiMode(hooked, plain) : ol::MultiMode(plain, hooked);
+    EXPECT_TRUE(both.UsesCornerHook()) << hookedFirst;
+    both.SetCornerTexCoord(ol::CORNER_TOP_LEFT, WHOLE, ol::TexCoords(), 1.0f, 1.0f);
+    EXPECT_EQ(hooked.calls, 1) << hookedFirst;
+  }
+  EXPECT_FALSE(ol::MultiMode(plain, plain).UsesCornerHook());
 }
 
 }  // namespace

@@ -10,11 +10,11 @@
 #include "render/textureimage.h"
 #include "render/textureinfo.h"
 #include "render/textureupload.h"
-#include "tests/bitmaps/testimages.h"
+#include "tests/support/glscreen/screen.h"
 
 namespace {
 
-using BitmapTests::Pixel;
+using GlSupport::Pixel;
 
 class AllegroWithoutScreen : public ::testing::Environment {
  public:
@@ -114,7 +114,7 @@ void ExpectPixel(const Pixel& got, const Pixel& want) {
 }
 
 TEST(TextureLayout, WidensToPowersOfTwoRepeatingTheEdgesAndClearingThePadding) {
-  BITMAP* image = BitmapTests::MakeImage(32, 100, 60, Numbered);
+  BITMAP* image = GlSupport::MakeImage(32, 100, 60, Numbered);
   const ol::TexturePixels texture = ol::LayOutTexturePixels(image, true);
   destroy_bitmap(image);
   ASSERT_EQ(texture.width, 128);
@@ -135,7 +135,7 @@ TEST(TextureLayout, WidensToPowersOfTwoRepeatingTheEdgesAndClearingThePadding) {
 }
 
 TEST(TextureLayout, KeepsTheImageSizeWhenAnySizeWillDo) {
-  BITMAP* image = BitmapTests::MakeImage(32, 100, 60, Numbered);
+  BITMAP* image = GlSupport::MakeImage(32, 100, 60, Numbered);
   const ol::TexturePixels texture = ol::LayOutTexturePixels(image, false);
   destroy_bitmap(image);
   ASSERT_EQ(texture.width, 100);
@@ -149,40 +149,35 @@ class ImageFile : public ::testing::TestWithParam<int> {
  protected:
   void SetUp() override { set_color_depth(GetParam()); }
 
+  // Writes the painted image and reads it back as the layer loads files.
+  static ol::LoadedImage WriteAndLoad(int depth, const GlSupport::Painter& paint) {
+    GlSupport::SavePng(GlSupport::MakeImage(depth, 4, 3, paint), "image.png");
+    return ol::LoadImageFile(GlSupport::ScratchPath() + "image.png");
+  }
+
   static Pixel At(const ol::LoadedImage& image, int x, int y) {
     const int c = getpixel(image.bitmap, x, y);
     return Pixel{getr32(c), getg32(c), getb32(c), geta32(c)};
   }
 };
 
+// A 24-bit image, or a 32-bit one whose alpha is all 0, becomes opaque.
 TEST_P(ImageFile, WithoutAlphaBecomesOpaque) {
-  const std::string name = BitmapTests::SavePng(
-      BitmapTests::MakeImage(24, 4, 3, [](int x, int y) { return Pixel{x * 60, y * 80, 7, 0}; }),
-      "rgb.png");
-  const ol::LoadedImage image = ol::LoadImageFile(BitmapTests::ScratchPath() + "rgb.png");
-  ASSERT_NE(image.bitmap, nullptr) << name;
-  EXPECT_EQ(bitmap_color_depth(image.bitmap), 32);
-  EXPECT_TRUE(image.alphaFilled);
-  ExpectPixel(At(image, 3, 2), Pixel{180, 160, 7, 255});
-  destroy_bitmap(image.bitmap);
-}
-
-TEST_P(ImageFile, WithAllAlphaZeroBecomesOpaque) {
-  BitmapTests::SavePng(
-      BitmapTests::MakeImage(32, 4, 3, [](int x, int) { return Pixel{x * 60, 1, 2, 0}; }),
-      "zeroalpha.png");
-  const ol::LoadedImage image = ol::LoadImageFile(BitmapTests::ScratchPath() + "zeroalpha.png");
-  ASSERT_NE(image.bitmap, nullptr);
-  EXPECT_TRUE(image.alphaFilled);
-  ExpectPixel(At(image, 2, 1), Pixel{120, 1, 2, 255});
-  destroy_bitmap(image.bitmap);
+  for (int depth : {24, 32}) {
+    const ol::LoadedImage image = WriteAndLoad(depth, [](int x, int y) {
+      return Pixel{x * 60, y * 80, 7, 0};
+    });
+    ASSERT_NE(image.bitmap, nullptr) << depth;
+    EXPECT_EQ(bitmap_color_depth(image.bitmap), 32);
+    EXPECT_TRUE(image.alphaFilled);
+    ExpectPixel(At(image, 3, 2), Pixel{180, 160, 7, 255});
+    destroy_bitmap(image.bitmap);
+  }
 }
 
 TEST_P(ImageFile, WithAlphaKeepsItTransparentPixelsIncluded) {
-  BitmapTests::SavePng(BitmapTests::MakeImage(
-                           32, 4, 3, [](int x, int y) { return Pixel{10, 20, 30, (x + y) * 40}; }),
-                       "alpha.png");
-  const ol::LoadedImage image = ol::LoadImageFile(BitmapTests::ScratchPath() + "alpha.png");
+  const ol::LoadedImage image =
+      WriteAndLoad(32, [](int x, int y) { return Pixel{10, 20, 30, (x + y) * 40}; });
   ASSERT_NE(image.bitmap, nullptr);
   EXPECT_FALSE(image.alphaFilled);
   EXPECT_EQ(At(image, 0, 0).a, 0);
@@ -192,7 +187,7 @@ TEST_P(ImageFile, WithAlphaKeepsItTransparentPixelsIncluded) {
 }
 
 TEST_P(ImageFile, ThatIsMissingGivesNoImage) {
-  EXPECT_EQ(ol::LoadImageFile(BitmapTests::ScratchPath() + "missing.png").bitmap, nullptr);
+  EXPECT_EQ(ol::LoadImageFile(GlSupport::ScratchPath() + "missing.png").bitmap, nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(ConversionDepths, ImageFile, ::testing::Values(8, 32));

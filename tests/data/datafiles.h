@@ -1,5 +1,4 @@
-// Data files in a scratch folder in place of the executable's, and a track
-// list read from there.
+// Data files in a scratch folder in place of the executable's folder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -19,10 +18,9 @@ class DataFiles : public ::testing::Test {
     Kest::TrackList::Destroy();
     Kest::SetDataFolder("");
   }
-
   // A new track list read from a "tracklist.xml" with these elements.
   Kest::TrackList& LoadTracks(const std::string& elements) {
-    folder.Write("tracklist.xml", "<?xml version='1.0'?>\n<tracklist>\n" + elements + "\n</tracklist>\n");
+    folder.Write("tracklist.xml", "<tracklist>" + elements + "</tracklist>");
     Kest::TrackList::Create();
     Kest::TrackList::GetInstance()->Load();
     return *Kest::TrackList::GetInstance();

@@ -14,15 +14,11 @@ namespace {
 using Kest::AttributeMap;
 using Kest::XmlPathDocument;
 
-// Two root elements: a path's empty step goes back to the document, so
+// Two root elements: an empty step goes back to the document, so
 // "/highscores//track" finds the second one.
 const char kScores[] =
-    "<?xml version='1.0'?>\n"
-    "<highscores>\n"
-    "  <track name='a'><score score='900'/></track>\n"
-    "  <track name='b'/>\n"
-    "</highscores>\n"
-    "<track name='top'/>\n";
+    "<?xml version='1.0'?>\n<highscores><track name='a'><score score='900'/></track><track name='b'/>"
+    "</highscores>\n<track name='top'/>\n";
 
 // Records each visit; stops on the element named stopAt.
 class Recorder : public Kest::NodeIterator {
@@ -35,163 +31,86 @@ class Recorder : public Kest::NodeIterator {
   std::string stopAt;
 };
 
-std::string NameOf(const TiXmlNode* node) {
-  const TiXmlElement* element = node ? node->ToElement() : nullptr;
-  const char* name = element ? element->Attribute("name") : nullptr;
-  return name ? name : "";
+// The cursor as "value name", "document" or "null".
+std::string Cursor(const XmlPathDocument& document) {
+  const TiXmlNode* node = document.GetCurrentNode();
+  if (!node || node == &document) return node ? "document" : "null";
+  const char* name = node->ToElement() ? node->ToElement()->Attribute("name") : nullptr;
+  return std::string(node->Value()) + " " + (name ? name : "");
 }
 
 class Document : public ::testing::Test {
  protected:
   void Load(const char* text) { ASSERT_TRUE(document.Load(folder.Write("doc.xml", text))); }
-
   TestSupport::ScratchFolder folder;
   XmlPathDocument document;
 };
 
 TEST_F(Document, PathsMatchNamesExactlyAndEmptyStepsReturnToTheDocument) {
   Load(kScores);
-  struct Case {
-    const char* path;
-    bool found;
-    const char* value;  // of the cursor; "" for the document
-    const char* name;   // its "name" attribute
-  };
-  const Case cases[] = {
-      {"/highscores", true, "highscores", ""},
-      {"/highscores/track", true, "track", "a"},
-      {"/highscores/track/score", true, "score", ""},
-      {"/highscores//track", true, "track", "top"},
-      {"/", true, "", ""},
-      {"", true, "", ""},
-      {"/Highscores", false, nullptr, nullptr},
-      {"/highscores/none/track", false, nullptr, nullptr},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.path);
-    EXPECT_EQ(document.GoTo(c.path), c.found);
-    TiXmlNode* cursor = document.GetCurrentNode();
-    if (!c.found) {
-      EXPECT_EQ(cursor, nullptr);
-      continue;
-    }
-    ASSERT_NE(cursor, nullptr);
-    if (*c.value == '\0') {
-      EXPECT_EQ(cursor, &document);
-    } else {
-      EXPECT_STREQ(cursor->Value(), c.value);
-      EXPECT_EQ(NameOf(cursor), c.name);
-    }
+  const std::pair<const char*, const char*> cases[] = {
+      {"/highscores", "highscores "}, {"/highscores/track", "track a"}, {"/highscores/track/score", "score "},
+      {"/highscores//track", "track top"}, {"/", "document"}, {"", "document"}, {"/Highscores", "null"},
+      {"/highscores/none/track", "null"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(document.GoTo(c.first), std::string(c.second) != "null") << c.first;
+    EXPECT_EQ(Cursor(document), c.second) << c.first;
   }
 }
 
+// Without a cursor nothing is added or saved either.
 TEST_F(Document, NothingIsWalkedInAFileThatDoesNotParse) {
-  EXPECT_FALSE(document.Load(folder.Write("broken.xml", "<highscores><track></highscores>")));
-  EXPECT_FALSE(document.GoTo("/"));
-  EXPECT_EQ(document.GetCurrentNode(), nullptr);
-  EXPECT_FALSE(document.Load(folder.Path("missing.xml")));
-  EXPECT_FALSE(document.GoTo("/"));
+  for (const std::string& path : {folder.Write("broken.xml", "<highscores><track></highscores>"), folder.Path("none")}) {
+    EXPECT_FALSE(document.Load(path));
+    EXPECT_FALSE(document.GoTo("/"));
+    EXPECT_EQ(document.GetCurrentNode(), nullptr);
+  }
+  Load(kScores);
+  EXPECT_FALSE(document.GoTo("/missing"));
+  document.AddElement("score", {{"score", "1"}});
+  EXPECT_EQ(folder.Read("doc.xml"), kScores);
 }
 
-TEST_F(Document, DefaultsWinOverTheFilesAttributes) {
-  Load("<scene><shape x='1' y='2'/></scene>");
+// Defaults win over the file's attributes; the cursor ends on the last child.
+TEST_F(Document, WalkVisitsElementsOnlyWithTheDefaultsAndEndsOnTheLastChild) {
+  Load("<scene><a k='1' x='1'/>text<!-- note --><b/><!-- last --></scene>");
   ASSERT_TRUE(document.GoTo("/scene"));
   Recorder recorder;
   const AttributeMap defaults = {{"x", "5"}};
   document.Iterate(recorder, &defaults);
-  ASSERT_EQ(recorder.visits.size(), 1u);
-  EXPECT_EQ(recorder.visits[0].second, (AttributeMap{{"x", "5"}, {"y", "2"}}));
-}
-
-TEST_F(Document, WalkVisitsElementsOnlyAndEndsOnTheLastChild) {
-  Load("<scene><a k='1'/>text<!-- note --><b/><!-- last --></scene>");
-  ASSERT_TRUE(document.GoTo("/scene"));
-  Recorder recorder;
-  document.Iterate(recorder);
-  ASSERT_EQ(recorder.visits.size(), 2u);
-  EXPECT_EQ(recorder.visits[0].first, "a");
-  EXPECT_EQ(recorder.visits[0].second, (AttributeMap{{"k", "1"}}));
-  EXPECT_EQ(recorder.visits[1].first, "b");
-  ASSERT_NE(document.GetCurrentNode(), nullptr);
+  EXPECT_EQ(recorder.visits, (std::vector<std::pair<std::string, AttributeMap>>{
+                                 {"a", {{"k", "1"}, {"x", "5"}}}, {"b", {{"x", "5"}}}}));
   EXPECT_EQ(document.GetCurrentNode()->Type(), TiXmlNode::TINYXML_COMMENT);
 }
 
-TEST_F(Document, AVisitThatStopsLeavesItsElementAsTheCursor_ALeafHasNoVisits) {
+// The caller goes on from the found element to its children.
+TEST_F(Document, AVisitThatStopsLeavesItsElementAsTheCursor) {
   Load(kScores);
   ASSERT_TRUE(document.GoTo("/highscores"));
   Recorder recorder;
   recorder.stopAt = "track";
   document.Iterate(recorder);
-  EXPECT_EQ(recorder.visits.size(), 1u);
-  EXPECT_EQ(NameOf(document.GetCurrentNode()), "a");
-
-  // The caller goes on from there: the found element's children.
-  Recorder scores;
-  document.Iterate(scores);
-  ASSERT_EQ(scores.visits.size(), 1u);
-  EXPECT_EQ(scores.visits[0].first, "score");
-
-  // An element without children: no visit, and the cursor stays.
-  ASSERT_TRUE(document.GoTo("/highscores//track"));
-  TiXmlNode* leaf = document.GetCurrentNode();
-  document.Iterate(scores);
-  EXPECT_EQ(scores.visits.size(), 1u);
-  EXPECT_EQ(document.GetCurrentNode(), leaf);
+  EXPECT_EQ(Cursor(document), "track a");
+  document.Iterate(recorder);
+  ASSERT_EQ(recorder.visits.size(), 2u);
+  EXPECT_EQ(recorder.visits[1].first, "score");
 }
 
-TEST_F(Document, PopWithNothingPushedKeepsTheCursor) {
-  Load(kScores);
-  ASSERT_TRUE(document.GoTo("/highscores/track"));
-  TiXmlNode* track = document.GetCurrentNode();
-  document.PushNode();
-  ASSERT_TRUE(document.GoTo("/highscores"));
-  document.PopNode();
-  EXPECT_EQ(document.GetCurrentNode(), track);
-  document.PopNode();
-  EXPECT_EQ(document.GetCurrentNode(), track);
-}
-
+// No pop may return a deleted node; with nothing pushed the cursor stays.
 TEST_F(Document, ClearingDropsTheSavedCursorsInsideTheClearedChildren) {
   Load(kScores);
-  ASSERT_TRUE(document.GoTo("/highscores//track"));
-  TiXmlNode* outside = document.GetCurrentNode();
-  document.PushNode();
-  ASSERT_TRUE(document.GoTo("/highscores/track"));
-  document.PushNode();
-  ASSERT_TRUE(document.GoTo("/highscores/track/score"));
-  document.PushNode();
-  ASSERT_TRUE(document.GoTo("/highscores"));
-  TiXmlNode* cleared = document.GetCurrentNode();
-  document.PushNode();
-
+  for (const char* path : {"/highscores//track", "/highscores/track", "/highscores/track/score", "/highscores"}) {
+    ASSERT_TRUE(document.GoTo(path));
+    document.PushNode();
+  }
   document.ClearNode();
-  EXPECT_EQ(cleared->FirstChild(), nullptr);
+  EXPECT_EQ(document.GetCurrentNode()->FirstChild(), nullptr);
   document.PopNode();
-  EXPECT_EQ(document.GetCurrentNode(), cleared);
-  document.PopNode();  // the track and the score were dropped
-  EXPECT_EQ(document.GetCurrentNode(), outside);
-  document.PopNode();
-  EXPECT_EQ(document.GetCurrentNode(), outside);
-}
-
-TEST_F(Document, AddedElementsListTheirAttributesAlphabeticallyAndAreSaved) {
-  Load(kScores);
-  ASSERT_TRUE(document.GoTo("/highscores//track"));
-  document.AddElement("score", {{"score", "900"}, {"name", "Ann"}, {"date", "12"}});
-  EXPECT_STREQ(document.GetCurrentNode()->Value(), "score");
-  EXPECT_NE(folder.Read("doc.xml").find("<score date=\"12\" name=\"Ann\" score=\"900\" />"),
-            std::string::npos);
-
-  XmlPathDocument reread;
-  ASSERT_TRUE(reread.Load(folder.Path("doc.xml")));
-  ASSERT_TRUE(reread.GoTo("/highscores//track/score"));
-}
-
-TEST_F(Document, NothingIsAddedOrSavedWithoutACursor) {
-  Load(kScores);
-  EXPECT_FALSE(document.GoTo("/missing"));
-  document.AddElement("score", {{"score", "1"}});
-  EXPECT_EQ(folder.Read("doc.xml"), kScores);
+  EXPECT_EQ(Cursor(document), "highscores ");
+  for (int pop = 0; pop < 2; ++pop) {
+    document.PopNode();
+    EXPECT_EQ(Cursor(document), "track top");
+  }
 }
 
 }  // namespace

@@ -16,19 +16,20 @@
 #include "render/canvas.h"
 #include "render/gl.h"
 #include "render/transforms.h"
-#include "tests/bitmaps/testimages.h"
-#include "tests/render/screen.h"
+#include "tests/support/glscreen/screen.h"
 
 namespace {
 
-using RenderTest::Pixel;
-using RenderTest::ReadPixel;
+using GlSupport::Pixel;
+using GlSupport::ReadPixel;
+
+const bool screen = (GlSupport::OpenScreenForEveryTest(), true);
 
 const Pixel BLACK{0, 0, 0, 255};
 const Pixel RED{255, 0, 0, 255};
 const Pixel GREEN{0, 255, 0, 255};
 
-void ExpectPixelNear(const Pixel& got, const Pixel& want, int tolerance = 3) {
+void ExpectColourNear(const Pixel& got, const Pixel& want, int tolerance = 3) {
   EXPECT_NEAR(got.r, want.r, tolerance);
   EXPECT_NEAR(got.g, want.g, tolerance);
   EXPECT_NEAR(got.b, want.b, tolerance);
@@ -39,25 +40,22 @@ void ExpectScissor(int x, int y, int w, int h) {
   GLint box[4] = {};
   glGetIntegerv(GL_SCISSOR_BOX, box);
   EXPECT_TRUE(glIsEnabled(GL_SCISSOR_TEST));
-  EXPECT_EQ((std::array<int, 4>{box[0], RenderTest::WINDOW_H - box[1] - box[3], box[2], box[3]}),
+  EXPECT_EQ((std::array<int, 4>{box[0], GlSupport::WINDOW_H - box[1] - box[3], box[2], box[3]}),
             (std::array<int, 4>{x, y, w, h}));
 }
 
 // A 64 x 16 strip of four 16 x 16 cells: red, green, blue, white.
 std::string WriteStrip() {
-  const BitmapTests::Painter cells = [](int x, int) {
-    const BitmapTests::Pixel colours[] = {
+  const GlSupport::Painter cells = [](int x, int) {
+    const GlSupport::Pixel colours[] = {
         {255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, {255, 255, 255, 255}};
     return colours[x / 16];
   };
-  return BitmapTests::SavePng(BitmapTests::MakeImage(32, 64, 16, cells), "strip.png");
+  return GlSupport::SavePng(GlSupport::MakeImage(32, 64, 16, cells), "strip.png");
 }
 
-class OlGraphicsTest : public ::testing::Test {
+class OlGraphicsTest : public GlSupport::ScreenTest {
  protected:
-  void SetUp() override { RenderTest::ResetCanvas(); }
-  void TearDown() override { RenderTest::ResetCanvas(); }
-
   gcn::OlGraphics graphics;
 };
 
@@ -75,9 +73,9 @@ TEST_F(OlGraphicsTest, ShapesAndImagesDrawAtTheWidgetsOffsetWhateverTheCamera) {
   graphics.drawImage(strip.get(), 16, 0, 40, 40, 16, 16);
   graphics.popClipArea();
   graphics._endDraw();
-  ExpectPixelNear(ReadPixel(215, 115), RED);
-  ExpectPixelNear(ReadPixel(248, 148), GREEN);
-  ExpectPixelNear(ReadPixel(205, 105), BLACK);
+  ExpectColourNear(ReadPixel(215, 115), RED);
+  ExpectColourNear(ReadPixel(248, 148), GREEN);
+  ExpectColourNear(ReadPixel(205, 105), BLACK);
 }
 
 // The colour's alpha and the tint's multiply: 128/255 x 0.5 is about 0.25
@@ -88,7 +86,7 @@ TEST_F(OlGraphicsTest, ColourAlphaIsMultipliedByTheTint) {
   graphics.setColor(gcn::Color(255, 0, 0, 128));
   graphics.fillRectangle(gcn::Rectangle(10, 10, 20, 20));
   graphics._endDraw();
-  ExpectPixelNear(ReadPixel(20, 20), Pixel{64, 0, 0, 255});
+  ExpectColourNear(ReadPixel(20, 20), Pixel{64, 0, 0, 255});
   EXPECT_EQ(graphics.getColor(), gcn::Color(255, 0, 0, 128));
 }
 
@@ -115,11 +113,11 @@ TEST_F(OlGraphicsTest, OneCellOfAStripLandsAtTheDestination) {
   for (const auto& corner : {std::pair{100, 50}, std::pair{115, 50}, std::pair{100, 65},
                              std::pair{115, 65}}) {
     SCOPED_TRACE(corner.first);
-    ExpectPixelNear(ReadPixel(corner.first, corner.second), GREEN);
+    ExpectColourNear(ReadPixel(corner.first, corner.second), GREEN);
   }
-  ExpectPixelNear(ReadPixel(99, 57), BLACK);   // the red cell would stand here
-  ExpectPixelNear(ReadPixel(116, 57), BLACK);  // and the blue one here
-  ExpectPixelNear(ReadPixel(107, 66), BLACK);
+  ExpectColourNear(ReadPixel(99, 57), BLACK);   // the red cell would stand here
+  ExpectColourNear(ReadPixel(116, 57), BLACK);  // and the blue one here
+  ExpectColourNear(ReadPixel(107, 66), BLACK);
 }
 
 TEST_F(OlGraphicsTest, PointsAndLinesDrawInTheColour) {
@@ -129,15 +127,15 @@ TEST_F(OlGraphicsTest, PointsAndLinesDrawInTheColour) {
   graphics.drawPoint(300, 300);
   graphics.drawRectangle(gcn::Rectangle(400, 400, 50, 30));
   graphics._endDraw();
-  EXPECT_GT(RenderTest::CountRed(100, 98, 20, 4), 10);
-  EXPECT_GT(RenderTest::CountRed(298, 298, 5, 5), 0);
-  EXPECT_GT(RenderTest::CountRed(398, 398, 4, 34), 20);  // the left edge
-  EXPECT_EQ(RenderTest::CountRed(405, 405, 40, 20), 0);  // an outline only
+  EXPECT_GT(GlSupport::CountRed(100, 98, 20, 4), 10);
+  EXPECT_GT(GlSupport::CountRed(298, 298, 5, 5), 0);
+  EXPECT_GT(GlSupport::CountRed(398, 398, 4, 34), 20);  // the left edge
+  EXPECT_EQ(GlSupport::CountRed(405, 405, 40, 20), 0);  // an outline only
 }
 
 TEST_F(OlGraphicsTest, AnImageOfAnotherLoaderThrows) {
   gcn::AllegroImageLoader allegroLoader;
-  const std::string path = BitmapTests::ScratchPath() + "strip.png";
+  const std::string path = GlSupport::ScratchPath() + "strip.png";
   WriteStrip();
   const std::unique_ptr<gcn::Image> foreign(allegroLoader.load(path));
   graphics._beginDraw();

@@ -67,17 +67,14 @@ TEST_F(Variables, AVariableExistsOnceSetEvenToTheEmptyText) {
   EXPECT_FALSE(Kest::VariableCondition("lock").IsSatisfied());
 }
 
-struct Increase {
-  const char* before;  // null: never set
-  const char* after;   // null: still missing
-  int notified;
-};
-
+// Null before: never set; null after: still missing.
 TEST_F(Variables, IncreaseVariableCountsUpNumbersOnly) {
-  const Increase rows[] = {{"7", "8", 1},   {"-1", "0", 1},         {"abc", "1", 1},
-                           {"", "", 0},     {nullptr, nullptr, 0},  {"2147483647", "2147483647", 1},
-                           {"12 laps", "13", 1}};
-  for (const Increase& row : rows) {
+  const struct {
+    const char *before, *after;
+    int notified;
+  } rows[] = {{"7", "8", 1}, {"-1", "0", 1}, {"abc", "1", 1}, {"", "", 0}, {nullptr, nullptr, 0},
+              {"2147483647", "2147483647", 1}, {"12 laps", "13", 1}};
+  for (const auto& row : rows) {
     SCOPED_TRACE(row.before ? row.before : "(unset)");
     VariableManager::Create();
     journal.clear();
@@ -87,7 +84,7 @@ TEST_F(Variables, IncreaseVariableCountsUpNumbersOnly) {
     journal.clear();
     Kest::ScriptApi::IncreaseVariable("n");
     EXPECT_EQ(Manager().HasVariable("n"), row.after != nullptr);
-    if (row.after) EXPECT_EQ(Manager().GetVariable("n"), row.after);
+    EXPECT_EQ(Manager().GetVariable("n"), row.after ? row.after : "");
     EXPECT_EQ(static_cast<int>(journal.size()), row.notified);
     Manager().RemoveObserver(&watcher);
   }

@@ -12,7 +12,9 @@
 
 namespace {
 
-using TestSupport::Scene;
+const Tessora::Composite& ShapeOf(const Kest::Arc& arc) {
+  return static_cast<const Tessora::Composite&>(*arc.GetBody()->GetShape());
+}
 
 // Each quarter's points run along its circle or ellipse, inside the box
 // [0, a] x [0, b], without gaps, from one axis to the other.
@@ -22,31 +24,27 @@ TEST_P(QuarterTest, PointsRunAlongTheQuarterInsideItsBox) {
   const int quarter = GetParam();
   for (const ol::Vec2 radii : {ol::Vec2(50, 50), ol::Vec2(80, 30)}) {
     const float a = radii.x, b = radii.y;
+    SCOPED_TRACE(a);
     const std::vector<ol::Vec2> points =
         a == b ? Kest::CircleQuarterPoints(a, quarter) : Kest::EllipseQuarterPoints(a, b, quarter);
     ASSERT_GT(points.size(), 10u);
     const ol::Vec2 centres[] = {{0, b}, {a, b}, {a, 0}, {0, 0}};
-    const ol::Vec2 centre = centres[quarter - 1];
     for (std::size_t i = 0; i < points.size(); ++i) {
-      const ol::Vec2 p = points[i];
-      EXPECT_TRUE(p.x >= 0 && p.x <= a && p.y >= 0 && p.y <= b) << a << ": point " << i;
-      const ol::Vec2 d = p - centre;
-      EXPECT_NEAR(d.x * d.x / (a * a) + d.y * d.y / (b * b), 1.0f, 0.1f) << a << ": point " << i;
-      if (i > 0) {
-        EXPECT_LT((p - points[i - 1]).Length(), 4.0f) << a << ": a gap before " << i;
-      }
+      const ol::Vec2 p = points[i], d = p - centres[quarter - 1];
+      EXPECT_TRUE(p.x >= 0 && p.x <= a && p.y >= 0 && p.y <= b) << "point " << i;
+      EXPECT_NEAR(d.x * d.x / (a * a) + d.y * d.y / (b * b), 1.0f, 0.1f) << "point " << i;
+      EXPECT_LT((p - points[i > 0 ? i - 1 : 0]).Length(), 4.0f) << "a gap before " << i;
     }
     EXPECT_NEAR(std::fabs(points.front().x - points.back().x), a, 1.0f);
     EXPECT_NEAR(std::fabs(points.front().y - points.back().y), b, 1.0f);
   }
 }
 
-// Each part is a real line: coinciding points are skipped, so no part lacks
-// a direction.
+// Coinciding points are skipped, so no part lacks a direction.
 TEST_P(QuarterTest, ArcPartsAllHaveLengthAndFillTheBox) {
   std::unique_ptr<Kest::Arc> arc(Kest::Arc::Create(10, 20, 40, "", GetParam()));
   ASSERT_NE(arc, nullptr);
-  const auto& shape = static_cast<const Tessora::Composite&>(*arc->GetBody()->GetShape());
+  const Tessora::Composite& shape = ShapeOf(*arc);
   ASSERT_GT(shape.GetPartCount(), 5);
   for (int i = 0; i < shape.GetPartCount(); ++i) {
     const auto& part = static_cast<const Tessora::Block&>(shape.GetPart(i));
@@ -72,20 +70,20 @@ TEST(FlipQuarter, MirrorsTheQuarterOnTheScreen) {
       EXPECT_EQ(Kest::FlipQuarter(quarter, flip), mirrored[flip][quarter - 1]) << quarter << ", " << flip;
 }
 
-using ArcTest = Scene;
+using ArcTest = TestSupport::Scene;
 
 TEST_F(ArcTest, AFlippedArcIsBuiltAsTheMirroredQuarterWithAMirroredTexture) {
   std::unique_ptr<Kest::Arc> flipped(Kest::Arc::Create(0, 0, 30, "", 1, 2));
   std::unique_ptr<Kest::Arc> third(Kest::Arc::Create(0, 0, 30, "", 3));
   ASSERT_NE(flipped, nullptr);
-  const auto& a = static_cast<const Tessora::Composite&>(*flipped->GetBody()->GetShape());
-  const auto& b = static_cast<const Tessora::Composite&>(*third->GetBody()->GetShape());
-  EXPECT_FLOAT_EQ(a.GetPart(0).GetPosition().x, b.GetPart(0).GetPosition().x);
-  EXPECT_FLOAT_EQ(a.GetPart(0).GetPosition().y, b.GetPart(0).GetPosition().y);
+  EXPECT_FLOAT_EQ(ShapeOf(*flipped).GetPart(0).GetPosition().x, ShapeOf(*third).GetPart(0).GetPosition().x);
+  EXPECT_FLOAT_EQ(ShapeOf(*flipped).GetPart(0).GetPosition().y, ShapeOf(*third).GetPart(0).GetPosition().y);
   ASSERT_NE(flipped->GetTexture().GetRenderMode(), nullptr);
   EXPECT_EQ(flipped->GetTexture().GetFlipMode(), 2);
 }
 
+// Far beyond any track the parts would fill the memory; a tiny arc is one
+// part, from its one plotted point to (r, 0).
 TEST_F(ArcTest, ArcsWithoutRadiusTooLargeOrOutsideTheQuartersAreNotMade) {
   TestSupport::TraceCapture trace;
   EXPECT_EQ(Kest::Arc::Create(0, 0, 0, "", 1), nullptr);
@@ -93,13 +91,12 @@ TEST_F(ArcTest, ArcsWithoutRadiusTooLargeOrOutsideTheQuartersAreNotMade) {
   EXPECT_EQ(Kest::Arc::Create(0, 0, 50, "", 0), nullptr);
   EXPECT_EQ(Kest::Arc::Create(0, 0, 50, "", 5, 1), nullptr);
   EXPECT_EQ(Kest::Arc::CreateElliptic(0, 0, 50, 0, "", 4), nullptr);
-  // Far beyond any track: the parts would fill the memory.
   EXPECT_EQ(Kest::Arc::Create(0, 0, 1e8f, "", 1), nullptr);
   EXPECT_EQ(Kest::Arc::CreateElliptic(0, 0, 50, 1e30f, "", 2), nullptr);
   EXPECT_EQ(trace.Lines().size(), 7u);
   std::unique_ptr<Kest::Arc> small(Kest::Arc::Create(0, 0, 0.5f, "", 4));
-  ASSERT_NE(small, nullptr) << "a tiny arc is still an arc";
-  EXPECT_EQ(small->GetPartCount(), 1) << "from its one plotted point to (r, 0)";
+  ASSERT_NE(small, nullptr);
+  EXPECT_EQ(small->GetPartCount(), 1);
 }
 
 }  // namespace

@@ -45,118 +45,77 @@ T* As(const Built& object) {
   return dynamic_cast<T*>(object.get());
 }
 
-TEST_F(SceneFile, FlipAttributesMirrorABlocksImage) {
-  struct Case {
-    const char* flips;
+// Only "true", "TRUE" and "1" are true: for dynamic and both flips alike.
+TEST_F(SceneFile, TrueTextsMakeABlockDynamicAndMirrorItsImage) {
+  const struct {
+    std::string attributes;
+    bool dynamic;
     int mode;  // -1: not mirrored
-  };
-  const Case cases[] = {
-      {"hflip='true' vflip='false'", 0}, {"vflip='1'", 1},       {"hflip='TRUE' vflip='true'", 2},
-      {"hflip='false'", -1},             {"hflip='True'", -1},   {"", -1},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.flips);
-    Built built = Load(std::string("<b class='block' width='40' height='20' ") + c.flips + "/>");
+  } cases[] = {{"hflip='true' dynamic='true'", true, 0}, {"hflip='TRUE' dynamic='TRUE'", true, 0},
+               {"hflip='1' vflip='1' dynamic='1'", true, 2}, {"vflip='1' hflip='false'", false, 1},
+               {"hflip='True' vflip='yes' dynamic='True'", false, -1}, {"dynamic='yes'", false, -1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.attributes);
+    Built built = Load("<b class='block' width='40' height='20' " + c.attributes + "/>");
     auto* block = As<Kest::Block>(built);
     ASSERT_NE(block, nullptr);
     EXPECT_EQ(block->GetWidth(), 40.0f);
     EXPECT_EQ(block->GetHeight(), 20.0f);
-    if (c.mode < 0) {
-      EXPECT_EQ(block->GetTexture().GetRenderMode(), nullptr);
-    } else {
-      ASSERT_NE(block->GetTexture().GetRenderMode(), nullptr);
-      EXPECT_EQ(block->GetTexture().GetFlipMode(), c.mode);
-    }
+    EXPECT_EQ(block->IsDynamic(), c.dynamic);
+    const bool mirrored = block->GetTexture().GetRenderMode() != nullptr;
+    EXPECT_EQ(mirrored ? block->GetTexture().GetFlipMode() : -1, c.mode);
   }
 }
 
 TEST_F(SceneFile, LineEndsAreRelativeToItsPositionAndSwappedByFlips) {
-  struct Case {
+  const struct {
     const char* flips;
-    ol::Vec2 start;
-    ol::Vec2 end;
-  };
-  const Case cases[] = {
-      {"", {100, 0}, {150, 10}},
-      {"hflip='true'", {150, 0}, {100, 10}},
-      {"vflip='true'", {100, 10}, {150, 0}},
-      {"hflip='1' vflip='1'", {150, 10}, {100, 0}},
-  };
-  for (const Case& c : cases) {
+    float x1, y1, x2, y2;
+  } cases[] = {{"", 100, 0, 150, 10}, {"hflip='true'", 150, 0, 100, 10}, {"vflip='true'", 100, 10, 150, 0},
+               {"hflip='1' vflip='1'", 150, 10, 100, 0}};
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.flips);
-    Built built = Load(std::string("<l class='line' x='100' y='0' x1='0' y1='0' x2='50' y2='10' "
-                                   "dynamic='true' ") +
+    Built built = Load(std::string("<l class='line' x='100' x1='0' y1='0' x2='50' y2='10' dynamic='1' ") +
                        c.flips + "/>");
     auto* line = As<Kest::Line>(built);
     ASSERT_NE(line, nullptr);
     EXPECT_FALSE(line->IsDynamic()) << "lines are always static";
-    EXPECT_NEAR(line->GetStart().x, c.start.x, 1e-3f);
-    EXPECT_NEAR(line->GetStart().y, c.start.y, 1e-3f);
-    EXPECT_NEAR(line->GetEnd().x, c.end.x, 1e-3f);
-    EXPECT_NEAR(line->GetEnd().y, c.end.y, 1e-3f);
+    EXPECT_NEAR(line->GetStart().x, c.x1, 1e-3f);
+    EXPECT_NEAR(line->GetStart().y, c.y1, 1e-3f);
+    EXPECT_NEAR(line->GetEnd().x, c.x2, 1e-3f);
+    EXPECT_NEAR(line->GetEnd().y, c.y2, 1e-3f);
   }
 }
 
-TEST_F(SceneFile, OnlyExactTrueTextsMakeAShapeDynamic) {
-  const std::pair<const char*, bool> cases[] = {
-      {"dynamic='true'", true}, {"dynamic='TRUE'", true}, {"dynamic='1'", true},
-      {"dynamic='True'", false}, {"dynamic='yes'", false}, {"", false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.first);
-    Built built = Load(std::string("<c class='circle' radius='5' ") + c.first + "/>");
-    ASSERT_NE(As<Kest::Circle>(built), nullptr);
-    EXPECT_EQ(As<Kest::Circle>(built)->IsDynamic(), c.second);
-  }
-}
-
-TEST_F(SceneFile, MissingOrUnreadablePositionsCountAsZero) {
-  Built built = Load("<c class='circle' x='left' radius='5'/>");
-  ASSERT_NE(built, nullptr);
-  EXPECT_EQ(built->GetCenter().x, 0.0f);
-  EXPECT_EQ(built->GetCenter().y, 0.0f);
-}
-
-TEST_F(SceneFile, ACompositeElementIsMadeByItsOwnClassAndItsPartsBuildNothing) {
-  Built built = Load(
-      "<crate shape='Composite' class='circle' x='10' y='10' radius='7'>"
-      "  <p shape='block' class='block' width='5' height='5'/>"
-      "</crate>");
+// A composite element is made by its own class, its parts build nothing;
+// an unreadable position counts as zero.
+TEST_F(SceneFile, ACompositeElementIsMadeByItsOwnClassAndABadNumberIsZero) {
+  Built built = Load("<crate shape='Composite' class='circle' x='left' y='10' radius='7'>"
+                     "<p shape='block' class='block' width='5' height='5'/></crate>");
   auto* circle = As<Kest::Circle>(built);
   ASSERT_NE(circle, nullptr);
   EXPECT_EQ(circle->GetRadius(), 7.0f);
+  EXPECT_EQ(circle->GetCenter().x, 0.0f);
+  EXPECT_EQ(circle->GetCenter().y, 10.0f);
 }
 
 TEST_F(SceneFile, AnArcWithoutAQuarterIsTheUpperRightOne) {
-  const float radius = 50.0f;
   Built built = Load("<a class='arc' x='100' y='200' radius='50'/>");
-  auto* arc = As<Kest::Arc>(built);
-  ASSERT_NE(arc, nullptr);
-  ASSERT_GT(arc->GetPartCount(), 10);
-  // The upper right quarter of a circle whose centre is the lower left of
-  // the arc's box.
-  const ol::Vec2 centre(100.0f, 200.0f + radius);
-  const auto& shape = static_cast<const Tessora::Composite&>(*arc->GetBody()->GetShape());
-  for (int i = 0; i < shape.GetPartCount(); ++i) {
-    const Tessora::Vec2 p = shape.GetPart(i).GetPosition();
-    EXPECT_NEAR((ol::Vec2(p.x, p.y) - centre).Length(), radius, 2.0f) << "part " << i;
-  }
+  std::unique_ptr<Kest::Arc> first(Kest::Arc::Create(100, 200, 50, "", 1));
+  ASSERT_NE(As<Kest::Arc>(built), nullptr);
+  const auto& read = static_cast<const Tessora::Composite&>(*built->GetBody()->GetShape());
+  const auto& made = static_cast<const Tessora::Composite&>(*first->GetBody()->GetShape());
+  ASSERT_EQ(read.GetPartCount(), made.GetPartCount());
+  EXPECT_EQ(read.GetPart(0).GetPosition().x, made.GetPart(0).GetPosition().x);
+  EXPECT_EQ(read.GetPart(0).GetPosition().y, made.GetPart(0).GetPosition().y);
 }
 
 TEST_F(SceneFile, ShapesOfNoSizeOrBeyondTheFloatsAreRefusedWithOneLogLine) {
-  const char* const refused[] = {
-      "<c class='circle' x='5'/>",
-      "<c class='circle' radius='-3'/>",
-      "<b class='block' width='0' height='10'/>",
-      "<b class='block' width='10'/>",
-      "<b class='block' x='3e38' width='3e38' height='1'/>",
-      "<l class='line' x='4' y='4'/>",
-      "<l class='line' x1='3e38' x2='-3e38' x='3e38'/>",
-      "<a class='arc' radius='0'/>",
-      "<a class='arc' radius='20' quarter='5'/>",
-      "<a class='arc' radius='1e8'/>",
-  };
-  for (const char* element : refused) {
+  for (const char* element : {"<c class='circle' x='5'/>", "<c class='circle' radius='-3'/>",
+                              "<b class='block' width='0' height='10'/>", "<b class='block' width='10'/>",
+                              "<b class='block' x='3e38' width='3e38' height='1'/>", "<l class='line' x='4' y='4'/>",
+                              "<l class='line' x1='3e38' x2='-3e38' x='3e38'/>", "<a class='arc' radius='0'/>",
+                              "<a class='arc' radius='20' quarter='5'/>", "<a class='arc' radius='1e8'/>"}) {
     SCOPED_TRACE(element);
     TestSupport::TraceCapture trace;
     EXPECT_EQ(Load(element), nullptr);
@@ -166,88 +125,61 @@ TEST_F(SceneFile, ShapesOfNoSizeOrBeyondTheFloatsAreRefusedWithOneLogLine) {
 
 TEST_F(SceneFile, NothingIsMadeQuietlyWithoutAKnownClassOrAScene) {
   TestSupport::TraceCapture trace;
-  EXPECT_EQ(Load("<c radius='5'/>"), nullptr);
-  EXPECT_EQ(Load("<c class='spring' radius='5'/>"), nullptr);
-  EXPECT_EQ(Load("<c class='Circle' radius='5'/>"), nullptr);
+  for (const char* element : {"<c radius='5'/>", "<c class='spring' radius='5'/>", "<c class='Circle' radius='5'/>"})
+    EXPECT_EQ(Load(element), nullptr) << element;
   folder.Write("other.xml", "<other><c class='circle' radius='5'/></other>");
-  EXPECT_EQ(Built(Kest::LoadObjectFile(folder.Path("other.xml"), {})), nullptr);
-  EXPECT_EQ(Built(Kest::LoadObjectFile(folder.Path("missing.xml"), {})), nullptr);
+  for (const char* file : {"other.xml", "missing.xml"})
+    EXPECT_EQ(Built(Kest::LoadObjectFile(folder.Path(file), {})), nullptr) << file;
   EXPECT_TRUE(trace.Lines().empty());
 }
 
+// An include that does not load contributes nothing.
 TEST_F(SceneFile, IncludingElementsOverrideTheIncludedOnesAtEveryDepth) {
   Write("leaf.xml", "<b class='block' x='1' y='2' width='30' height='10' vflip='true'/>");
   Write("inner.xml", Include("leaf.xml", "y='40'"));
-  Built built = Load(Include("inner.xml", "x='300' hflip='1'"));
+  Built built = Load(Include("missing.xml", "class='circle' radius='9'") + Include("inner.xml", "x='300' hflip='1'"));
   auto* block = As<Kest::Block>(built);
   ASSERT_NE(block, nullptr);
   EXPECT_EQ(block->GetCenter().x, 315.0f);
   EXPECT_EQ(block->GetCenter().y, 45.0f);
   EXPECT_EQ(block->GetTexture().GetFlipMode(), 2);
-
   Built moved(Kest::LoadObjectFile(folder.Path("scene.xml"), {{"x", "7"}}));
   ASSERT_NE(moved, nullptr);
   EXPECT_EQ(moved->GetCenter().x, 22.0f);
 }
 
-TEST_F(SceneFile, AnIncludeThatDoesNotLoadContributesNothing) {
-  Built built = Load(Include("missing.xml", "class='block' width='9' height='9'") +
-                     "<c class='circle' radius='3'/>");
-  ASSERT_NE(As<Kest::Circle>(built), nullptr);
-}
-
+// Three includes of itself on each level would run for hours without a
+// limit on the depth.
 TEST_F(SceneFile, FilesThatIncludeThemselvesStopWithOneLogLine) {
   Write("self.xml", Include("self.xml") + "<c class='circle' radius='3'/>");
   Write("ping.xml", Include("pong.xml") + "<c class='circle' radius='3'/>");
   Write("pong.xml", Include("ping.xml"));
-  // Three includes of itself on each level: without a limit on their
-  // number this would run for hours.
-  Write("fan.xml", Include("fan.xml") + Include("fan.xml") + Include("fan.xml") +
-                       "<c class='circle' radius='3'/>");
+  Write("fan.xml", Include("fan.xml") + Include("fan.xml") + Include("fan.xml") + "<c class='circle' radius='3'/>");
   for (const char* name : {"self.xml", "ping.xml", "fan.xml"}) {
     SCOPED_TRACE(name);
     TestSupport::TraceCapture trace;
-    Built built(Kest::LoadObjectFile(folder.Path(name), {}));
-    EXPECT_NE(As<Kest::Circle>(built), nullptr);
+    EXPECT_NE(As<Kest::Circle>(Built(Kest::LoadObjectFile(folder.Path(name), {}))), nullptr);
     ASSERT_EQ(trace.Lines().size(), 1u);
     EXPECT_NE(trace.Lines()[0].find("deeper than 16"), std::string::npos);
   }
 }
 
 // The game opens scene files by names relative to the folder it runs in.
-class InFolder {
- public:
-  explicit InFolder(const char* folder) : previous_(getcwd(nullptr, 0)) {
-    EXPECT_EQ(chdir(folder), 0);
-  }
-  ~InFolder() {
-    EXPECT_EQ(chdir(previous_), 0);
-    std::free(previous_);
-  }
-
- private:
-  char* previous_;
-};
-
 TEST_F(SceneFile, ShippedSceneFilesBuildTheirShapesWhereTheScriptPutsThem) {
-  InFolder game(VANTRAIL_SOURCE_DIR);
+  char* previous = getcwd(nullptr, 0);
+  ASSERT_EQ(chdir(VANTRAIL_SOURCE_DIR), 0);
   const AttributeMap at = {{"x", "100"}, {"y", "200"}, {"hflip", "0"}, {"vflip", "0"}};
-
   Built kicker(Kest::LoadObjectFile("levels\\kicker.xml", at));
-  ASSERT_NE(As<Kest::Arc>(kicker), nullptr);
-  EXPECT_GT(As<Kest::Arc>(kicker)->GetPartCount(), 10);
-
   Built bump(Kest::LoadObjectFile("levels\\bump.xml", at));
-  ASSERT_NE(As<Kest::Circle>(bump), nullptr);
+  Built crate(Kest::LoadObjectFile("levels\\crate.xml", at));
+  Built fixed(Kest::LoadObjectFile("levels\\fixedcrate.xml", at));
+  EXPECT_EQ(chdir(previous), 0);
+  std::free(previous);
+  ASSERT_TRUE(As<Kest::Arc>(kicker) && As<Kest::Circle>(bump) && As<Kest::Block>(crate) && As<Kest::Block>(fixed));
+  EXPECT_GT(As<Kest::Arc>(kicker)->GetPartCount(), 10);
   EXPECT_FALSE(As<Kest::Circle>(bump)->IsDynamic());
   EXPECT_EQ(bump->GetCenter().x, 100.0f);
-
-  Built crate(Kest::LoadObjectFile("levels\\crate.xml", at));
-  ASSERT_NE(As<Kest::Block>(crate), nullptr);
   EXPECT_TRUE(As<Kest::Block>(crate)->IsDynamic());
-
-  Built fixed(Kest::LoadObjectFile("levels\\fixedcrate.xml", at));
-  ASSERT_NE(As<Kest::Block>(fixed), nullptr);
   EXPECT_FALSE(As<Kest::Block>(fixed)->IsDynamic());
   EXPECT_EQ(As<Kest::Block>(fixed)->GetWidth(), 40.0f);
   EXPECT_EQ(fixed->GetCenter().x, 120.0f);

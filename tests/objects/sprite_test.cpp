@@ -9,9 +9,8 @@
 namespace {
 
 // A sheet of four frames in two columns, 100 ms a frame.
-Kest::Sprite FourFrames(bool looping) {
-  return Kest::Sprite("", 2, 16, 8, 4, 100.0f, 0.0f, 0.0f, looping, false);
-}
+Kest::Sprite FourFrames(bool looping) { return Kest::Sprite("", 2, 16, 8, 4, 100.0f, 0.0f, 0.0f, looping, false); }
+Kest::Sprite OneFrame(float x, float y) { return Kest::Sprite("", 1, 16, 8, 1, 100.0f, x, y, true, false); }
 
 // The frames shown after each frame step of 10 updates of 10 ms.
 std::vector<int> FramesOverSteps(Kest::Sprite& sprite, int steps) {
@@ -23,6 +22,7 @@ std::vector<int> FramesOverSteps(Kest::Sprite& sprite, int steps) {
   return frames;
 }
 
+// A sprite of one frame moves on every update.
 TEST(SpriteTest, FramesAndMovesOnlyWhenTheFrameDelayHasPassed) {
   Kest::Sprite sprite = FourFrames(true);
   sprite.SetSpeed(3.0f, 0.0f);
@@ -32,24 +32,21 @@ TEST(SpriteTest, FramesAndMovesOnlyWhenTheFrameDelayHasPassed) {
   sprite.Update(10.0f);
   EXPECT_EQ(sprite.GetCurrentFrame(), 1);
   EXPECT_EQ(sprite.GetPosition().x, 3.0f);
-
-  Kest::Sprite still("", 1, 16, 8, 1, 100.0f, 0.0f, 0.0f, true, false);
+  Kest::Sprite still = OneFrame(0, 0);
   still.SetSpeed(0.0f, 2.0f);
   still.Update(1.0f);
   still.Update(1.0f);
-  EXPECT_EQ(still.GetPosition().y, 4.0f) << "one frame moves on every update";
+  EXPECT_EQ(still.GetPosition().y, 4.0f);
 }
 
+// Each frame step adds its own 10 ms to the pause: hidden for 30 steps.
 TEST(SpriteTest, LoopsWithAHiddenPause) {
   Kest::Sprite plain = FourFrames(true);
   EXPECT_EQ(FramesOverSteps(plain, 5), (std::vector<int>{1, 2, 3, 0, 1}));
-
   Kest::Sprite pausing = FourFrames(true);
   pausing.SetLoopDelay(300.0f);
   const std::vector<int> frames = FramesOverSteps(pausing, 35);
   EXPECT_EQ(frames[2], 3);
-  // Hidden from the fourth frame step; each frame step adds its own 10 ms
-  // to the pause, so the pause takes 30 frame steps.
   for (int step = 3; step < 33; ++step) EXPECT_EQ(frames[step], -1) << "step " << step;
   EXPECT_EQ(frames[33], 0);
 }
@@ -66,7 +63,7 @@ TEST(SpriteTest, APlayOnceSpriteIsDoneAfterItsLastFrameDrawnOrNot) {
 // Along a sail line it turns past either end, mirrored while it goes back;
 // inside a sail box it turns at the walls without mirroring.
 TEST(SpriteTest, TurnsAtItsSail) {
-  Kest::Sprite bird("", 1, 16, 8, 1, 100.0f, 200.0f, 50.0f, true, false);
+  Kest::Sprite bird = OneFrame(200, 50);
   bird.SetSpeed(2.0f, 0.0f);
   bird.SetSail(100.0f, 50.0f, 300.0f, 50.0f);
   bird.EnableSail(true);
@@ -77,8 +74,7 @@ TEST(SpriteTest, TurnsAtItsSail) {
   while (bird.GetSpeed().x < 0.0f) bird.Update(1.0f);
   EXPECT_LT(bird.GetPosition().x, 100.0f);
   EXPECT_EQ(bird.GetTexture().GetRenderMode(), nullptr);
-
-  Kest::Sprite fish("", 1, 16, 8, 1, 100.0f, 50.0f, 50.0f, true, false);
+  Kest::Sprite fish = OneFrame(50, 50);
   fish.SetSpeed(2.0f, 1.0f);
   fish.SetSail(0.0f, 0.0f, 100.0f, 100.0f);
   fish.EnableSail(true);
@@ -99,14 +95,13 @@ TEST(SpriteTest, JumpsToWholeRandomPointsAtTheStartOfEachLoop) {
   }
 }
 
-TEST(SpriteTest, SheetsThatCannotBeCutAreRefused) {
+TEST(SpriteTest, SheetsWithoutColumnsAndAreasWithoutSizeAreRefused) {
   TestSupport::TraceCapture trace;
   Kest::Sprite noColumns("", 0, 16, 8, 4, 100.0f, 0.0f, 0.0f, true, false);
   EXPECT_EQ(noColumns.GetFrameCount(), 0);
   noColumns.Update(1000.0f);
   EXPECT_EQ(noColumns.GetCurrentFrame(), 0);
   noColumns.Draw();
-
   Kest::Sprite star = FourFrames(true);
   star.SetRandomPositioning(true, 0, 600);
   star.SetRandomPositioning(true, 800, -1);

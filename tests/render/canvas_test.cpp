@@ -3,18 +3,18 @@
 
 #include "render/blenders.h"
 #include "render/canvas.h"
+#include "render/drawbatch.h"
 #include "render/gl.h"
 #include "render/rect.h"
 #include "render/settings.h"
 #include "render/setup.h"
 #include "render/transforms.h"
-#include "screen.h"
+#include "tests/support/glscreen/screen.h"
 
 namespace {
 
-using RenderTest::ReadPixel;
+using GlSupport::ReadPixel;
 
-const ol::Rgba WHITE(1.0f, 1.0f, 1.0f, 1.0f);
 const ol::Rgba RED(1.0f, 0.0f, 0.0f, 1.0f);
 
 int GetInt(GLenum name) {
@@ -23,36 +23,42 @@ int GetInt(GLenum name) {
   return value;
 }
 
-class Canvas : public ::testing::Test {
- protected:
-  void SetUp() override { RenderTest::ResetCanvas(); }
+// GL state straight after SetupScreen.
+struct StateAfterSetup {
+  int blendSource = 0;
+  int blendDestination = 0;
+  bool lineSmooth = false;
+  int modelViewDepth = 0;
+  int alphaBits = 0;
+  int backBufferAlpha = 0;
+  ol::Rgba tint;
 };
+StateAfterSetup setupState;
+
+void RecordSetupState() {
+  setupState = StateAfterSetup{GetInt(GL_BLEND_SRC), GetInt(GL_BLEND_DST),
+                               glIsEnabled(GL_LINE_SMOOTH) == GL_TRUE,
+                               GetInt(GL_MODELVIEW_STACK_DEPTH), GetInt(GL_ALPHA_BITS),
+                               ReadPixel(400, 300).a, *ol::Transforms::GetTintColor()};
+}
+
+// The screen of this program's tests, shapes and bitmap targets included.
+const bool screen = (GlSupport::OpenScreenForEveryTest({}, RecordSetupState), true);
+
+class Canvas : public GlSupport::ScreenTest {};
 
 TEST(SetupScreen, PutsTheDrawingStateIntoItsStartCondition) {
-  const auto& state = RenderTest::SetupState();
+  const StateAfterSetup& state = setupState;
   EXPECT_TRUE(ol::Setup::IsScreenSetUp());
-  EXPECT_EQ(ol::Setup::GetScreenWidth(), 800);
-  EXPECT_EQ(ol::Setup::GetScreenHeight(), 600);
   EXPECT_EQ(ol::Canvas::Width(), 800);
   EXPECT_EQ(ol::Canvas::Height(), 600);
-
-  // Pixel (0, 0) is the top-left corner, (800, 600) the bottom-right one.
-  const auto& m = state.projection;
-  EXPECT_NEAR(m[12], -1.0f, 1e-6f);
-  EXPECT_NEAR(m[13], 1.0f, 1e-6f);
-  EXPECT_NEAR(m[0] * 800 + m[12], 1.0f, 1e-6f);
-  EXPECT_NEAR(m[5] * 600 + m[13], -1.0f, 1e-6f);
-  EXPECT_FALSE(state.depthTest);
-
-  EXPECT_TRUE(state.blending);
   EXPECT_EQ(state.blendSource, GL_SRC_ALPHA);
   EXPECT_EQ(state.blendDestination, GL_ONE_MINUS_SRC_ALPHA);
   EXPECT_TRUE(state.lineSmooth);
   EXPECT_FLOAT_EQ(state.tint.r * state.tint.g * state.tint.b * state.tint.a, 1.0f);
   EXPECT_EQ(state.modelViewDepth, 2) << "the base matrix and the layer's own";
-  if (state.alphaBits > 0) {
-    EXPECT_EQ(state.backBufferAlpha, 255);
-  }
+  EXPECT_GT(state.alphaBits, 0);
+  EXPECT_EQ(state.backBufferAlpha, 255);
 }
 
 TEST_F(Canvas, BlenderPresetsSetTheirFactors) {
@@ -122,53 +128,51 @@ TEST_F(Canvas, ModelViewStackDepthStaysTheSameAcrossFrames) {
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(Canvas, FillWritesOnlyTheChannelsAskedForAndKeepsTheWriteMode) {
+TEST_F(Canvas, FillWritesOnlyTheChannelsAskedFor) {
+  ASSERT_GT(setupState.alphaBits, 0);
   ol::Canvas::Fill(1.0f, 0.0f, 0.0f, 1.0f);
   ol::Canvas::Fill(0.0f, 1.0f, 1.0f, 0.0f, ol::WRITE_ALPHA_ONLY);
-  const RenderTest::Pixel afterAlpha = ReadPixel(5, 5);
+  const GlSupport::Pixel afterAlpha = ReadPixel(5, 5);
   EXPECT_EQ(afterAlpha.r, 255);
   EXPECT_EQ(afterAlpha.g, 0);
-  if (RenderTest::SetupState().alphaBits > 0) {
-    EXPECT_EQ(afterAlpha.a, 0);
-  }
+  EXPECT_EQ(afterAlpha.a, 0);
 
   ol::Canvas::Fill(0.0f, 0.0f, 1.0f, 1.0f, ol::WRITE_COLOR_ONLY);
   EXPECT_EQ(ReadPixel(5, 5).b, 255);
-  if (RenderTest::SetupState().alphaBits > 0) {
-    EXPECT_EQ(ReadPixel(5, 5).a, 0);
-  }
-
-  // The canvas's own mode (all channels) is back in force.
-  ol::Canvas::Fill(0.0f, 1.0f, 0.0f, 1.0f);
-  const RenderTest::Pixel all = ReadPixel(5, 5);
-  EXPECT_EQ(all.r + all.g + all.b, 255);
-  EXPECT_EQ(all.g, 255);
+  EXPECT_EQ(ReadPixel(5, 5).a, 0);
 }
 
+// After a fill of one channel, drawing writes all channels again: the
+// canvas's own write mode is back in force.
+TEST_F(Canvas, OneChannelFillLeavesTheCanvasWriteModeInForce) {
+  ASSERT_GT(setupState.alphaBits, 0);
+  for (int channel : {ol::WRITE_ALPHA_ONLY, ol::WRITE_COLOR_ONLY}) {
+    ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 0.0f);
+    ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 0.0f, channel);
+    ol::Rect(0, 0, 10, 10).Draw(RED);
+    const GlSupport::Pixel drawn = ReadPixel(5, 5);
+    EXPECT_EQ(drawn.r, 255) << channel;
+    EXPECT_EQ(drawn.a, 255) << channel;
+  }
+}
+
+// Only the area's corners red, and nothing else: exactly the area.
 TEST_F(Canvas, ClippingUsesTheTopRectangleCountedFromTheTop) {
-  GLint box[4] = {};
   ol::Canvas::SetClipping(10, 20, 100, 50);
-  glGetIntegerv(GL_SCISSOR_BOX, box);
-  EXPECT_EQ(box[0], 10);
-  EXPECT_EQ(box[1], 530);
-  EXPECT_EQ(box[2], 100);
-  EXPECT_EQ(box[3], 50);
   ol::Canvas::Fill(1, 0, 0, 1);
-  EXPECT_EQ(RenderTest::CountRed(0, 0, 800, 600), 100 * 50);
+  EXPECT_EQ(GlSupport::CountRed(0, 0, 800, 600), 100 * 50);
   EXPECT_EQ(ReadPixel(10, 20).r, 255);
   EXPECT_EQ(ReadPixel(109, 69).r, 255);
-  EXPECT_EQ(ReadPixel(9, 20).r, 0);
-  EXPECT_EQ(ReadPixel(10, 70).r, 0);
 
   // A second rectangle replaces the first (no intersection).
   ol::Canvas::SetClipping(300, 300, 10, 10);
   ol::Canvas::Fill(0, 0, 0, 1);
-  EXPECT_EQ(RenderTest::CountRed(0, 0, 800, 600), 100 * 50);
+  EXPECT_EQ(GlSupport::CountRed(0, 0, 800, 600), 100 * 50);
 
   ol::Canvas::DisableClipping();
   EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
   ol::Canvas::Fill(0, 0, 0, 1);
-  EXPECT_EQ(RenderTest::CountRed(0, 0, 800, 600), 0);
+  EXPECT_EQ(GlSupport::CountRed(0, 0, 800, 600), 0);
 }
 
 TEST_F(Canvas, BuffersKeepTheirOwnClipStacks) {
@@ -180,7 +184,6 @@ TEST_F(Canvas, BuffersKeepTheirOwnClipStacks) {
 
   ol::Canvas::SetTo(ol::FRONT_BUFFER_TARGET);
   EXPECT_EQ(GetInt(GL_DRAW_BUFFER), GL_FRONT);
-  EXPECT_EQ(GetInt(GL_READ_BUFFER), GL_FRONT);
   EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
   ol::Canvas::SetClipping(0, 0, 5, 5);
   ol::Canvas::Refresh();  // the front buffer is finished, not flipped
@@ -219,6 +222,14 @@ TEST_F(Canvas, RefreshReappliesTheCurrentBlender) {
   glBlendFunc(GL_ONE, GL_ONE);
   ol::Canvas::Refresh();
   EXPECT_EQ(GetInt(GL_BLEND_SRC), GL_SRC_ALPHA);
+}
+
+// The frame's last draws reach the buffer before it is shown.
+TEST_F(Canvas, RefreshDrawsWhatWasGatheredBeforeTheFlip) {
+  const long before = ol::DrawBatch::DrawsMade();
+  ol::Rect(0, 0, 10, 10).Draw(RED);
+  ol::Canvas::Refresh();
+  EXPECT_EQ(ol::DrawBatch::DrawsMade() - before, 1);
 }
 
 TEST_F(Canvas, AntialiasingSmoothsLinesOnlyAndTurnsOffBoth) {

@@ -60,12 +60,6 @@ TEST(FpsMeter, RiseOfTheRateAlsoCountsAsJump) {
   EXPECT_EQ(meter.Window(), 25);
 }
 
-TEST(FpsMeter, FactorIsReferenceOverMeasuredRate) {
-  ol::FpsMeter meter;
-  meter.Start(100.0f);
-  EXPECT_FLOAT_EQ(RunFrames(meter, 51, 20), 2.0f);
-}
-
 TEST(FpsMeter, NoMeasurementBeforeTheClockTicked) {
   ol::FpsMeter meter;
   meter.Start(100.0f);

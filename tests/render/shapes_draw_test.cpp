@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "render/canvas.h"
+#include "render/curves.h"
 #include "render/ellipse.h"
 #include "render/gl.h"
 #include "render/line.h"
@@ -12,30 +13,48 @@
 #include "render/rect.h"
 #include "render/settings.h"
 #include "render/transforms.h"
-#include "screen.h"
+#include "tests/support/glscreen/screen.h"
 
 namespace {
 
-using RenderTest::CountRed;
-using RenderTest::ReadPixel;
+using GlSupport::CountRed;
+using GlSupport::ReadPixel;
 
 const ol::Rgba RED(1.0f, 0.0f, 0.0f, 1.0f);
 
-class ShapeDrawing : public ::testing::Test {
- protected:
-  void SetUp() override { RenderTest::ResetCanvas(); }
+class ShapeDrawing : public GlSupport::ScreenTest {};
+
+TEST_F(ShapeDrawing, ColourIsTintTimesColour) {
+  ol::Transforms::SetTintColor(ol::Rgba(0.5f, 0.5f, 0.5f, 1.0f));
+  ol::Rect(0, 0, 4, 4).Draw(RED);
+  const GlSupport::Pixel drawn = ReadPixel(1, 1);
+  EXPECT_NEAR(drawn.r, 128, 1);
+  EXPECT_EQ(drawn.g, 0);
+}
+
+// A shape from outside the layer that draws with GL itself, as the game's
+// filled triangle does: the lower-left half of (0, 0, 20, 20).
+class GlTriangle : public ol::Shape {
+ public:
+  void MoveBy(const ol::Vec2&) override {}
+  void MoveTo(const ol::Vec2&) override {}
+  std::string ToString() const override { return "triangle"; }
+  void DrawRaw() const override {
+    glBegin(GL_TRIANGLES);
+    glVertex2f(0, 0);
+    glVertex2f(20, 20);
+    glVertex2f(0, 20);
+    glEnd();
+  }
+  void DrawOutlineRaw() const override { DrawRaw(); }
 };
 
-TEST_F(ShapeDrawing, ColourIsTintTimesColourWithoutTexturing) {
-  glEnable(GL_TEXTURE_2D);
-  ol::Transforms::SetTintColor(ol::Rgba(0.5f, 0.5f, 0.5f, 1.0f));
-  ol::Rect(0, 0, 1, 1).Draw(RED);
-  GLfloat color[4] = {};
-  glGetFloatv(GL_CURRENT_COLOR, color);
-  EXPECT_FLOAT_EQ(color[0], 0.5f);
-  EXPECT_FLOAT_EQ(color[1], 0.0f);
-  EXPECT_FLOAT_EQ(color[3], 1.0f);
-  EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+TEST_F(ShapeDrawing, AShapeDrawingWithGLItselfComesAfterEarlierDrawsInItsColour) {
+  ol::Rect(0, 0, 20, 20).Draw(RED);
+  GlTriangle().Draw(ol::Rgba(0.0f, 0.0f, 1.0f, 1.0f));
+  EXPECT_EQ(ReadPixel(2, 17).b, 255);
+  EXPECT_EQ(ReadPixel(2, 17).r, 0);
+  EXPECT_EQ(ReadPixel(17, 2).r, 255);
 }
 
 TEST_F(ShapeDrawing, FilledRectCoversExactlyItsArea) {
@@ -49,6 +68,24 @@ TEST_F(ShapeDrawing, RectOutlineLiesOutsideTheRect) {
   EXPECT_EQ(CountRed(100, 100, 20, 10), 0);
   EXPECT_EQ(CountRed(98, 98, 24, 14), 24 * 14 - 20 * 10);
   EXPECT_EQ(CountRed(0, 0, 300, 300), 24 * 14 - 20 * 10);
+}
+
+// A turn goes about the canvas origin, either way round: a quarter turn by
+// +pi/2 takes (x, y) to (-y, x), by -pi/2 to (y, -x).
+TEST_F(ShapeDrawing, TurnedRectTurnsAboutTheCanvasOrigin) {
+  struct Turned {
+    float angle;
+    ol::Rect rect;
+  };
+  const Turned cases[] = {{ol::HALF_PI, ol::Rect(100, -30, 20, 10)},
+                          {-ol::HALF_PI, ol::Rect(-120, 20, 20, 10)}};
+  for (Turned turned : cases) {
+    ol::Canvas::Fill(0, 0, 0, 1);
+    turned.rect.RotateBy(turned.angle);
+    turned.rect.Draw(RED);
+    EXPECT_EQ(CountRed(20, 100, 10, 20), 10 * 20) << turned.angle;
+    EXPECT_EQ(CountRed(0, 0, 800, 600), 10 * 20) << turned.angle;
+  }
 }
 
 TEST_F(ShapeDrawing, RoundedRectCutsItsCorners) {
@@ -130,36 +167,19 @@ TEST_F(ShapeDrawing, LineDrawsBetweenItsEndsAtItsOrigin) {
   EXPECT_NEAR(CountRed(90, 390, 70, 20), 50, 2);
 }
 
-// Where the placement's matrix takes a point (x, y, z) of the shape.
-ol::Vec2 Placed(const ol::Placement& placement, const ol::Vec2& pivot, float x, float y, float z,
-                float* placedZ) {
-  glMatrixMode(GL_MODELVIEW);
-  glPushMatrix();
-  glLoadIdentity();
-  placement.ApplyToGL(pivot);
-  GLfloat m[16] = {};
-  glGetFloatv(GL_MODELVIEW_MATRIX, m);
-  glPopMatrix();
-  *placedZ = m[2] * x + m[6] * y + m[10] * z + m[14];
-  return ol::Vec2(m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13]);
-}
-
-// Moved, turned by minus the angle about the pivot, stretched about the
-// centre of the 800 x 600 screen, and flattened into the drawing plane.
+// Moved, turned by minus the angle about the pivot, and stretched about the
+// centre of the 800 x 600 screen.
 TEST_F(ShapeDrawing, PlacementMovesTurnsAboutThePivotAndStretchesAboutTheScreenCentre) {
-  const ol::Placement placement(ol::Vec2(10, 20), 1.5707963f, 2.0f);
-  const ol::Vec2 pivot(100, 0);
-  float z = 1.0f;
-  const ol::Vec2 origin = Placed(placement, pivot, 0, 0, 5, &z);
+  const ol::Affine placed =
+      ol::Placement(ol::Vec2(10, 20), 1.5707963f, 2.0f).ToAffine(ol::Vec2(100, 0));
+  const ol::Vec2 origin = placed.Apply(0, 0);
   EXPECT_NEAR(origin.x, -190.0f, 1e-3f);
   EXPECT_NEAR(origin.y, 520.0f, 1e-3f);
-  EXPECT_EQ(z, 0.0f);
-  const ol::Vec2 point = Placed(placement, pivot, 100, 50, -3, &z);
+  const ol::Vec2 point = placed.Apply(100, 50);
   EXPECT_NEAR(point.x, -90.0f, 1e-3f);
   EXPECT_NEAR(point.y, 320.0f, 1e-3f);
-  EXPECT_EQ(z, 0.0f);
 
-  const ol::Vec2 moved = Placed(ol::Placement(ol::Vec2(10, 20)), pivot, 3, 4, 0, &z);
+  const ol::Vec2 moved = ol::Placement(ol::Vec2(10, 20)).ToAffine(ol::Vec2(100, 0)).Apply(3, 4);
   EXPECT_FLOAT_EQ(moved.x, 13.0f);
   EXPECT_FLOAT_EQ(moved.y, 24.0f);
 }

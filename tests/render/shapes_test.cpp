@@ -59,7 +59,6 @@ TEST(Polygon, KeepsEdgeLengthsWithoutTheClosingEdge) {
   EXPECT_FLOAT_EQ(polygon.GetSegmentLengths()[0], 10.0f);
   EXPECT_FLOAT_EQ(polygon.GetSegmentLengths()[1], 10.0f);
   EXPECT_FLOAT_EQ(polygon.GetTotalLength(), 20.0f);
-  EXPECT_EQ(polygon.GetPlacement().stretch, 1.0f);
 }
 
 TEST(Polygon, SetVertexReplacesOnlyVerticesThatExist) {

@@ -5,7 +5,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "tests/bitmaps/testimages.h"
+#include "tests/support/glscreen/screen.h"
+
 
 namespace ScreenTests {
 
@@ -16,12 +17,12 @@ void WriteFontStrip(const std::string& file, int glyphs, const std::function<int
     separator.insert(separator.end(), std::size_t(width(glyph)), false);
     separator.push_back(true);
   }
-  const BitmapTests::Painter paint = [&separator](int x, int) {
-    if (separator[std::size_t(x)]) return BitmapTests::Pixel{255, 0, 255, 255};
-    return BitmapTests::Pixel{255, 255, 255, 255};
+  const GlSupport::Painter paint = [&separator](int x, int) {
+    if (separator[std::size_t(x)]) return GlSupport::Pixel{255, 0, 255, 255};
+    return GlSupport::Pixel{255, 255, 255, 255};
   };
   std::filesystem::create_directories(std::filesystem::path(file).parent_path());
-  BITMAP* image = BitmapTests::MakeImage(32, int(separator.size()), height, paint);
+  BITMAP* image = GlSupport::MakeImage(32, int(separator.size()), height, paint);
   save_bitmap(file.c_str(), image, nullptr);
   destroy_bitmap(image);
 }

@@ -1,4 +1,5 @@
 // The global widget font and the image fonts the screens load.
+#include <allegro.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,11 +11,18 @@
 
 #include "game/screens/guifont.h"
 #include "game/screens/imagefontfile.h"
-#include "tests/render/screen.h"
+#include "tests/support/glscreen/screen.h"
 #include "tests/screens/guifiles.h"
 #include "tests/support/tracecapture.h"
 
 namespace {
+
+// The menus read the keyboard and the mouse.
+const bool screen = (GlSupport::OpenScreenForEveryTest([] {
+                       install_keyboard();
+                       install_mouse();
+                     }),
+                     true);
 
 using ScreenTests::WriteFontStrip;
 
@@ -64,7 +72,7 @@ TEST(GuiFont, AMissingFontFileLeavesTheLibrarysFontAndOneLogLine) {
 // each message names the file.
 TEST(LoadImageFont, ABrokenStripThrowsNamingTheFile) {
   Kest::GuiFont guiFont;  // the image loader
-  const std::string plain = RenderTest::MakePng("plain.png", 20, 8, {255, 0, 255, 255});
+  const std::string plain = GlSupport::SavePng(GlSupport::MakeImage(32, 20, 8, [](int, int) { return GlSupport::Pixel{255, 0, 255, 255}; }), "plain.png");
   WriteFontStrip("res/short.png", 2, CellWidth, 8);
   const std::string files[] = {"res\\missing.png", plain, "res\\short.png"};
   for (const std::string& file : files) {

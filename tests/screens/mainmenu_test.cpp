@@ -10,7 +10,7 @@
 #include "game/screens/guifont.h"
 #include "game/screens/mainmenu.h"
 #include "render/transforms.h"
-#include "tests/render/screen.h"
+#include "tests/support/glscreen/screen.h"
 #include "tests/screens/guifiles.h"
 #include "tests/support/gamerun.h"
 #include "tests/support/tracecapture.h"
@@ -31,11 +31,11 @@ class ShownPicture {
     if (image_) destroy_bitmap(image_);
     std::remove("shown.png");
   }
-  RenderTest::Pixel At(int x, int y) const {
-    if (!image_) return RenderTest::Pixel{-1, -1, -1, -1};
+  GlSupport::Pixel At(int x, int y) const {
+    if (!image_) return GlSupport::Pixel{-1, -1, -1, -1};
     const int depth = bitmap_color_depth(image_);
     const int c = getpixel(image_, x, y);
-    return RenderTest::Pixel{getr_depth(depth, c), getg_depth(depth, c), getb_depth(depth, c), 255};
+    return GlSupport::Pixel{getr_depth(depth, c), getg_depth(depth, c), getb_depth(depth, c), 255};
   }
 
  private:
@@ -48,7 +48,7 @@ class MainMenuTest : public ::testing::Test {
     clear_keybuf();
     ScreenTests::WriteFontStrip("res/menufont.png", 42, [](int) { return 10; }, 20);
     menu = std::make_unique<Kest::MainMenu>(
-        RenderTest::MakePng("menubg.png", 8, 6, RenderTest::Pixel{100, 100, 100, 255}));
+        GlSupport::SavePng(GlSupport::MakeImage(32, 8, 6, [](int, int) { return GlSupport::Pixel{100, 100, 100, 255}; }), "menubg.png"));
   }
   void TearDown() override { clear_keybuf(); }
 
@@ -67,7 +67,7 @@ TEST_F(MainMenuTest, EscEndsTheMenuAfterItsPassAndItRunsAgain) {
   const ShownPicture shown;
   EXPECT_NEAR(shown.At(100, 400).r, 100, 2) << "the background";
   EXPECT_NEAR(shown.At(360, 300).b, 100, 2) << "the window keeps 30 pixels from the right";
-  const RenderTest::Pixel window = shown.At(390, 450);
+  const GlSupport::Pixel window = shown.At(390, 450);
   EXPECT_GT(window.b, window.r + 40) << "the window's blue over the background";
   EXPECT_GT(shown.At(572, 351).b, window.b) << "the quit button's deeper blue";
 

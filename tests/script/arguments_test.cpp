@@ -13,21 +13,16 @@ using namespace Kest::ScriptArguments;
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 
-TEST(ScriptArguments, IntsTruncateTowardZeroAndSaturate) {
+TEST(ScriptArguments, IntsTruncateTowardZeroAndSaturateAndChannelsAreHeldToAByte) {
   const struct {
     double in;
     int out;
-  } rows[] = {{2.9, 2},        {-2.9, -2},      {kNaN, 0},           {kInf, INT_MAX},
-              {-kInf, INT_MIN}, {1e300, INT_MAX}, {-1e300, INT_MIN}, {2147483648.0, INT_MAX},
+  } rows[] = {{2.9, 2},           {-2.9, -2},        {kNaN, 0},          {kInf, INT_MAX},
+              {-kInf, INT_MIN},   {1e300, INT_MAX},  {-1e300, INT_MIN},  {2147483648.0, INT_MAX},
               {-2147483649.0, INT_MIN}};
   for (const auto& row : rows) EXPECT_EQ(ToInt(row.in), row.out) << row.in;
-}
-
-TEST(ScriptArguments, ChannelsAreHeldToAByte) {
-  EXPECT_EQ(ToChannel(-5), 0);
-  EXPECT_EQ(ToChannel(300), 255);
-  EXPECT_EQ(ToChannel(kNaN), 0);
-  EXPECT_EQ(ToChannel(127.9), 127);
+  const std::pair<double, int> channels[] = {{-5, 0}, {300, 255}, {kNaN, 0}, {127.9, 127}};
+  for (const auto& c : channels) EXPECT_EQ(ToChannel(c.first), c.second) << c.first;
 }
 
 TEST(ScriptArguments, FloatsKeepTheirRangeAndOnlyFiniteOnesPass) {

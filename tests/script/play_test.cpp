@@ -4,6 +4,7 @@
 // screen) shows how far the camera, which follows the bike, has moved.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -28,18 +29,14 @@ int PostColumn(const std::string& screenshot) {
   const std::string raw = screenshot + ".rgb";
   TestSupport::CommandOutput("convert " + screenshot + " -crop 800x600+0+0 -depth 8 rgb:" + raw);
   std::ifstream in(raw, std::ios::binary);
-  const std::vector<unsigned char> rgb((std::istreambuf_iterator<char>(in)),
-                                       std::istreambuf_iterator<char>());
+  const std::vector<unsigned char> rgb((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (rgb.size() < std::size_t(kWidth * kHeight * 3)) return -2;
-  for (int x = 0; x < kWidth; ++x) {
+  for (int x = 0; x < kWidth; ++x)
     for (int y = 0; y < kHeight; ++y) {
       const unsigned char* p = &rgb[std::size_t((y * kWidth + x) * 3)];
-      if (std::abs(p[0] - kPost[0]) < 12 && std::abs(p[1] - kPost[1]) < 12 &&
-          std::abs(p[2] - kPost[2]) < 12) {
+      if (std::abs(p[0] - kPost[0]) < 12 && std::abs(p[1] - kPost[1]) < 12 && std::abs(p[2] - kPost[2]) < 12)
         return x;
-      }
     }
-  }
   return -1;
 }
 
@@ -55,9 +52,14 @@ TEST(PlayATrack, TheFirstTrackLoadsWaitsForAKeyAndRidesForwardOnTheThrottle) {
   game.PressKey("Return");
   Wait(300);
   game.KeyDown("Up Right");
-  // Under a software renderer the game runs slower than real time.
-  Wait(5000);
-  const int riding = PostColumn(game.Screenshot("riding.png"));
+  // Under a software renderer on a busy machine the game runs slower than
+  // real time: it has up to 15 s to leave the post behind.
+  int riding = waiting;
+  for (int second = 0; second < 15 && riding >= waiting - 20; ++second) {
+    Wait(1000);
+    riding = PostColumn(game.Screenshot("riding"));
+    if (riding == -1) break;
+  }
   game.KeyUp("Up Right");
   EXPECT_TRUE(riding == -1 || riding < waiting - 20)
       << "the post was at " << waiting << " and is at " << riding;
@@ -66,12 +68,9 @@ TEST(PlayATrack, TheFirstTrackLoadsWaitsForAKeyAndRidesForwardOnTheThrottle) {
   Wait(1000);
   game.PressKey("Escape");
   EXPECT_EQ(game.WaitForExit(), 0);
-  bool loaded = false;
-  for (const std::string& line : game.LogLines()) {
-    loaded = loaded || line == "Loading the level levels\\first.lua";
-    EXPECT_EQ(line.find("first.lua:"), std::string::npos) << line;
-  }
-  EXPECT_TRUE(loaded);
+  const std::vector<std::string> log = game.LogLines();
+  EXPECT_NE(std::find(log.begin(), log.end(), "Loading the level levels\\first.lua"), log.end());
+  for (const std::string& line : log) EXPECT_EQ(line.find("first.lua:"), std::string::npos) << line;
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ Kest::Level* ScriptLevel::level = nullptr;
 // The window opens once for the whole program and stays to its end.
 void ScriptLevel::SetUpTestSuite() {
   if (!app) {
-    IgnoreLeaksHere xAndGl;
+    [[maybe_unused]] IgnoreLeaksHere xAndGl;
     app = new Kest::App(800, 600);
     app->UpdateAndDraw(0.0f, false);
   }
@@ -35,45 +35,35 @@ void ScriptLevel::TearDownTestSuite() {
 
 void ScriptLevel::TearDown() { std::remove(kScratchScript); }
 
+// The level ignores the result of its script: it is read back from the log.
 bool ScriptLevel::Load(const std::string& source) {
   WriteFile(kScratchScript, source);
   const std::streamoff before = std::ifstream(trace.Path(), std::ios::ate).tellg();
   level->Load(kScratchScript, true);
-  // The level ignores the result of its script: read it back from the log.
   std::ifstream log(trace.Path());
   log.seekg(std::max<std::streamoff>(before, 0));
-  const std::string error = std::string(kScratchScript) + ":";
-  for (std::string line; std::getline(log, line);) {
-    if (line.find(error) != std::string::npos) return false;
-  }
+  for (std::string line; std::getline(log, line);)
+    if (line.find(std::string(kScratchScript) + ":") != std::string::npos) return false;
   return true;
 }
 
-bool ScriptLevel::Run(const std::string& text) {
-  return Kest::ScriptManager::GetInstance()->RunString(text);
-}
+bool ScriptLevel::Run(const std::string& text) { return Kest::ScriptManager::GetInstance()->RunString(text); }
 
 std::string ScriptLevel::Eval(const std::string& expression) {
   if (!Run("eval_result = " + expression)) return "error";
   lua_State* L = State();
   lua_getglobal(L, "eval_result");
-  std::string shown;
-  switch (lua_type(L, -1)) {
-    case LUA_TNIL: shown = "nil"; break;
-    case LUA_TBOOLEAN: shown = lua_toboolean(L, -1) ? "true" : "false"; break;
-    case LUA_TNUMBER:
-    case LUA_TSTRING: shown = lua_tostring(L, -1); break;
-    case LUA_TUSERDATA: shown = "object"; break;
-    default: shown = lua_typename(L, lua_type(L, -1)); break;
-  }
+  const int type = lua_type(L, -1);
+  const std::string shown = type == LUA_TBOOLEAN ? (lua_toboolean(L, -1) ? "true" : "false")
+                            : type == LUA_TNUMBER || type == LUA_TSTRING ? lua_tostring(L, -1)
+                            : type == LUA_TUSERDATA                      ? "object"
+                                                                         : lua_typename(L, type);
   lua_settop(L, 0);
   return shown;
 }
 
 lua_State* ScriptLevel::State() { return Kest::ScriptManager::GetInstance()->GetState(); }
 
-void WriteFile(const std::string& name, const std::string& text) {
-  std::ofstream(name, std::ios::binary) << text;
-}
+void WriteFile(const std::string& name, const std::string& text) { std::ofstream(name, std::ios::binary) << text; }
 
 }  // namespace ScriptTest

@@ -19,23 +19,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr auto kPollInterval = std::chrono::milliseconds(20);
-
-std::string MakeScratchFolder() {
-  std::string pattern = (fs::temp_directory_path() / "vantrail-e2e-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
-  return pattern;
-}
-
 int RunQuietly(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()); }
 
 template <class Condition>
 bool PollUntil(int timeoutMs, Condition done) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!done()) {
+  for (; !done(); std::this_thread::sleep_for(std::chrono::milliseconds(20)))
     if (std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(kPollInterval);
-  }
   return true;
 }
 
@@ -53,7 +43,8 @@ std::string CommandOutput(const std::string& command) {
 }
 
 GameRun::GameRun(const std::string& stageFolder, const std::vector<std::string>& arguments)
-    : folder_(MakeScratchFolder()) {
+    : folder_((fs::temp_directory_path() / "vantrail-e2e-XXXXXX").string()) {
+  if (!mkdtemp(folder_.data())) throw std::runtime_error("cannot make a scratch folder");
   fs::copy(stageFolder, folder_, fs::copy_options::recursive);
   Start(arguments);
 }
@@ -80,22 +71,20 @@ void GameRun::Start(const std::vector<std::string>& arguments) {
 }
 
 bool GameRun::IsRunning() {
-  if (pid_ <= 0) return false;
   int status = 0;
-  if (waitpid(pid_, &status, WNOHANG) == 0) return true;
+  if (pid_ <= 0 || waitpid(pid_, &status, WNOHANG) == 0) return pid_ > 0;
   exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   pid_ = -1;
   return false;
 }
 
 int GameRun::WaitForExit(int timeoutMs) {
-  if (!PollUntil(timeoutMs, [this] { return !IsRunning(); })) return -1;
-  return exitCode_;
+  return PollUntil(timeoutMs, [this] { return !IsRunning(); }) ? exitCode_ : -1;
 }
 
+// The game's window is the only one shown on the test's own X server.
 std::string GameRun::WaitForWindow(int timeoutMs) {
   std::string window;
-  // The game's window is the only one shown on the test's own X server.
   PollUntil(timeoutMs, [&] {
     window = CommandOutput("xdotool search --onlyvisible --name . 2>/dev/null | head -n 1");
     return !window.empty() || !IsRunning();

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 namespace TestSupport {
 
@@ -31,16 +31,12 @@ std::string ScratchFolder::Write(const std::string& name, const std::string& tex
 
 std::string ScratchFolder::Read(const std::string& name) const {
   std::ifstream in(Path(name), std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::vector<std::string> ScratchFolder::Names() const {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
-    names.push_back(entry.path().filename().string());
-  }
+  for (const auto& entry : std::filesystem::directory_iterator(folder_)) names.push_back(entry.path().filename());
   std::sort(names.begin(), names.end());
   return names;
 }

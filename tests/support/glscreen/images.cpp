@@ -1,12 +1,12 @@
-#include "tests/bitmaps/testimages.h"
-
 #include <allegro.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 
-namespace BitmapTests {
+#include "tests/support/glscreen/screen.h"
+
+namespace GlSupport {
 namespace {
 
 const std::string& ScratchName() {
@@ -29,9 +29,7 @@ BITMAP* MakeImage(int depth, int w, int h, const Painter& paint) {
   return image;
 }
 
-std::string ScratchPath() {
-  return std::filesystem::absolute(ScratchName()).string() + "/";
-}
+std::string ScratchPath() { return std::filesystem::absolute(ScratchName()).string() + "/"; }
 
 std::string SavePng(BITMAP* image, const std::string& name) {
   if (std::filesystem::create_directory(ScratchName())) std::atexit(RemoveScratch);
@@ -47,4 +45,4 @@ Pixel Quadrants(int x, int y, int w, int h) {
   return right ? Pixel{255, 255, 255, 255} : Pixel{0, 0, 255, 255};
 }
 
-}  // namespace BitmapTests
+}  // namespace GlSupport

@@ -1,0 +1,43 @@
+// The frame's draws, gathered into few GL calls. Shapes and blits hand over
+// their primitives vertex by vertex, placed by their own moves and turns (the
+// camera stays GL's model-view matrix); primitives that follow each other
+// with the same texture, kind (filled or lines) and line width reach GL as
+// one draw. Whatever else changes how GL draws (blending, clipping, the
+// colour mask, the canvas target, a matrix, line smoothing, deleting a
+// texture) or reads what was drawn flushes the batch first, so the picture
+// and its drawing order are those of separate draws.
+#pragma once
+
+#include "render/affine.h"
+#include "render/rgba.h"
+
+namespace ol {
+
+class DrawBatch {
+ public:
+  // Starts a primitive of one of GL's kinds: GL_TRIANGLE_FAN, GL_POLYGON
+  // (convex), GL_QUADS, GL_QUAD_STRIP, GL_LINES or GL_LINE_LOOP. Texture 0
+  // draws untextured; the line width counts for lines only.
+  static void Begin(unsigned int kind, const Affine& placement, unsigned int texture = 0,
+                    float lineWidth = 1.0f);
+  // The colour and texture coordinate of the vertices added from now on;
+  // both stay until changed, as GL's current ones do.
+  static void SetColor(const Rgba& color);
+  static void SetTexCoord(float u, float v);
+  static void AddVertex(float x, float y);
+  // The primitive joins the batch as triangles or line segments.
+  static void End();
+
+  // Draws what was gathered.
+  static void Flush();
+  // Forgets what was gathered, for when it would be painted over whole.
+  static void Discard();
+  // Flushes, then gives GL the current colour with texturing off, for a
+  // shape that draws with GL itself.
+  static void FlushForDirectDrawing();
+
+  // The draw calls made so far: what the batching saves shows here.
+  static long DrawsMade();
+};
+
+}  // namespace ol

@@ -1,0 +1,199 @@
+// The picture does not depend on how the draws reach GL: a scene of every
+// shape, outline, blit and render mode, with state changes between them,
+// comes out the same gathered into batches as flushed after every draw.
+#include "tests/support/glscreen/screen.h"
+
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "render/blenders.h"
+#include "render/canvas.h"
+#include "render/drawbatch.h"
+#include "render/ellipse.h"
+#include "render/gl.h"
+#include "render/line.h"
+#include "render/polygon.h"
+#include "render/rect.h"
+#include "render/rendermodes.h"
+#include "render/transforms.h"
+
+namespace BitmapTests {
+namespace {
+
+using namespace GlSupport;
+
+using Draw = std::function<void()>;
+
+const ol::Rgba RED(1.0f, 0.1f, 0.1f, 0.8f);
+const ol::Rgba GREEN(0.1f, 0.9f, 0.2f, 0.7f);
+const ol::Rgba BLUE(0.2f, 0.3f, 1.0f, 0.9f);
+
+ol::Polygon Pentagon(float x, float y) {
+  ol::Polygon pentagon({ol::Vec2(20, 0), ol::Vec2(40, 15), ol::Vec2(32, 40), ol::Vec2(8, 40),
+                        ol::Vec2(0, 15)},
+                       20, 20);
+  pentagon.MoveTo(ol::Vec2(x, y));
+  return pentagon;
+}
+
+// Every shape, outline, blit and render mode, with the state changes the
+// batch must flush for in between: one draw or change each.
+std::vector<Draw> Scene(const ol::Bitmap& sheet, const ol::Bitmap& other, const ol::Bitmap& part) {
+  static const ol::FlippedMode mirror(ol::FLIP_HORIZONTAL);
+  static const ol::ClippedMode corner(4, 4, 12, 10);
+  static const ol::GradientMode shade(ol::Rgba(1, 0, 0), ol::Rgba(0, 1, 0), ol::Rgba(0, 0, 1),
+                                      ol::Rgba(1, 1, 1, 0.2f));
+  static const ol::MultiMode frame(mirror, corner);
+  ol::Rect turned(300, 10, 50, 30, 2.0f, 6.0f);
+  turned.RotateBy(-0.15f);
+  ol::Polygon stretched = Pentagon(320, 120);
+  stretched.TransformBy(ol::Placement(ol::Vec2(), 0.3f, 1.2f));
+  return {
+      [] { ol::Line(10, 10, 90, 60).Draw(RED); },
+      [] { ol::Line(10, 60, 90, 10, 3.0f).DrawOutline(GREEN); },
+      [] { ol::Line(10, 80, 90, 90, 2.0f).DrawGradientRaw(RED, BLUE); },
+      [] { ol::Rect(110, 10, 60, 40).Draw(BLUE); },
+      [] { ol::Rect(130, 30, 60, 40, 2.0f).DrawOutline(RED); },
+      [] { ol::Rect(210, 10, 60, 40, 1.0f, 8.0f).Draw(GREEN); },
+      [] { ol::Rect(220, 20, 60, 40, 3.0f, 8.0f).DrawOutline(BLUE); },
+      [=] { turned.Draw(RED); },
+      [=] { turned.DrawOutline(GREEN); },
+      [] { ol::Circle(50, 150, 30).Draw(GREEN); },
+      [] { ol::Circle(70, 160, 25).DrawOutline(RED); },
+      [] { ol::Circle(150, 150, 30, 5.0f).DrawOutline(BLUE); },
+      [] { Pentagon(200, 120).Draw(RED); },
+      [] { Pentagon(260, 120).DrawOutline(GREEN); },
+      [=] { stretched.DrawOutline(BLUE); },
+      [&] { sheet.Blit(420, 220); },
+      [&] { sheet.Blit(430, 230, 0.5f); },
+      [&] { other.Blit(440, 240); },
+      [&] { sheet.BlitStretched(500, 220, 70, 30); },
+      [&] { sheet.BlitRotated(620, 240, 0.7f); },
+      [&] { other.BlitRotated(640, 250, -2.0f, 0.6f); },
+      [&] { sheet.BlitWithMode(420, 300, mirror); },
+      [&] { sheet.BlitWithMode(460, 300, ol::FlippedMode(ol::FLIP_VERTICAL)); },
+      [&] { sheet.BlitWithMode(500, 300, corner); },
+      [&] { sheet.BlitWithMode(540, 300, shade); },
+      [&] { sheet.BlitWithMode(580, 300, frame); },
+      [&] { other.BlitRotatedWithMode(660, 320, 1.1f, shade); },
+      [&] { part.Blit(700, 300); },
+      [&] { part.BlitStretched(720, 300, 30, 30); },
+      [] { ol::Transforms::SetTintColor(ol::Rgba(0.6f, 0.8f, 1.0f, 0.9f)); },
+      [&] { ol::Rect(20, 250, 80, 60).Draw(RED); },
+      [&] { sheet.Blit(40, 270); },
+      [] { ol::Blenders::Set(ol::ADDITIVE_BLENDER); },
+      [&] { ol::Circle(100, 290, 25).Draw(GREEN); },
+      [&] { sheet.Blit(90, 260); },
+      [] { ol::Blenders::Set(ol::ALPHA_BLENDER); },
+      [] { ol::Transforms::SetTintColor(ol::Rgba(1, 1, 1, 1)); },
+      [] { ol::Transforms::SetPosition(150.0f, 20.0f); },
+      [] { ol::Rect(20, 250, 80, 60, 2.0f, 5.0f).DrawOutline(BLUE); },
+      [] { ol::Transforms::SetPosition(0.0f, 0.0f); },
+      [] { ol::Canvas::SetClipping(300, 250, 60, 40); },
+      [] { ol::Circle(330, 270, 40).Draw(BLUE); },
+      [] { ol::Canvas::Fill(0.5f, 0.5f, 0.0f, 1.0f); },
+      [] { ol::Rect(290, 240, 40, 30, 2.0f).DrawOutline(RED); },
+      [] { ol::Canvas::DisableClipping(); },
+      [] { ol::Rect(320, 300, 40, 20).Draw(GREEN); },
+  };
+}
+
+std::vector<unsigned char> ReadScreen() {
+  std::vector<unsigned char> rgba(800 * 600 * 4);
+  ol::DrawBatch::Flush();
+  glReadBuffer(GL_BACK);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+  return rgba;
+}
+
+class Batching : public ScreenTest {
+ protected:
+  void SetUp() override {
+    ScreenTest::SetUp();
+    sheet = LoadImage(MakeImage(32, 24, 20, [](int x, int y) {
+                        return Pixel{x * 10, y * 12, 200 - x * 8, 120 + x * 5};
+                      }),
+                      "sheet.png");
+    other = LoadImage(MakeImage(32, 16, 16, QuadrantsOf), "quadrants.png");
+    part = std::make_unique<ol::Bitmap>(*sheet, ol::Rect(6, 4, 10, 12));
+  }
+
+  static Pixel QuadrantsOf(int x, int y) { return Quadrants(x, y, 16, 16); }
+
+  std::vector<unsigned char> DrawScene(const Draw& afterEachDraw) {
+    ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 1.0f);
+    for (const Draw& draw : Scene(*sheet, *other, *part)) {
+      draw();
+      afterEachDraw();
+    }
+    return ReadScreen();
+  }
+
+  std::unique_ptr<ol::Bitmap> sheet;
+  std::unique_ptr<ol::Bitmap> other;
+  std::unique_ptr<ol::Bitmap> part;
+};
+
+// Drawn gathered, the scene takes far fewer draw calls than drawn flushed
+// after every draw, and every pixel comes out the same (rounding aside).
+TEST_F(Batching, GatheredDrawsGiveThePictureOfSeparateOnes) {
+  const long start = ol::DrawBatch::DrawsMade();
+  const std::vector<unsigned char> gathered = DrawScene([] {});
+  const long gatheredDraws = ol::DrawBatch::DrawsMade() - start;
+  const std::vector<unsigned char> separate = DrawScene(ol::DrawBatch::Flush);
+  const long separateDraws = ol::DrawBatch::DrawsMade() - start - gatheredDraws;
+  EXPECT_LT(gatheredDraws, separateDraws);
+
+  int lit = 0;
+  int differing = 0;
+  for (std::size_t i = 0; i < separate.size(); i += 4) {
+    lit += separate[i] + separate[i + 1] + separate[i + 2] > 0 ? 1 : 0;
+    for (std::size_t c = i; c < i + 3; ++c) {
+      if (std::abs(gathered[c] - separate[c]) <= 2) continue;
+      if (++differing <= 5) {
+        ADD_FAILURE() << "pixel " << (i / 4) % 800 << ", " << 599 - (i / 4) / 800 << " channel "
+                      << c - i << ": " << int(gathered[c]) << " gathered, " << int(separate[c])
+                      << " separate";
+      }
+    }
+  }
+  EXPECT_EQ(differing, 0);
+  EXPECT_GT(lit, 20000) << "the scene drew little";
+}
+
+// Filled shapes and outlines share a call, so do lines and thin outlines,
+// and so do blits of one texture, its sub-images and modes included.
+TEST_F(Batching, ConsecutiveDrawsOfOneKindMakeOneCall) {
+  const ol::FlippedMode mirror(ol::FLIP_HORIZONTAL);
+  const Draw runs[] = {
+      [] {
+        ol::Circle(50, 50, 8).Draw(RED);
+        ol::Rect(10, 10, 30, 20, 2.0f, 5.0f).DrawOutline(BLUE);
+        Pentagon(60, 60).Draw(RED);
+        Pentagon(90, 60).DrawOutline(RED);
+        ol::Circle(50, 50, 8, 3.0f).DrawOutline(GREEN);
+      },
+      [] {
+        ol::Line(0, 0, 50, 50).Draw(RED);
+        ol::Circle(50, 50, 20).DrawOutline(BLUE);
+        ol::Line(0, 50, 50, 0).DrawGradientRaw(RED, GREEN);
+      },
+      [&] {
+        sheet->BlitRotated(50, 50, 1.0f, 0.5f);
+        sheet->BlitWithMode(80, 10, mirror);
+        part->BlitStretched(10, 80, 30, 30);
+      },
+  };
+  for (const Draw& run : runs) {
+    ol::DrawBatch::Flush();
+    const long start = ol::DrawBatch::DrawsMade();
+    run();
+    ol::DrawBatch::Flush();
+    EXPECT_EQ(ol::DrawBatch::DrawsMade() - start, 1);
+  }
+}
+
+}  // namespace
+}  // namespace BitmapTests
