@@ -112,8 +112,9 @@ void AutoRider::Steer(int step, RideKeys& keys) {
   }
   const float pace = s.vx * way;
   // The bike should lie along its path: the ground's slope while it rolls,
-  // the slope it will land on while it flies.
-  const float path = pace > 3.0f ? -std::atan2(s.vy, pace) * kDegrees : 0.0f;
+  // the slope it will land on while it flies. A bike that hardly moves
+  // lies along the ground it stands on.
+  const float path = pace > 3.0f ? -std::atan2(s.vy, pace) * kDegrees : s.pitch * way;
   const float wanted = section.pitch + std::fmax(-40.0f, std::fmin(40.0f, path));
   const float ahead = s.pitch * way + s.spin * way * lookAhead_;
   const float error = ahead - wanted;

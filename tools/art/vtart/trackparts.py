@@ -3,6 +3,9 @@ object, so the game draws them as they collide. Each is cut from the
 repeating level textures (the same tiles the ground is laid from), inked
 and lit like the rest of the art.
 
+- Wheels turn about their centres: the mill's water wheel (a wooden rim
+  and paddles round an iron hub) and the steel rollers of a roller lift,
+  each drawn to the circle's diameter with a mark that shows it turning.
 - The firefly is a sheet of 8 frames of 16 x 16 in one row: a speck of
   light that swells and fades, for levels to scatter over a dark screen.
 - Planks are boards of the given size for the level's loose and hinged
@@ -21,8 +24,10 @@ from .canvas import circle, fill_and_outline, linear, new_canvas, polygon, radia
 from .tiling import TILE
 
 FIREFLY = (16, 8)  # frame size, frames
+MILL_WHEEL = 320
+ROLLER = 48
 PLANKS = {'plank256x16.png': (256, 16), 'plank320x16.png': (320, 16), 'plank384x20.png': (384, 20)}
-RAMPS = {'ramp128x40.png': (128, 40), 'ramp192x64.png': (192, 64), 'ramp256x96.png': (256, 96)}
+RAMPS = {'ramp128x40.png': (128, 40), 'ramp128x96.png': (128, 96), 'ramp192x64.png': (192, 64), 'ramp256x96.png': (256, 96)}
 
 
 def material(draw_tile):
@@ -72,6 +77,46 @@ def draw_plank(ctx, w, h):
         structures.nail(ctx, x, h / 2)
 
 
+def draw_mill_wheel(ctx, size=MILL_WHEEL):
+    r = size / 2
+    ctx.translate(r, r)
+    wood = material(structures.draw_wood)
+    paddles = 12
+    for i in range(paddles):
+        ctx.save()
+        ctx.rotate(2 * math.pi * i / paddles)
+        ctx.rectangle(r * 0.62, -7, r * 0.38 - 1, 14)
+        fill_and_outline(ctx, wood, P.INK, 1.4)
+        ctx.restore()
+    for outer, inner in ((r * 0.7, r * 0.6), (r * 0.3, r * 0.22)):
+        circle(ctx, 0, 0, outer)
+        ctx.arc_negative(0, 0, inner, 2 * math.pi, 0)
+        fill_and_outline(ctx, wood, P.INK, 1.6)
+    for i in range(6):
+        ctx.save()
+        ctx.rotate(2 * math.pi * i / 6)
+        ctx.rectangle(r * 0.2, -5, r * 0.42, 10)
+        fill_and_outline(ctx, wood, P.INK, 1.2)
+        ctx.restore()
+    circle(ctx, 0, 0, r * 0.14)
+    fill_and_outline(ctx, radial(0, 0, 0, r * 0.14, [(0, P.STEEL_LIGHT), (1, P.STEEL_DARK)],
+                                 fx=-r * 0.04, fy=-r * 0.05), P.INK, 1.6)
+
+
+def draw_roller(ctx, size=ROLLER):
+    r = size / 2
+    ctx.translate(r, r)
+    circle(ctx, 0, 0, r - 1)
+    fill_and_outline(ctx, radial(0, 0, 0, r, [(0, P.STEEL_LIGHT), (0.7, P.STEEL), (1, P.STEEL_DARK)],
+                                 fx=-r * 0.3, fy=-r * 0.35), P.INK, 1.5)
+    # A yellow stripe across the face shows the roller turning.
+    ctx.rectangle(-r * 0.8, -3, r * 1.6, 6)
+    set_colour(ctx, P.GOLD)
+    ctx.fill()
+    circle(ctx, 0, 0, r * 0.3)
+    fill_and_outline(ctx, P.ENGINE, P.INK, 1.2)
+
+
 def draw_firefly_sheet(ctx):
     size, frames = FIREFLY
     for i in range(frames):
@@ -86,7 +131,9 @@ def draw_firefly_sheet(ctx):
 
 def track_images():
     """(file name, size, draw function) for every piece."""
-    images = [('firefly.png', (FIREFLY[0] * FIREFLY[1], FIREFLY[0]), draw_firefly_sheet)]
+    images = [('firefly.png', (FIREFLY[0] * FIREFLY[1], FIREFLY[0]), draw_firefly_sheet),
+              ('millwheel.png', (MILL_WHEEL, MILL_WHEEL), draw_mill_wheel),
+              ('roller.png', (ROLLER, ROLLER), draw_roller)]
     for name, (w, h) in sorted(PLANKS.items()):
         images.append((name, (w, h), lambda ctx, w=w, h=h: draw_plank(ctx, w, h)))
     for name, (w, h) in sorted(RAMPS.items()):
