@@ -6,6 +6,11 @@ and lit like the rest of the art.
 - Wheels turn about their centres: the mill's water wheel (a wooden rim
   and paddles round an iron hub) and the steel rollers of a roller lift,
   each drawn to the circle's diameter with a mark that shows it turning.
+- Yard parts for scene files: a steel girder as a block, and the same
+  girder for a line (a line's picture is centred on it, so there the beam
+  fills the lower half and its top edge is the line), a cable spool that
+  rolls, a wooden crate, and a sheet of 8 frames of 32 x 32 of a shower of
+  welding sparks.
 - The firefly is a sheet of 8 frames of 16 x 16 in one row: a speck of
   light that swells and fades, for levels to scatter over a dark screen.
 - Planks are boards of the given size for the level's loose and hinged
@@ -20,11 +25,15 @@ import math
 
 from . import palette as P
 from . import structures, terrain
-from .canvas import circle, fill_and_outline, linear, new_canvas, polygon, radial, rounded_rect, set_colour
+from .canvas import circle, fill_and_outline, linear, new_canvas, polygon, radial, rng, rounded_rect, set_colour
 from .tiling import TILE
 
 FIREFLY = (16, 8)  # frame size, frames
 MILL_WHEEL = 320
+GIRDER = (256, 32)
+SPOOL = 48
+CRATE = 40
+SPARKS = (32, 8)
 ROLLER = 48
 PLANKS = {'plank256x16.png': (256, 16), 'plank320x16.png': (320, 16), 'plank384x20.png': (384, 20)}
 RAMPS = {'ramp128x40.png': (128, 40), 'ramp128x96.png': (128, 96), 'ramp192x64.png': (192, 64), 'ramp256x96.png': (256, 96)}
@@ -117,6 +126,85 @@ def draw_roller(ctx, size=ROLLER):
     fill_and_outline(ctx, P.ENGINE, P.INK, 1.2)
 
 
+def draw_girder(ctx, w=GIRDER[0], h=GIRDER[1], top=0):
+    h += top
+    steel = material(structures.draw_metal)
+    ctx.rectangle(0, top, w, 7)
+    fill_and_outline(ctx, steel, P.INK, 1.2)
+    ctx.rectangle(0, h - 8, w, 7)
+    fill_and_outline(ctx, steel, P.INK, 1.2)
+    ctx.rectangle(0, top + 7, w, h - top - 15)
+    ctx.set_source(linear(0, top, 0, h, [(0, P.STEEL_DARK), (1, P.mix(P.STEEL_DARK, P.INK, 0.4))]))
+    ctx.fill()
+    # Lattice of the web, and bolt holes along it.
+    set_colour(ctx, P.STEEL)
+    ctx.set_line_width(3)
+    for i in range(0, int(w), 32):
+        ctx.new_path()
+        ctx.move_to(i + 2, top + 8)
+        ctx.line_to(i + 30, h - 9)
+        ctx.move_to(i + 30, top + 8)
+        ctx.line_to(i + 2, h - 9)
+        ctx.stroke()
+
+
+def draw_spool(ctx, size=SPOOL):
+    r = size / 2
+    ctx.translate(r, r)
+    circle(ctx, 0, 0, r - 1)
+    fill_and_outline(ctx, material(structures.draw_wood), P.INK, 1.5)
+    circle(ctx, 0, 0, r * 0.62)
+    fill_and_outline(ctx, linear(-r, -r, r, r, [(0, P.BIKE_RED_LIGHT), (1, P.BIKE_RED_DARK)]), P.INK, 1.2)
+    for k in range(3):
+        circle(ctx, 0, 0, r * (0.56 - 0.1 * k))
+        set_colour(ctx, P.with_alpha(P.INK, 0.35))
+        ctx.set_line_width(1)
+        ctx.stroke()
+    circle(ctx, 0, 0, r * 0.2)
+    fill_and_outline(ctx, P.ENGINE, P.INK, 1.2)
+    circle(ctx, r * 0.72, 0, 2.5)
+    fill_and_outline(ctx, P.STEEL_LIGHT, P.INK, 0.8)
+
+
+def draw_crate(ctx, size=CRATE):
+    ctx.rectangle(1, 1, size - 2, size - 2)
+    fill_and_outline(ctx, material(structures.draw_wood), P.INK, 1.6)
+    inset = 7
+    ctx.rectangle(inset, inset, size - 2 * inset, size - 2 * inset)
+    set_colour(ctx, P.mix(P.WOOD_DARK, P.INK, 0.3))
+    ctx.set_line_width(2.2)
+    ctx.stroke()
+    ctx.new_path()
+    ctx.move_to(inset, inset)
+    ctx.line_to(size - inset, size - inset)
+    ctx.move_to(size - inset, inset)
+    ctx.line_to(inset, size - inset)
+    set_colour(ctx, P.WOOD_LIGHT)
+    ctx.set_line_width(5)
+    ctx.stroke()
+    for x in (4, size - 4):
+        for y in (4, size - 4):
+            structures.nail(ctx, x, y)
+
+
+def draw_spark_sheet(ctx):
+    size, frames = SPARKS
+    r = rng('sparks')
+    rays = [(r.uniform(-2.6, -0.5), r.uniform(0.5, 1.0)) for _ in range(9)]
+    for i in range(frames):
+        t = (i + 1) / frames
+        cx, cy = i * size + size / 2, size / 2
+        for angle, speed in rays:
+            reach = size * 0.45 * speed * t
+            x, y = cx + math.cos(angle) * reach, cy + math.sin(angle) * reach + 6 * t * t
+            circle(ctx, x, y, 1.6 * (1 - t) + 0.6)
+            set_colour(ctx, P.with_alpha(P.mix(P.GOLD_LIGHT, P.HIGHLIGHT, t), 1 - 0.7 * t))
+            ctx.fill()
+        circle(ctx, cx, cy, 4 * (1 - t) + 1)
+        set_colour(ctx, P.with_alpha((1, 1, 1), 1 - t))
+        ctx.fill()
+
+
 def draw_firefly_sheet(ctx):
     size, frames = FIREFLY
     for i in range(frames):
@@ -133,7 +221,12 @@ def track_images():
     """(file name, size, draw function) for every piece."""
     images = [('firefly.png', (FIREFLY[0] * FIREFLY[1], FIREFLY[0]), draw_firefly_sheet),
               ('millwheel.png', (MILL_WHEEL, MILL_WHEEL), draw_mill_wheel),
-              ('roller.png', (ROLLER, ROLLER), draw_roller)]
+              ('roller.png', (ROLLER, ROLLER), draw_roller),
+              ('girder.png', GIRDER, draw_girder),
+              ('girderline.png', (GIRDER[0], 2 * GIRDER[1]), lambda ctx: draw_girder(ctx, top=GIRDER[1])),
+              ('spool.png', (SPOOL, SPOOL), draw_spool),
+              ('crate.png', (CRATE, CRATE), draw_crate),
+              ('sparks.png', (SPARKS[0] * SPARKS[1], SPARKS[0]), draw_spark_sheet)]
     for name, (w, h) in sorted(PLANKS.items()):
         images.append((name, (w, h), lambda ctx, w=w, h=h: draw_plank(ctx, w, h)))
     for name, (w, h) in sorted(RAMPS.items()):
