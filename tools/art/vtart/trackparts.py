@@ -11,6 +11,10 @@ and lit like the rest of the art.
   fills the lower half and its top edge is the line), a cable spool that
   rolls, a wooden crate, and a sheet of 8 frames of 32 x 32 of a shower of
   welding sparks.
+- A cluster of cave crystals and a fringe of short stalactites, for the
+  dark tracks' shaded pictures: the game shades each corner by the bike's
+  distance, so they light up as the bike comes near. The stalactites hang
+  from the top edge of their picture.
 - The firefly is a sheet of 8 frames of 16 x 16 in one row: a speck of
   light that swells and fades, for levels to scatter over a dark screen.
 - Planks are boards of the given size for the level's loose and hinged
@@ -34,6 +38,8 @@ GIRDER = (256, 32)
 SPOOL = 48
 CRATE = 40
 SPARKS = (32, 8)
+CRYSTALS = (96, 80)
+STALACTITES = (128, 40)
 ROLLER = 48
 PLANKS = {'plank256x16.png': (256, 16), 'plank320x16.png': (320, 16), 'plank384x20.png': (384, 20)}
 RAMPS = {'ramp128x40.png': (128, 40), 'ramp128x96.png': (128, 96), 'ramp192x64.png': (192, 64), 'ramp256x96.png': (256, 96)}
@@ -205,6 +211,40 @@ def draw_spark_sheet(ctx):
         ctx.fill()
 
 
+def draw_crystals(ctx, w=CRYSTALS[0], h=CRYSTALS[1]):
+    # (foot x, height, width, lean) of each spike, tallest in the middle.
+    spikes = [(22, 40, 14, -0.35), (70, 46, 16, 0.3), (36, 56, 18, -0.15), (58, 62, 18, 0.12), (47, 74, 20, 0.0)]
+    for x, height, width, lean in spikes:
+        tip = (x + lean * height, h - height)
+        polygon(ctx, [(x - width / 2, h - 2), tip, (x + width / 2, h - 2)])
+        fill_and_outline(ctx, linear(x - width / 2, 0, x + width / 2, 0,
+                                     [(0, P.CAVE_CRYSTAL), (0.5, P.WATER_LIGHT), (1, P.WATER)]), P.INK, 1.3)
+        ctx.new_path()
+        ctx.move_to(x, h - 4)
+        ctx.line_to(tip[0], tip[1] + 6)
+        set_colour(ctx, P.with_alpha((1, 1, 1), 0.6))
+        ctx.set_line_width(1.5)
+        ctx.stroke()
+    polygon(ctx, [(6, h), (14, h - 8), (w - 14, h - 8), (w - 6, h)])
+    fill_and_outline(ctx, P.CAVE_ROCK, P.INK, 1.2)
+
+
+def draw_stalactites(ctx, w=STALACTITES[0], h=STALACTITES[1]):
+    ctx.rectangle(0, 0, w, 6)
+    set_colour(ctx, P.CAVE_ROCK)
+    ctx.fill()
+    r = rng('stalactites')
+    x = 4
+    while x < w - 8:
+        width, length = r.uniform(10, 18), r.uniform(0.45, 0.95) * (h - 2)
+        polygon(ctx, [(x, 4), (x + width / 2 + r.uniform(-2, 2), length), (x + width, 4)])
+        fill_and_outline(ctx, linear(x, 0, x + width, 0, [(0, P.CAVE_ROCK_LIGHT), (1, P.CAVE_ROCK_DARK)]), P.INK, 1.1)
+        circle(ctx, x + width / 2, length - 3, 1.8)
+        set_colour(ctx, P.CAVE_CRYSTAL)
+        ctx.fill()
+        x += width + r.uniform(1, 6)
+
+
 def draw_firefly_sheet(ctx):
     size, frames = FIREFLY
     for i in range(frames):
@@ -226,7 +266,9 @@ def track_images():
               ('girderline.png', (GIRDER[0], 2 * GIRDER[1]), lambda ctx: draw_girder(ctx, top=GIRDER[1])),
               ('spool.png', (SPOOL, SPOOL), draw_spool),
               ('crate.png', (CRATE, CRATE), draw_crate),
-              ('sparks.png', (SPARKS[0] * SPARKS[1], SPARKS[0]), draw_spark_sheet)]
+              ('sparks.png', (SPARKS[0] * SPARKS[1], SPARKS[0]), draw_spark_sheet),
+              ('crystals.png', CRYSTALS, draw_crystals),
+              ('stalactites.png', STALACTITES, draw_stalactites)]
     for name, (w, h) in sorted(PLANKS.items()):
         images.append((name, (w, h), lambda ctx, w=w, h=h: draw_plank(ctx, w, h)))
     for name, (w, h) in sorted(RAMPS.items()):
