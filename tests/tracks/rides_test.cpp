@@ -7,9 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "game/data/datafile.h"
-#include "game/data/tracklist.h"
 #include "tests/support/tracecapture.h"
+#include "tests/tracks/shippedtracks.h"
 #include "tests/tracks/trackride.h"
 
 namespace TrackTest {
@@ -18,18 +17,6 @@ namespace {
 // Listed tracks that are still being built and cannot be finished yet:
 // their rides are recorded once they can.
 const char* const kTracksInTheMaking[] = {"levels\\first.lua", "levels\\second.lua"};
-
-std::vector<Kest::TrackRecord> ShippedTracks() {
-  Kest::SetDataFolder(VANTRAIL_STAGE_DIR);
-  Kest::TrackList::Create();
-  Kest::TrackList& list = *Kest::TrackList::GetInstance();
-  list.Load();
-  std::vector<Kest::TrackRecord> tracks(list.GetTrackCount());
-  for (int i = 0; i < list.GetTrackCount(); ++i) list.GetTrack(i, tracks[i]);
-  Kest::TrackList::Destroy();
-  Kest::SetDataFolder("");
-  return tracks;
-}
 
 // "levels\first.lua" rides by "rides/first.keys".
 std::string RideFileOf(const std::string& script) {
