@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -174,22 +173,8 @@ TEST_F(HighScores, AMissingFileStartsWithTheDefaultText) {
             "<?xml version='1.0' encoding='UTF-8'?>\n<highscores>\n</highscores>\n");
 }
 
-class ScoreDate : public ::testing::Test {
- protected:
-  ScoreDate() : zone_(std::getenv("TZ") ? std::getenv("TZ") : "") {
-    setenv("TZ", "UTC", 1);
-    tzset();
-  }
-  ~ScoreDate() override {
-    setenv("TZ", zone_.c_str(), 1);
-    tzset();
-  }
-
- private:
-  std::string zone_;
-};
-
-TEST_F(ScoreDate, DatesReadAsTheCalendarShowsThem) {
+TEST(ScoreDate, DatesReadAsTheCalendarShowsThem) {
+  const UtcZone utc;
   std::tm year999{};
   year999.tm_year = 999 - 1900;
   year999.tm_mday = 1;

@@ -1,0 +1,34 @@
+// The real game's window under the test's X server, as the end-to-end tests
+// of the screens see it: mouse clicks, and areas of screenshots compared.
+// The window stands at the X server's top left.
+#pragma once
+
+#include <string>
+
+namespace TestSupport {
+class GameRun;
+}  // namespace TestSupport
+
+namespace ScreenTests {
+
+struct Area {
+  int x;
+  int y;
+  int w;
+  int h;
+};
+
+// Waits for the game's window and its first full picture of the menu;
+// returns the menu's screenshot.
+std::string WaitForMenu(TestSupport::GameRun& game);
+
+// Presses the left button at (x, y), held long enough to be polled.
+void Click(int x, int y);
+
+// How many pixels of the area differ clearly between two screenshots.
+long DifferentPixels(const std::string& a, const std::string& b, const Area& area);
+
+// How many pixels of the area are bright, as text on a window is.
+long BrightPixels(const std::string& shot, const Area& area);
+
+}  // namespace ScreenTests
