@@ -41,10 +41,10 @@ long DifferentPixels(const std::string& a, const std::string& b, const Area& are
   return std::stol(output);
 }
 
-long BrightPixels(const std::string& shot, const Area& area) {
-  const std::string output = CommandOutput("convert " + shot + Crop(area) +
-                                           " -colorspace Gray -threshold 80% -format "
-                                           "'%[fx:round(mean*w*h)]' info: 2>&1");
+long BrightPixels(const std::string& shot, const Area& area, int percent) {
+  const std::string output =
+      CommandOutput("convert " + shot + Crop(area) + " -colorspace Gray -threshold " +
+                    std::to_string(percent) + "% -format '%[fx:round(mean*w*h)]' info: 2>&1");
   return std::stol(output);
 }
 

@@ -28,7 +28,8 @@ void Click(int x, int y);
 // How many pixels of the area differ clearly between two screenshots.
 long DifferentPixels(const std::string& a, const std::string& b, const Area& area);
 
-// How many pixels of the area are bright, as text on a window is.
-long BrightPixels(const std::string& shot, const Area& area);
+// How many pixels of the area are brighter than the share of white given
+// in percent: text on a window is above 80, anything but black above 10.
+long BrightPixels(const std::string& shot, const Area& area, int percent = 80);
 
 }  // namespace ScreenTests
