@@ -24,49 +24,32 @@ class Names : public gcn::ListModel {
   std::vector<std::string> names_;
 };
 
-class DropDownAction : public ::testing::Test {
- protected:
-  DropDownAction() { picked.Watch(&dropDown); }
-
-  // The pick as the drop-down's action reports it, or a key's report.
-  void Pick(int row) {
-    dropDown.setSelected(row);
-    picked.action(gcn::ActionEvent(&dropDown, ""));
-  }
-  void PickByKey(int row) {
-    dropDown.setSelected(row);
-    gcn::KeyEvent event(&dropDown, false, false, false, false, gcn::KeyEvent::PRESSED, false,
-                        gcn::Key(gcn::Key::DOWN));
-    picked.keyPressed(event);
-  }
-
-  Names names{{"Hills", "Quarry", "Beach"}};
-  gcn::DropDown dropDown{&names};
+// The drop-down opens on its first row: the first look tells that row, so
+// the screen can show its table from the start. Then each pick of another
+// row, by mouse or by key, is told once; the same row again is not.
+TEST(DropDownAction, EachNewRowIsToldOnce) {
+  Names names({"Hills", "Quarry", "Beach"});
+  gcn::DropDown dropDown(&names);
   Kest::dropdownAction picked;
-};
-
-TEST_F(DropDownAction, EachNewRowIsToldOnceByMouseOrKey) {
-  EXPECT_FALSE(picked.TakeChange()) << "nothing picked yet";
-  Pick(2);
-  EXPECT_TRUE(picked.TakeChange());
-  EXPECT_EQ(picked.Selected(), "Beach");
-  EXPECT_FALSE(picked.TakeChange()) << "told once";
-
-  Pick(2);
-  EXPECT_FALSE(picked.TakeChange()) << "the same row again";
-  PickByKey(1);
-  EXPECT_TRUE(picked.TakeChange());
-  EXPECT_EQ(picked.Selected(), "Quarry");
-}
-
-// The drop-down opens on its first row: looking at it tells that row, so the
-// screen can show its table from the start.
-TEST_F(DropDownAction, TheFirstLookTellsTheRowShownFromTheStart) {
+  picked.Watch(&dropDown);
   picked.Notice();
   EXPECT_TRUE(picked.TakeChange());
   EXPECT_EQ(picked.Selected(), "Hills");
-  Pick(0);
-  EXPECT_FALSE(picked.TakeChange());
+  EXPECT_FALSE(picked.TakeChange()) << "told once";
+
+  const gcn::ActionEvent mouse(&dropDown, "");
+  gcn::KeyEvent key(&dropDown, false, false, false, false, gcn::KeyEvent::PRESSED, false,
+                    gcn::Key(gcn::Key::DOWN));
+  dropDown.setSelected(2);
+  picked.action(mouse);
+  EXPECT_TRUE(picked.TakeChange());
+  EXPECT_EQ(picked.Selected(), "Beach");
+  picked.action(mouse);
+  EXPECT_FALSE(picked.TakeChange()) << "the same row again";
+  dropDown.setSelected(1);
+  picked.keyPressed(key);
+  EXPECT_TRUE(picked.TakeChange());
+  EXPECT_EQ(picked.Selected(), "Quarry");
 }
 
 }  // namespace
