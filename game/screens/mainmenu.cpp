@@ -54,6 +54,8 @@ MainMenu::~MainMenu() {
 
 MainMenu* MainMenu::GetInstance() { return instance; }
 
+gcn::ImageFont* MainMenu::GetRunningFont() { return instance ? instance->GetFont() : nullptr; }
+
 bool MainMenu::Run() {
   ol::Transforms::SetTintColor(ol::Rgba(1.0f, 1.0f, 1.0f, 1.0f));
   ButtonHandler handler;

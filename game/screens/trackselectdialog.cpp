@@ -22,11 +22,6 @@ namespace {
 constexpr int kWindowWidth = 700;
 constexpr int kWindowHeight = 500;
 
-gcn::Font* ButtonFont() {
-  const MainMenu* menu = MainMenu::GetInstance();
-  return menu ? menu->GetFont() : nullptr;
-}
-
 }  // namespace
 
 TrackSelectDialog::TrackSelectDialog(const std::string& background) : frame_(background) {}
@@ -85,7 +80,7 @@ void TrackSelectDialog::Build(TrackSelectListModel& rows, gcn::ActionListener& s
   window_->add(scrollArea_.get(), 20, 20);
 
   start_ = std::make_unique<gcn::Button>("start");
-  start_->setFont(ButtonFont());
+  start_->setFont(MainMenu::GetRunningFont());
   start_->setBaseColor(gcn::Color(0, 150, 220, 190));
   start_->setWidth(160);
   start_->setHeight(45);
