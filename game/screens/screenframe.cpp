@@ -40,14 +40,18 @@ ScreenFrame::ScreenFrame(const std::string& background)
     : width_(float(ol::Setup::GetScreenWidth())),
       height_(float(ol::Setup::GetScreenHeight())),
       pacer_(Platform::Milliseconds, Platform::SleepMilliseconds) {
-  background_.Load(background, 0);
+  if (!background.empty()) background_.Load(background, 0);
 }
 
 ScreenFrame::~ScreenFrame() = default;
 
-gcn::Container& ScreenFrame::Open() {
+gcn::Container& ScreenFrame::Open(Keys keys) {
+  keys_ = keys;
   graphics_ = std::make_unique<gcn::OlGraphics>();
-  input_ = std::make_unique<MouseOnlyInput>();
+  if (keys == Keys::kWidgets)
+    input_ = std::make_unique<gcn::AllegroInput>();
+  else
+    input_ = std::make_unique<MouseOnlyInput>();
   top_ = std::make_unique<gcn::Container>();
   top_->setDimension(gcn::Rectangle(0, 0, int(width_), int(height_)));
   top_->setOpaque(false);
@@ -69,6 +73,7 @@ void ScreenFrame::Close() {
 }
 
 void ScreenFrame::ShowFrame(bool contentChanged) {
+  if (keys_ == Keys::kWidgets && keypressed()) contentChanged = true;
   gui_->logic();
   if (lastShown_ != framesShown) repaint_.Reset();
   const RepaintPolicy::Mouse mouse = ReadMouse();

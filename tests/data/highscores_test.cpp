@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -135,10 +134,7 @@ TEST_F(HighScores, ABrokenFileIsKeptAsBadAndTheScoreStillCounts) {
 }
 
 TEST(ScoreDate, DatesReadAsTheCalendarShowsThem) {
-  const char* zone = std::getenv("TZ");
-  const std::string saved = zone ? zone : "";
-  setenv("TZ", "UTC", 1);
-  tzset();
+  const UtcZone utc;
   std::tm year999{};
   year999.tm_year = 999 - 1900;
   year999.tm_mday = 1;
@@ -147,8 +143,6 @@ TEST(ScoreDate, DatesReadAsTheCalendarShowsThem) {
       {timegm(&year999), "Tue Jan  1 00:00:00 999"},  // shorter: no line feed left over
       {std::time_t(1) << 60, "unknown date"}};
   for (const auto& c : cases) EXPECT_EQ(Kest::FormatScoreDate(c.first), c.second) << c.first;
-  setenv("TZ", saved.c_str(), 1);
-  tzset();
 }
 
 }  // namespace
