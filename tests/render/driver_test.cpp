@@ -22,11 +22,6 @@ TEST(GraphicsDriver, PathsAreTakenFromTheExecutablesFolder) {
   EXPECT_EQ(ol::Setup::ToAbsolutePathname("/tmp/x.png"), "/tmp/x.png");
 }
 
-TEST(GraphicsDriver, NextPowerOfTwo) {
-  const int cases[][2] = {{0, 1}, {1, 1}, {3, 4}, {100, 128}, {128, 128}};
-  for (const auto& c : cases) EXPECT_EQ(ol::NextPowerOfTwo(c[0]), c[1]) << c[0];
-}
-
 class MemoryBitmaps : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_EQ(install_allegro(SYSTEM_NONE, &errno, std::atexit), 0); }

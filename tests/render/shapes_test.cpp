@@ -12,19 +12,6 @@
 
 namespace {
 
-TEST(ShapeText, EachShapeDescribesItself) {
-  EXPECT_EQ(ol::Line(1, 2, 3.5f, 4).ToString(),
-            "Line: Start: ( 1, 2 ) End: ( 3.5, 4 ) Origin: ( 0, 0 )");
-  EXPECT_EQ(ol::Rect(1, 2, 30, 40, 1, 5).ToString(),
-            "Rect: Pos: ( 1, 2 ) Size: ( 30, 40 ) Roundness: 5 Rotation angle: 0");
-  EXPECT_EQ(ol::Circle(5, 6, 7).ToString(), "Circle: Pos: ( 5, 6 ) Radius: ( 7, 7 ) Angle: 0");
-  ol::Polygon polygon({ol::Vec2(0, 0), ol::Vec2(10, 0)}, 3, 4);
-  polygon.MoveTo(ol::Vec2(2, 1));
-  EXPECT_EQ(
-      polygon.ToString(),
-      "Polygon: Placement: Position: ( 2, 1 ) Angle: 0 Stretch: 1 Vertices: ( 0, 0 ) ( 10, 0 )");
-}
-
 // Line: about its origin; rect: by position less pivot; circle: ignoring the pivot.
 TEST(ShapeTransform, EachShapeMovesTurnsAndStretches) {
   ol::Line line(1, 0, 2, 0);
