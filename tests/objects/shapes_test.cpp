@@ -116,17 +116,4 @@ TEST_F(ShapeObjectTest, AClonedBlockIsANewBlockWhereTheOriginalStands) {
   EXPECT_GT(copy->GetCenter().y, 0.0f) << "it falls";
 }
 
-// Parts are placed from the composite's position and keep their kinds:
-// block 0, line 1, circle 2.
-TEST_F(ShapeObjectTest, CompositePartsAreRelativeToItsPosition) {
-  Kest::Composite composite(100, 100, "", true);
-  composite.AddBlock(0, 0, 20, 10);
-  composite.AddLine(0, 20, 30, 20);
-  composite.AddCircle(-10, 0, 5);
-  composite.Finalize();
-  EXPECT_EQ(composite.GetPartKinds(), (std::vector<int>{0, 1, 2}));
-  const Tessora::BoundingBox& box = composite.GetBody()->GetShape()->GetBox();
-  EXPECT_FLOAT_EQ(box.minX + box.maxX + box.maxY, 85.0f + 130.0f + 120.0f);
-}
-
 }  // namespace

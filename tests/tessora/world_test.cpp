@@ -47,14 +47,6 @@ TEST_F(World, SetAngleTurnsStaticAndDynamicObjectsAlike) {
   }
 }
 
-TEST_F(World, CircleComesToRestOnAStaticLine) {
-  Tessora::Static<Tessora::Line> ground(new Tessora::Line(Vec2(-500, 300), Vec2(500, 300)));
-  auto wheel = MakeDynamic(new Circle(Vec2(0, 260), 30));
-  Advance(1500, {wheel.get(), &ground});
-  EXPECT_NEAR(wheel->GetShape()->GetPosition().y, 270, 0.05f);
-  EXPECT_NEAR(dBodyGetLinearVel(wheel->GetBody())[1], 0, 1e-3f);
-}
-
 // Twelve balls piling up in a V: the poses they end at.
 std::vector<float> PileUp() {
   TessoraTest::TestWorld test;
