@@ -23,14 +23,12 @@ namespace {
 
 class Screen : public ::testing::Environment {
  public:
-  Screen(std::function<void()> beforeScreen, std::function<void()> afterScreen)
-      : beforeScreen_(std::move(beforeScreen)), afterScreen_(std::move(afterScreen)) {}
+  explicit Screen(std::function<void()> beforeScreen) : beforeScreen_(std::move(beforeScreen)) {}
 
   void SetUp() override {
     ASSERT_TRUE(ol::Setup::SetupProgram(false, false, true));
     if (beforeScreen_) beforeScreen_();
     ASSERT_TRUE(ol::Setup::SetupScreen(WINDOW_W, WINDOW_H, false, 32, 8, 0));
-    if (afterScreen_) afterScreen_();
   }
 
   // X and GL free their memory only as the display closes: look for ours before.
@@ -43,15 +41,12 @@ class Screen : public ::testing::Environment {
 
  private:
   std::function<void()> beforeScreen_;
-  std::function<void()> afterScreen_;
 };
 
 }  // namespace
 
-void OpenScreenForEveryTest(std::function<void()> beforeScreen,
-                            std::function<void()> afterScreen) {
-  ::testing::AddGlobalTestEnvironment(
-      new Screen(std::move(beforeScreen), std::move(afterScreen)));
+void OpenScreenForEveryTest(std::function<void()> beforeScreen) {
+  ::testing::AddGlobalTestEnvironment(new Screen(std::move(beforeScreen)));
 }
 
 void ScreenTest::SetUp() {

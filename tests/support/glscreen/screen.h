@@ -26,9 +26,8 @@ struct Pixel {
 };
 
 // Opens the screen before the first test, shuts down after the last;
-// beforeScreen runs once the library started, afterScreen once it is open.
-void OpenScreenForEveryTest(std::function<void()> beforeScreen = {},
-                            std::function<void()> afterScreen = {});
+// beforeScreen runs once the library started, before the screen opens.
+void OpenScreenForEveryTest(std::function<void()> beforeScreen = {});
 
 // Starts each test on opaque black, unclipped, no camera, white tint, alpha blending.
 class ScreenTest : public ::testing::Test {
