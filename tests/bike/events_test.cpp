@@ -92,7 +92,7 @@ class WheelContacts : public Events {
   Kest::Object* frontGround = AddGround(0.0f, 200.0f, 2000.0f, 40.0f);
 };
 
-TEST_F(WheelContacts, FrontWheelEventsFollowTheRuleAndTheTarget) {
+TEST_F(WheelContacts, WheelEventsFollowTheRuleAndTheTarget) {
   EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 10) << "any ground, no target";
   bike->SetFrontWheelTarget(frontGround);
   EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 0) << "all but the target";
@@ -102,9 +102,7 @@ TEST_F(WheelContacts, FrontWheelEventsFollowTheRuleAndTheTarget) {
   EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 0);
   bike->SetFrontWheelTarget(nullptr);
   EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 0) << "target kept";
-}
-
-TEST_F(WheelContacts, TheRearWheelReportsOnlyItsTarget) {
+  // The rear wheel reports only its target.
   EXPECT_EQ(CountOver10Steps(BikeObserver::kRearWheelCollision), 0);
   bike->SetRearWheelTarget(rearGround);
   EXPECT_EQ(CountOver10Steps(BikeObserver::kRearWheelCollision), 10);
