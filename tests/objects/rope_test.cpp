@@ -73,6 +73,30 @@ TEST_F(RopeTest, InsertsItsPartsOnceAndRemovingItSweepsThemAll) {
   EXPECT_TRUE(space.empty());
 }
 
+// Neighbours hang on loose hinges (error reduction 0.03, not the world's
+// 0.2) that bend at most 0.4 rad either way; the anchors hold the ends
+// firmly (0.1) and turn freely.
+TEST_F(RopeTest, EachHingeHasItsOwnErrorReductionAndStops) {
+  Kest::Rope* rope = HangingRope(100, 200, 140);
+  space.Insert(rope);
+  const auto& segments = rope->GetSegments();
+  struct Hinge {
+    dBodyID a, b;
+    float erp, stop;
+  };
+  std::vector<Hinge> hinges = {{BodyOf(segments.front()), nullptr, 0.1f, dInfinity},
+                               {BodyOf(segments.back()), nullptr, 0.1f, dInfinity}};
+  for (std::size_t i = 1; i < segments.size(); ++i)
+    hinges.push_back({BodyOf(segments[i - 1]), BodyOf(segments[i]), 0.03f, 0.4f});
+  for (const Hinge& expected : hinges) {
+    const auto found = TestSupport::JointsBetween(expected.a, expected.b, dJointTypeHinge);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_FLOAT_EQ(dJointGetERP(found[0]), expected.erp);
+    EXPECT_FLOAT_EQ(dJointGetHingeParam(found[0], dParamLoStop), -expected.stop);
+    EXPECT_FLOAT_EQ(dJointGetHingeParam(found[0], dParamHiStop), expected.stop);
+  }
+}
+
 // A level of its own for each rope.
 struct RopeLevel : TestSupport::Scene {
   using Scene::space;
