@@ -132,11 +132,11 @@ void RunningGame::DrawConsole() {
 void RunningGame::Refresh() { ol::Canvas::Refresh(); }
 
 void RunningGame::ReportStepFigure(float passes) {
-  DebugConsole::GetInstance()->stepFigure = passes;
+  DebugConsole::GetInstance()->figures.stepFigure = passes;
 }
 
 void RunningGame::ReportFrameFigure(float passes) {
-  DebugConsole::GetInstance()->frameFigure = passes;
+  DebugConsole::GetInstance()->figures.frameFigure = passes;
 }
 
 void RunningGame::SetThrottle(int state) {
