@@ -123,7 +123,9 @@ void RunningGame::UpdateAndDraw(float dt, bool simulate) {
   GetApplication()->UpdateAndDraw(dt, simulate);
 }
 
-void RunningGame::DrawObjectives() { ObjectivesWindow::GetInstance()->Draw(); }
+void RunningGame::DrawObjectives() {
+  ObjectivesWindow::GetInstance()->Draw(Level::GetInstance()->GetObjectives());
+}
 
 void RunningGame::DrawConsole() {
   if (consoleShown_) DebugConsole::GetInstance()->Draw();
