@@ -131,7 +131,12 @@ void RunningGame::DrawConsole() {
   if (consoleShown_) DebugConsole::GetInstance()->Draw();
 }
 
-void RunningGame::Refresh() { ol::Canvas::Refresh(); }
+// Every frame shown counts toward the frame rate on the console.
+void RunningGame::Refresh() {
+  ol::FpsCounter::CountFrame();
+  DebugConsole::GetInstance()->figures.fps = ol::FpsCounter::GetFps();
+  ol::Canvas::Refresh();
+}
 
 void RunningGame::ReportStepFigure(float passes) {
   DebugConsole::GetInstance()->figures.stepFigure = passes;
