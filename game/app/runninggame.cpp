@@ -123,20 +123,27 @@ void RunningGame::UpdateAndDraw(float dt, bool simulate) {
   GetApplication()->UpdateAndDraw(dt, simulate);
 }
 
-void RunningGame::DrawObjectives() { ObjectivesWindow::GetInstance()->Draw(); }
+void RunningGame::DrawObjectives() {
+  ObjectivesWindow::GetInstance()->Draw(Level::GetInstance()->GetObjectives());
+}
 
 void RunningGame::DrawConsole() {
   if (consoleShown_) DebugConsole::GetInstance()->Draw();
 }
 
-void RunningGame::Refresh() { ol::Canvas::Refresh(); }
+// Every frame shown counts toward the frame rate on the console.
+void RunningGame::Refresh() {
+  ol::FpsCounter::CountFrame();
+  DebugConsole::GetInstance()->figures.fps = ol::FpsCounter::GetFps();
+  ol::Canvas::Refresh();
+}
 
 void RunningGame::ReportStepFigure(float passes) {
-  DebugConsole::GetInstance()->stepFigure = passes;
+  DebugConsole::GetInstance()->figures.stepFigure = passes;
 }
 
 void RunningGame::ReportFrameFigure(float passes) {
-  DebugConsole::GetInstance()->frameFigure = passes;
+  DebugConsole::GetInstance()->figures.frameFigure = passes;
 }
 
 void RunningGame::SetThrottle(int state) {

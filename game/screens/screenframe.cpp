@@ -1,12 +1,12 @@
 #include "game/screens/screenframe.h"
 
 #include <allegro.h>
-#include <guichan/allegro/allegroinput.hpp>
 #include <guichan/gui.hpp>
 #include <guichan/widgets/container.hpp>
 
 #include "game/app/app.h"
 #include "game/objects/resourcemanager.h"
+#include "game/screens/mouseonlyinput.h"
 #include "platform/platform.h"
 #include "render/allegrogl/olgraphics.h"
 #include "render/canvas.h"
@@ -15,13 +15,6 @@
 namespace Kest {
 
 namespace {
-
-// Screens read Esc from the key buffer themselves, and the library's input
-// would empty that buffer inside Gui::logic: their GUI gets the mouse only.
-class MouseOnlyInput : public gcn::AllegroInput {
- protected:
-  void pollKeyInput() override {}
-};
 
 // Counts the frames every screen has shown: when another screen showed one
 // since this screen's last, this screen's picture is gone.

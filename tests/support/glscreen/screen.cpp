@@ -49,7 +49,7 @@ void OpenScreenForEveryTest(std::function<void()> beforeScreen) {
   ::testing::AddGlobalTestEnvironment(new Screen(std::move(beforeScreen)));
 }
 
-void ScreenTest::SetUp() {
+void ResetCanvas() {
   ol::Canvas::SetTo(ol::BACK_BUFFER_TARGET);
   ol::Canvas::DisableClipping();
   ol::Transforms::SetPosition(0.0f, 0.0f);
@@ -58,7 +58,8 @@ void ScreenTest::SetUp() {
   ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 1.0f);
 }
 
-void ScreenTest::TearDown() { SetUp(); }
+void ScreenTest::SetUp() { ResetCanvas(); }
+void ScreenTest::TearDown() { ResetCanvas(); }
 
 // The draws still gathered reach the frame before it is read.
 std::vector<unsigned char> ReadArea(int x, int y, int w, int h) {

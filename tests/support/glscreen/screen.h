@@ -29,7 +29,10 @@ struct Pixel {
 // beforeScreen runs once the library started, before the screen opens.
 void OpenScreenForEveryTest(std::function<void()> beforeScreen = {});
 
-// Starts each test on opaque black, unclipped, no camera, white tint, alpha blending.
+// Opaque black, unclipped, no camera, white tint, alpha blending.
+void ResetCanvas();
+
+// Starts each test on a reset canvas.
 class ScreenTest : public ::testing::Test {
  protected:
   void SetUp() override;
