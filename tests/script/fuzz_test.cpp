@@ -2,8 +2,9 @@
 // argument lists: nil, booleans, NaN, infinities, huge and negative
 // numbers, empty and 1 MiB texts, type names, tables, functions, objects of
 // every type, objects the game has deleted, and too many arguments. Every
-// call runs as an event text; the game may refuse any of them, but nothing
-// may crash or trip a sanitizer.
+// call runs as an event text, and the events the calls register run at
+// every step; the game may refuse any of them, but nothing may crash or
+// trip a sanitizer.
 #include <gtest/gtest.h>
 #include <lua.hpp>
 
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "game/level/eventmanager.h"
 #include "game/objects/space.h"
 #include "tests/script/scriptlevel.h"
 
@@ -130,6 +132,7 @@ TEST_F(Fuzz, EveryReachableFunctionTakesAnyArgumentsWithoutCrashing) {
     if (call % kCallsPerStep == 0) {
       app.UpdateAndDraw(16.0f, true);
       app.Simulate(0.038f);
+      Kest::EventManager::GetInstance()->Update();
     }
   }
   // Most calls are refused, but enough get through to reach the game.

@@ -1,0 +1,183 @@
+// The event, condition and timer functions as level scripts call them:
+// what they register, what they refuse, and who owns the conditions.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/level/eventmanager.h"
+#include "game/level/timeelapsed.h"
+#include "tests/script/scriptlevel.h"
+
+namespace ScriptTest {
+namespace {
+
+class Events : public ScriptLevel {
+ protected:
+  // The checks after a physics step.
+  void Check(int times = 1) {
+    for (int i = 0; i < times; ++i) Kest::EventManager::GetInstance()->Update();
+  }
+  int EventCount() { return Kest::EventManager::GetInstance()->GetEventCount(); }
+  int LinesWith(const std::string& fragment) {
+    int count = 0;
+    for (const std::string& line : trace.Lines()) count += line.find(fragment) != std::string::npos;
+    return count;
+  }
+};
+
+TEST_F(Events, TheModuleHasTheEventConditionAndTimerFunctions) {
+  ASSERT_TRUE(Load(""));
+  for (const char* name :
+       {"EventXGreater", "EventYGreater", "EventXLess", "EventYLess", "EventBox", "EventFlipped",
+        "EventCollision", "EventFrontWheelCollision", "EventFrontWheelCollisionTarget",
+        "EventRearWheelCollision", "EventVariableTriggered", "CreateEventXGreater",
+        "CreateEventYGreater", "CreateEventXLess", "CreateEventYLess", "CreateEventBox",
+        "CreateEventFlipped", "CreateEventCollision", "CreateCompositeEvent", "RegisterEvent",
+        "RegisterTimerEvent", "RegisterTimeUpEvent", "RestartTimer"}) {
+    EXPECT_EQ(Eval(std::string(name) + " ~= nil"), "true") << name;
+  }
+  EXPECT_EQ(Eval("Kest.ConditionComposite.Add ~= nil"), "true");
+}
+
+// An object event fires once, at the first check that finds the centre
+// strictly inside; a repeating registration fires at every such check.
+TEST_F(Events, ObjectEventsFireOnceStrictlyInsideAndRegisteredOnesRepeatWhenAsked) {
+  ASSERT_TRUE(Load(R"(
+    inside = CreateCircle(50, 50, 5, '', false)
+    edge = CreateCircle(0, 50, 5, '', false)
+    far = CreateCircle(600, 0, 5, '', false)
+    EventBox(inside, 0, 0, 100, 100, 'boxed = (boxed or 0) + 1')
+    EventBox(edge, 0, 0, 100, 100, 'edged = true')
+    EventXGreater(far, 500, 'past = (past or 0) + 1')
+    RegisterEvent(far, CreateEventXGreater(500), 'again = (again or 0) + 1', false)
+    local between = CreateCompositeEvent()
+    between:Add(CreateEventXGreater(100))
+    between:Add(CreateEventXLess(200))
+    RegisterEvent(inside, between, 'inInside = true', false)
+    local between2 = CreateCompositeEvent()
+    between2:Add(CreateEventXGreater(0))
+    between2:Add(CreateEventXLess(100))
+    RegisterEvent(inside, between2, 'inBetween = (inBetween or 0) + 1', false)
+  )"));
+  Check(3);
+  EXPECT_EQ(Eval("boxed"), "1");
+  EXPECT_EQ(Eval("edged"), "nil");
+  EXPECT_EQ(Eval("past"), "1");
+  EXPECT_EQ(Eval("again"), "3");
+  EXPECT_EQ(Eval("inInside"), "nil");
+  EXPECT_EQ(Eval("inBetween"), "3");
+}
+
+TEST_F(Events, AVariableEventWaitsForItsValue) {
+  ASSERT_TRUE(Load(R"(
+    EventVariableTriggered('gate', '3', 'opened = true')
+    EventVariableTriggered('gate', nil, 'touched = true')
+  )"));
+  Run("SetVariable('gate', '2')");
+  Check();
+  EXPECT_EQ(Eval("opened"), "nil");
+  EXPECT_EQ(Eval("touched"), "true");
+  Run("SetVariable('gate', '3')");
+  Check();
+  EXPECT_EQ(Eval("opened"), "true");
+}
+
+// Nil objects where an object is needed, and nil conditions, are refused
+// with one log line each; nil texts are empty texts.
+TEST_F(Events, NilObjectsAndConditionsAreRefusedAndNilTextsAreEmpty) {
+  ASSERT_TRUE(Load(R"(
+    local space = GetApplication():GetSpace()
+    thing = CreateCircle(0, 0, 5, '', true)
+    space:Insert(thing)
+    EventCollision(nil, thing, 'never')
+    EventCollision(thing, nil, 'never')
+    made = CreateEventCollision(nil, thing)
+    picture = CreateBitmap(0, 0, '')
+    EventCollision(picture, thing, 'never')
+    RegisterEvent(nil, nil, 'never')
+    RegisterEvent(thing, nil, 'never', false)
+    EventXLess(nil, 1, nil)
+    RegisterTimeUpEvent(nil)
+  )"));
+  EXPECT_EQ(Eval("made"), "nil");
+  EXPECT_EQ(LinesWith("Collision: no object to watch"), 3);
+  EXPECT_EQ(LinesWith("EventCollision: the object has no physics object"), 1);
+  EXPECT_EQ(LinesWith("RegisterEvent: no condition to register"), 2);
+  EXPECT_EQ(EventCount(), 2);
+  Check();
+  EXPECT_EQ(EventCount(), 1) << "the empty text ran";
+}
+
+// A condition has one owner: the second hand-over is refused, and so is a
+// composite that would own itself. A condition the game deleted is a null
+// handle.
+TEST_F(Events, AConditionHasOneOwnerAndIsANullHandleOnceDeleted) {
+  ASSERT_TRUE(Load(R"(
+    local c = CreateEventXLess(1)
+    RegisterEvent(nil, c, 'first = true')
+    RegisterEvent(nil, c, 'second = true')
+    local a = CreateCompositeEvent()
+    a:Add(c)
+    local b = CreateCompositeEvent()
+    a:Add(b)
+    local d = CreateCompositeEvent()
+    d:Add(b)
+    b:Add(a)
+    a:Add(a)
+    done = CreateCompositeEvent()
+    RegisterEvent(nil, done, 'fired = true')
+  )"));
+  EXPECT_EQ(LinesWith("already has an owner"), 3);
+  EXPECT_EQ(LinesWith("a composite cannot hold itself"), 2);
+  Check();
+  EXPECT_EQ(Eval("first"), "true");
+  EXPECT_EQ(Eval("second"), "nil");
+  EXPECT_EQ(Eval("fired"), "true");
+  EXPECT_FALSE(Run("done:Add(CreateEventXLess(1))"));
+  EXPECT_TRUE(trace.Contains("invalid 'self' in function 'Add'"));
+  EXPECT_TRUE(Run("RegisterEvent(nil, done, 'again')"));
+  EXPECT_EQ(LinesWith("RegisterEvent: no condition to register"), 1);
+}
+
+// What the script made and never handed over goes with the state; what it
+// handed over stays with its owner.
+TEST_F(Events, UnregisteredConditionsGoWithTheScriptState) {
+  ASSERT_TRUE(Load(R"(
+    kept = CreateEventXGreater(5)
+    RegisterEvent(nil, kept, 'never')
+    loose = CreateCompositeEvent()
+    loose:Add(CreateEventFlipped())
+    loose:Add(CreateEventBox(0, 0, 1, 1))
+  )"));
+  EXPECT_EQ(EventCount(), 1);
+  Load("");
+  EXPECT_EQ(EventCount(), 0);
+}
+
+TEST_F(Events, TimersTakeTheirSecondsAndNamesInBothForms) {
+  ASSERT_TRUE(Load(R"(
+    RegisterTimerEvent(3, 'plain = true')
+    RegisterTimerEvent('lap', 2.9, 'lap = true')
+    RegisterTimerEvent('5', 'numeric = true')
+    RestartTimer(nil)
+    RestartTimer('none')
+  )"));
+  Kest::TimerManager& timers = *Kest::TimerManager::GetInstance();
+  ASSERT_NE(timers.FindTimer("lap"), nullptr);
+  EXPECT_EQ(timers.FindTimer("lap")->GetRemaining(), 200u);
+  EXPECT_EQ(timers.GetTimerCount(), 3);
+  EXPECT_EQ(EventCount(), 3);
+}
+
+TEST_F(Events, NumbersThatAreNotFiniteAreRefused) {
+  ASSERT_TRUE(Load(R"(
+    EventXGreater(nil, 0/0, 'never')
+    made = CreateEventBox(0, 0, 1/0, 1)
+  )"));
+  EXPECT_EQ(Eval("made"), "nil");
+  EXPECT_EQ(LinesWith("a number that is not finite is refused"), 2);
+  EXPECT_EQ(EventCount(), 0);
+}
+
+}  // namespace
+}  // namespace ScriptTest
