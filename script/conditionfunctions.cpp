@@ -39,7 +39,9 @@ Condition* CreateEventBox(double x1, double y1, double x2, double y2) {
   return Unclaimed(MakeBoxCondition("CreateEventBox", x1, y1, x2, y2));
 }
 
-Condition* CreateEventFlipped() { return Unclaimed<Condition>(new BikeCondition(BikeObserver::kFlip)); }
+Condition* CreateEventFlipped() {
+  return Unclaimed<Condition>(new BikeCondition(BikeObserver::kFlip));
+}
 
 Condition* CreateEventCollision(Object* object, Object* other) {
   return Unclaimed(MakeCollisionCondition("CreateEventCollision", object, other));

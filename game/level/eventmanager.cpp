@@ -22,8 +22,8 @@ void RunInScriptEngine(const std::string& text) {
 std::string Summary(const std::string& text) {
   constexpr std::size_t kMost = 72;
   std::string line = text.substr(0, kMost);
-  std::replace_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; },
-                  ' ');
+  const auto breaksLine = [](char c) { return c == '\n' || c == '\r' || c == '\t'; };
+  std::replace_if(line.begin(), line.end(), breaksLine, ' ');
   return text.size() > kMost ? line + "..." : line;
 }
 

@@ -97,11 +97,12 @@ TEST_F(CollisionEvents, ARegisteredOneGoesWithItsObjectWhoeverDeletesIt) {
       watched = new Kest::Circle(0.0f, 0.0f, 10.0f, "", false);
       condition = new Kest::CollisionCondition(watched, other);
     }
-    const std::string text = deleter == std::string("its own text") ? "delete" : "collided";
-    if (deleter == std::string("an earlier text")) Events().AddEvent(nullptr, new Switch, "delete", true);
+    const std::string how = deleter;
+    if (how == "an earlier text") Events().AddEvent(nullptr, new Switch, "delete", true);
+    const std::string text = how == "its own text" ? "delete" : "collided";
     ASSERT_TRUE(Events().AddEvent(nullptr, condition, text, false));
     Touch();
-    if (deleter == std::string("between steps")) DeleteWatched();
+    if (how == "between steps") DeleteWatched();
     Events().Update();
     EXPECT_TRUE(deletions.WasDeleted(condition));
     EXPECT_EQ(std::count(ran.begin(), ran.end(), "collided"), 0);
