@@ -2,6 +2,7 @@
 // what they register, what they refuse, and who owns the conditions.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "game/level/eventmanager.h"
@@ -154,7 +155,7 @@ TEST_F(Events, UnregisteredConditionsGoWithTheScriptState) {
   EXPECT_EQ(EventCount(), 0);
 }
 
-TEST_F(Events, TimersTakeTheirSecondsAndNamesInBothForms) {
+TEST_F(Events, TimersAndTheLevelTimeTakeTheirSecondsAndNamesInBothForms) {
   ASSERT_TRUE(Load(R"(
     RegisterTimerEvent(3, 'plain = true')
     RegisterTimerEvent('lap', 2.9, 'lap = true')
@@ -167,6 +168,10 @@ TEST_F(Events, TimersTakeTheirSecondsAndNamesInBothForms) {
   EXPECT_EQ(timers.FindTimer("lap")->GetRemaining(), 200u);
   EXPECT_EQ(timers.GetTimerCount(), 3);
   EXPECT_EQ(EventCount(), 3);
+  Run("SetLevelTime(-5)");
+  EXPECT_EQ(timers.GetLevelTime(), 0u);
+  Run("SetLevelTime(1e12)");
+  EXPECT_EQ(timers.GetLevelTime(), Kest::TimerManager::TicksFromSeconds(INT_MAX));
 }
 
 TEST_F(Events, NumbersThatAreNotFiniteAreRefused) {
