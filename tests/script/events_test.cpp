@@ -5,6 +5,7 @@
 #include <climits>
 #include <string>
 
+#include "game/bike/bike.h"
 #include "game/level/eventmanager.h"
 #include "game/level/timeelapsed.h"
 #include "tests/script/scriptlevel.h"
@@ -182,6 +183,38 @@ TEST_F(Events, NumbersThatAreNotFiniteAreRefused) {
   EXPECT_EQ(Eval("made"), "nil");
   EXPECT_EQ(LinesWith("a number that is not finite is refused"), 2);
   EXPECT_EQ(EventCount(), 0);
+}
+
+// A level that watches the bike's front wheel: the watch fires, and the
+// bike still counts no wheelie while the wheel rolls on the ground and
+// still reports its wheel contacts.
+TEST_F(Events, AWheelWatchedByTheScriptKeepsTheBikesOwnWheelHandling) {
+  ASSERT_TRUE(Load(R"(
+    local ground = CreateBlock(-2000, 200, 8000, 40, '', false)
+    GetApplication():GetSpace():Insert(ground)
+    GetBike():MoveTo(0, 160)
+    EventCollision(DefaultSpaceFind('frontwheel'), ground, 'watched = true')
+    EventFrontWheelCollision(nil, 'fronts = (fronts or 0) + 1', false)
+  )"));
+  Kest::App& app = *Kest::GetApplication();
+  Kest::Bike& bike = *Kest::Bike::GetInstance();
+  app.SetCamera(ol::Vec2(-400.0f, -140.0f));
+  app.UpdateAndDraw(16.0f, true);
+  const auto step = [&](int count) {
+    for (int i = 0; i < count; ++i) {
+      bike.PreStep();
+      app.Simulate(0.038f);
+      Check();
+      bike.Step(2.0f);
+    }
+  };
+  step(300);
+  const float wheelie = bike.GetWheelieTime();
+  Run("fronts = 0");
+  step(100);
+  EXPECT_EQ(Eval("watched"), "true");
+  EXPECT_EQ(Eval("fronts"), "100");
+  EXPECT_EQ(bike.GetWheelieTime(), wheelie);
 }
 
 }  // namespace
