@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -18,14 +19,19 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-class EventsTest : public LevelTest {};
+class EventWalk : public LevelTest {
+ protected:
+  int Ran(const std::string& text) const { return int(std::count(ran.begin(), ran.end(), text)); }
+};
 
-TEST_F(EventsTest, AOnceOnlyEventRunsOnceAndGoesARepeatingOneIsResetAndStays) {
+TEST_F(EventWalk, AOnceOnlyEventRunsOnceAndGoesARepeatingOneIsResetAndStays) {
   DeletionRecord deletions;
   auto* once = new Switch;
   auto* repeating = new Switch;
   ASSERT_TRUE(Events().AddEvent(nullptr, once, "once", true));
   ASSERT_TRUE(Events().AddEvent(nullptr, repeating, "again", false));
+  EXPECT_FALSE(Events().AddEvent(nullptr, repeating, "twice", false));
+  EXPECT_FALSE(Events().AddEvent(nullptr, nullptr, "none", true));
   Events().Update();
   Events().Update();
   EXPECT_EQ(ran, (Texts{"once", "again", "again"}));
@@ -34,17 +40,9 @@ TEST_F(EventsTest, AOnceOnlyEventRunsOnceAndGoesARepeatingOneIsResetAndStays) {
   EXPECT_EQ(Events().GetEventCount(), 1);
 }
 
-TEST_F(EventsTest, ANullConditionAndAConditionRegisteredTwiceAreRefused) {
-  auto* condition = new Switch;
-  EXPECT_FALSE(Events().AddEvent(nullptr, nullptr, "none", true));
-  EXPECT_TRUE(Events().AddEvent(nullptr, condition, "first", true));
-  EXPECT_FALSE(Events().AddEvent(nullptr, condition, "second", true));
-  EXPECT_EQ(Events().GetEventCount(), 1);
-}
-
 // Events registered by a text are reached in the same walk; events removed
-// by a text are not run, and are gone after the walk.
-TEST_F(EventsTest, TextsAddEventsThatRunInTheSameWalkAndRemoveEventsThatThenDoNotRun) {
+// by a text do not run, and are gone after the walk.
+TEST_F(EventWalk, TextsAddEventsThatRunInTheSameWalkAndRemoveEventsThatThenDoNotRun) {
   auto* removed = new Switch;
   actions["add"] = [this] {
     for (int i = 0; i < 40; ++i) Events().AddEvent(nullptr, new Switch, "added", true);
@@ -54,98 +52,60 @@ TEST_F(EventsTest, TextsAddEventsThatRunInTheSameWalkAndRemoveEventsThatThenDoNo
   Events().AddEvent(nullptr, new Switch, "remove", true);
   Events().AddEvent(nullptr, removed, "removed", true);
   Events().Update();
-  EXPECT_EQ(ran.size(), 42u);
-  EXPECT_EQ(ran.back(), "added");
-  EXPECT_EQ(std::count(ran.begin(), ran.end(), "removed"), 0);
+  EXPECT_EQ(Ran("added"), 40);
+  EXPECT_EQ(Ran("removed"), 0);
   EXPECT_EQ(Events().GetEventCount(), 0);
-  EXPECT_FALSE(Events().Remove(removed));
   delete removed;  // Remove leaves the condition to its caller
 }
 
-// A collision event whose watched object is deleted goes with its
-// condition, whether a text deletes the object during the walk (its own or
-// another's) or the object goes between steps.
-class CollisionEvents : public EventsTest {
- protected:
-  CollisionEvents() {
-    watched = new Kest::Circle(0.0f, 0.0f, 10.0f, "", false);
-    other = new Kest::Circle(5.0f, 0.0f, 10.0f, "", false);
-    condition = new Kest::CollisionCondition(watched, other);
-    actions["delete"] = [this] { DeleteWatched(); };
-  }
-  ~CollisionEvents() override {
-    DeleteWatched();
-    delete other;
-  }
-  void DeleteWatched() {
-    delete watched;
-    watched = nullptr;
-  }
-  void Touch() { watched->NotifyObservers(Kest::ObjectObserver::kCollision); }
-
-  DeletionRecord deletions;
-  Kest::Object* watched;
-  Kest::Object* other;
-  Kest::CollisionCondition* condition;
-};
-
-TEST_F(CollisionEvents, ARegisteredOneGoesWithItsObjectWhoeverDeletesIt) {
-  for (const char* deleter : {"its own text", "an earlier text", "between steps"}) {
-    SCOPED_TRACE(deleter);
-    ran.clear();
-    if (!watched) {
-      watched = new Kest::Circle(0.0f, 0.0f, 10.0f, "", false);
-      condition = new Kest::CollisionCondition(watched, other);
+// The watched object deleted by the event's own text, by an earlier text
+// of the walk, or between steps: the collision event goes with its
+// condition. Inside a composite the condition has no event of its own: it
+// stays, false for good, until the composite goes.
+TEST_F(EventWalk, ACollisionConditionLetsGoOfItsDeletedObject) {
+  Kest::Circle other(5, 0, 10, "", false);
+  Kest::Object* watched = nullptr;
+  actions["delete"] = [&watched] { delete std::exchange(watched, nullptr); };
+  for (const std::string how : {"its own text", "an earlier text", "between steps", "composite"}) {
+    DeletionRecord deletions;
+    watched = new Kest::Circle(0, 0, 10, "", false);
+    auto* collision = new Kest::CollisionCondition(watched, &other);
+    Kest::Condition* registered = collision;
+    if (how == "composite") {
+      auto* composite = new Kest::ConditionComposite;
+      composite->Add(collision);
+      registered = composite;
     }
-    const std::string how = deleter;
     if (how == "an earlier text") Events().AddEvent(nullptr, new Switch, "delete", true);
-    const std::string text = how == "its own text" ? "delete" : "collided";
-    ASSERT_TRUE(Events().AddEvent(nullptr, condition, text, false));
-    Touch();
-    if (how == "between steps") DeleteWatched();
+    Events().AddEvent(nullptr, registered, how == "its own text" ? "delete" : "collided", false);
+    watched->NotifyObservers(Kest::ObjectObserver::kCollision);
+    if (how == "between steps" || how == "composite") actions["delete"]();
     Events().Update();
-    EXPECT_TRUE(deletions.WasDeleted(condition));
-    EXPECT_EQ(std::count(ran.begin(), ran.end(), "collided"), 0);
-    EXPECT_EQ(Events().GetEventCount(), 0);
+    EXPECT_EQ(Ran("collided"), 0) << how;
+    EXPECT_EQ(deletions.WasDeleted(collision), how != "composite") << how;
+    EXPECT_EQ(Events().GetEventCount(), how == "composite" ? 1 : 0) << how;
   }
-}
-
-TEST_F(CollisionEvents, ARepeatingOneRunsAfterEachStepWithACollision) {
-  Events().AddEvent(nullptr, condition, "collided", false);
-  Touch();
-  Events().Update();
-  Events().Update();
-  Touch();
-  Touch();
-  Events().Update();
-  EXPECT_EQ(ran, (Texts{"collided", "collided"}));
-}
-
-// Inside a composite the condition has no event of its own: it stays,
-// false for good, until the composite goes.
-TEST_F(CollisionEvents, OneInsideACompositeStaysFalseOnceItsObjectIsGone) {
-  auto* composite = new Kest::ConditionComposite;
-  composite->Add(condition);
-  Events().AddEvent(nullptr, composite, "composite", true);
-  Touch();
-  DeleteWatched();
-  EXPECT_FALSE(deletions.WasDeleted(condition));
-  EXPECT_EQ(condition->GetObject(), nullptr);
-  Events().Update();
-  EXPECT_TRUE(ran.empty());
-  EXPECT_EQ(Events().GetEventCount(), 1);
+  EXPECT_TRUE(Ran("delete") > 0);
   Events().Clear();
-  EXPECT_TRUE(deletions.WasDeleted(condition));
 }
 
-// An event on an object never tests it once it is gone: the event goes
-// with the object.
-TEST_F(EventsTest, AnEventOnAnObjectGoesWithTheObject) {
+TEST_F(EventWalk, ARepeatingCollisionEventRunsAfterEachStepWithACollision) {
+  Kest::Circle watched(0, 0, 10, "", false), other(5, 0, 10, "", false);
+  Events().AddEvent(nullptr, new Kest::CollisionCondition(&watched, &other), "collided", false);
+  for (const int touches : {1, 0, 2}) {
+    for (int i = 0; i < touches; ++i) watched.NotifyObservers(Kest::ObjectObserver::kCollision);
+    Events().Update();
+  }
+  EXPECT_EQ(Ran("collided"), 2);
+}
+
+// An event never tests an object that is gone: it goes with the object.
+TEST_F(EventWalk, AnEventOnAnObjectGoesWithTheObject) {
   DeletionRecord deletions;
-  auto* object = new Kest::Circle(50.0f, 0.0f, 5.0f, "", false);
-  auto* onObject = new Kest::ConditionObjectXGreater(10.0f);
+  auto* object = new Kest::Circle(50, 0, 5, "", false);
+  auto* onObject = new Kest::ConditionObjectXGreater(10);
   Events().AddEvent(object, onObject, "past", false);
-  Events().AddEvent(nullptr, new Kest::ConditionObjectXLess(10.0f), "origin", false);
+  Events().AddEvent(nullptr, new Kest::ConditionObjectXLess(10), "origin", false);
   Events().Update();
   delete object;
   Events().Update();
@@ -153,17 +113,15 @@ TEST_F(EventsTest, AnEventOnAnObjectGoesWithTheObject) {
   EXPECT_TRUE(deletions.WasDeleted(onObject));
 }
 
-TEST_F(EventsTest, OnlyTheFirstTimeUpEventCountsAndItRunsOnce) {
+TEST_F(EventWalk, OnlyTheFirstTimeUpEventCountsAndItRunsOnce) {
   Events().SetTimeUpEvent("first");
   Events().SetTimeUpEvent("second");
   Events().Update();
-  EXPECT_TRUE(ran.empty());
-  Events().OnTimeUp();
-  Events().Update();
-  Events().OnTimeUp();
-  Events().Update();
+  for (int i = 0; i < 2; ++i) {
+    Events().OnTimeUp();
+    Events().Update();
+  }
   EXPECT_EQ(ran, Texts{"first"});
-  EXPECT_EQ(Events().GetEventCount(), 0);
 }
 
 }  // namespace

@@ -2,35 +2,26 @@
 
 #include <memory>
 
-#include "game/objects/block.h"
 #include "game/objects/deletionhook.h"
 
 namespace LevelTest {
 
 namespace {
-DeletionRecord* record = nullptr;
+std::set<const void*>* deletions = nullptr;
 }  // namespace
 
 DeletionRecord::DeletionRecord() {
-  record = this;
-  Kest::SetDeletionListener(&Note);
+  deletions = &deleted_;
+  Kest::SetDeletionListener([](const void* address) { deletions->insert(address); });
 }
 
-DeletionRecord::~DeletionRecord() {
-  Kest::SetDeletionListener(nullptr);
-  record = nullptr;
-}
-
-void DeletionRecord::Note(const void* address) {
-  if (record) record->deleted_.insert(address);
-}
+DeletionRecord::~DeletionRecord() { Kest::SetDeletionListener(nullptr); }
 
 LevelManagers::LevelManagers() : ticks(new ManualTicks) {
   Kest::EventManager::Create();
   Events().SetTextRunner([this](const std::string& text) {
     ran.push_back(text);
-    const auto action = actions.find(text);
-    if (action != actions.end()) action->second();
+    if (actions.count(text)) actions[text]();
   });
   Kest::TimerManager::Create();
   Timers().SetTickSource(std::unique_ptr<Kest::TickSource>(ticks));
@@ -45,21 +36,6 @@ void LevelManagers::Play(int count) {
   ticks->Fire(count);
   Timers().RunPendingTicks();
   Events().Update();
-}
-
-void BikeLevel::Step(int count) {
-  for (int i = 0; i < count; ++i) {
-    bike->PreStep();
-    Scene::Step();
-    Events().Update();
-    bike->Step(2.0f);
-  }
-}
-
-Kest::Object* BikeLevel::AddGround(float x, float y, float width, float height) {
-  auto* ground = new Kest::Block(x, y, width, height, "", false);
-  space.Insert(ground);
-  return ground;
 }
 
 }  // namespace LevelTest

@@ -1,13 +1,12 @@
 // The shipped tracks can be finished. Each is ridden by the real game, on a
 // clock the test moves, with the throttle held and the rider leaning
-// forward whenever he can (Up and Right held, as a player would): it
-// reaches the flag at the first attempt with most of its time left, and
-// its events run along the way.
+// forward whenever he can (Up and Right held, as a player would, with two
+// rhythms of the hands): it reaches the flag at the first attempt with
+// most of its time left, its events running along the way.
 #include <allegro.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <string>
 #include <tuple>
 
 #include "game/app/app.h"
@@ -25,14 +24,9 @@ struct Track {
   const char* lastCheckpoint;
 };
 
-// The keys pressed at once and repeated quickly, or a moment later and
-// repeated slowly: the ride does not hang on one rhythm of the hands.
-const RideGame::Hands kHands[] = {{0, 40}, {200, 80}};
-
 class Ride : public ::testing::TestWithParam<std::tuple<Track, RideGame::Hands>> {
  protected:
-  // The window opens once; the tracks and their images are read from the
-  // stage folder.
+  // One window; the tracks and their images come from the stage folder.
   static void SetUpTestSuite() {
     ASSERT_EQ(chdir(VANTRAIL_STAGE_DIR), 0);
     app = new Kest::App(800, 600);
@@ -42,7 +36,6 @@ class Ride : public ::testing::TestWithParam<std::tuple<Track, RideGame::Hands>>
     delete level;
     delete app;
   }
-
   TestSupport::TraceCapture trace;
   static Kest::App* app;
   static Kest::Level* level;
@@ -58,16 +51,16 @@ TEST_P(Ride, TheTrackIsFinishedHoldingTheThrottleAndLeaningForward) {
   game.Ride(60000);
   ASSERT_EQ(game.finishes, 1) << "the bike got to x = " << game.furthestX;
   EXPECT_EQ(game.restarts, 0);
-  EXPECT_GT(game.remainingAtFinish, levelTime * 3 / 4) << "a good ride leaves most of the time";
-  Kest::VariableManager& variables = *Kest::VariableManager::GetInstance();
-  EXPECT_EQ(variables.GetVariable("checkpoint"), track.lastCheckpoint);
+  EXPECT_GT(game.remainingAtFinish, levelTime * 3 / 4);
+  EXPECT_EQ(Kest::VariableManager::GetInstance()->GetVariable("checkpoint"), track.lastCheckpoint);
   EXPECT_TRUE(trace.Contains("Event: SetVariable('finished')"));
 }
 
-INSTANTIATE_TEST_SUITE_P(ShippedTracks, Ride,
-                         ::testing::Combine(::testing::Values(Track{"levels\\first.lua", "down the hill"},
-                                                              Track{"levels\\second.lua", "the top shelf"}),
-                                            ::testing::ValuesIn(kHands)));
+INSTANTIATE_TEST_SUITE_P(
+    ShippedTracks, Ride,
+    ::testing::Combine(::testing::Values(Track{"levels\\first.lua", "down the hill"},
+                                         Track{"levels\\second.lua", "the top shelf"}),
+                       ::testing::Values(RideGame::Hands{0, 40}, RideGame::Hands{200, 80})));
 
 }  // namespace
 }  // namespace LevelsTest

@@ -13,9 +13,6 @@ namespace LevelsTest {
 
 namespace {
 
-constexpr std::uint32_t kTickMs = 10;
-
-// Ticks when the test's clock says so.
 class ClockTicks : public Kest::TickSource {
  public:
   void Start(TickFunction tick) override { tick_ = tick; }
@@ -28,28 +25,24 @@ class ClockTicks : public Kest::TickSource {
   TickFunction tick_ = nullptr;
 };
 
-ClockTicks* ticks = nullptr;
-
 }  // namespace
 
-RideGame::RideGame(const std::string& level, std::vector<int> heldKeys, Hands hands)
-    : keys_(std::move(heldKeys)), hands_(hands), nextRepeat_(hands.delayMs) {
-  ticks = new ClockTicks;
-  Kest::TimerManager::GetInstance()->SetTickSource(std::unique_ptr<Kest::TickSource>(ticks));
+RideGame::RideGame(const std::string& level, std::vector<int> keys, Hands hands)
+    : keys_(std::move(keys)), hands_(hands), nextRepeat_(hands.delayMs) {
   Kest::Level::GetInstance()->Load(level, true);
 }
 
 void RideGame::Ride(std::uint32_t mostMs) {
   mostMs_ = mostMs;
+  auto* ticks = new ClockTicks;
+  Kest::TimerManager::GetInstance()->SetTickSource(std::unique_ptr<Kest::TickSource>(ticks));
   Kest::MainLoop loop(*this, [this] { return now_; }, 0, ol::Vec2(400.0f, 300.0f),
-                      [this](std::uint32_t ms) { Sleep(ms); });
+                      [this, ticks](std::uint32_t ms) {
+                        for (std::uint32_t end = now_ + ms; now_ != end;) {
+                          if (++now_ % 10 == 0) ticks->Fire();
+                        }
+                      });
   loop.Run();
-}
-
-void RideGame::Sleep(std::uint32_t ms) {
-  for (std::uint32_t i = 0; i < ms; ++i) {
-    if (++now_ % kTickMs == 0) ticks->Fire();
-  }
 }
 
 bool RideGame::IsRunning() {
@@ -60,8 +53,8 @@ bool RideGame::IsRunning() {
     playing_ = true;
     playStart_ = now_;
   }
-  playedMs = playing_ ? now_ - playStart_ : 0;
-  return finishes == 0 && playedMs < mostMs_;
+  playedMs_ = playing_ ? now_ - playStart_ : 0;
+  return finishes == 0 && playedMs_ < mostMs_;
 }
 
 void RideGame::RestartLevel() {
@@ -75,19 +68,17 @@ void RideGame::FinishLevel() {
 }
 
 bool RideGame::HandleGameKeys() {
-  if (playedMs >= nextRepeat_) {
-    holding_ = true;
+  if (playedMs_ >= nextRepeat_) {
     presses_ = keys_;
-    nextRepeat_ = playedMs + hands_.repeatMs;
+    nextRepeat_ = playedMs_ + hands_.repeatMs;
   }
   return Kest::HandleGameKeys(*this, *this);
 }
 
 bool RideGame::IsHeld(int scancode) {
-  return holding_ && std::find(keys_.begin(), keys_.end(), scancode) != keys_.end();
+  return playedMs_ >= hands_.delayMs &&
+         std::find(keys_.begin(), keys_.end(), scancode) != keys_.end();
 }
-
-bool RideGame::KeyPressed() { return !presses_.empty(); }
 
 int RideGame::ReadKey() {
   const int scancode = presses_.front();

@@ -1,9 +1,9 @@
 // The game as the player runs it, without the player's hands or the wall
-// clock: the real main loop, application, level, bike and events, a clock
-// that moves only while the loop waits (so every physics step comes 2 ms
-// after the last, as at the game's designed speed), level-time ticks every
-// 10 ms of that clock, and keys held for the whole ride. A ride thus
-// replays exactly.
+// clock: the real main loop, application, level, bike and events, on a
+// clock that moves only while the loop waits (so every physics step comes
+// 2 ms after the last, the game's designed speed), with level-time ticks
+// every 10 ms of it, and keys held for the whole ride. A ride replays
+// exactly.
 #pragma once
 
 #include <cstdint>
@@ -17,25 +17,22 @@ namespace LevelsTest {
 
 class RideGame : public Kest::RunningGame, private Kest::Keyboard {
  public:
-  // How the player's hands hold the keys: pressed so long after play
-  // starts, and, as a keyboard repeats a held key, each arriving again as a
-  // key press every so often.
+  // The keys (Allegro scan codes) go down so long after play starts and,
+  // as a keyboard repeats held keys, arrive again as presses every so often.
   struct Hands {
     std::uint32_t delayMs;
     std::uint32_t repeatMs;
   };
 
-  // Loads the level script (relative to the stage folder, where the test
-  // runs); the keys are Allegro scan codes.
-  RideGame(const std::string& level, std::vector<int> heldKeys, Hands hands);
-  // Plays until the level is finished or so much play time has passed.
+  // Loads the level script, relative to the working folder.
+  RideGame(const std::string& level, std::vector<int> keys, Hands hands);
+  // Until the level is finished or so much play time has passed.
   void Ride(std::uint32_t mostMs);
 
   int finishes = 0;
   int restarts = 0;
-  std::uint32_t playedMs = 0;      // since the first key
   unsigned remainingAtFinish = 0;  // level ticks
-  float furthestX = 0.0f;          // of the bike, for the failure messages
+  float furthestX = 0.0f;
 
   bool IsRunning() override;
   bool TakeKey() override { return true; }
@@ -51,18 +48,17 @@ class RideGame : public Kest::RunningGame, private Kest::Keyboard {
 
  private:
   bool IsHeld(int scancode) override;
-  bool KeyPressed() override;
+  bool KeyPressed() override { return !presses_.empty(); }
   int ReadKey() override;
-  void Sleep(std::uint32_t ms);
 
   std::vector<int> keys_;
   Hands hands_;
-  bool holding_ = false;
   std::vector<int> presses_;
   std::uint32_t mostMs_ = 0;
   std::uint32_t now_ = 0;
   std::uint32_t playStart_ = 0;
-  std::uint32_t nextRepeat_ = 0;
+  std::uint32_t playedMs_ = 0;
+  std::uint32_t nextRepeat_;
   bool playing_ = false;
 };
 

@@ -129,7 +129,8 @@ TEST(PlayATrack, TheMeadowRiddenToItsFlagIsFinishedAndTheGameMovesOn) {
 // time runs out and the level starts over.
 TEST(PlayATrack, WhenTheTimeRunsOutTheLevelStartsOver) {
   TestSupport::ScratchFolder stage;
-  std::filesystem::copy(VANTRAIL_STAGE_DIR, stage.Folder(), std::filesystem::copy_options::recursive);
+  namespace fs = std::filesystem;
+  fs::copy(VANTRAIL_STAGE_DIR, stage.Folder(), fs::copy_options::recursive);
   std::string meadow = stage.Read("levels/first.lua");
   const std::string levelTime = "SetLevelTime(150)";
   ASSERT_NE(meadow.find(levelTime), std::string::npos);
