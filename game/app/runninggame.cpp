@@ -41,6 +41,10 @@ TrackRecord FinishedTrack(const TrackList& tracks) {
 
 }  // namespace
 
+void RunningGame::RunTimerTicks() {
+  if (TimerManager* timers = TimerManager::GetInstance()) timers->RunPendingTicks();
+}
+
 bool RunningGame::IsRestartRequested() {
   const Bike* bike = Bike::GetInstance();
   return bike && bike->IsRestartRequested();
@@ -72,6 +76,8 @@ bool RunningGame::IsFinished() { return Level::GetInstance()->IsFinished(); }
 
 void RunningGame::FinishLevel() {
   const LevelScore score = ScoreOfBike(Bike::GetInstance());
+  Log("Finished " + Level::GetInstance()->GetName() + ": " + ToString(score.time) + " (time) + " +
+      ToString(score.flips) + " (flips) + " + ToString(score.wheelies) + " (wheelies)");
   HighScoreScreen screen("res\\forest.png");
   TrackList& tracks = *TrackList::GetInstance();
   TrackRecord record = FinishedTrack(tracks);

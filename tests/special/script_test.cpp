@@ -131,9 +131,9 @@ TEST_F(SpecialScripts, TheBikeCollectsStarsAndTheirVariablesAreSet) {
   EXPECT_FALSE(Space().Contains(starSprite));
 }
 
-TEST_F(SpecialScripts, TheMeadowIsFinishedByItsStarsAndItsFlag) {
-  Level().Load(std::string(VANTRAIL_SOURCE_DIR) + "/levels/first.lua", true);
-  EXPECT_FALSE(trace.Contains("first.lua:")) << "no script error";
+TEST_F(SpecialScripts, StarDitchIsFinishedByItsStarsAndItsFlag) {
+  Level().Load(std::string(VANTRAIL_SOURCE_DIR) + "/levels/stars.lua", true);
+  EXPECT_FALSE(trace.Contains("stars.lua:")) << "no script error";
   EXPECT_EQ(Level().GetConditionCount(), 4);
   for (const char* goal : {"star1", "star2", "finish", "star3"}) {
     EXPECT_FALSE(Level().IsFinished()) << "before " << goal;
