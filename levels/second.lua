@@ -1,100 +1,106 @@
--- Quarry Hill: a climb out of the old quarry. Rock steps, a hump, a long
--- dip, a turning paddle to time, loose boulders and a rope swinging over
--- the last drop.
+-- Quarry Hill: a climb out of the old quarry at dusk. Concrete ramps lead
+-- up from the quarry floor to a concrete shelf with loose boulders on it
+-- and on to the top shelf of steel plates, where the flag waits past a
+-- hump. Holding the throttle and leaning forward gets a rider there.
 
--- The track's images, all in one place. The level textures arrive as
--- res\ground.png, res\grass.png, res\rock.png, res\wood.png and
--- res\metal.png; until they do, the shapes are painted in the colours
--- below (an empty name draws the colour).
-local ROCK = ''
-local GRASS = ''
-local METAL = ''
-local WOOD = ''
-local BACKGROUND = 'res\\forest.png'
-local DUST = 'res\\smoke_small.png'
-local SIGN = 'res\\objective.png'
+-- The track's images, all in one place.
+local SKY = 'res\\skydusk.png'
+local ROCK = 'res\\rock.png'
+local CONCRETE = 'res\\concrete.png'
+local METAL = 'res\\metal.png'
+local SIGN = 'res\\sign.png'
+local FLAG = 'res\\finish.png'
 
-local STONE = {128, 124, 118}
-local DARK_STONE = {96, 92, 88}
-local TURF = {92, 150, 70}
-local STEEL = {150, 160, 172}
-local PLANK = {176, 128, 76}
+local CEMENT = {176, 174, 166}
+local STONE = {118, 112, 104}
 
-local TOP = 450
-local TILE = 200
+local TILE = 128   -- the textures' size: rock is laid in whole tiles
+local FLOOR = 512  -- the quarry floor
+local SHELF = 448  -- the first shelf
+local TOP = 384    -- the top shelf
+local BOTTOM = 896 -- where the rock ends below
+local FINISH = 8832
 
 local app = GetApplication()
 local space = app:GetSpace()
-app:SetBgImage(BACKGROUND)
+app:SetBgImage(SKY)
 
 local function paint(object, colour)
   object:SetFillColor(colour[1], colour[2], colour[3], 255)
   return object
 end
 
--- Rock from x over the width, its surface at top, laid in square tiles.
-local function rock(x, width, top, colour)
-  for tile = x, x + width - 1, TILE do
-    local w = math.min(TILE, x + width - tile)
-    space:Insert(paint(CreateBlock(tile, top, w, TILE, ROCK, false), colour or STONE))
-    space:Insert(paint(CreateBlock(tile, top + TILE, w, TILE, ROCK, false), DARK_STONE))
+-- Rock from x on, so many tiles wide, its surface at top, down to the
+-- bottom; the top row in the given texture.
+local function rock(x, tiles, top, surface)
+  for i = 0, tiles - 1 do
+    local left = x + i * TILE
+    for y = top, BOTTOM - 1, TILE do
+      space:Insert(CreateBlock(left, y, TILE, TILE, y == top and surface or ROCK, false))
+    end
   end
 end
 
-GetBike():MoveTo(200, TOP - 100)
-rock(-400, 1000, TOP)
-space:Insert(paint(CreateBlock(-300, TOP - 300, 40, 300, '', false), DARK_STONE))
-space:Insert(CreateBitmap(80, TOP - 40, SIGN), -1)
-
--- Three steps up, each with a ramp of planks to climb it.
-for step = 0, 2 do
-  local x = 600 + step * 300
-  local top = TOP - 40 * (step + 1)
-  rock(x, 300, top)
-  space:Insert(paint(CreateTriangle(x - 80, top + 40, x, top + 40, x, top), PLANK))
+-- A surface that eases from one point to the next, in slices 32 wide
+-- filled down to the base.
+local function slope(points, base, colour)
+  for i = 1, #points - 1 do
+    local ax, ay, bx, by = points[i][1], points[i][2], points[i + 1][1], points[i + 1][2]
+    local slices = math.max(1, math.floor((bx - ax) / 32))
+    local px, py = ax, ay
+    for k = 1, slices do
+      local x = ax + (bx - ax) * k / slices
+      local y = ay + (by - ay) * (1 - math.cos(math.pi * k / slices)) / 2
+      space:Insert(paint(CreateTriangle(px, py, x, y, x, base), colour), 1)
+      space:Insert(paint(CreateTriangle(px, py, x, base, px, base), colour), 1)
+      px, py = x, y
+    end
+  end
 end
 
--- A hump of two quarter circles on the top shelf.
-local SHELF = TOP - 120
-rock(1500, 1000, SHELF)
-space:Insert(CreateArc(1700, SHELF - 60, 60, 2, ''))
-space:Insert(CreateArc(1760, SHELF - 60, 60, 1, ''))
-space:Insert(paint(CreateBlock(1700, SHELF - 8, 120, 8, '', false), STONE))
-
--- A turning paddle: a steel bar on a hinge, driven by a motor.
-local paddle = paint(CreateBlock(2200, SHELF - 140, 160, 14, METAL, true), STEEL)
-space:Insert(paddle, 'paddle')
-AnchorCenter(paddle)
-AddMotor(paddle, 0.6)
-
--- A long dip: a quarter of an ellipse down and another up.
-space:Insert(CreateArc(2500, SHELF, 300, 120, 3, ''))
-space:Insert(CreateArc(2800, SHELF, 300, 120, 4, ''))
-rock(2500, 600, SHELF + 140, DARK_STONE)
-rock(3100, 900, SHELF)
-
--- Loose boulders: one prototype, cloned along the shelf, dust over them.
-RegisterObject(paint(CreateCircle(0, 0, 18, ROCK, true), DARK_STONE), 'boulder')
-for i = 0, 3 do
-  space:Insert(paint(CloneObject('boulder', 3300 + i * 60, SHELF - 20), DARK_STONE))
+-- A picture standing at x on a surface at top.
+local function stand(image, x, top, foot, height)
+  space:Insert(CreateBitmap(x - foot, top - height, image), -1)
 end
-local dust = CreateSprite(DUST, 8, 64, 64, 16, 80, 3280, SHELF - 90, true)
-dust:SetLoopDelay(1500)
-space:Insert(dust, -1)
 
--- A tipping plank, made with the class call: the script owns it until the
--- space takes it.
-local plank = Kest.Composite(3700, SHELF - 40, WOOD, true)
-plank:AddBlock(-120, -6, 240, 12)
-plank:Finalize()
-space:Insert(plank, 'plank')
-AnchorCenter(plank)
+-- The quarry floor, with its back wall behind the bike.
+GetBike():MoveTo(250, FLOOR - 60)
+local driver = space:FindObject('driver')
+rock(-512, 16, FLOOR, ROCK)
+rock(-640, 1, FLOOR - 4 * TILE, ROCK)
+stand(SIGN, 440, FLOOR, 32, 64)
 
--- A rope across the last drop, and the way down.
-space:Insert(CreateRope(10, 4000, SHELF, 4300, SHELF, 320, 0.4, 90, 70, 44, 255))
-rock(4000, 300, SHELF + 260, DARK_STONE)
-rock(4300, 1200, SHELF)
-space:Insert(paint(CreateBlock(5460, SHELF - 400, 40, 400, '', false), DARK_STONE))
+-- A concrete ramp up to the first shelf, and boulders lying on it.
+rock(1536, 12, FLOOR, ROCK)
+slope({{1536, FLOOR}, {3072, SHELF}}, FLOOR, CEMENT)
+rock(3072, 10, SHELF, CONCRETE)
+RegisterObject(paint(CreateCircle(0, 0, 14, '', true), STONE), 'boulder')
+for i = 0, 2 do
+  space:Insert(paint(CloneObject('boulder', 3456 + i * 160, SHELF - 15), STONE))
+end
 
-AddObjective('Climb out of the quarry')
-SetLevelTime(150)
+-- Another ramp up to the top shelf of metal plates, a hump on it, and the
+-- flag at its end.
+rock(4352, 12, SHELF, ROCK)
+slope({{4352, SHELF}, {5888, TOP}}, SHELF, CEMENT)
+rock(5888, 27, TOP, METAL)
+slope({{6400, TOP}, {7424, TOP - 48}, {8448, TOP}}, TOP, STONE)
+stand(FLAG, FINISH, TOP, 11, 128)
+rock(9344, 1, TOP - 4 * TILE, ROCK)
+
+-- The rules: out of the quarry in time, or it starts over.
+AddObjective('Climb out of the quarry to the flag')
+AddObjective('Mind the boulders on the first shelf')
+SetLevelTime(180)
+GetLevel():Add(CreateVariableCondition('finished'))
+EventBox(driver, FINISH, TOP - 400, FINISH + 400, TOP, "SetVariable('finished')")
+RegisterTimeUpEvent("RestartLevel()")
+
+-- Along the way.
+EventXGreater(driver, 3072, "SetVariable('checkpoint', 'the first shelf')")
+local top = CreateCompositeEvent()
+top:Add(CreateEventXGreater(5888))
+top:Add(CreateEventYLess(TOP))
+RegisterEvent(driver, top, "SetVariable('checkpoint', 'the top shelf')")
+EventVariableTriggered('checkpoint', 'the top shelf', "SetVariable('nearly', 'there')")
+EventFlipped("SetVariable('flip', 'over the quarry')")

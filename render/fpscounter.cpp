@@ -21,4 +21,6 @@ void FpsCounter::Pause() { meter.Pause(); }
 
 float FpsCounter::CountFrame() { return meter.CountFrame(); }
 
+float FpsCounter::GetFps() { return meter.MeasuredFps(); }
+
 }  // namespace ol

@@ -16,6 +16,8 @@ class FpsCounter {
   static void Pause();
   // Counts a frame; returns the factor of the latest measurement.
   static float CountFrame();
+  // Frames per second at the latest measurement; 0 before the first.
+  static float GetFps();
 };
 
 }  // namespace ol

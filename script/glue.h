@@ -8,6 +8,7 @@
 
 #include "game/app/app.h"
 #include "game/bike/bike.h"
+#include "game/level/conditioncomposite.h"
 #include "game/level/level.h"
 #include "game/level/levelcondition.h"
 #include "game/objects/composite.h"
@@ -16,7 +17,9 @@
 #include "game/objects/space.h"
 #include "game/objects/sprite.h"
 #include "game/objects/texture.h"
+#include "script/conditionfunctions.h"
 #include "script/constructors.h"
+#include "script/eventfunctions.h"
 #include "script/levelfunctions.h"
 #include "script/methods.h"
 #include "script/objectfunctions.h"

@@ -1,8 +1,6 @@
 #include "script/levelfunctions.h"
 
-#include <algorithm>
 #include <climits>
-#include <limits>
 
 #include "game/bike/bike.h"
 #include "game/level/level.h"
@@ -46,13 +44,10 @@ void IncreaseVariable(const std::string& name) {
   variables->SetVariable(name, ToString(number == INT_MAX ? number : number + 1));
 }
 
-// Negative times count as none; more than the countdown can hold as its end.
 void SetLevelTime(double seconds) {
-  TimerManager* timers = TimerManager::GetInstance();
-  if (!timers) return;
-  const int whole = std::max(ScriptArguments::ToInt(seconds), 0);
-  const unsigned most = std::numeric_limits<unsigned>::max() / 100u;
-  timers->SetLevelTime(std::min(static_cast<unsigned>(whole), most) * 100u);
+  if (TimerManager* timers = TimerManager::GetInstance()) {
+    timers->SetLevelTime(TimerManager::TicksFromSeconds(ScriptArguments::ToInt(seconds)));
+  }
 }
 
 void AddObjective(const char* text) {

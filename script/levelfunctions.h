@@ -23,7 +23,8 @@ void SetVariable(const std::string& name, const std::string& value);
 // A variable holding a number goes up by one; a missing or empty one
 // stays as it is.
 void IncreaseVariable(const std::string& name);
-// The level time for the next play, in whole seconds.
+// The level time for the next play, in whole seconds (negative counts as
+// none; more than the countdown holds as its most).
 void SetLevelTime(double seconds);
 // Ignored for nil.
 void AddObjective(const char* text);

@@ -39,6 +39,8 @@ void MainLoop::RunPass() {
   const std::uint32_t now = clock_() - startTime_;
   stepPasses_ += 1.0f;
   framePasses_ += 1.0f;
+  // A time-up among the ticks decides this pass's branch.
+  game_.RunTimerTicks();
   if (game_.IsRestartRequested()) {
     lastBranch_ = Branch::kRestart;
     Restart(now);

@@ -1,5 +1,6 @@
 // The main loop: one thread that paces itself on a millisecond clock. Each
-// pass takes exactly one branch: restart the level, wait for the player's
+// pass first runs the level-time ticks that came in since the last, then
+// takes exactly one branch: restart the level, wait for the player's
 // key, finish the level, or play (at most one physics step of fixed length
 // when more than 1 ms has passed, a frame when more than 16 ms have).
 #pragma once
@@ -18,6 +19,10 @@ class LoopGame {
 
   // False once the player has left the game.
   virtual bool IsRunning() = 0;
+
+  // Runs the level-time ticks counted on the timer thread since the last
+  // pass: the countdown, the timers and the time-up.
+  virtual void RunTimerTicks() = 0;
 
   virtual bool IsRestartRequested() = 0;
   // Fades in from black and loads the current level again.

@@ -41,6 +41,10 @@ TrackRecord FinishedTrack(const TrackList& tracks) {
 
 }  // namespace
 
+void RunningGame::RunTimerTicks() {
+  if (TimerManager* timers = TimerManager::GetInstance()) timers->RunPendingTicks();
+}
+
 bool RunningGame::IsRestartRequested() {
   const Bike* bike = Bike::GetInstance();
   return bike && bike->IsRestartRequested();
@@ -72,6 +76,8 @@ bool RunningGame::IsFinished() { return Level::GetInstance()->IsFinished(); }
 
 void RunningGame::FinishLevel() {
   const LevelScore score = ScoreOfBike(Bike::GetInstance());
+  Log("Finished " + Level::GetInstance()->GetName() + ": " + ToString(score.time) + " (time) + " +
+      ToString(score.flips) + " (flips) + " + ToString(score.wheelies) + " (wheelies)");
   HighScoreScreen screen("res\\forest.png");
   TrackList& tracks = *TrackList::GetInstance();
   TrackRecord record = FinishedTrack(tracks);
@@ -123,20 +129,27 @@ void RunningGame::UpdateAndDraw(float dt, bool simulate) {
   GetApplication()->UpdateAndDraw(dt, simulate);
 }
 
-void RunningGame::DrawObjectives() { ObjectivesWindow::GetInstance()->Draw(); }
+void RunningGame::DrawObjectives() {
+  ObjectivesWindow::GetInstance()->Draw(Level::GetInstance()->GetObjectives());
+}
 
 void RunningGame::DrawConsole() {
   if (consoleShown_) DebugConsole::GetInstance()->Draw();
 }
 
-void RunningGame::Refresh() { ol::Canvas::Refresh(); }
+// Every frame shown counts toward the frame rate on the console.
+void RunningGame::Refresh() {
+  ol::FpsCounter::CountFrame();
+  DebugConsole::GetInstance()->figures.fps = ol::FpsCounter::GetFps();
+  ol::Canvas::Refresh();
+}
 
 void RunningGame::ReportStepFigure(float passes) {
-  DebugConsole::GetInstance()->stepFigure = passes;
+  DebugConsole::GetInstance()->figures.stepFigure = passes;
 }
 
 void RunningGame::ReportFrameFigure(float passes) {
-  DebugConsole::GetInstance()->frameFigure = passes;
+  DebugConsole::GetInstance()->figures.frameFigure = passes;
 }
 
 void RunningGame::SetThrottle(int state) {

@@ -155,6 +155,8 @@ class Bike {
   // given half size centred on the point.
   void SpawnSmoke(const char* name, const Tessora::Vec2& centre, float halfSize, int depth);
   void PullFrontWheelTowardHead();
+  // The bike's figures on the debug console, when there is one.
+  void ShowOnConsole() const;
   Object& Head() const { return *rider_.GetPart(Rider::kHead); }
   // The chassis, the "rearwheel" and the "frontwheel" objects.
   std::array<Object*, 3> Machine() const;

@@ -1,5 +1,5 @@
 // What the bike does each physics step: wheelie time, water, flips, the
-// throttle with its smoke, the leans, and the HUD dials.
+// throttle with its smoke, the leans, the HUD dials and the console's figures.
 #include <cmath>
 
 #include "game/bike/bike.h"
@@ -55,6 +55,7 @@ void Bike::Step(float elapsedMs) {
   if (throttle_ == kAccelerate && !noContact_) PullFrontWheelTowardHead();
   if (leanForward_.IsActive()) leanForward_.Apply(drivenWheel_);
   speedMeter_->SetValue(speed);
+  ShowOnConsole();
 }
 
 // Water lifts the bike. Driving either way, a slowly turning wheel creeps

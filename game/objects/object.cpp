@@ -96,12 +96,24 @@ void Object::SetCollisionMask(int mask) {
 void Object::EnableCollisionCallback(bool on) {
   Tessora::Object* body = GetBody();
   if (!body) return;
-  body->surface.contactCallback = on ? &Object::OnContact : nullptr;
-  body->surface.userData = on ? this : nullptr;
+  Tessora::SurfaceProperties& surface = body->surface;
+  const bool routed = surface.contactCallback == &Object::OnContact;
+  if (on && !routed) {
+    earlierHandler_ = surface.contactCallback;
+    earlierHandlerData_ = surface.userData;
+    surface.contactCallback = &Object::OnContact;
+    surface.userData = this;
+  } else if (!on && routed) {
+    surface.contactCallback = earlierHandler_;
+    surface.userData = earlierHandlerData_;
+    earlierHandler_ = nullptr;
+    earlierHandlerData_ = nullptr;
+  }
 }
 
 void Object::OnContact(Tessora::ContactBuffer* buffer) {
   Object* self = static_cast<Object*>(buffer->GetA()->surface.userData);
+  self->PassToEarlierHandler(buffer);
   for (Object* watched : self->watches_) {
     if (watched->GetBody() == buffer->GetB()) {
       DebugConsole::Log("collision");
@@ -109,6 +121,15 @@ void Object::OnContact(Tessora::ContactBuffer* buffer) {
       return;
     }
   }
+}
+
+// The earlier handler finds its own data where it left it.
+void Object::PassToEarlierHandler(Tessora::ContactBuffer* buffer) {
+  if (!earlierHandler_) return;
+  Tessora::SurfaceProperties& surface = buffer->GetA()->surface;
+  surface.userData = earlierHandlerData_;
+  earlierHandler_(buffer);
+  surface.userData = this;
 }
 
 void Object::AddCollisionWatch(Object* other) {

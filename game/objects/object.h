@@ -92,7 +92,9 @@ class Object {
   // Forwarded to the physics object; objects without one ignore them.
   void SetMass(float density);
   void SetCollisionMask(int mask);
-  // Routes the physics object's contacts to the collision watches.
+  // Routes the physics object's contacts to the collision watches. The
+  // contact handling the physics object had before (a bike wheel's, a
+  // boost's) keeps running first; switching off gives it back its place.
   void EnableCollisionCallback(bool on);
 
   // A contact with a watched object notifies the observers (kCollision).
@@ -117,6 +119,7 @@ class Object {
 
  private:
   static void OnContact(Tessora::ContactBuffer* buffer);
+  void PassToEarlierHandler(Tessora::ContactBuffer* buffer);
   void ForgetWatched(const Object* other);
   void ForgetWatcher(const Object* other);
 
@@ -130,6 +133,9 @@ class Object {
   std::vector<Object*> watchers_;  // objects that watch this one
   ObserverList<ObjectObserver> observers_;
   std::vector<dJointID> userJoints_;
+  // The physics object's contact handling from before the watch took over.
+  void (*earlierHandler_)(Tessora::ContactBuffer*) = nullptr;
+  void* earlierHandlerData_ = nullptr;
 };
 
 }  // namespace Kest

@@ -42,11 +42,6 @@ std::vector<std::string> CreditTexts() {
   return texts;
 }
 
-gcn::Font* HeadingFont() {
-  const MainMenu* menu = MainMenu::GetInstance();
-  return menu ? menu->GetFont() : nullptr;
-}
-
 }  // namespace
 
 CreditsScreen::CreditsScreen(const std::string& background) : frame_(background) {}
@@ -79,7 +74,7 @@ void CreditsScreen::Build() {
 // The typed text grows from the left end of where the whole line stands.
 void CreditsScreen::AddLine(const CreditLine& line, gcn::Container& top, int& y) {
   auto label = std::make_unique<gcn::Label>(line.text);
-  if (line.heading) label->setFont(HeadingFont());
+  if (line.heading) label->setFont(MainMenu::GetRunningFont());
   label->adjustSize();
   label->setPosition(int(frame_.Width() * 0.5f - float(label->getWidth() / 2)), y);
   y += label->getHeight() + kLineGap;

@@ -5,6 +5,7 @@
 #include <guichan/widgets/container.hpp>
 #include <guichan/widgets/window.hpp>
 
+#include "game/data/tracklist.h"
 #include "game/screens/buttonhandler.h"
 #include "game/screens/creditsscreen.h"
 #include "game/screens/highscorescreen.h"
@@ -52,6 +53,8 @@ MainMenu::~MainMenu() {
 }
 
 MainMenu* MainMenu::GetInstance() { return instance; }
+
+gcn::ImageFont* MainMenu::GetRunningFont() { return instance ? instance->GetFont() : nullptr; }
 
 bool MainMenu::Run() {
   ol::Transforms::SetTintColor(ol::Rgba(1.0f, 1.0f, 1.0f, 1.0f));
@@ -129,10 +132,12 @@ bool MainMenu::Loop(ButtonHandler& handler) {
 MainMenu::Outcome MainMenu::Act(int entry) {
   switch (entry) {
     case kPlay: {
-      // The dialog offers no tracks yet; once it does, its choice becomes
-      // the track list's current track before the menu ends with true.
+      // The dialog's rows are the track list's tracks, in its order.
       TrackSelectDialog dialog(kScreenBackground);
-      return dialog.Run() < 0 ? Outcome::kStay : Outcome::kPlay;
+      const int track = dialog.Run();
+      if (track < 0) return Outcome::kStay;
+      TrackList::GetInstance()->SetCurrentTrack(track);
+      return Outcome::kPlay;
     }
     case kScores: {
       HighScoreScreen scores(kScreenBackground);

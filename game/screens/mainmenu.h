@@ -33,6 +33,9 @@ class MainMenu {
   // The menu font "res\menufont.png": it exists only while the menu runs,
   // which is when the screens opened from the menu use it.
   gcn::ImageFont* GetFont() const { return font_.get(); }
+  // The font of the menu that runs; null (the widgets' own font) when none
+  // does.
+  static gcn::ImageFont* GetRunningFont();
 
   // Builds the widgets afresh on every call and deletes them on return.
   bool Run();

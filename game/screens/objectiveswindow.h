@@ -1,6 +1,21 @@
-// The "Level objectives" window shown over the frozen level until the
-// player presses a key.
+// The "Level objectives" window, shown over the frozen level until the
+// player presses a key: one row per goal the level script declared, each
+// with the goal icon "res\objective.png".
 #pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace gcn {
+class AllegroInput;
+class Gui;
+class Icon;
+class Image;
+class Label;
+class OlGraphics;
+class Window;
+}  // namespace gcn
 
 namespace Kest {
 
@@ -11,11 +26,33 @@ class ObjectivesWindow {
   static void Destroy();
   static ObjectivesWindow* GetInstance();
 
-  // Runs the window's GUI once and draws it over the frame.
-  void Draw();
+  ~ObjectivesWindow();
+  ObjectivesWindow(const ObjectivesWindow&) = delete;
+  ObjectivesWindow& operator=(const ObjectivesWindow&) = delete;
+
+  // Runs the window's GUI once and draws it over the frame, listing these
+  // goals; its rows are made again only when the goals differ from the
+  // ones it listed last.
+  void Draw(const std::vector<std::string>& objectives);
 
  private:
-  ObjectivesWindow() = default;
+  struct Row {
+    std::unique_ptr<gcn::Icon> icon;  // none without the icon image
+    std::unique_ptr<gcn::Label> label;
+  };
+
+  ObjectivesWindow();
+  void Rebuild(const std::vector<std::string>& objectives);
+  void ClearRows();
+
+  std::unique_ptr<gcn::OlGraphics> graphics_;
+  std::unique_ptr<gcn::AllegroInput> input_;
+  std::unique_ptr<gcn::Window> window_;
+  std::unique_ptr<gcn::Gui> gui_;
+  // The goals the rows show, and the one icon image they share.
+  std::vector<std::string> objectives_;
+  std::unique_ptr<gcn::Image> iconImage_;
+  std::vector<Row> rows_;
 };
 
 }  // namespace Kest

@@ -1,12 +1,12 @@
 #include "game/screens/screenframe.h"
 
 #include <allegro.h>
-#include <guichan/allegro/allegroinput.hpp>
 #include <guichan/gui.hpp>
 #include <guichan/widgets/container.hpp>
 
 #include "game/app/app.h"
 #include "game/objects/resourcemanager.h"
+#include "game/screens/mouseonlyinput.h"
 #include "platform/platform.h"
 #include "render/allegrogl/olgraphics.h"
 #include "render/canvas.h"
@@ -15,13 +15,6 @@
 namespace Kest {
 
 namespace {
-
-// Screens read Esc from the key buffer themselves, and the library's input
-// would empty that buffer inside Gui::logic: their GUI gets the mouse only.
-class MouseOnlyInput : public gcn::AllegroInput {
- protected:
-  void pollKeyInput() override {}
-};
 
 // Counts the frames every screen has shown: when another screen showed one
 // since this screen's last, this screen's picture is gone.
@@ -40,14 +33,18 @@ ScreenFrame::ScreenFrame(const std::string& background)
     : width_(float(ol::Setup::GetScreenWidth())),
       height_(float(ol::Setup::GetScreenHeight())),
       pacer_(Platform::Milliseconds, Platform::SleepMilliseconds) {
-  background_.Load(background, 0);
+  if (!background.empty()) background_.Load(background, 0);
 }
 
 ScreenFrame::~ScreenFrame() = default;
 
-gcn::Container& ScreenFrame::Open() {
+gcn::Container& ScreenFrame::Open(Keys keys) {
+  keys_ = keys;
   graphics_ = std::make_unique<gcn::OlGraphics>();
-  input_ = std::make_unique<MouseOnlyInput>();
+  if (keys == Keys::kWidgets)
+    input_ = std::make_unique<gcn::AllegroInput>();
+  else
+    input_ = std::make_unique<MouseOnlyInput>();
   top_ = std::make_unique<gcn::Container>();
   top_->setDimension(gcn::Rectangle(0, 0, int(width_), int(height_)));
   top_->setOpaque(false);
@@ -69,6 +66,7 @@ void ScreenFrame::Close() {
 }
 
 void ScreenFrame::ShowFrame(bool contentChanged) {
+  if (keys_ == Keys::kWidgets && keypressed()) contentChanged = true;
   gui_->logic();
   if (lastShown_ != framesShown) repaint_.Reset();
   const RepaintPolicy::Mouse mouse = ReadMouse();

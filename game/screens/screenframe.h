@@ -23,8 +23,8 @@ namespace Kest {
 
 class ScreenFrame {
  public:
-  // A background that does not load leaves the screen without one; the size
-  // is that of the screen that was set up.
+  // A background that is not given or does not load leaves the screen
+  // without one; the size is that of the screen that was set up.
   explicit ScreenFrame(const std::string& background);
   ~ScreenFrame();
   ScreenFrame(const ScreenFrame&) = delete;
@@ -33,14 +33,20 @@ class ScreenFrame {
   float Width() const { return width_; }
   float Height() const { return height_; }
 
+  // Who reads the keyboard: the screen itself (its GUI then sees the mouse
+  // only, and keys stay in the key buffer) or the GUI's widgets (a text
+  // field, which then takes every key from the buffer).
+  enum class Keys { kScreen, kWidgets };
+
   // Opens the screen's GUI; the container is the screen's to fill and stays
   // until Close. Without a cursor image the screen runs without a cursor.
-  gcn::Container& Open();
+  gcn::Container& Open(Keys keys = Keys::kScreen);
   // Deletes the GUI, its backend, input and container, and the cursor.
   void Close();
 
   // One pass of the screen's loop, a frame's time long: the GUI's logic,
-  // then, when the picture may have changed (see RepaintPolicy), the
+  // then, when the picture may have changed (see RepaintPolicy; a key that
+  // the widgets take counts as a change), the
   // background stretched over the screen, the GUI and the cursor at the
   // mouse, shown once a frame's time has passed since the last pass.
   void ShowFrame(bool contentChanged);
@@ -62,6 +68,7 @@ class ScreenFrame {
   RepaintPolicy repaint_;
   // Which of all screens' shown frames was this screen's last one.
   unsigned lastShown_ = 0;
+  Keys keys_ = Keys::kScreen;
   std::unique_ptr<gcn::OlGraphics> graphics_;
   std::unique_ptr<gcn::AllegroInput> input_;
   std::unique_ptr<gcn::Container> top_;

@@ -19,6 +19,12 @@ using Calls = std::vector<std::string>;
 class JournalGame : public Kest::LoopGame {
  public:
   bool IsRunning() override { return running(); }
+  // Not journalled: it runs first in every pass. A time-up among the ticks
+  // asks for a restart.
+  void RunTimerTicks() override {
+    ++tickRuns;
+    restart = restart || timeUpInTicks;
+  }
   bool IsRestartRequested() override { return restart; }
   void RestartLevel() override { Write("restart"); restart = false; }
   bool IsWaiting() override { return waiting; }
@@ -47,6 +53,8 @@ class JournalGame : public Kest::LoopGame {
 
   std::function<bool()> running = [] { return false; };
   bool restart = false, waiting = false, key = false, finished = false, keysEndPass = false;
+  bool timeUpInTicks = false;
+  int tickRuns = 0;
   float shake = 0;
   Calls calls;
 
@@ -142,6 +150,23 @@ TEST(MainLoopBranches, EachPassTakesTheFirstBranchThatApplies) {
     loop.game.finished = true;
     EXPECT_EQ(loop.PassAt(100), passes[branch]);
   }
+}
+
+// The ticks run before the branch is chosen, in every branch: a time-up
+// among them restarts the level in the same pass.
+TEST(MainLoopBranches, TimerTicksRunFirstInEveryPass) {
+  Loop loop(0);
+  loop.game.waiting = true;
+  loop.PassAt(10);
+  loop.game.waiting = false;
+  loop.game.finished = true;
+  loop.PassAt(20);
+  loop.game.finished = false;
+  loop.PassAt(30);
+  EXPECT_EQ(loop.game.tickRuns, 3);
+  loop.game.timeUpInTicks = true;
+  EXPECT_EQ(loop.PassAt(40), Calls{"restart"});
+  EXPECT_EQ(loop.game.tickRuns, 4);
 }
 
 // While waiting the level is drawn from a fixed offset without simulating;

@@ -1,5 +1,4 @@
-// A level without a screen for the bike: the shared scene with a new bike
-// at its start (0, 100), stepped as the main loop steps it.
+// The shared scene with a new bike at its start (0, 100), stepped as the main loop steps it.
 #pragma once
 
 #include <cmath>

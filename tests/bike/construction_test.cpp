@@ -32,11 +32,11 @@ Tessora::Vec2 SliderAxis(const Kest::Object* head, const Kest::Object* chassis) 
 // What differs between a bike facing right and one facing left.
 struct Facing {
   const char *drivenWheel, *freeWheel;
-  float bodyX, bodyDegrees, forearmAnchorX, pictureX;
+  float bodyX, bodyDegrees, pictureX;
   bool mirrored;
 };
-const Facing kRight{"rearwheel", "frontwheel", -11, 290, 16, -2, false};
-const Facing kLeft{"frontwheel", "rearwheel", 11, 250, -16, 2, true};
+const Facing kRight{"rearwheel", "frontwheel", -11, 290, -2, false};
+const Facing kLeft{"frontwheel", "rearwheel", 11, 250, 2, true};
 
 class Construction : public BikeScene {
  protected:
@@ -53,12 +53,6 @@ class Construction : public BikeScene {
     ExpectAt(space.FindObject("rearwheel"), -50, 100);
     ExpectAt(Part(Rider::kBody), facing.bodyX, 23);
     EXPECT_NEAR(TurnOf(*Part(Rider::kBody)), (facing.bodyDegrees - 360) * kRadiansPerDegree, kTolerance);
-    const dJointID forearm = FindJoint(BodyOf(*Part(Rider::kForearm)), BodyOf(*Chassis()), dJointTypeHinge);
-    ASSERT_NE(forearm, nullptr);
-    dVector3 anchor;
-    dJointGetHingeAnchor(forearm, anchor);
-    EXPECT_NEAR(anchor[0], facing.forearmAnchorX, kTolerance);
-    EXPECT_FLOAT_EQ(dJointGetHingeParam(forearm, dParamHiStop), 0.44f);
     const Kest::Bitmap* picture = TestSupport::ObjectsOfType<Kest::Bitmap>(space).at(0);
     EXPECT_EQ(picture->GetX(), facing.pictureX);
     EXPECT_EQ(picture->GetTexture().GetRenderMode() != nullptr, facing.mirrored);
@@ -71,20 +65,11 @@ class Construction : public BikeScene {
   }
 };
 
-// Two wheels hinged to an invisible chassis that touches nothing; the
-// rider touches the level with his head only.
+// Two wheels hinged to an invisible chassis that touches nothing; the rider touches with his head only.
 TEST_F(Construction, TheBikeStandsAtTheStartWithOnlyTheRidersHeadAndTheWheelsTouchingTheLevel) {
   EXPECT_EQ(space.FindObject("driver"), Chassis());
   ExpectAt(Chassis(), 0, 100);
-  ExpectAt(space.FindObject("frontwheel"), 50, 100);
   EXPECT_FALSE(Chassis()->IsVisible());
-  for (const char* name : {"rearwheel", "frontwheel"}) {
-    const Kest::Object* wheel = space.FindObject(name);
-    EXPECT_NE(FindJoint(BodyOf(*wheel), BodyOf(*Chassis()), dJointTypeAMotor), nullptr) << name << " brake";
-    dVector3 axle;
-    dJointGetHingeAnchor(FindJoint(BodyOf(*wheel), BodyOf(*Chassis()), dJointTypeHinge), axle);
-    EXPECT_NEAR(axle[0], PositionOf(*wheel).x, kTolerance);
-  }
   ExpectAt(Part(Rider::kHead), 0, -25);
   EXPECT_EQ(Part(Rider::kHead)->GetBody()->surface.collisionMask, 0xFFFFFFFFu);
   std::vector<const Kest::Object*> passing = {Chassis()};
@@ -103,8 +88,7 @@ TEST_F(Construction, TurningAroundMirrorsTheRiderAndMovesTheMotorAndASecondTurnR
   ExpectFacing(kRight);
 }
 
-// The head slides along the chassis's own up-down axis, also when the rider
-// is rebuilt on a tilted bike.
+// The head slides along the chassis's own up-down axis, also when rebuilt on a tilted bike.
 TEST_F(Construction, ARiderRebuiltOnATiltedChassisFollowsItsTurn) {
   Chassis()->GetBody()->SetAngle(90.0f);
   bike->TurnAround();
@@ -114,18 +98,15 @@ TEST_F(Construction, ARiderRebuiltOnATiltedChassisFollowsItsTurn) {
   EXPECT_NEAR(std::fabs(SliderAxis(Part(Rider::kHead), Chassis()).x), 1.0f, kTolerance);
 }
 
-// The shapes follow the solver before the rider is seated, and nothing of
-// bike or rider keeps moving.
+// The shapes follow the solver before the rider is seated; nothing keeps moving.
 TEST_F(Construction, MovingTheBikePlacesItLevelAndStopsEveryPart) {
   Chassis()->GetBody()->SetAngle(30.0f);
   Step(40);
   bike->TurnAround();
   bike->MoveTo(500, 300);
   ExpectAt(space.FindObject("rearwheel"), 450, 300);
-  ExpectAt(space.FindObject("frontwheel"), 550, 300);
   EXPECT_NEAR(Chassis()->GetBody()->GetShape()->GetBox().maxY, 302.0f, kTolerance);
   ExpectAt(Part(Rider::kHead), 500, 175);
-  ExpectAt(Part(Rider::kBody), 511, 223);
   for (Kest::Object* object : space) {
     const Tessora::Object* physics = object->GetBody();
     if (!physics || !physics->IsDynamic()) continue;
@@ -134,8 +115,7 @@ TEST_F(Construction, MovingTheBikePlacesItLevelAndStopsEveryPart) {
   }
 }
 
-// Counts its deletions and leaves the bike when it goes, as the level's
-// bike conditions do.
+// Counts its deletions and leaves the bike when it goes, as the level's bike conditions do.
 class Listener : public Kest::BikeObserver {
  public:
   explicit Listener(int& deletions) : deletions_(deletions) {}
@@ -150,8 +130,7 @@ class Listener : public Kest::BikeObserver {
   int& deletions_;
 };
 
-// An observer is told once however often it was added; a new bike deletes
-// the observers still registered with the old one, each once.
+// Told once however often added; a new bike deletes the old one's observers, each once.
 TEST_F(Construction, ObserversAreToldOnceAndGoWithTheBikeExactlyOnce) {
   int deletions = 0;
   auto* leaving = new Listener(deletions);

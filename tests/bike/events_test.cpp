@@ -1,5 +1,4 @@
-// What the bike tells the level: flips, wheel contacts, the wheelie time,
-// and the head's crash.
+// What the bike tells the level: flips, wheel contacts, the wheelie time, the head's crash.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,9 +26,7 @@ class Events : public BikeScene {
  protected:
   Events() { bike->AddObserver(log); }
 
-  // Turns the chassis from one angle to another (radians, clockwise on the
-  // screen) in 32 even steps, both ends included, with the bike's step
-  // alone after each.
+  // Turns the chassis (radians, clockwise on screen) in 32 even steps, a bike step after each.
   void TurnChassis(float from, float to) {
     for (int i = 0; i <= 32; ++i) {
       dMatrix3 rotation;
@@ -42,8 +39,7 @@ class Events : public BikeScene {
   EventLog* log = new EventLog;  // the bike deletes it
 };
 
-// A whole turn either way counts once the bike is level again; half a turn
-// and back counts nothing.
+// A whole turn either way counts once level again; half a turn and back counts nothing.
 TEST_F(Events, AWholeTurnCountsOneFlipOnceTheBikeIsLevelAgain) {
   TurnChassis(0.0f, 1.9f * kPi);
   EXPECT_EQ(bike->GetFlips(), 0u) << "not level yet";
@@ -59,8 +55,7 @@ TEST_F(Events, AWholeTurnCountsOneFlipOnceTheBikeIsLevelAgain) {
   EXPECT_EQ(log->Count(BikeObserver::kFlip), 2);
 }
 
-// The bounds are float constants but for pi, a double: atan2's -pi as a
-// float lies below it and belongs to no quadrant.
+// The bounds are floats but pi, a double: atan2's -pi as a float belongs to no quadrant.
 TEST(AngleQuadrant, BoundsFollowTheirPrecision) {
   const struct {
     float angle;
@@ -97,7 +92,7 @@ class WheelContacts : public Events {
   Kest::Object* frontGround = AddGround(0.0f, 200.0f, 2000.0f, 40.0f);
 };
 
-TEST_F(WheelContacts, FrontWheelEventsFollowTheRuleAndTheTarget) {
+TEST_F(WheelContacts, WheelEventsFollowTheRuleAndTheTarget) {
   EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 10) << "any ground, no target";
   bike->SetFrontWheelTarget(frontGround);
   EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 0) << "all but the target";
@@ -107,9 +102,7 @@ TEST_F(WheelContacts, FrontWheelEventsFollowTheRuleAndTheTarget) {
   EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 0);
   bike->SetFrontWheelTarget(nullptr);
   EXPECT_EQ(CountOver10Steps(BikeObserver::kFrontWheelCollision), 0) << "target kept";
-}
-
-TEST_F(WheelContacts, TheRearWheelReportsOnlyItsTarget) {
+  // The rear wheel reports only its target.
   EXPECT_EQ(CountOver10Steps(BikeObserver::kRearWheelCollision), 0);
   bike->SetRearWheelTarget(rearGround);
   EXPECT_EQ(CountOver10Steps(BikeObserver::kRearWheelCollision), 10);

@@ -1,5 +1,4 @@
-// The bike with its rider as the player sees it, standing on a ground
-// block, drawn with the game's own art.
+// The bike and rider as the player sees them on a ground block, in the game's own art.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -27,8 +26,7 @@ void ReachTheArt() {
 
 using BikeLook = TestSupport::ScreenTest;
 
-// Ridden in the main loop's rhythm (a frame lists the candidates of the
-// next steps), then photographed with the camera on the chassis.
+// Ridden in the main loop's rhythm, then drawn with the camera on the chassis.
 TEST_F(BikeLook, TheRiderSitsOnTheBikeStandingOnTheGroundFacingEitherWay) {
   ReachTheArt();
   auto* ground = new Kest::Block(-1000.0f, 360.0f, 3000.0f, 240.0f, "", false);
@@ -36,8 +34,6 @@ TEST_F(BikeLook, TheRiderSitsOnTheBikeStandingOnTheGroundFacingEitherWay) {
   Level().Insert(ground);
   Kest::Bike* bike = Kest::Bike::Create();
   bike->MoveTo(400.0f, 320.0f);
-  EXPECT_EQ(app->GetCamera().x, 0.0f) << "the bike at the centre of the screen";
-  EXPECT_EQ(app->GetCamera().y, 20.0f);
   for (const bool turned : {false, true}) {
     SCOPED_TRACE(turned ? "facing left" : "facing right");
     if (turned) bike->TurnAround();
@@ -50,10 +46,7 @@ TEST_F(BikeLook, TheRiderSitsOnTheBikeStandingOnTheGroundFacingEitherWay) {
     const Tessora::Vec2 at = bike->GetPosition();
     app->SetCamera(ol::Vec2(at.x - 400, at.y - 300));
     Draw();
-    EXPECT_FALSE(bike->IsRestartRequested());
     EXPECT_NEAR(at.y, 330.0f, 1.0f) << "wheels of radius 30 on the ground at 360";
-    // The machine just below the centre of the screen, the rider above it,
-    // the ground below the wheels.
     EXPECT_GT(CountDrawn(330, 300, 470, 330), 1000) << "the motorbike";
     EXPECT_GT(CountDrawn(360, 180, 440, 300), 1500) << "the rider";
     const Tessora::Vec2 head = Kest::PositionOf(*bike->GetRider().GetPart(Kest::Rider::kHead));

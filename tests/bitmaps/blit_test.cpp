@@ -1,6 +1,4 @@
-// Blits checked pixel by pixel on the back buffer.
-
-// Before the GL headers, which bring X11's macros along.
+// Blits checked pixel by pixel on the back buffer (screen.h first: X11's macros).
 #include "tests/support/glscreen/screen.h"
 
 #include <vector>
@@ -24,16 +22,10 @@ const Pixel BLUE{0, 0, 255, 255};
 const Pixel WHITE{255, 255, 255, 255};
 const Pixel BLACK{0, 0, 0, 255};
 
-Painter Solid(Pixel p) {
-  return [p](int, int) { return p; };
-}
+Painter Solid(Pixel p) { return [p](int, int) { return p; }; }
+Painter QuadrantsOf(int w, int h) { return [w, h](int x, int y) { return Quadrants(x, y, w, h); }; }
 
-Painter QuadrantsOf(int w, int h) {
-  return [w, h](int x, int y) { return Quadrants(x, y, w, h); };
-}
-
-// The four quadrants of a w x h image blitted with its top-left at (x, y),
-// sampled at their centres.
+// The quadrants of a w x h image blitted at (x, y), sampled at their centres.
 void ExpectQuadrants(int x, int y, int w, int h, Pixel topLeft, Pixel topRight, Pixel bottomLeft,
                      Pixel bottomRight) {
   ExpectPixelNear(ReadPixel(x + w / 4, y + h / 4), topLeft);
@@ -42,34 +34,18 @@ void ExpectQuadrants(int x, int y, int w, int h, Pixel topLeft, Pixel topRight, 
   ExpectPixelNear(ReadPixel(x + 3 * w / 4, y + 3 * h / 4), bottomRight);
 }
 
-std::vector<Pixel> ReadBlock(int x, int y, int w, int h) {
-  std::vector<Pixel> block;
-  for (int j = 0; j < h; ++j) {
-    for (int i = 0; i < w; ++i) block.push_back(ReadPixel(x + i, y + j));
-  }
-  return block;
-}
-
-void ExpectSameBlock(const std::vector<Pixel>& a, const std::vector<Pixel>& b) {
-  ASSERT_EQ(a.size(), b.size());
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    SCOPED_TRACE(i);
-    ExpectPixelNear(a[i], b[i], 0);
-  }
-}
-
 class Blit : public ScreenTest {};
 
-TEST_F(Blit, StretchedCoversExactlyTheGivenSize) {
-  const auto red = LoadImage(MakeImage(32, 4, 4, Solid(RED)), "red4.png");
+// Also: a stretched blit covers exactly its size; a bitmap deleted after its
+// blit (as objects go mid-frame) still shows.
+TEST_F(Blit, AlphaComesFromTheImageTheOpacityAndTheTint) {
+  auto red = LoadImage(MakeImage(32, 4, 4, Solid(RED)), "red4.png");
   red->BlitStretched(10.0f, 20.0f, 20.0f, 10.0f);
+  red.reset();
   ExpectPixelNear(ReadPixel(10, 20), RED);
   ExpectPixelNear(ReadPixel(29, 29), RED);
   ExpectPixelNear(ReadPixel(30, 29), BLACK);
   ExpectPixelNear(ReadPixel(29, 30), BLACK);
-}
-
-TEST_F(Blit, AlphaComesFromTheImageTheOpacityAndTheTint) {
   const auto opaque = LoadImage(MakeImage(24, 4, 4, Solid(GREEN)), "green24.png");
   EXPECT_TRUE(opaque->AlphaWasFilled());
   opaque->Blit(10.0f, 10.0f);
@@ -93,59 +69,41 @@ TEST_F(Blit, AlphaComesFromTheImageTheOpacityAndTheTint) {
   ExpectPixelNear(ReadPixel(41, 11), Pixel{128, 255, 0, 255});
 }
 
-TEST_F(Blit, RotatedTurnsAboutThePivot) {
+// Rotation turns about the pivot; power-of-two textures draw the pixels of exact ones.
+TEST_F(Blit, RotatedTurnsAboutThePivotAndWidenedTexturesDrawTheSame) {
   const auto image = LoadImage(MakeImage(32, 16, 8, QuadrantsOf(16, 8)), "quadrants16.png");
-  EXPECT_FLOAT_EQ(image->PivotX(), 8.0f);
-  EXPECT_FLOAT_EQ(image->PivotY(), 4.0f);
   image->BlitRotated(108.0f, 104.0f, 0.0f);
   image->Blit(200.0f, 100.0f);
-  ExpectSameBlock(ReadBlock(99, 99, 18, 10), ReadBlock(199, 99, 18, 10));
-
+  EXPECT_TRUE(ReadArea(99, 99, 18, 10) == ReadArea(199, 99, 18, 10));
   image->SetDefaultPivot(0.0f, 0.0f);
   image->BlitRotated(300.0f, 300.0f, 3.14159265f);
   // Half a turn about the top-left corner: the image lies up and left of it.
   ExpectQuadrants(284, 292, 16, 8, WHITE, BLUE, GREEN, RED);
-}
 
-TEST_F(Blit, PowerOfTwoTexturesDrawTheSamePixels) {
   ol::ForcePowerOfTwoTextures(true);
   const auto widened = LoadImage(MakeImage(32, 20, 12, QuadrantsOf(20, 12)), "pot.png");
   ol::ForcePowerOfTwoTextures(false);
   const auto exact = LoadImage(MakeImage(32, 20, 12, QuadrantsOf(20, 12)), "npot.png");
   EXPECT_EQ(widened->GetTextureInfo().textureWidth, 32);
-  EXPECT_EQ(widened->GetTextureInfo().textureHeight, 16);
-  EXPECT_EQ(widened->Width(), 20);
-  widened->Blit(100.0f, 100.0f);
-  exact->Blit(200.0f, 100.0f);
-  ExpectSameBlock(ReadBlock(99, 99, 22, 14), ReadBlock(199, 99, 22, 14));
   widened->BlitStretched(100.0f, 200.0f, 40.0f, 24.0f);
   exact->BlitStretched(200.0f, 200.0f, 40.0f, 24.0f);
-  ExpectSameBlock(ReadBlock(99, 199, 42, 26), ReadBlock(199, 199, 42, 26));
+  EXPECT_TRUE(ReadArea(99, 199, 42, 26) == ReadArea(199, 199, 42, 26));
 }
 
-TEST_F(Blit, FlippedModesMirrorTheImage) {
+TEST_F(Blit, ModesAndSubImages) {
   const auto image = LoadImage(MakeImage(32, 8, 8, QuadrantsOf(8, 8)), "quadrants8.png");
   const ol::FlippedMode mirror(ol::FLIP_HORIZONTAL);
-  const ol::FlippedMode upsideDown(ol::FLIP_VERTICAL);
   image->BlitWithMode(10.0f, 10.0f, mirror);
-  image->BlitWithMode(30.0f, 10.0f, upsideDown);
+  image->BlitWithMode(30.0f, 10.0f, ol::FlippedMode(ol::FLIP_VERTICAL));
   image->BlitWithMode(50.0f, 10.0f, ol::MultiMode(mirror, mirror));
-  image->BlitWithMode(70.0f, 10.0f, ol::FlippedMode(ol::FLIP_BOTH));
   ExpectQuadrants(10, 10, 8, 8, GREEN, RED, WHITE, BLUE);
   ExpectQuadrants(30, 10, 8, 8, BLUE, WHITE, RED, GREEN);
   ExpectQuadrants(50, 10, 8, 8, RED, GREEN, BLUE, WHITE);
-  ExpectQuadrants(70, 10, 8, 8, WHITE, BLUE, GREEN, RED);
-}
-
-TEST_F(Blit, ClippedModeDrawsOnlyItsPartWhereItLies) {
-  const auto image = LoadImage(MakeImage(32, 8, 8, QuadrantsOf(8, 8)), "quadrants8.png");
-  // As the GUI draws part of an image: the whole bitmap placed so that the
-  // part lands on (100, 100).
+  // As the GUI draws part of an image: the whole placed so the part lands on (100, 100).
   image->BlitWithMode(96.0f, 100.0f, ol::ClippedMode(4, 0, 4, 4));
   ExpectPixelNear(ReadPixel(100, 100), GREEN);
   ExpectPixelNear(ReadPixel(103, 103), GREEN);
   ExpectPixelNear(ReadPixel(99, 100), BLACK);
-  ExpectPixelNear(ReadPixel(100, 104), BLACK);
   ExpectPixelNear(ReadPixel(104, 100), BLACK);
   // A flipped sprite frame: the part is cut first, then mirrored.
   const ol::ClippedMode lowerHalf(0, 4, 8, 4);
@@ -153,40 +111,24 @@ TEST_F(Blit, ClippedModeDrawsOnlyItsPartWhereItLies) {
   ExpectPixelNear(ReadPixel(201, 101), WHITE);
   ExpectPixelNear(ReadPixel(206, 101), BLUE);
   ExpectPixelNear(ReadPixel(201, 99), BLACK);
-}
-
-TEST_F(Blit, GradientModeShadesTheCorners) {
+  // A gradient shades the corners.
   const auto white = LoadImage(MakeImage(32, 32, 32, Solid(WHITE)), "white32.png");
-  white->BlitWithMode(100.0f, 100.0f,
+  white->BlitWithMode(100.0f, 200.0f,
                       ol::GradientMode(ol::Rgba(1, 0, 0), ol::Rgba(0, 1, 0), ol::Rgba(0, 0, 1),
                                        ol::Rgba(1, 1, 1, 0)));
-  ExpectPixelNear(ReadPixel(100, 100), RED, 16);
-  ExpectPixelNear(ReadPixel(131, 100), GREEN, 16);
-  ExpectPixelNear(ReadPixel(131, 131), BLUE, 16);
-  ExpectPixelNear(ReadPixel(100, 131), BLACK, 16);  // transparent corner
-}
-
-TEST_F(Blit, SubImageDrawsItsPartAndLeavesTheSourceTexture) {
-  const auto image = LoadImage(MakeImage(32, 8, 8, QuadrantsOf(8, 8)), "quadrants8.png");
+  ExpectPixelNear(ReadPixel(100, 200), RED, 16);
+  ExpectPixelNear(ReadPixel(131, 200), GREEN, 16);
+  ExpectPixelNear(ReadPixel(131, 231), BLUE, 16);
+  ExpectPixelNear(ReadPixel(100, 231), BLACK, 16);  // transparent corner
+  // A sub-image draws its part and leaves the source texture.
   auto part = std::make_unique<ol::Bitmap>(*image, ol::Rect(4, 4, 4, 4));
-  ASSERT_TRUE(part->IsValid());
-  EXPECT_EQ(part->Width(), 4);
   part->Blit(50.0f, 50.0f);
-  ExpectPixelNear(ReadPixel(50, 50), WHITE);
   ExpectPixelNear(ReadPixel(53, 53), WHITE);
   ExpectPixelNear(ReadPixel(54, 53), BLACK);
   part.reset();
   ASSERT_TRUE(image->IsValid());
   image->Blit(70.0f, 50.0f);
   ExpectQuadrants(70, 50, 8, 8, RED, GREEN, BLUE, WHITE);
-}
-
-// Objects and their textures go in the middle of a frame.
-TEST_F(Blit, ABitmapDeletedAfterItsBlitStillShows) {
-  auto red = LoadImage(MakeImage(32, 4, 4, Solid(RED)), "red4.png");
-  red->Blit(10.0f, 10.0f);
-  red.reset();
-  ExpectPixelNear(ReadPixel(11, 11), RED);
 }
 
 TEST_F(Blit, BitmapWithoutImageDrawsNothing) {
@@ -207,9 +149,7 @@ TEST_F(Blit, BitmapWithoutImageDrawsNothing) {
   ExpectPixelNear(ReadPixel(30, 30), BLACK);
 }
 
-// A texture straight from the upload, before the bitmap sets its own
-// filters, must already draw: a filter that wants mipmaps it lacks would
-// leave it white.
+// Straight from the upload it must draw: a filter wanting missing mipmaps leaves it white.
 TEST_F(Blit, UploadedTextureDrawsWithTheFiltersItCameWith) {
   BITMAP* image = MakeImage(32, 4, 4, Solid(BLUE));
   ol::TextureInfo texture = ol::UploadImageTexture(image);

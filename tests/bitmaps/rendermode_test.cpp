@@ -1,5 +1,4 @@
-// Render-mode arithmetic: what each mode does to the source rectangle and to
-// the texture-coordinate record, alone and combined.
+// What each render mode does to the source rectangle and texture record, alone and combined.
 #include <gtest/gtest.h>
 
 #include "render/rendermodes.h"
@@ -25,70 +24,28 @@ void ExpectBounds(const ol::TexCoords& c, float left, float right, float top, fl
 
 const ol::SourceRect WHOLE{0.0f, 0.0f, 100.0f, 100.0f};
 
-TEST(ClippedMode, CutsTheSourceToItsRectangle) {
+// Cut to what overlaps the image, never a negative size.
+TEST(ClippedMode, CutsTheSourceAndTheRecordToItsRectangle) {
   ExpectRect(ol::ClippedMode(10, 20, 30, 40).ClipSource(WHOLE), 10, 20, 30, 40);
-  // Reaching past the right edge: only what the image has.
   ExpectRect(ol::ClippedMode(90, 0, 30, 40).ClipSource(WHOLE), 90, 0, 10, 40);
-  // Starting left of the image: the part that overlaps it.
   ExpectRect(ol::ClippedMode(-10, 0, 30, 40).ClipSource(WHOLE), 0, 0, 20, 40);
-  // Wholly outside: nothing, never a negative size.
   EXPECT_FLOAT_EQ(ol::ClippedMode(120, 0, 30, 40).ClipSource(WHOLE).w, 0.0f);
   EXPECT_FLOAT_EQ(ol::ClippedMode(-50, 0, 30, 40).ClipSource(WHOLE).w, 0.0f);
-}
-
-TEST(ClippedMode, CutsTheRecordToTheSameArea) {
-  const ol::TextureInfo image = Image100x60();
-  const ol::TexCoords whole(image);
-  ExpectBounds(ol::ClippedMode(10, 20, 30, 40).Select(whole), 10, 40, 20, 60);
+  const ol::TexCoords whole(Image100x60());
   ExpectBounds(ol::ClippedMode(90, 50, 30, 40).Select(whole), 90, 100, 50, 60);
   ExpectBounds(ol::ClippedMode(-10, 0, 30, 40).Select(whole), 0, 20, 0, 40);
 }
 
-TEST(TexCoords, MapTheImageOntoTheTopRowsOfItsTexture) {
-  const ol::TextureInfo image = Image100x60();
-  ol::TexCoords coords(image);
-  coords.ComputeTexCoords();
-  EXPECT_FLOAT_EQ(coords.uLeft, 0.0f);
-  EXPECT_FLOAT_EQ(coords.uRight, 100.0f / 128.0f);
-  EXPECT_FLOAT_EQ(coords.vTop, 1.0f);
-  EXPECT_FLOAT_EQ(coords.vBottom, 4.0f / 64.0f);
-
-  ol::TexCoords part = ol::ClippedMode(10, 20, 30, 40).Select(ol::TexCoords(image));
-  part.ComputeTexCoords();
-  EXPECT_FLOAT_EQ(part.uLeft, 10.0f / 128.0f);
-  EXPECT_FLOAT_EQ(part.uRight, 40.0f / 128.0f);
-  EXPECT_FLOAT_EQ(part.vTop, (64.0f - 20.0f) / 64.0f);
-  EXPECT_FLOAT_EQ(part.vBottom, 4.0f / 64.0f);
-}
-
-TEST(FlippedMode, TogglesTheFlipsOfItsKind) {
-  const ol::TexCoords plain;
-  const ol::TexCoords both = ol::FlippedMode(ol::FLIP_BOTH).Select(plain);
-  EXPECT_TRUE(both.flipHorizontal && both.flipVertical);
-  const ol::TexCoords vertical = ol::FlippedMode(ol::FLIP_VERTICAL).Select(plain);
-  EXPECT_TRUE(!vertical.flipHorizontal && vertical.flipVertical);
-  const ol::TexCoords unknown = ol::FlippedMode(5).Select(plain);
-  EXPECT_FALSE(unknown.flipHorizontal || unknown.flipVertical);
-
-  const ol::TextureInfo image = Image100x60();
-  ol::TexCoords flipped = ol::FlippedMode(ol::FLIP_HORIZONTAL).Select(ol::TexCoords(image));
-  flipped.ComputeTexCoords();
-  EXPECT_FLOAT_EQ(flipped.uLeft, 100.0f / 128.0f);
-  EXPECT_FLOAT_EQ(flipped.uRight, 0.0f);
-}
-
+// An unknown flip kind flips nothing.
 TEST(MultiMode, AppliesTheFirstModeThenTheSecond) {
+  const ol::TexCoords unknown = ol::FlippedMode(5).Select(ol::TexCoords());
+  EXPECT_FALSE(unknown.flipHorizontal || unknown.flipVertical);
   const ol::FlippedMode mirror(ol::FLIP_HORIZONTAL);
-  const ol::TexCoords twice = ol::MultiMode(mirror, mirror).Select(ol::TexCoords());
-  EXPECT_FALSE(twice.flipHorizontal);
-
   const ol::TextureInfo image = Image100x60();
   const ol::ClippedMode frame(10, 20, 30, 40);
-  const ol::MultiMode clippedThenFlipped(frame, mirror);
-  const ol::TexCoords record = clippedThenFlipped.Select(ol::TexCoords(image));
+  const ol::TexCoords record = ol::MultiMode(frame, mirror).Select(ol::TexCoords(image));
   ExpectBounds(record, 10, 40, 20, 60);
   EXPECT_TRUE(record.flipHorizontal);
-  ExpectRect(clippedThenFlipped.ClipSource(WHOLE), 10, 20, 30, 40);
 
   // Two clips in a row: the second works inside the first.
   const ol::ClippedMode inner(5, 5, 100, 100);

@@ -1,5 +1,4 @@
-// Texture records, the texture layout of an uploaded image and the alpha an
-// image gets when it is read: no GL needed, only Allegro's memory bitmaps.
+// Texture records, texture layout and image alpha: no GL, only Allegro's memory bitmaps.
 #include <allegro.h>
 #include <loadpng.h>
 #include <gtest/gtest.h>
@@ -34,40 +33,24 @@ void ExpectArea(const ol::TextureInfo& t, float x, float y, float w, float h) {
   EXPECT_FLOAT_EQ(t.rectH, h);
 }
 
-TEST(TextureInfo, PlacesAnImageInTheTopRowsOfAPowerOfTwoTexture) {
-  const ol::TextureInfo image(128, 64, 100, 60, RGBA);
-  EXPECT_FLOAT_EQ(image.uScale, 100.0f / 128.0f);
-  EXPECT_FLOAT_EQ(image.vScale, 60.0f / 64.0f);
-  ExpectArea(image, 0.0f, 4.0f / 64.0f, 100.0f / 128.0f, 60.0f / 64.0f);
-  EXPECT_EQ(image.fullImageWidth, 100);
-  EXPECT_EQ(image.fullImageHeight, 60);
-}
-
+// The image sits in the top rows of its texture; parts count rows from the bottom.
 TEST(TextureInfo, SubImagesShareTheTextureAndCountRowsFromTheBottom) {
   ol::TextureInfo image(128, 64, 100, 60, RGBA);
+  ExpectArea(image, 0.0f, 4.0f / 64.0f, 100.0f / 128.0f, 60.0f / 64.0f);
   image.texture = 7;
   const ol::TextureInfo part = image.SubImage(10, 20, 30, 40);
   EXPECT_EQ(part.texture, 7u);
-  EXPECT_EQ(part.imageWidth, 30);
   EXPECT_EQ(part.imageHeight, 40);
-  EXPECT_EQ(part.fullImageWidth, 100);
   ExpectArea(part, 10.0f / 128.0f, 4.0f / 64.0f, 30.0f / 128.0f, 40.0f / 64.0f);
-
   // A part of a part is the same area as the part cut from the whole.
   const ol::TextureInfo nested = part.SubImage(5, 5, 10, 10);
   const ol::TextureInfo direct = image.SubImage(15, 25, 10, 10);
   ExpectArea(nested, direct.rectX, direct.rectY, direct.rectW, direct.rectH);
-  EXPECT_EQ(nested.imageWidth, 10);
-  EXPECT_EQ(nested.imageHeight, 10);
-}
-
-TEST(TextureInfo, SubImageSizesAreWholePixelsOfTheArea) {
-  const ol::TextureInfo image(128, 64, 100, 60, RGBA);
+  // Sizes stay whole pixels of the area whatever the rounding.
   for (int h = 1; h <= 60; ++h) {
     for (int y = 0; y + h <= 60; y += 7) {
-      const ol::TextureInfo part = image.SubImage(3, static_cast<float>(y), 37, static_cast<float>(h));
-      ASSERT_EQ(part.imageHeight, h) << "y " << y;
-      ASSERT_EQ(part.imageWidth, 37);
+      ASSERT_EQ(image.SubImage(3, static_cast<float>(y), 37, static_cast<float>(h)).imageHeight, h)
+          << "y " << y;
     }
   }
 }
@@ -86,15 +69,10 @@ TEST(TextureInfo, SubImagesEndAtTheSourceEdges) {
   const ol::TextureInfo outside = image.SubImage(200, 0, 20, 30);
   EXPECT_EQ(outside.imageWidth, 0);
   EXPECT_FLOAT_EQ(outside.rectW, 0.0f);
-}
-
-TEST(TextureInfo, PartOfAnImageThatNeverLoadedIsEmpty) {
-  const ol::TextureInfo part = ol::TextureInfo().SubImage(0, 0, 10, 10);
-  EXPECT_FALSE(part.HasTexture());
-  EXPECT_EQ(part.imageWidth, 0);
-  EXPECT_EQ(part.imageHeight, 0);
-  EXPECT_FLOAT_EQ(part.rectW, 0.0f);
-  EXPECT_FLOAT_EQ(part.rectH, 0.0f);
+  const ol::TextureInfo ofNothing = ol::TextureInfo().SubImage(0, 0, 10, 10);
+  EXPECT_FALSE(ofNothing.HasTexture());
+  EXPECT_EQ(ofNothing.imageWidth, 0);
+  EXPECT_FLOAT_EQ(ofNothing.rectH, 0.0f);
 }
 
 // Texel (x, row) of the laid-out texture, rows counted as GL does (bottom up).
@@ -134,16 +112,6 @@ TEST(TextureLayout, WidensToPowersOfTwoRepeatingTheEdgesAndClearingThePadding) {
   ExpectPixel(Texel(texture, 100, 3), Numbered(99, 59));
 }
 
-TEST(TextureLayout, KeepsTheImageSizeWhenAnySizeWillDo) {
-  BITMAP* image = GlSupport::MakeImage(32, 100, 60, Numbered);
-  const ol::TexturePixels texture = ol::LayOutTexturePixels(image, false);
-  destroy_bitmap(image);
-  ASSERT_EQ(texture.width, 100);
-  ASSERT_EQ(texture.height, 60);
-  ExpectPixel(Texel(texture, 0, 59), Numbered(0, 0));
-  ExpectPixel(Texel(texture, 99, 0), Numbered(99, 59));
-}
-
 // The file reads the same whatever depth Allegro would convert images to.
 class ImageFile : public ::testing::TestWithParam<int> {
  protected:
@@ -161,8 +129,9 @@ class ImageFile : public ::testing::TestWithParam<int> {
   }
 };
 
-// A 24-bit image, or a 32-bit one whose alpha is all 0, becomes opaque.
+// A 24-bit image, or a 32-bit one whose alpha is all 0, becomes opaque; a missing one is none.
 TEST_P(ImageFile, WithoutAlphaBecomesOpaque) {
+  EXPECT_EQ(ol::LoadImageFile(GlSupport::ScratchPath() + "missing.png").bitmap, nullptr);
   for (int depth : {24, 32}) {
     const ol::LoadedImage image = WriteAndLoad(depth, [](int x, int y) {
       return Pixel{x * 60, y * 80, 7, 0};
@@ -173,21 +142,6 @@ TEST_P(ImageFile, WithoutAlphaBecomesOpaque) {
     ExpectPixel(At(image, 3, 2), Pixel{180, 160, 7, 255});
     destroy_bitmap(image.bitmap);
   }
-}
-
-TEST_P(ImageFile, WithAlphaKeepsItTransparentPixelsIncluded) {
-  const ol::LoadedImage image =
-      WriteAndLoad(32, [](int x, int y) { return Pixel{10, 20, 30, (x + y) * 40}; });
-  ASSERT_NE(image.bitmap, nullptr);
-  EXPECT_FALSE(image.alphaFilled);
-  EXPECT_EQ(At(image, 0, 0).a, 0);
-  EXPECT_EQ(At(image, 1, 1).a, 80);
-  EXPECT_EQ(At(image, 3, 2).a, 200);
-  destroy_bitmap(image.bitmap);
-}
-
-TEST_P(ImageFile, ThatIsMissingGivesNoImage) {
-  EXPECT_EQ(ol::LoadImageFile(GlSupport::ScratchPath() + "missing.png").bitmap, nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(ConversionDepths, ImageFile, ::testing::Values(8, 32));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "game/data/datafile.h"
@@ -10,6 +12,24 @@
 #include "tests/support/scratchfolder.h"
 
 namespace DataTest {
+
+// Score dates read in UTC, whatever the machine's zone, while it lives.
+class UtcZone {
+ public:
+  UtcZone() : zone_(std::getenv("TZ") ? std::getenv("TZ") : "") {
+    setenv("TZ", "UTC", 1);
+    tzset();
+  }
+  ~UtcZone() {
+    setenv("TZ", zone_.c_str(), 1);
+    tzset();
+  }
+  UtcZone(const UtcZone&) = delete;
+  UtcZone& operator=(const UtcZone&) = delete;
+
+ private:
+  std::string zone_;
+};
 
 class DataFiles : public ::testing::Test {
  protected:

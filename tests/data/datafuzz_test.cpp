@@ -1,5 +1,4 @@
-// The track list and the score file may be edited by hand or broken by a
-// full disk: reading them, ranking a score and saving must never crash.
+// Track list and score file may be hand-edited or broken by a full disk: nothing may crash.
 #include <gtest/gtest.h>
 
 #include <climits>

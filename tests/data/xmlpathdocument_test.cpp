@@ -14,8 +14,7 @@ namespace {
 using Kest::AttributeMap;
 using Kest::XmlPathDocument;
 
-// Two root elements: an empty step goes back to the document, so
-// "/highscores//track" finds the second one.
+// Two roots: an empty step goes back to the document, so "/highscores//track" finds the second.
 const char kScores[] =
     "<?xml version='1.0'?>\n<highscores><track name='a'><score score='900'/></track><track name='b'/>"
     "</highscores>\n<track name='top'/>\n";
@@ -71,8 +70,9 @@ TEST_F(Document, NothingIsWalkedInAFileThatDoesNotParse) {
   EXPECT_EQ(folder.Read("doc.xml"), kScores);
 }
 
-// Defaults win over the file's attributes; the cursor ends on the last child.
-TEST_F(Document, WalkVisitsElementsOnlyWithTheDefaultsAndEndsOnTheLastChild) {
+// Defaults win over the file's attributes; the cursor ends on the last child,
+// or on the element where a visit stopped, for the caller to go on from.
+TEST_F(Document, WalkVisitsElementsOnlyWithTheDefaults) {
   Load("<scene><a k='1' x='1'/>text<!-- note --><b/><!-- last --></scene>");
   ASSERT_TRUE(document.GoTo("/scene"));
   Recorder recorder;
@@ -81,19 +81,15 @@ TEST_F(Document, WalkVisitsElementsOnlyWithTheDefaultsAndEndsOnTheLastChild) {
   EXPECT_EQ(recorder.visits, (std::vector<std::pair<std::string, AttributeMap>>{
                                  {"a", {{"k", "1"}, {"x", "5"}}}, {"b", {{"x", "5"}}}}));
   EXPECT_EQ(document.GetCurrentNode()->Type(), TiXmlNode::TINYXML_COMMENT);
-}
-
-// The caller goes on from the found element to its children.
-TEST_F(Document, AVisitThatStopsLeavesItsElementAsTheCursor) {
   Load(kScores);
   ASSERT_TRUE(document.GoTo("/highscores"));
-  Recorder recorder;
-  recorder.stopAt = "track";
-  document.Iterate(recorder);
+  Recorder stopping;
+  stopping.stopAt = "track";
+  document.Iterate(stopping);
   EXPECT_EQ(Cursor(document), "track a");
-  document.Iterate(recorder);
-  ASSERT_EQ(recorder.visits.size(), 2u);
-  EXPECT_EQ(recorder.visits[1].first, "score");
+  document.Iterate(stopping);
+  ASSERT_EQ(stopping.visits.size(), 2u);
+  EXPECT_EQ(stopping.visits[1].first, "score");
 }
 
 // No pop may return a deleted node; with nothing pushed the cursor stays.

@@ -72,16 +72,6 @@ TEST(FlipQuarter, MirrorsTheQuarterOnTheScreen) {
 
 using ArcTest = TestSupport::Scene;
 
-TEST_F(ArcTest, AFlippedArcIsBuiltAsTheMirroredQuarterWithAMirroredTexture) {
-  std::unique_ptr<Kest::Arc> flipped(Kest::Arc::Create(0, 0, 30, "", 1, 2));
-  std::unique_ptr<Kest::Arc> third(Kest::Arc::Create(0, 0, 30, "", 3));
-  ASSERT_NE(flipped, nullptr);
-  EXPECT_FLOAT_EQ(ShapeOf(*flipped).GetPart(0).GetPosition().x, ShapeOf(*third).GetPart(0).GetPosition().x);
-  EXPECT_FLOAT_EQ(ShapeOf(*flipped).GetPart(0).GetPosition().y, ShapeOf(*third).GetPart(0).GetPosition().y);
-  ASSERT_NE(flipped->GetTexture().GetRenderMode(), nullptr);
-  EXPECT_EQ(flipped->GetTexture().GetFlipMode(), 2);
-}
-
 // Far beyond any track the parts would fill the memory; a tiny arc is one
 // part, from its one plotted point to (r, 0).
 TEST_F(ArcTest, ArcsWithoutRadiusTooLargeOrOutsideTheQuartersAreNotMade) {

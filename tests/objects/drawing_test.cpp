@@ -15,7 +15,6 @@ using namespace TestSupport;
 
 using ObjectsOnScreen = ScreenTest;
 
-// A filled block of the colour, its top-left corner at (x, y).
 Kest::Block* Filled(float x, float y, float w, float h, int r, int g, int b) {
   auto* block = new Kest::Block(x, y, w, h, "", false);
   block->SetFillColor(r, g, b, 255);
@@ -38,9 +37,8 @@ TEST_F(ObjectsOnScreen, ShapesDrawWithTheirTextureOrTheirColours) {
                  {410, 50, kBlack}, {530, 50, kBlack}});
 }
 
-// One frame of the sheet at a time, blended over what lies under it
-// whatever blending came before; a play-once sprite goes after drawing
-// its last frame; a pinned one stays on the screen.
+// One frame at a time, blended over what lies under it whatever the blender
+// before; a play-once sprite goes after its last frame; a pinned one stays.
 TEST_F(ObjectsOnScreen, SpritesShowOneFrameAtATime) {
   const std::string sheet = WriteImage("res\\test_sheet.png", 20, 10, kRed, kGreen);
   Level().Insert(new Kest::Sprite(sheet, 2, 10, 10, 2, 100.0f, 100, 100, true, false));
@@ -62,8 +60,7 @@ TEST_F(ObjectsOnScreen, SpritesShowOneFrameAtATime) {
   ExpectColours({{15, 15, kGreen, "pinned"}});
 }
 
-// Nothing without a colour; the lower band reaches the anchors' boxes,
-// which lie under the band between the chain and its start level.
+// Nothing without a colour; the lower band reaches the anchors' boxes.
 TEST_F(ObjectsOnScreen, RopesShowInTheirBands) {
   auto* rope = new Kest::Rope(100, 300, 300, 300, 200, 0);
   rope->AttachStart(new Kest::Line(90, 300, 100, 300, "", false));
@@ -82,8 +79,7 @@ TEST_F(ObjectsOnScreen, RopesShowInTheirBands) {
   ExpectColours({{200, 310, kBlue}, {95, 310, kBlue, "start box"}, {305, 310, kBlue, "end box"}, {200, 340, kBlack}});
 }
 
-// On the screen, or centred on a body plus the offset (a static carrier
-// does not turn it).
+// On the screen, or centred on a body plus the offset (a static carrier does not turn it).
 TEST_F(ObjectsOnScreen, PicturesOnTheScreenAndOnABody) {
   const std::string red = WriteImage("res\\test_red.png", 20, 20, kRed);
   auto* hud = new Kest::Bitmap(10, 10, red);

@@ -82,15 +82,6 @@ TEST_F(WatchTest, AWatchEndsWhenEitherSideIsDestroyed) {
   EXPECT_FALSE(slab->IsWatching(watcher));
 }
 
-TEST_F(ObjectTest, AStaticShapesCentreIsItsBoxCentreAndABodilessObjectHasNone) {
-  Kest::Block slab(0, 100, 200, 20, "", false);
-  EXPECT_FLOAT_EQ(slab.GetCenter().x, 100.0f);
-  EXPECT_FLOAT_EQ(slab.GetCenter().y, 110.0f);
-  TestSupport::TraceCapture trace;
-  EXPECT_FLOAT_EQ(Kest::Object().GetCenter().x, 0.0f);
-  EXPECT_TRUE(trace.Contains("Object has no center position defined"));
-}
-
 TEST_F(ObjectTest, UserJointsAreRemovedByIndex) {
   Kest::Circle ball(0, 0, 5, "", true);
   ball.AddUserJoint(world.CreateMotor(ball.GetBody()));

@@ -24,14 +24,6 @@ const ol::Rgba RED(1.0f, 0.0f, 0.0f, 1.0f);
 
 class ShapeDrawing : public GlSupport::ScreenTest {};
 
-TEST_F(ShapeDrawing, ColourIsTintTimesColour) {
-  ol::Transforms::SetTintColor(ol::Rgba(0.5f, 0.5f, 0.5f, 1.0f));
-  ol::Rect(0, 0, 4, 4).Draw(RED);
-  const GlSupport::Pixel drawn = ReadPixel(1, 1);
-  EXPECT_NEAR(drawn.r, 128, 1);
-  EXPECT_EQ(drawn.g, 0);
-}
-
 // A shape from outside the layer that draws with GL itself, as the game's
 // filled triangle does: the lower-left half of (0, 0, 20, 20).
 class GlTriangle : public ol::Shape {
@@ -57,17 +49,16 @@ TEST_F(ShapeDrawing, AShapeDrawingWithGLItselfComesAfterEarlierDrawsInItsColour)
   EXPECT_EQ(ReadPixel(17, 2).r, 255);
 }
 
-TEST_F(ShapeDrawing, FilledRectCoversExactlyItsArea) {
+// A filled rect covers its area exactly, in tint times colour; its outline lies outside it.
+TEST_F(ShapeDrawing, RectFillAndOutline) {
+  ol::Transforms::SetTintColor(ol::Rgba(0.5f, 0.5f, 0.5f, 1.0f));
   ol::Rect(10, 20, 30, 40).Draw(RED);
-  EXPECT_EQ(CountRed(0, 0, 200, 200), 30 * 40);
-  EXPECT_EQ(CountRed(10, 20, 30, 40), 30 * 40);
-}
-
-TEST_F(ShapeDrawing, RectOutlineLiesOutsideTheRect) {
+  EXPECT_NEAR(ReadPixel(11, 21).r, 128, 1);
+  ol::Transforms::SetTintColor(ol::Rgba(1.0f, 1.0f, 1.0f, 1.0f));
   ol::Rect(100, 100, 20, 10, 2.0f).DrawOutline(RED);
+  EXPECT_EQ(CountRed(0, 0, 300, 300), 30 * 40 + 24 * 14 - 20 * 10);
   EXPECT_EQ(CountRed(100, 100, 20, 10), 0);
   EXPECT_EQ(CountRed(98, 98, 24, 14), 24 * 14 - 20 * 10);
-  EXPECT_EQ(CountRed(0, 0, 300, 300), 24 * 14 - 20 * 10);
 }
 
 // A turn goes about the canvas origin, either way round: a quarter turn by
@@ -89,8 +80,7 @@ TEST_F(ShapeDrawing, TurnedRectTurnsAboutTheCanvasOrigin) {
 }
 
 TEST_F(ShapeDrawing, RoundedRectCutsItsCorners) {
-  ol::Rect rounded(100, 100, 60, 40, 1.0f, 10.0f);
-  rounded.Draw(RED);
+  ol::Rect(100, 100, 60, 40, 1.0f, 10.0f).Draw(RED);
   EXPECT_EQ(ReadPixel(100, 100).r, 0);
   EXPECT_EQ(ReadPixel(159, 139).r, 0);
   EXPECT_EQ(ReadPixel(130, 120).r, 255);
@@ -103,57 +93,38 @@ TEST_F(ShapeDrawing, RoundedRectCutsItsCorners) {
   EXPECT_EQ(CountRed(110, 100, 40, 40), 0);
   EXPECT_EQ(CountRed(100, 110, 60, 20), 0);
   EXPECT_EQ(ReadPixel(101, 101).r, 255) << "the corner ring runs outside the rounded corner";
-  EXPECT_EQ(ReadPixel(130, 98).r, 255);
-  EXPECT_EQ(ReadPixel(161, 120).r, 255);
 }
 
-TEST_F(ShapeDrawing, CircleCoversItsDisc) {
+// A disc; a thick outline lies inside the circle, a thin one is a loop.
+TEST_F(ShapeDrawing, CircleFillAndOutlines) {
   ol::Circle(200, 200, 20).Draw(RED);
   const double area = M_PI * 400.0;
   EXPECT_NEAR(CountRed(170, 170, 60, 60), area, area * 0.04);
-  EXPECT_EQ(ReadPixel(200, 200).r, 255);
   EXPECT_EQ(ReadPixel(223, 200).r, 0);
-  EXPECT_EQ(CountRed(0, 0, 800, 600), CountRed(170, 170, 60, 60));
-}
-
-TEST_F(ShapeDrawing, ThickEllipseOutlineLiesInside) {
-  ol::Circle(200, 200, 20, 4.0f).DrawOutline(RED);
-  EXPECT_EQ(ReadPixel(200, 200).r, 0);
-  EXPECT_EQ(ReadPixel(218, 200).r, 255);
-  EXPECT_EQ(ReadPixel(200, 182).r, 255);
-  EXPECT_EQ(ReadPixel(222, 200).r, 0);
+  ol::Circle(400, 200, 20, 4.0f).DrawOutline(RED);
+  EXPECT_EQ(ReadPixel(400, 200).r, 0);
+  EXPECT_EQ(ReadPixel(418, 200).r, 255);
+  EXPECT_EQ(ReadPixel(422, 200).r, 0);
   const double ring = M_PI * (400.0 - 256.0);
-  EXPECT_NEAR(CountRed(170, 170, 60, 60), ring, ring * 0.1);
+  EXPECT_NEAR(CountRed(370, 170, 60, 60), ring, ring * 0.1);
+  ol::Circle(600, 200, 20, 1.0f).DrawOutline(RED);
+  EXPECT_EQ(ReadPixel(600, 200).r, 0);
+  EXPECT_GT(CountRed(570, 170, 60, 60), 80);
+  EXPECT_LT(CountRed(570, 170, 60, 60), 400);
 }
 
-TEST_F(ShapeDrawing, ThinEllipseOutlineIsALoop) {
-  ol::Circle(200, 200, 20, 1.0f).DrawOutline(RED);
-  EXPECT_EQ(ReadPixel(200, 200).r, 0);
-  const int ring = CountRed(170, 170, 60, 60);
-  EXPECT_GT(ring, 80);
-  EXPECT_LT(ring, 400);
-}
-
-TEST_F(ShapeDrawing, PolygonCoversItsTriangleAtItsPlacement) {
+// A triangle filled at its placement; a square's outline a band of half width 1.
+TEST_F(ShapeDrawing, PolygonFillAndOutline) {
   ol::Polygon triangle({ol::Vec2(0, 0), ol::Vec2(40, 0), ol::Vec2(0, 40)});
   triangle.MoveTo(ol::Vec2(300, 300));
   triangle.Draw(RED);
   EXPECT_NEAR(CountRed(290, 290, 60, 60), 800.0, 30.0);
-  EXPECT_EQ(ReadPixel(305, 305).r, 255);
   EXPECT_EQ(ReadPixel(335, 335).r, 0);
-}
-
-TEST_F(ShapeDrawing, PolygonOutlineIsABandAlongTheEdges) {
   ol::Polygon square({ol::Vec2(0, 0), ol::Vec2(40, 0), ol::Vec2(40, 40), ol::Vec2(0, 40)});
   square.MoveTo(ol::Vec2(400, 300));
-  ol::Polygon outline = square;
-  outline.DrawOutline(RED);
+  square.DrawOutline(RED);
   EXPECT_EQ(ReadPixel(420, 320).r, 0) << "the inside stays empty";
-  EXPECT_EQ(ReadPixel(420, 300).r, 255);
   EXPECT_EQ(ReadPixel(440, 320).r, 255);
-  EXPECT_EQ(ReadPixel(420, 340).r, 255);
-  EXPECT_EQ(ReadPixel(400, 320).r, 255);
-  // A band of half width 1 on each side of the 160-pixel outline.
   EXPECT_NEAR(CountRed(380, 280, 80, 80), 160.0 * 2.0, 40.0);
 }
 
@@ -179,13 +150,9 @@ TEST_F(ShapeDrawing, PlacementMovesTurnsAboutThePivotAndStretchesAboutTheScreenC
   EXPECT_NEAR(point.x, -90.0f, 1e-3f);
   EXPECT_NEAR(point.y, 320.0f, 1e-3f);
 
-  const ol::Vec2 moved = ol::Placement(ol::Vec2(10, 20)).ToAffine(ol::Vec2(100, 0)).Apply(3, 4);
-  EXPECT_FLOAT_EQ(moved.x, 13.0f);
-  EXPECT_FLOAT_EQ(moved.y, 24.0f);
 }
 
-// Radii without area draw nothing, and no radius makes the drawing loop run
-// away.
+// Radii without area draw nothing, and no radius makes the drawing loop run away.
 TEST_F(ShapeDrawing, DegenerateRadiiFinishAndDrawNothing) {
   const float empty[] = {0.0f, -1.0f, -5.0f, -1e9f, NAN};
   for (float radius : empty) {

@@ -10,6 +10,16 @@
 
 namespace ScreenTests {
 
+namespace {
+
+void SaveImage(const std::string& file, BITMAP* image) {
+  std::filesystem::create_directories(std::filesystem::path(file).parent_path());
+  save_bitmap(file.c_str(), image, nullptr);
+  destroy_bitmap(image);
+}
+
+}  // namespace
+
 void WriteFontStrip(const std::string& file, int glyphs, const std::function<int(int)>& width,
                     int height) {
   std::vector<bool> separator(1, true);
@@ -21,10 +31,13 @@ void WriteFontStrip(const std::string& file, int glyphs, const std::function<int
     if (separator[std::size_t(x)]) return GlSupport::Pixel{255, 0, 255, 255};
     return GlSupport::Pixel{255, 255, 255, 255};
   };
-  std::filesystem::create_directories(std::filesystem::path(file).parent_path());
-  BITMAP* image = GlSupport::MakeImage(32, int(separator.size()), height, paint);
-  save_bitmap(file.c_str(), image, nullptr);
-  destroy_bitmap(image);
+  SaveImage(file, GlSupport::MakeImage(32, int(separator.size()), height, paint));
+}
+
+void WriteImageFile(const std::string& file, int w, int h) {
+  SaveImage(file, GlSupport::MakeImage(32, w, h, [](int, int) {
+              return GlSupport::Pixel{255, 255, 255, 255};
+            }));
 }
 
 }  // namespace ScreenTests

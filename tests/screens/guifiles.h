@@ -1,4 +1,4 @@
-// The font strips the screens load, drawn by the tests themselves into
+// The font strips and pictures the screens load, drawn by the tests themselves into
 // "res/" beside the test program, where the game finds its own.
 #pragma once
 
@@ -11,5 +11,8 @@ namespace ScreenTests {
 // wide, with a magenta separator column before, between and after them.
 void WriteFontStrip(const std::string& file, int glyphs, const std::function<int(int)>& width,
                     int height);
+
+// An opaque white image of w x h pixels.
+void WriteImageFile(const std::string& file, int w, int h);
 
 }  // namespace ScreenTests

@@ -1,8 +1,10 @@
 // Calls every function and method a level script can reach with random
 // argument lists: nil, booleans, NaN, infinities, huge and negative numbers,
 // empty and 1 MiB texts, type names, tables, functions, objects of every
-// type, objects the game has deleted, and too many arguments. The game may
-// refuse any call, but nothing may crash or trip a sanitizer.
+// type, objects the game has deleted, and too many arguments. Every call
+// runs as an event text, and the events the calls register run at every
+// step; the game may refuse any of them, but nothing may crash or trip a
+// sanitizer.
 #include <gtest/gtest.h>
 #include <lua.hpp>
 
@@ -10,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "game/level/eventmanager.h"
 #include "game/objects/space.h"
 #include "tests/script/scriptlevel.h"
 
@@ -100,6 +103,7 @@ TEST_F(Fuzz, EveryReachableFunctionTakesAnyArgumentsWithoutCrashing) {
     if (call % 500 == 0) {
       app.UpdateAndDraw(16.0f, true);
       app.Simulate(0.038f);
+      Kest::EventManager::GetInstance()->Update();
     }
   }
   EXPECT_GT(ran, kCalls / 20) << "too few calls get through to reach the game";

@@ -1,5 +1,4 @@
-// The decorations on the screen: blocks that glow around the bike, pictures
-// shaded by it, and clouds that drift and wrap around the view.
+// Blocks that glow around the bike, pictures shaded by it, clouds that wrap around the view.
 #include <gtest/gtest.h>
 
 #include "game/bike/bike.h"
@@ -23,7 +22,6 @@ class Decorations : public ScreenTest {
     Kest::Bike::Destroy();
     ScreenTest::TearDown();
   }
-  // A green backdrop under what the test draws.
   void AddBackdrop(float x, float y, float w, float h) {
     auto* backdrop = new Kest::Block(x, y, w, h, "", false);
     backdrop->SetFillColor(0, 255, 0, 255);
@@ -33,8 +31,7 @@ class Decorations : public ScreenTest {
 
 TEST_F(Decorations, CellsGlowByTheirCornersDistanceFromTheBike) {
   AddBackdrop(440, 290, 400, 120);
-  // Cells from (455, y) on: corners 55, 70, 85, 100, 115 ... units right of
-  // the bike and y - 300 below it.
+  // Cell corners 55, 70, 85, 100 ... units right of the bike, y - 300 below it.
   const auto add = [&](float y, bool red, int alpha, bool hideFar, int radius) {
     Level().Insert(
         new Kest::CompositeBlock(455, y, 300, 15, red, false, false, alpha, hideFar, radius), 5);
@@ -54,9 +51,8 @@ TEST_F(Decorations, CellsGlowByTheirCornersDistanceFromTheBike) {
                  {457, 397, {0, 0, 150}, "no channel chosen: blue"}});
 }
 
-// A block far larger than the view draws the cells in view, in the grid
-// that starts at the block's corner; one cell at a time over the whole
-// block would never end.
+// A block far larger than the view draws only the cells in view, on its own
+// grid: one cell at a time over the whole block would never end.
 TEST_F(Decorations, AHugeBlockDrawsTheCellsInViewOnItsOwnGrid) {
   Kest::Bike::GetInstance()->MoveTo(0.0f, 0.0f);
   app->SetCamera(ol::Vec2(0, 0));

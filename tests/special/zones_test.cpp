@@ -1,6 +1,5 @@
-// Boost strips, water and pick-up items around a real bike: which parts of
-// the bike set each zone off, what the zone then does, and who owns an
-// item's picture.
+// Boost strips, water and pick-up items around a real bike: which parts set
+// each zone off, what it does, and who owns an item's picture.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -150,8 +149,7 @@ TEST_F(Zones, AnItemHoldsItsPictureUntilTheSpaceTakesBoth) {
   EXPECT_TRUE(space.Contains(picture));
 }
 
-// The item stays in the world until the sweep, so later steps may touch it
-// again: it is collected once.
+// The item stays in the world until the sweep; touched again, it is collected once.
 TEST_F(Zones, CollectingSetsTheVariableAndRemovesTheItemAndItsPictureOnce) {
   Kest::VariableManager::Create();
   struct : Kest::VariableObserver {

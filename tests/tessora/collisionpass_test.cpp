@@ -1,6 +1,5 @@
-// The collision pass: which pairs are collided, who hears of it, what the
-// contacts carry and which of them become joints; and the box sweep that
-// finds the pairs.
+// The collision pass: who hears of contacts, what they carry, which become
+// joints; and the box sweep that finds the pairs.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -42,20 +41,18 @@ class CollisionPass : public TessoraTest::WorldTest {
   }
 };
 
-struct MaskCase {
-  const char* name;
-  bool dynamicA, dynamicB;
-  std::uint32_t maskA, maskB;
-  bool callbackA, callbackB;
-  std::vector<std::string> heard;
-  int joints;
-};
-
-// Two overlapping circles, one contact between them. A lies to the right:
-// the pass sweeps the boxes from the left, yet A is the earlier object of
-// the list.
+// Two overlapping circles, one contact. A lies to the right: the sweep goes
+// from the left, yet A is the earlier object of the list. An object listed
+// twice never meets itself.
 TEST_F(CollisionPass, MasksCallbacksAndKinds) {
-  const MaskCase cases[] = {
+  const struct {
+    const char* name;
+    bool dynamicA, dynamicB;
+    std::uint32_t maskA, maskB;
+    bool callbackA, callbackB;
+    std::vector<std::string> heard;
+    int joints;
+  } cases[] = {
       {"solid", true, false, 1, 3, false, false, {}, 1},
       {"solid, both listening", true, true, 1, 1, true, true, {"a1", "b1"}, 1},
       {"sensor", true, false, 0, 1, true, false, {"a1"}, 0},
@@ -63,7 +60,7 @@ TEST_F(CollisionPass, MasksCallbacksAndKinds) {
       {"disjoint masks", true, true, 1, 2, false, false, {}, 0},
       {"two statics", false, false, 1, 1, true, true, {}, 0},
   };
-  for (const MaskCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     auto a = Make(c.dynamicA, Vec2(1, 0), "a"), b = Make(c.dynamicB, Vec2(0, 0), "b");
     a->surface.collisionMask = c.maskA;
@@ -83,32 +80,26 @@ TEST_F(CollisionPass, MasksCallbacksAndKinds) {
       EXPECT_EQ(dJointGetBody(dBodyGetJoint(a->GetBody(), 0), 0), a->GetBody());
     }
   }
-}
-
-TEST_F(CollisionPass, AnObjectListedTwiceNeverMeetsItself) {
   auto ball = Make(true, Vec2(0, 0), "ball");
   world.CollideObjects({ball.get(), ball.get()});
   EXPECT_EQ(dBodyGetNumJoints(ball->GetBody()), 0);
 }
 
-struct MixCase {
-  const char* name;
-  float frictionA, frictionB;
-  std::uint32_t frictionMaskB;
-  float bounceA, bounceVelocityA;
-  float mu, bounce, bounceVelocity;
-};
-
 // B keeps the default bounce 0.35 and bounce velocity 0.
 TEST(SurfaceMixing, FrictionAndBounce) {
   const float inf = dInfinity;
-  const MixCase cases[] = {
+  const struct {
+    const char* name;
+    float frictionA, frictionB;
+    std::uint32_t frictionMaskB;
+    float bounceA, bounceVelocityA, mu, bounce, bounceVelocity;
+  } cases[] = {
       {"finite frictions multiply", 0.5f, 0.4f, ~0u, 0.35f, 0, 0.2f, 0.35f, 0},
       {"infinite friction against none", 0, inf, ~0u, 0.35f, 0, inf, 0.35f, 0},
       {"friction masks apart", inf, 0.4f, 0, 0.35f, 0, 0, 0.35f, 0},
       {"bounces average", 0.5f, 0.4f, ~0u, 0.1f, 2, 0.2f, 0.225f, 1},
   };
-  for (const MixCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Tessora::Static<Circle> a(new Circle(Vec2(0, 0), 1)), b(new Circle(Vec2(1, 0), 1));
     a.surface.friction = c.frictionA;

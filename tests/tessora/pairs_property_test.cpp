@@ -1,6 +1,5 @@
-// Random pairs of every kind of shape, nested composites included, in both
-// orders: the contacts of one order mirror those of the other, normals are
-// unit, depths are not negative, and the deepest contact parts the pair.
+// Random pairs of every kind, nested composites included, both orders: contacts
+// mirror, normals are unit, depths not negative, the deepest parts the pair.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,10 +42,7 @@ std::unique_ptr<Shape> Make(int kind, bool nested = false) {
   return shape;
 }
 
-struct Contact {
-  Vec2 normal;
-  float depth;
-};
+struct Contact { Vec2 normal; float depth; };
 
 std::vector<Contact> ContactsOf(const Shape& a, const Shape& b) {
   Tessora::ContactBuffer out;

@@ -1,6 +1,6 @@
-// The pair routines on hand-worked cases. Shapes whose boxes only touch do
-// not overlap; shapes that touch with overlapping boxes do, with a contact
-// of depth 0.
+// The pair routines on hand-worked cases (the reversed orders are in the
+// property test). Boxes that only touch do not overlap; shapes touching with
+// overlapping boxes do, with a contact of depth 0.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,8 +43,7 @@ ShapePtr CompositeOf(std::initializer_list<Shape*> parts) {
 }
 
 struct Contact {
-  Vec2 position;
-  Vec2 normal;
+  Vec2 position, normal;
   float depth;
 };
 
@@ -61,16 +60,12 @@ TEST(Pairs, OverlapAndContacts) {
       {"circles touching on a slant", Circle(0, 0, 5), Circle(6, 8, 5), true, {{{3, 4}, {-0.6f, -0.8f}, 0}}},
       {"unequal circles", Circle(0, 0, 2), Circle(0, 2.5f, 1), true, {{{0, 1.75f}, {0, -1}, 0.5f}}},
       {"small circle inside", Circle(0, 0, 5), Circle(1, 0, 1), true, {{{1, 0}, {-1, 0}, 5}}},
-      {"inside a large circle", Circle(1, 0, 1), Circle(0, 0, 5), true, {{{1, 0}, {1, 0}, 5}}},
       {"circles on one centre", Circle(2, 2, 1), Circle(2, 2, 0.5f), true, {{{2, 2}, {-1, 0}, 1.5f}}},
       {"circle by a block", Block(0, 0, 4, 2), Circle(0, 1.5f, 1), true, {{{0, 1}, {0, -1}, 0.5f}}},
-      {"circle first", Circle(0, 1.5f, 1), Block(0, 0, 4, 2), true, {{{0, 1}, {0, 1}, 0.5f}}},
       {"circle centred in a block", Block(0, 0, 4, 2), Circle(1.5f, 0.25f, 1), true,
        {{{1.5f, 0.25f}, {-1, 0}, 1.5f}}},
       {"circle touching a block", Block(0, 0, 4, 2), Circle(0, 2, 1), false, {}},
       {"offset squares", Block(0, 0, 2, 2), Block(1.5f, 0.5f, 2, 2), true,
-       {{{0.5f, 1}, {-1, 0}, 0.5f}, {{0.5f, -0.5f}, {-1, 0}, 0.5f}}},
-      {"offset squares, one turned half round", Block(0, 0, 2, 2), Block(1.5f, 0.5f, 2, 2, {-1, 0}), true,
        {{{0.5f, 1}, {-1, 0}, 0.5f}, {{0.5f, -0.5f}, {-1, 0}, 0.5f}}},
       {"equal faces in line", Block(0, -1.9f, 2, 2), Block(0, 0, 2, 2), true,
        {{{-1, -1}, {0, -1}, 0.1f}, {{1, -1}, {0, -1}, 0.1f}}},

@@ -1,6 +1,5 @@
-// A physics world for the tests: the solver's own defaults, except for a
-// gravity of the tests' choosing and stiff constraints (no constraint force
-// mixing), so that motors and brakes hold to the letter.
+// The solver's defaults, except a gravity of 1 and stiff constraints (no
+// constraint force mixing), so that motors and brakes hold to the letter.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -23,19 +23,15 @@ namespace {
 
 class Screen : public ::testing::Environment {
  public:
-  Screen(std::function<void()> beforeScreen, std::function<void()> afterScreen)
-      : beforeScreen_(std::move(beforeScreen)), afterScreen_(std::move(afterScreen)) {}
+  explicit Screen(std::function<void()> beforeScreen) : beforeScreen_(std::move(beforeScreen)) {}
 
   void SetUp() override {
     ASSERT_TRUE(ol::Setup::SetupProgram(false, false, true));
     if (beforeScreen_) beforeScreen_();
     ASSERT_TRUE(ol::Setup::SetupScreen(WINDOW_W, WINDOW_H, false, 32, 8, 0));
-    if (afterScreen_) afterScreen_();
   }
 
-  // The X and GL libraries let go of their own memory only as the display
-  // closes at exit, too late to tell it from ours: leaks are looked for
-  // before (where the program's leak checking is on).
+  // X and GL free their memory only as the display closes: look for ours before.
   void TearDown() override {
     ol::Setup::Shutdown();
 #if defined(__SANITIZE_ADDRESS__)
@@ -45,18 +41,15 @@ class Screen : public ::testing::Environment {
 
  private:
   std::function<void()> beforeScreen_;
-  std::function<void()> afterScreen_;
 };
 
 }  // namespace
 
-void OpenScreenForEveryTest(std::function<void()> beforeScreen,
-                            std::function<void()> afterScreen) {
-  ::testing::AddGlobalTestEnvironment(
-      new Screen(std::move(beforeScreen), std::move(afterScreen)));
+void OpenScreenForEveryTest(std::function<void()> beforeScreen) {
+  ::testing::AddGlobalTestEnvironment(new Screen(std::move(beforeScreen)));
 }
 
-void ScreenTest::SetUp() {
+void ResetCanvas() {
   ol::Canvas::SetTo(ol::BACK_BUFFER_TARGET);
   ol::Canvas::DisableClipping();
   ol::Transforms::SetPosition(0.0f, 0.0f);
@@ -65,24 +58,26 @@ void ScreenTest::SetUp() {
   ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 1.0f);
 }
 
-void ScreenTest::TearDown() { SetUp(); }
+void ScreenTest::SetUp() { ResetCanvas(); }
+void ScreenTest::TearDown() { ResetCanvas(); }
 
 // The draws still gathered reach the frame before it is read.
-Pixel ReadPixel(int x, int y) {
-  unsigned char p[4] = {};
-  ol::DrawBatch::Flush();
-  glReadBuffer(GL_BACK);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(x, WINDOW_H - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
-  return Pixel{p[0], p[1], p[2], p[3]};
-}
-
-int CountRed(int x, int y, int w, int h) {
+std::vector<unsigned char> ReadArea(int x, int y, int w, int h) {
   std::vector<unsigned char> bytes(static_cast<std::size_t>(w) * h * 4);
   ol::DrawBatch::Flush();
   glReadBuffer(GL_BACK);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadPixels(x, WINDOW_H - y - h, w, h, GL_RGBA, GL_UNSIGNED_BYTE, bytes.data());
+  return bytes;
+}
+
+Pixel ReadPixel(int x, int y) {
+  const std::vector<unsigned char> p = ReadArea(x, y, 1, 1);
+  return Pixel{p[0], p[1], p[2], p[3]};
+}
+
+int CountRed(int x, int y, int w, int h) {
+  const std::vector<unsigned char> bytes = ReadArea(x, y, w, h);
   int count = 0;
   for (std::size_t i = 0; i < bytes.size(); i += 4) count += bytes[i] > 127 ? 1 : 0;
   return count;

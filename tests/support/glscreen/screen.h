@@ -1,6 +1,5 @@
-// The drawing tests' screen: one 800 x 600 OpenGL window for a whole test
-// program, pixels read back from its back buffer (before any flip), and
-// small images the tests paint themselves.
+// One 800 x 600 OpenGL window per test program, read back from its back
+// buffer, and small images the tests paint themselves.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "render/bitmap.h"
 
@@ -25,22 +25,22 @@ struct Pixel {
   int a = 255;
 };
 
-// Opens the screen before the program's first test and shuts the drawing
-// layer down after its last. beforeScreen runs once the library has started,
-// before the screen opens (loads queued then wait for it); afterScreen runs
-// as soon as it is open.
-void OpenScreenForEveryTest(std::function<void()> beforeScreen = {},
-                            std::function<void()> afterScreen = {});
+// Opens the screen before the first test, shuts down after the last;
+// beforeScreen runs once the library started, before the screen opens.
+void OpenScreenForEveryTest(std::function<void()> beforeScreen = {});
 
-// Each test starts on an opaque black back buffer with no clipping, no
-// camera, a white tint and alpha blending.
+// Opaque black, unclipped, no camera, white tint, alpha blending.
+void ResetCanvas();
+
+// Starts each test on a reset canvas.
 class ScreenTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 };
 
-// Canvas coordinates, y down.
+// Canvas coordinates, y down; ReadArea's rows come bottom first, RGBA.
+std::vector<unsigned char> ReadArea(int x, int y, int w, int h);
 Pixel ReadPixel(int x, int y);
 // How many pixels of the area have a red byte above 127.
 int CountRed(int x, int y, int w, int h);
@@ -50,9 +50,8 @@ using Painter = std::function<Pixel(int x, int y)>;
 
 // Needs the library started. Depth 24 drops the painter's alpha.
 BITMAP* MakeImage(int depth, int w, int h, const Painter& paint);
-// Writes the image into a scratch folder beside the test program (removed
-// at exit) and destroys it; returns the name the game would use, with its
-// backslash.
+// Writes and destroys the image in a scratch folder removed at exit; returns
+// the name the game would use, with its backslash.
 std::string SavePng(BITMAP* image, const std::string& name);
 // The scratch folder's absolute path, with a trailing '/'.
 std::string ScratchPath();

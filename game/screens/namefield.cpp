@@ -1,0 +1,26 @@
+#include "game/screens/namefield.h"
+
+#include <guichan/key.hpp>
+#include <guichan/keyevent.hpp>
+
+namespace Kest {
+
+namespace {
+
+bool IsPrintableAscii(int value) { return value >= ' ' && value <= '~'; }
+
+}  // namespace
+
+NameField::NameField() { adjustHeight(); }
+
+void NameField::keyPressed(gcn::KeyEvent& event) {
+  const gcn::Key& key = event.getKey();
+  const bool types = key.isCharacter() && key.getValue() != gcn::Key::TAB;
+  if (types && (!IsPrintableAscii(key.getValue()) || getText().size() >= kMaxLength)) {
+    event.consume();
+    return;
+  }
+  gcn::TextField::keyPressed(event);
+}
+
+}  // namespace Kest

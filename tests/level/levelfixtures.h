@@ -1,0 +1,77 @@
+// What the level tests share: a tick source the test fires by hand, a
+// condition the test switches, a record of what the game deletes, and
+// fresh event and timer managers whose event texts are journalled (a text
+// may also run an action the test gave it) instead of run.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "game/level/condition.h"
+#include "game/level/eventmanager.h"
+#include "game/level/ticksource.h"
+#include "game/level/timermanager.h"
+
+namespace LevelTest {
+
+class ManualTicks : public Kest::TickSource {
+ public:
+  void Start(TickFunction tick) override { tick_ = tick; }
+  void Stop() override { tick_ = nullptr; }
+  // As if from the timer thread.
+  void Fire(int count) {
+    for (int i = 0; i < count && tick_; ++i) tick_();
+  }
+  bool IsRunning() const { return tick_ != nullptr; }
+
+ private:
+  TickFunction tick_ = nullptr;
+};
+
+// Holds while on; counts its tests and resets.
+class Switch : public Kest::Condition {
+ public:
+  explicit Switch(bool on = true) : on(on) {}
+  bool IsSatisfied(Kest::Object*) override { return ++asked, on; }
+  void Reset() override { ++resets; }
+  bool on;
+  int asked = 0;
+  int resets = 0;
+};
+
+class DeletionRecord {
+ public:
+  DeletionRecord();
+  ~DeletionRecord();
+  bool WasDeleted(const void* address) const { return deleted_.count(address) != 0; }
+
+ private:
+  std::set<const void*> deleted_;
+};
+
+class LevelManagers {
+ public:
+  LevelManagers();
+  // The timers go before the events their conditions belong to.
+  ~LevelManagers();
+  LevelManagers(const LevelManagers&) = delete;
+  LevelManagers& operator=(const LevelManagers&) = delete;
+
+  Kest::EventManager& Events() { return *Kest::EventManager::GetInstance(); }
+  Kest::TimerManager& Timers() { return *Kest::TimerManager::GetInstance(); }
+  // Fires the ticks, runs them as the main loop does, then the events.
+  void Play(int ticks);
+
+  std::vector<std::string> ran;
+  std::map<std::string, std::function<void()>> actions;
+  ManualTicks* ticks;  // the timer manager owns it
+};
+
+class LevelTest : public ::testing::Test, public LevelManagers {};
+
+}  // namespace LevelTest

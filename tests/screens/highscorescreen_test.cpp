@@ -1,0 +1,119 @@
+// The result screen and the track dialog on a real screen, left at once
+// with Esc held: what they write, and what a screen that cannot be built
+// does. What they show is looked at by the end-to-end test.
+#include "game/screens/highscorescreen.h"
+
+#include <gtest/gtest.h>
+
+#include <allegro.h>
+#include <guichan/image.hpp>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "game/screens/guifont.h"
+#include "game/screens/trackselectdialog.h"
+#include "tests/data/datafiles.h"
+#include "tests/support/glscreen/screen.h"
+#include "tests/screens/guifiles.h"
+#include "tests/support/tracecapture.h"
+
+namespace {
+
+class HeldEscape {
+ public:
+  HeldEscape() { key[KEY_ESC] = 1; }
+  ~HeldEscape() { key[KEY_ESC] = 0; }
+};
+
+class ResultScreen : public DataTest::DataFiles {
+ protected:
+  ResultScreen() {
+    clear_keybuf();
+    ScreenTests::WriteImageFile("res/dlgseparator.png", 680, 4);
+    LoadTracks("<track name='Hills' filename='hills.lua' max_high_scores='3'/>");
+  }
+  ~ResultScreen() override { clear_keybuf(); }
+
+  // A table of Hills, best first: 900 by Al, 700 by Bo, 500 by Cy.
+  std::string StoreTable() const {
+    return folder.Write("highscores.xml",
+                        "<?xml version='1.0' encoding='UTF-8'?>\n<highscores><track name='Hills'>"
+                        "<score date='10' name='Al' score='900'/>"
+                        "<score date='20' name='Bo' score='700'/>"
+                        "<score date='30' name='Cy' score='500'/>"
+                        "</track></highscores>\n");
+  }
+
+  void Finish(unsigned time, unsigned flips, unsigned wheelies) {
+    Kest::HighScoreScreen screen("");
+    screen.ShowHighScores(time, flips, wheelies, "Hills");
+  }
+
+  // The names and scores of the table in the file, in file order.
+  std::vector<std::string> StoredTable() const {
+    static const std::regex kScore("<score[^>]* name=.([^'\"]*).[^>]* score=.([0-9]+)");
+    const std::string text = folder.Read("highscores.xml");
+    std::vector<std::string> entries;
+    for (std::sregex_iterator it(text.begin(), text.end(), kScore), end; it != end; ++it) {
+      entries.push_back((*it)[1].str() + " " + (*it)[2].str());
+    }
+    return entries;
+  }
+
+  Kest::GuiFont guiFont;  // the image loader
+};
+
+// Esc leaves the naming, and the table is written all the same: the new
+// score in its place with the name as far as it was typed (here none). A
+// score that misses the table leaves the file as it was.
+TEST_F(ResultScreen, EscWritesTheTableWhenTheScoreMadeItAndNothingWhenNot) {
+  struct Case {
+    unsigned time, flips, wheelies;
+    bool written;
+    std::vector<std::string> table;
+  };
+  const Case cases[] = {
+      {400, 200, 0, true, {"Al 900", "Bo 700", " 600"}},
+      {1000, 0, 0, true, {" 1000", "Al 900", "Bo 700"}},
+      {300, 0, 100, false, {"Al 900", "Bo 700", "Cy 500"}},
+  };
+  const HeldEscape escape;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.time);
+    StoreTable();
+    const std::string before = folder.Read("highscores.xml");
+    Finish(c.time, c.flips, c.wheelies);
+    EXPECT_EQ(StoredTable(), c.table);
+    EXPECT_EQ(folder.Read("highscores.xml") != before, c.written);
+  }
+}
+
+// Without an image loader the separator cannot be made: the screen logs
+// why, runs no loop (the key stays waiting) and writes no score.
+TEST_F(ResultScreen, AScreenThatCannotBeBuiltEndsAtOnceAndWritesNothing) {
+  StoreTable();
+  const std::string before = folder.Read("highscores.xml");
+  gcn::Image::setImageLoader(nullptr);
+  TestSupport::TraceCapture trace;
+  const HeldEscape escape;  // so that a loop that ran anyway would end
+  simulate_keypress('a');
+  Finish(5000, 0, 0);
+  EXPECT_TRUE(keypressed()) << "the loop ran on half-built widgets";
+  EXPECT_EQ(folder.Read("highscores.xml"), before);
+  EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Trying to load an image but no image loader is set."});
+}
+
+// Keys typed into the dialog before Esc must not reach the menu, where a
+// waiting Esc would end the game.
+TEST_F(ResultScreen, TheDialogLeftWithEscReturnsNoTrackAndLeavesNoKeys) {
+  const HeldEscape escape;
+  simulate_keypress('a');
+  simulate_keypress((KEY_ESC << 8) | 27);
+  Kest::TrackSelectDialog dialog("");
+  EXPECT_EQ(dialog.Run(), -1);
+  EXPECT_FALSE(keypressed());
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+// The name field of a new high score: what it takes, and that it still
+// edits and confirms like any text field.
+#include "game/screens/namefield.h"
+
+#include <gtest/gtest.h>
+
+#include <guichan/actionevent.hpp>
+#include <guichan/actionlistener.hpp>
+#include <guichan/key.hpp>
+#include <guichan/keyevent.hpp>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using gcn::Key;
+
+struct Typed {
+  std::string text;
+  int actions = 0;
+};
+
+class CountActions : public gcn::ActionListener {
+ public:
+  void action(const gcn::ActionEvent&) override { ++count; }
+  int count = 0;
+};
+
+// The key values the GUI hands over: characters as their code (Latin-1
+// letters as 162 to 255, others above 255), other keys as Key's values.
+Typed TypeInto(const std::vector<int>& keys) {
+  Kest::NameField field;
+  CountActions actions;
+  field.addActionListener(&actions);
+  for (const int value : keys) {
+    gcn::KeyEvent event(&field, false, false, false, false, gcn::KeyEvent::PRESSED, false, Key(value));
+    field.keyPressed(event);
+  }
+  return Typed{field.getText(), actions.count};
+}
+
+std::vector<int> Codes(const std::string& text) {
+  return std::vector<int>(text.begin(), text.end());
+}
+
+std::vector<int> Join(std::vector<int> a, const std::vector<int>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+TEST(NameField, TakesPrintableAsciiOnlyAndAtMost24Characters) {
+  const std::string full = "abcdefghijklmnopqrstuvwx";  // 24
+  struct Case {
+    const char* what;
+    std::vector<int> keys;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"every printable ASCII sign", Codes(" ~Ann O'Neil-2!"), " ~Ann O'Neil-2!"},
+      {"Latin-1 letters and signs", {'J', 0xE9, 'r', 0xF4, 0xA3, 0xFF, 'm', 'e'}, "Jrme"},
+      {"beyond Latin-1", {'a', 0x20AC, 0x416, 'b'}, "ab"},
+      {"control codes and tab", {'a', 1, 27, 127, Key::TAB, 'b'}, "ab"},
+      {"a 25th character", Codes(full + "yz"), full},
+      {"room again after a backspace", Join(Codes(full), {Key::BACKSPACE, 'Z', 'Q'}),
+       full.substr(0, 23) + "Z"},
+      {"caret moves and deletes", Join(Codes("abc"), {Key::LEFT, Key::LEFT, Key::DELETE, 'X', Key::HOME, 'Y'}),
+       "YaXc"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(TypeInto(c.keys).text, c.text);
+  }
+}
+
+TEST(NameField, EnterConfirmsTheNameEvenWhenItIsFull) {
+  const std::string full(Kest::NameField::kMaxLength, 'n');
+  const Typed typed = TypeInto(Join(Codes(full), {Key::ENTER}));
+  EXPECT_EQ(typed.text, full);
+  EXPECT_EQ(typed.actions, 1);
+}
+
+}  // namespace
