@@ -68,11 +68,11 @@ def draw_wood(ctx):
     paint_pixels(ctx, TILE, TILE, shade)
     nails = [(j + dx, row * PLANK + dy) for row, joints in enumerate(PLANK_JOINTS)
              for j in joints for dx in (-5, 6) for dy in (9, 21)]
-    _wrapped_at(ctx, nails, _nail)
+    _wrapped_at(ctx, nails, nail)
     _knots(ctx)
 
 
-def _nail(ctx, x, y):
+def nail(ctx, x, y):
     circle(ctx, x, y, 1.7)
     ctx.set_source(radial(x, y, 0, 1.7, [(0, P.METAL_LIGHT), (1, P.METAL_DARK)], fx=x - 0.6, fy=y - 0.6))
     ctx.fill_preserve()

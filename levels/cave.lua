@@ -1,0 +1,93 @@
+-- Glow Cave: a ride through the dark. The rock only shows where the bike
+-- is: floor and roof glow around it, green-blue underfoot and blue
+-- overhead, and the pit glows red. Crystals in the walls light up as the
+-- bike passes. Jump the pit, duck nothing under the low roof (keep the
+-- bike flat), and climb the steps to the way out.
+
+local TOP = 500
+local DEEP = 400       -- how far the rock reaches down and up
+local GLOW = 230       -- how far from the bike the rock glows
+local GROUND = -1
+
+local app = GetApplication()
+local space = app:GetSpace()
+app:SetBgImage('res\\skycave.png')
+
+-- Lit rock: the floor from x1 to x2 with its top at y, black away from the
+-- bike, and the roof with its bottom at y, unseen away from the bike.
+local function floor(x1, x2, y)
+  space:Insert(CreateCompositeBlock(x1, y, x2 - x1, DEEP, false, true, true, 255, false, GLOW), GROUND, '')
+end
+local function roof(x1, x2, y)
+  space:Insert(CreateCompositeBlock(x1, y - DEEP, x2 - x1, DEEP, false, false, true, 200, true, GLOW), GROUND, '')
+end
+
+-- An unseen ramp up a step, so the wheels roll up it.
+local function step(x, low, high)
+  space:Insert(CreateLine(x - 3 * (low - high), low, x, high, ''))
+end
+
+-- A crystal cluster standing on a floor at y, shaded by the bike's nearness.
+local function crystals(x, y)
+  space:Insert(CreateShadowBitmap(x, y - 80, 'res\\crystals.png'), -2, '')
+end
+
+-- Stalactites along a roof from x1 to x2 with its bottom at y.
+local function fringe(x1, x2, y)
+  for x = x1, x2 - 128, 128 do space:Insert(CreateShadowBitmap(x, y, 'res\\stalactites.png'), -2, '') end
+end
+
+-- A crystal cluster hanging from a roof at y.
+local function hanging(x, y)
+  local cluster = CreateShadowBitmap(x, y, 'res\\crystals.png')
+  cluster:GetTexture():SetFlipVertically()
+  space:Insert(cluster, -2, '')
+end
+
+-- The mouth of the cave, and a wall behind the start.
+floor(-600, 900, TOP)
+roof(-600, 900, TOP - 300)
+space:Insert(CreateCompositeBlock(-600, TOP - 700, 300, 700, false, true, true, 255, false, GLOW), GROUND, '')
+crystals(500, TOP)
+
+-- A step down, and the pit to jump from a lip at its edge.
+floor(900, 1500, TOP + 40)
+roof(900, 1500, TOP - 260)
+step(1500, TOP + 40, TOP + 10)
+space:Insert(CreateCompositeBlock(1500, TOP + 260, 200, DEEP, true, false, false, 255, false, GLOW), GROUND, '')
+roof(1500, 1700, TOP - 280)
+space:Insert(CreateLevelStar('star1', 1590, TOP - 70), 'star1')
+floor(1700, 2500, TOP + 20)
+roof(1700, 2500, TOP - 260)
+crystals(2100, TOP + 20)
+
+-- The low roof: keep the bike down.
+floor(2500, 3100, TOP + 20)
+roof(2500, 2900, TOP - 190)
+fringe(2500, 2900, TOP - 190)
+roof(2900, 3100, TOP - 300)
+hanging(2960, TOP - 300)
+space:Insert(CreateLevelStar('star2', 2750, TOP - 30), 'star2')
+
+-- The steps up to the way out.
+floor(3100, 3300, TOP - 20)
+step(3100, TOP + 20, TOP - 20)
+floor(3300, 3500, TOP - 60)
+step(3300, TOP - 20, TOP - 60)
+floor(3500, 4600, TOP - 100)
+step(3500, TOP - 60, TOP - 100)
+roof(3100, 4000, TOP - 360)
+hanging(3600, TOP - 360)
+crystals(3800, TOP - 100)
+local flag = CreatePickableItem('finish', 4300, TOP - 228, 64, 128)
+flag:SetImage(CreateShadowBitmap(4300, TOP - 228, 'res\\finish.png'))
+space:Insert(flag, 'finish')
+space:Insert(CreateCompositeBlock(4600, TOP - 800, 300, 1200, false, true, true, 255, false, GLOW), GROUND, '')
+
+GetBike():MoveTo(150, TOP - 40)
+local goals = {'star1', 'star2', 'finish'}
+for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
+AddObjective('Ride through the dark: the rock glows only near the bike')
+AddObjective('Jump the red pit and keep low under the roof')
+AddObjective('Collect both stars and find the flag at the way out')
+SetLevelTime(90)

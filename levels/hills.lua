@@ -1,0 +1,92 @@
+-- Rolling Hills: waves of turf in the evening, short and tall, that throw
+-- a fast bike into the air. One star sits on a crest; two hang where a
+-- bike flies when it takes a crest at speed. Fireflies come out over the
+-- grass.
+
+local GRASS = 'res\\grass.png'
+local EARTH = 'res\\ground.png'
+local TILE = 128
+local TOP = 520
+local BOTTOM = TOP + 3 * TILE
+local STEP = 64
+local GROUND = -1
+local FILL = -2
+local SKY = -10000
+
+local app = GetApplication()
+local space = app:GetSpace()
+app:SetBgImage('res\\skydusk.png')
+
+-- The land's surface: flat, then hills one after another, each a whole
+-- wave of the given length and height, starting where the one before ends.
+local HILLS = {
+  {640, 48}, {640, 72}, {768, 110}, {512, 56}, {512, 96}, {1024, 150}, {640, 60}, {896, 180},
+}
+local FIRST_HILL = 900
+local function surface(x)
+  local from = FIRST_HILL
+  for i = 1, #HILLS do
+    local length, height = HILLS[i][1], HILLS[i][2]
+    if x < from + length then
+      if x < from then return TOP end
+      return TOP - height * (1 - math.cos(2 * math.pi * (x - from) / length)) / 2
+    end
+    from = from + length
+  end
+  return TOP
+end
+
+-- A turf tile turned to the slope from (x1, y1) to (x2, y2), its top edge
+-- on it and reaching a little past both ends, so no sky shows at a bend.
+local function turf(x1, y1, x2, y2)
+  local angle, length = math.atan2(y2 - y1, x2 - x1), math.sqrt((x2 - x1) ^ 2 + (y2 - y1) ^ 2) + 8
+  local tile = CreateBlock((x1 + x2 - length) / 2 - math.sin(angle) * TILE / 2,
+                           (y1 + y2) / 2 + (math.cos(angle) - 1) * TILE / 2, length, TILE, GRASS, false)
+  RotateObject(tile, math.deg(angle))
+  space:Insert(tile, GROUND, '')
+end
+
+local FINISH = 7300
+for x = -2 * TILE, FINISH + 4 * TILE, STEP do turf(x, surface(x), x + STEP, surface(x + STEP)) end
+-- Earth behind the turf, down from the lowest point of each column.
+for x = -2 * TILE, FINISH + 4 * TILE, TILE do
+  local lowest = math.max(surface(x), surface(x + TILE / 2), surface(x + TILE))
+  for y = lowest + 8, BOTTOM, TILE do
+    local earth = CreateBlock(x, y, TILE, TILE, EARTH, false)
+    earth:SetCollisionMask(0)
+    space:Insert(earth, FILL, '')
+  end
+end
+
+-- A star on the second crest, and two in the air past the fifth and the
+-- last: a bike that takes those crests fast flies through them.
+space:Insert(CreateLevelStar('star1', 1850, surface(1860) - 60), 'star1')
+space:Insert(CreateLevelStar('star2', 3830, surface(3840) - 130), 'star2')
+space:Insert(CreateLevelStar('star3', 6290, surface(6300) - 115), 'star3')
+
+-- Rock walls at both ends, the flag on the flat.
+for y = TOP - 3 * TILE, BOTTOM, TILE do
+  space:Insert(CreateBlock(-3 * TILE, y, TILE, TILE, 'res\\rock.png', false), GROUND, '')
+  space:Insert(CreateBlock(FINISH + 3 * TILE, y, TILE, TILE, 'res\\rock.png', false), GROUND, '')
+end
+local flag = CreatePickableItem('finish', FINISH, TOP - 128, 64, 128)
+flag:SetImage(CreateBitmap(FINISH, TOP - 128, 'res\\finish.png'))
+space:Insert(flag, 'finish')
+
+space:Insert(CreateCloud('res\\cloud3.png', 0, -0.04, 0, 0.2, 0.08), SKY, '')
+-- Fireflies, pinned to the screen: each lights up somewhere new every time
+-- it comes round, after a rest of its own.
+for i = 1, 6 do
+  local firefly = CreateSprite('res\\firefly.png', 8, 16, 16, 8, 80 + 10 * i, 0, 0, true)
+  firefly:SetStatic(true)
+  firefly:SetRandomPositioning(true, 800, 600)
+  firefly:SetLoopDelay(300 * i)
+  space:Insert(firefly, GROUND, '')
+end
+
+GetBike():MoveTo(150, TOP - 40)
+local goals = {'star1', 'star2', 'star3', 'finish'}
+for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
+AddObjective('Ride the hills fast: their crests throw you into the air')
+AddObjective('Catch the three stars over the crests, then reach the flag')
+SetLevelTime(90)

@@ -1,0 +1,111 @@
+-- Mill Race: the old mill by the river. Swim the bike across the mill
+-- pond, ride over the top of the turning water wheel, and let the roller
+-- lift carry you up to the mill floor, then roll down to the flag.
+
+local GRASS = 'res\\grass.png'
+local EARTH = 'res\\ground.png'
+local ROCK = 'res\\rock.png'
+local CONCRETE = 'res\\concrete.png'
+local TILE = 128
+local TOP = 500
+local POND = TOP + 40          -- the water's surface
+local FLOOR = TOP - 256        -- the mill floor
+local BOTTOM = TOP + 3 * TILE
+local GROUND = -1
+local SKY = -10000
+
+local app = GetApplication()
+local space = app:GetSpace()
+app:SetBgImage('res\\skyday.png')
+
+local function tile(x, y, image) space:Insert(CreateBlock(x, y, TILE, TILE, image, false), GROUND, '') end
+
+-- The bank from tile `first` to tile `last`, its top at `top`: turf over
+-- earth, or a capped material.
+local function bank(first, last, top, cap, body)
+  for x = first * TILE, last * TILE, TILE do
+    tile(x, top, cap or GRASS)
+    for y = top + TILE, BOTTOM, TILE do tile(x, y, body or EARTH) end
+  end
+end
+
+-- A slope of turned turf tiles from (x1, y1) to (x2, y2), one tile long.
+local function slope(x1, y1, x2, y2)
+  local angle, length = math.atan2(y2 - y1, x2 - x1), math.sqrt((x2 - x1) ^ 2 + (y2 - y1) ^ 2) + 8
+  local turf = CreateBlock((x1 + x2 - length) / 2 - math.sin(angle) * TILE / 2,
+                           (y1 + y2) / 2 + (math.cos(angle) - 1) * TILE / 2, length, TILE, GRASS, false)
+  RotateObject(turf, math.deg(angle))
+  space:Insert(turf, GROUND, '')
+end
+
+-- Water from tile `first` to tile `last`: the zone that floats the bike,
+-- and the picture in front of everything.
+local function water(first, last, surface, depth)
+  space:Insert(CreateWater(first * TILE, surface, (last - first + 1) * TILE, depth))
+  for x = first * TILE, last * TILE, TILE do
+    for y = surface, surface + depth - 1, TILE do space:Insert(CreateBitmap(x, y, 'res\\water.png'), 2, '') end
+  end
+end
+
+for y = TOP - 3 * TILE, BOTTOM, TILE do tile(-3 * TILE, y, ROCK) end
+bank(-2, 7, TOP)
+
+-- The mill pond: down a bank into the water, across, and up the far bank.
+local BED = TOP + 130
+slope(1024, TOP, 1152, TOP + 80)
+slope(1152, TOP + 80, 1280, BED)
+bank(8, 13, BED, ROCK, ROCK)
+water(8, 12, POND, BED - POND)
+space:Insert(CreateLevelStar('star1', 1334, BED - 50), 'star1')
+slope(1408, BED, 1536, BED - 36)
+slope(1536, BED - 36, 1664, TOP + 36)
+slope(1664, TOP + 36, 1792, TOP)
+bank(14, 14, TOP)
+
+-- The water wheel in its race: a ramp up to its top, and the far bank.
+local RAMP_TOP = TOP - 96
+local ramp = CreateTriangle(1792, TOP, 1920, RAMP_TOP, 1920, TOP)
+ramp:SetFillColor(0, 0, 0, 0)
+space:Insert(ramp, GROUND, '')
+space:Insert(CreateBitmap(1792, RAMP_TOP, 'res\\ramp128x96.png'), GROUND, '')
+bank(15, 15, RAMP_TOP, CONCRETE, CONCRETE)
+water(16, 18, TOP + 60, 200)
+bank(16, 18, TOP + 260, ROCK, ROCK)
+local wheel = CreateCircle(2240, TOP + 80, 160, 'res\\millwheel.png', true)
+space:Insert(wheel, 'waterwheel')
+AnchorCenter(wheel)
+AddMotor(wheel, 0.04)
+space:Insert(CreateLevelStar('star2', 2230, TOP - 80 - 70), 'star2')
+bank(19, 22, TOP)
+
+-- The roller lift: steel rollers up a steep slope, all turning up it.
+local LIFT_FROM, LIFT_TO = 23 * TILE, 26 * TILE
+local rise = (TOP - FLOOR) / (LIFT_TO - LIFT_FROM)
+for x = LIFT_FROM + 24, LIFT_TO - 24, 52 do
+  local roller = CreateCircle(x, TOP - (x - LIFT_FROM) * rise + 10, 24, 'res\\roller.png', true)
+  space:Insert(roller, GROUND, '')
+  AnchorCenter(roller)
+  AddMotor(roller, 0.3)
+end
+bank(23, 25, TOP, CONCRETE, CONCRETE)
+bank(26, 32, FLOOR, CONCRETE, CONCRETE)
+
+-- Down from the mill floor to the flag.
+slope(33 * TILE, FLOOR, 34 * TILE, FLOOR + 64)
+slope(34 * TILE, FLOOR + 64, 35 * TILE, FLOOR + 160)
+slope(35 * TILE, FLOOR + 160, 36 * TILE, TOP)
+bank(33, 44, TOP)
+for y = TOP - 3 * TILE, BOTTOM, TILE do tile(45 * TILE, y, ROCK) end
+local flag = CreatePickableItem('finish', 43 * TILE, TOP - 128, 64, 128)
+flag:SetImage(CreateBitmap(43 * TILE, TOP - 128, 'res\\finish.png'))
+space:Insert(flag, 'finish')
+
+space:Insert(CreateCloud('res\\cloud1.png', 0, -0.05, 0, 0.6, 0.05), SKY, '')
+
+GetBike():MoveTo(150, TOP - 40)
+local goals = {'star1', 'star2', 'finish'}
+for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
+AddObjective('Swim across the mill pond: the water holds the bike up')
+AddObjective('Ride over the turning wheel and up the roller lift')
+AddObjective('Collect both stars and reach the flag')
+SetLevelTime(150)

@@ -1,0 +1,90 @@
+-- Scrapyard: a yard put together from parts. Girders, spools and crates
+-- come from scene files; one of each is kept as a prototype and cloned
+-- wherever the yard needs another. Up a leaning girder onto a bridge of
+-- girders over the pit, down the far one, over a spill of cable spools and
+-- past loose crates to the flag, with welders' sparks flying.
+
+local CONCRETE = 'res\\concrete.png'
+local EARTH = 'res\\ground.png'
+local TILE = 128
+local TOP = 500
+local BRIDGE = TOP - 96
+local BOTTOM = TOP + 3 * TILE
+local GROUND = -1
+local SKY = -10000
+
+local app = GetApplication()
+local space = app:GetSpace()
+app:SetBgImage('res\\skydusk.png')
+-- Loose spools and crates lie all over the yard: they must stand on the
+-- ground wherever the camera is, so everything collides all the time.
+app:SetQueryUpdate(false)
+
+local function tile(x, y, image) space:Insert(CreateBlock(x, y, TILE, TILE, image, false), GROUND, '') end
+
+-- The yard's floor from tile `first` to tile `last`: concrete on earth.
+local function floor(first, last)
+  for x = first * TILE, last * TILE, TILE do
+    tile(x, TOP, CONCRETE)
+    for y = TOP + TILE, BOTTOM, TILE do tile(x, y, EARTH) end
+  end
+end
+
+-- The prototypes, each the first object of its scene file.
+RegisterObject(CreateObject('levels\\parts\\girder.xml', 0, 0), 'girder')
+RegisterObject(CreateObject('levels\\parts\\stackedbox.xml', 0, 0), 'pillar')
+RegisterObject(CreateObject('levels\\parts\\spool.xml', 0, 0), 'spool')
+RegisterObject(CreateObject('levels\\parts\\box.xml', 0, 0), 'crate')
+RegisterObject(CreateSprite('res\\sparks.png', 8, 32, 32, 8, 70, 0, 0, true), 'sparks')
+
+-- A clone of a prototype, its centre at (x, y), in the space.
+local function part(name, x, y)
+  local object = CloneObject(name, x, y)
+  space:Insert(object, GROUND, '')
+  return object
+end
+
+for y = TOP - 3 * TILE, BOTTOM, TILE do tile(-3 * TILE, y, CONCRETE) end
+floor(-2, 10)
+
+-- Up the leaning girder onto the bridge; crates hold the bridge up, but
+-- none stands in the pit.
+space:Insert(CreateObject('levels\\parts\\ramp.xml', 600, BRIDGE), GROUND, '')
+for x = 840, 1864, 256 do
+  part('girder', x + 128, BRIDGE + 16)
+  if x < 1352 or x > 1800 then
+    part('pillar', x + 20, TOP - 20)
+    part('pillar', x + 20, TOP - 60)
+  end
+end
+space:Insert(CreateLevelStar('star1', 1600, BRIDGE - 50), 'star1')
+space:Insert(CreateObject('levels\\parts\\ramp.xml', 2120, BRIDGE, true, false), GROUND, '')
+for x = 11 * TILE, 13 * TILE, TILE do tile(x, TOP + 2 * TILE, EARTH) end
+floor(14, 33)
+
+-- A spill of spools, and loose crates in the way.
+for i = 0, 2 do part('spool', 2700 + i * 220, TOP - 24) end
+for i = 0, 1 do part('crate', 3500 + i * 300, TOP - 20) end
+
+-- Welders at work: sparks showering from the bridge and the heap, each
+-- shower after a pause of its own.
+local welds = {{1090, BRIDGE - 10, 900}, {1870, BRIDGE - 10, 1300}, {3270, TOP - 150, 700}}
+for i = 1, #welds do
+  local sparks = CloneSprite('sparks')
+  sparks:SetPosition(welds[i][1], welds[i][2])
+  sparks:SetLoopDelay(welds[i][3])
+  space:Insert(sparks, 1, '')
+end
+
+for y = TOP - 3 * TILE, BOTTOM, TILE do tile(34 * TILE, y, CONCRETE) end
+local flag = CreatePickableItem('finish', 32 * TILE, TOP - 128, 64, 128)
+flag:SetImage(CreateBitmap(32 * TILE, TOP - 128, 'res\\finish.png'))
+space:Insert(flag, 'finish')
+space:Insert(CreateCloud('res\\cloud3.png', 0, -0.03, 0, 0.4, 0.06), SKY, '')
+
+GetBike():MoveTo(150, TOP - 40)
+GetLevel():Add(CreateVariableCondition('star1'))
+GetLevel():Add(CreateVariableCondition('finish'))
+AddObjective('Up the girder and over the bridge: mind the pit under it')
+AddObjective('Ride over the spools and shove the crates aside to reach the flag')
+SetLevelTime(120)

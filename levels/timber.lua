@@ -1,0 +1,98 @@
+-- Timber Yard: a sawmill's yard of planks on hinges. Two seesaws to ride up
+-- and tip over, a heavy log swinging on its chain over the way, and a
+-- bridge of one long plank hinged at the near rim of a pit.
+
+local GRASS = 'res\\grass.png'
+local EARTH = 'res\\ground.png'
+local WOOD = 'res\\wood.png'
+local TILE = 128
+local TOP = 480
+local DECK = TOP - 64          -- the raised deck after the second seesaw
+local BOTTOM = TOP + 3 * TILE
+local GROUND = -1
+local SKY = -10000
+local PINE = {150, 96, 52}
+
+local app = GetApplication()
+local space = app:GetSpace()
+app:SetBgImage('res\\forest.png')
+
+local function tile(x, y, image) space:Insert(CreateBlock(x, y, TILE, TILE, image, false), GROUND, '') end
+
+-- Turf and earth from tile `first` to tile `last`, its top at `top`.
+local function yard(first, last, top)
+  for x = first * TILE, last * TILE, TILE do
+    tile(x, top, GRASS)
+    for y = top + TILE, BOTTOM, TILE do tile(x, y, EARTH) end
+  end
+end
+
+-- A seesaw: a plank turned down to the left, on a hinge over a trestle
+-- that only shows.
+local function seesaw(x, y, width, height, name)
+  local trestle = CreateTriangle(x - 24, TOP, x + 24, TOP, x, y)
+  trestle:SetFillColor(PINE[1], PINE[2], PINE[3], 255)
+  trestle:SetCollisionMask(0)
+  space:Insert(trestle, GROUND, '')
+  local plank = CreateBlock(x - width / 2, y - height / 2, width, height,
+                            'res\\plank' .. width .. 'x' .. height .. '.png', true)
+  space:Insert(plank, name)
+  AnchorCenter(plank)
+  RotateObject(plank, -math.deg(math.asin((TOP - y) / (width / 2))))
+end
+
+for y = TOP - 3 * TILE, BOTTOM, TILE do tile(-3 * TILE, y, WOOD) end
+yard(-2, 11, TOP)
+seesaw(700, TOP - 44, 320, 16, 'seesaw1')
+seesaw(1400, TOP - 60, 384, 20, 'seesaw2')
+
+-- The deck the second seesaw lets down onto.
+for x = 12 * TILE, 20 * TILE, TILE do
+  tile(x, DECK, WOOD)
+  for y = DECK + TILE, BOTTOM, TILE do tile(x, y, EARTH) end
+end
+
+-- The swinging log: a heavy end on a long chain from a beam between two
+-- towers of lumber behind the way, started from the side.
+for y = DECK - 3 * TILE, DECK - TILE, TILE do
+  for x = 2048, 2432, 384 do
+    local lumber = CreateBlock(x, y, TILE, TILE, WOOD, false)
+    lumber:SetCollisionMask(0)
+    space:Insert(lumber, -2, '')
+  end
+end
+space:Insert(CreateBitmap(2112, DECK - 400, 'res\\plank384x20.png'), -2, '')
+local log = Kest.Composite(2304, DECK - 380, '', true)
+log:AddLine(0, 0, 0, 240)
+log:AddCircle(0, 270, 30)
+log:Finalize()
+log:SetMass(20)
+space:Insert(log, 'log')
+AnchorAt(log, 2304, DECK - 380)
+RotateObject(log, -50)
+
+-- The pit, and the plank bridge hinged at its near rim, resting on the far
+-- one; a star halfway over.
+for x = 21 * TILE, 22 * TILE, TILE do tile(x, DECK + 2 * TILE, EARTH) end
+local bridge = CreateBlock(21 * TILE - 8, DECK - 20, 384, 20, 'res\\plank384x20.png', true)
+space:Insert(bridge, 'bridge')
+AnchorAt(bridge, 21 * TILE - 4, DECK - 10)
+space:Insert(CreateLevelStar('star1', 22 * TILE - 10, DECK - 60), 'star1')
+for x = 23 * TILE, 31 * TILE, TILE do
+  tile(x, DECK, WOOD)
+  for y = DECK + TILE, BOTTOM, TILE do tile(x, y, EARTH) end
+end
+for y = DECK - 3 * TILE, DECK, TILE do tile(32 * TILE, y, WOOD) end
+
+local flag = CreatePickableItem('finish', 30 * TILE, DECK - 128, 64, 128)
+flag:SetImage(CreateBitmap(30 * TILE, DECK - 128, 'res\\finish.png'))
+space:Insert(flag, 'finish')
+
+space:Insert(CreateCloud('res\\cloud2.png', 0, -0.05, 0, 0.5, 0.05), SKY, '')
+
+GetBike():MoveTo(150, TOP - 40)
+GetLevel():Add(CreateVariableCondition('star1'))
+GetLevel():Add(CreateVariableCondition('finish'))
+AddObjective('Ride up the seesaws and let them tip you down')
+AddObjective('Pass under the swinging log, cross the hinged plank to the flag')
+SetLevelTime(120)
