@@ -1,4 +1,4 @@
--- Star Ditch: three stars to collect across the lowland. A kicker, a rope
+-- A test track of every zone: three stars to collect across the lowland. A kicker, a rope
 -- bridge over a flooded ditch, a seesaw, a bowl to pump through, a boost
 -- strip into a row of crates and a swinging gate before the finish flag.
 
