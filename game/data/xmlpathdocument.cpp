@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include <boost/algorithm/string/replace.hpp>
 #include <boost/algorithm/string/split.hpp>
 
 #include "game/data/atomicfile.h"
@@ -34,6 +35,22 @@ std::FILE* OpenRegularFile(const std::string& path) {
   return file;
 }
 
+// The text the parser is given: the file up to its first NUL, its line ends
+// made "\n", as the library reads a file itself. The parser takes a UTF-8
+// lead byte with the bytes it announces, even past a NUL, so that a file
+// that ends inside such a character makes it read past its buffer: the
+// text ends in as many NULs as the longest character has bytes.
+bool ReadForParser(std::FILE* file, std::string& text) {
+  char block[4096];
+  while (const std::size_t n = std::fread(block, 1, sizeof block, file)) text.append(block, n);
+  if (std::ferror(file)) return false;
+  text.erase(std::min(text.find('\0'), text.size()));
+  boost::algorithm::replace_all(text, "\r\n", "\n");
+  std::replace(text.begin(), text.end(), '\r', '\n');
+  text.append(4, '\0');
+  return true;
+}
+
 }  // namespace
 
 bool XmlPathDocument::Load(const std::string& fileName) {
@@ -42,8 +59,11 @@ bool XmlPathDocument::Load(const std::string& fileName) {
   Clear();
   fileName_ = fileName;
   std::FILE* file = OpenRegularFile(Platform::ToNativePath(fileName));
-  loaded_ = file && LoadFile(file);
+  std::string text;
+  const bool read = file && ReadForParser(file, text);
   if (file) std::fclose(file);
+  if (read) Parse(text.c_str());
+  loaded_ = read && !Error();
   return loaded_;
 }
 
