@@ -51,7 +51,49 @@ bool ReadForParser(std::FILE* file, std::string& text) {
   return true;
 }
 
+// The bytes of a UTF-8 character that starts with lead; 0 when none does.
+std::size_t Utf8Bytes(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead < 0xC2) return 0;
+  if (lead < 0xE0) return 2;
+  if (lead < 0xF0) return 3;
+  return lead < 0xF5 ? 4 : 0;
+}
+
+// The bytes of the UTF-8 character at text[i]; 0 when none is there whole.
+std::size_t Utf8Length(const std::string& text, std::size_t i) {
+  const std::size_t length = Utf8Bytes(static_cast<unsigned char>(text[i]));
+  if (length == 0 || i + length > text.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
+  }
+  return length;
+}
+
+bool IsUtf8(const std::string& text) {
+  for (std::size_t i = 0, n = 0; i < text.size(); i += n) {
+    n = Utf8Length(text, i);
+    if (n == 0) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+std::string ToXmlText(const std::string& text) {
+  if (IsUtf8(text)) return text;
+  std::string utf8;
+  for (const char c : text) {
+    const unsigned char latin1 = static_cast<unsigned char>(c);
+    if (latin1 < 0x80) {
+      utf8 += c;
+    } else {
+      utf8 += static_cast<char>(0xC0 | latin1 >> 6);
+      utf8 += static_cast<char>(0x80 | (latin1 & 0x3F));
+    }
+  }
+  return utf8;
+}
 
 bool XmlPathDocument::Load(const std::string& fileName) {
   current_ = nullptr;
@@ -130,7 +172,7 @@ void XmlPathDocument::AppendElement(const std::string& name, const AttributeMap&
   if (!current_) return;
   auto* element = new TiXmlElement(name.c_str());
   for (const auto& attribute : attributes) {
-    element->SetAttribute(attribute.first.c_str(), attribute.second.c_str());
+    element->SetAttribute(attribute.first.c_str(), ToXmlText(attribute.second).c_str());
   }
   current_->LinkEndChild(element);
   current_ = element;

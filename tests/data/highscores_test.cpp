@@ -148,6 +148,43 @@ TEST_F(HighScores, TheTableIsSavedWholeAndReadBack) {
   EXPECT_EQ(Scores(), (std::vector<int>{900, 600, 500}));
 }
 
+// The score file is UTF-8: a name typed in the letters of the game's fonts
+// (Latin-1) is saved in UTF-8, and one in UTF-8 as it is. Written as they
+// were typed, the first and last would swallow the closing quote and lose
+// the whole table.
+TEST_F(HighScores, NamesAreSavedInUtf8AndTheFileStillReads) {
+  const struct {
+    const char* typed;
+    const char* readBack;
+  } kNames[] = {{"Andr\xE9", "Andr\xC3\xA9"},
+                {"\xC5sa & \xD6", "\xC3\x85sa & \xC3\x96"},
+                {"\xC3\x85sa", "\xC3\x85sa"},
+                {"5 \xE2\x82\xAC", "5 \xE2\x82\xAC"}};
+  for (const auto& name : kNames) {
+    Store("Hills", {{"Al", 900, 10}});
+    ASSERT_EQ(Add("Hills", 600), 1);
+    finder.scores[1].name = name.typed;
+    ASSERT_TRUE(Kest::SaveHighScores(document, "Hills", finder.scores));
+    EXPECT_EQ(Add("Hills", -1), -1);
+    ASSERT_EQ(finder.scores.size(), 2u) << name.readBack;
+    EXPECT_EQ(finder.scores[1].name, name.readBack);
+  }
+}
+
+// A track list in Latin-1 names its tracks in Latin-1: the track's table,
+// written in UTF-8, is found again by that name.
+TEST_F(HighScores, ATrackNamedInLatin1FindsItsTableAgain) {
+  folder.Write("tracklist.xml",
+               "<?xml version='1.0' encoding='ISO-8859-1'?>\n"
+               "<tracklist><track name='\xC5ker' filename='a.lua'/></tracklist>\n");
+  Kest::TrackList::Create();
+  Kest::TrackList::GetInstance()->Load();
+  ASSERT_EQ(Add("\xC5ker", 10), 0);
+  ASSERT_TRUE(Kest::SaveHighScores(document, "\xC5ker", finder.scores));
+  EXPECT_EQ(Add("\xC5ker", 5), 1);
+  EXPECT_EQ(Scores(), (std::vector<int>{10, 5}));
+}
+
 TEST_F(HighScores, ATableOfATrackWithoutOneIsNotSaved) {
   Store("Hills", {{"Al", 900, 10}});
   ASSERT_EQ(Add("Hills", -1), -1);
