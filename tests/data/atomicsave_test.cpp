@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <random>
@@ -32,6 +33,22 @@ TEST(AtomicFile, AFailedWriteKeepsTheOldFileAndLeavesNothingElse) {
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"table.xml"});
   ASSERT_EQ(trace.Lines().size(), 1u);
   EXPECT_NE(trace.Lines()[0].find(path), std::string::npos);
+}
+
+// Only what a save of that very file left goes; a player's own copies stay.
+TEST(AtomicFile, OnlyTheTemporariesOfCutShortSavesOfTheFileAreRemoved) {
+  TestSupport::ScratchFolder folder;
+  const std::vector<std::string> kept = {"table.xml", "table.xml.bad", "table.xml.backup",
+                                         "table.xml.saving-1234567", "other.xml.saving-Ab12Cd"};
+  for (const std::string& name : kept) folder.Write(name, "x");
+  folder.Write("table.xml.saving-Ab12Cd", "half");
+  folder.Write("table.xml.saving-zZ9yY8", "");
+  TestSupport::TraceCapture trace;
+  Kest::RemoveUnfinishedSaves(folder.Path("table.xml"));
+  std::vector<std::string> sorted = kept;
+  std::sort(sorted.begin(), sorted.end());
+  EXPECT_EQ(folder.Names(), sorted);
+  EXPECT_EQ(trace.Lines().size(), 2u);
 }
 
 // Times one save, then runs save over and over in a child process and kills
@@ -130,6 +147,15 @@ TEST_F(TableSave, ATableSaveKilledAtAnyMomentLeavesTheOldOrTheNewTable) {
   std::set<std::string> seen;
   EXPECT_EQ(FirstTornRound(save, [&] { return WholeTableName(path, kEntries); }, seen), -1);
   EXPECT_EQ(seen.size(), 2u) << "the kills fell after saves of both tables";
+
+  // The next read finds the table whole and clears what the saves cut short
+  // left beside it.
+  TestSupport::TraceCapture trace;
+  finder = Kest::scoreFinder();
+  EXPECT_EQ(Kest::AddHighScore(document, finder, "Hills", -1), -1);
+  EXPECT_EQ(finder.scores.size(), std::size_t(kEntries));
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"highscores.xml", "tracklist.xml"}));
+  EXPECT_FALSE(trace.Lines().empty()) << "some kills fell inside a save";
 }
 
 }  // namespace
