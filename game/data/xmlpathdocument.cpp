@@ -78,6 +78,22 @@ bool IsUtf8(const std::string& text) {
   return true;
 }
 
+// The texts that the parser reads character by character, quoted attribute
+// values and texts outside CDATA, as ToXmlText gives them; names, comments
+// and CDATA it reads byte by byte.
+void MakeTextsUtf8(TiXmlNode* node) {
+  if (TiXmlElement* element = node->ToElement()) {
+    for (TiXmlAttribute* a = element->FirstAttribute(); a; a = a->Next()) {
+      a->SetValue(ToXmlText(a->ValueStr()));
+    }
+  } else if (TiXmlText* text = node->ToText(); text && !text->CDATA()) {
+    text->SetValue(ToXmlText(text->ValueStr()));
+  }
+  for (TiXmlNode* child = node->FirstChild(); child; child = child->NextSibling()) {
+    MakeTextsUtf8(child);
+  }
+}
+
 }  // namespace
 
 std::string ToXmlText(const std::string& text) {
@@ -172,13 +188,14 @@ void XmlPathDocument::AppendElement(const std::string& name, const AttributeMap&
   if (!current_) return;
   auto* element = new TiXmlElement(name.c_str());
   for (const auto& attribute : attributes) {
-    element->SetAttribute(attribute.first.c_str(), ToXmlText(attribute.second).c_str());
+    element->SetAttribute(attribute.first.c_str(), attribute.second.c_str());
   }
   current_->LinkEndChild(element);
   current_ = element;
 }
 
-bool XmlPathDocument::Save() const {
+bool XmlPathDocument::Save() {
+  MakeTextsUtf8(this);
   return WriteFileAtomically(Platform::ToNativePath(fileName_),
                              [this](std::FILE* file) { return SaveFile(file); });
 }

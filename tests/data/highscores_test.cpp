@@ -171,6 +171,19 @@ TEST_F(HighScores, NamesAreSavedInUtf8AndTheFileStillReads) {
   }
 }
 
+// A name the file held in another encoding is saved in UTF-8 as well:
+// written back as it was read, it would swallow its quote.
+TEST_F(HighScores, NamesReadInAnotherEncodingAreSavedInUtf8) {
+  folder.Write("highscores.xml",
+               "<?xml version='1.0'?>\n<highscores><track name='Hills'>"
+               "<score date='1' name=Ren\xE9 score='700'/></track></highscores>\n");
+  ASSERT_EQ(Add("Hills", 600), 1);
+  ASSERT_TRUE(Kest::SaveHighScores(document, "Hills", finder.scores));
+  EXPECT_EQ(Add("Hills", -1), -1);
+  ASSERT_EQ(finder.scores.size(), 2u) << "the file still reads";
+  EXPECT_EQ(finder.scores[0].name, "Ren\xC3\xA9");
+}
+
 // A track list in Latin-1 names its tracks in Latin-1: the track's table,
 // written in UTF-8, is found again by that name.
 TEST_F(HighScores, ATrackNamedInLatin1FindsItsTableAgain) {
