@@ -40,7 +40,7 @@ if [ "$target" = levelscript ]; then
   set -- -detect_leaks=0 "$@"
 fi
 
-log=$artifacts/last-run.log
+log=$artifacts/run.$$.log
 status=0
 start=$(date +%s)
 "${runner[@]}" "$build/tests/fuzz/fuzz_$target" "$corpus" -dict="$dict" -timeout=1 \
@@ -52,5 +52,6 @@ echo "fuzz $target: ${runs:-?} inputs in ${took:-?} s, corpus $(ls "$corpus" | w
 if [ $status -ne 0 ]; then
   tail -n 60 "$log"
   echo "fuzz $target failed: see $log and the input in $artifacts"
+  exit $status
 fi
-exit $status
+rm "$log"
