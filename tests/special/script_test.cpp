@@ -4,7 +4,9 @@
 #include <lua.hpp>
 #include <tolua++.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "game/app/mainloop.h"
 #include "game/bike/bike.h"
@@ -76,8 +78,13 @@ TEST_F(SpecialScripts, NonFiniteNumbersAndShapesWithoutAreaAreRefused) {
     const std::size_t before = trace.Lines().size();
     ASSERT_TRUE(Load(std::string("made = ") + c[0]));
     EXPECT_EQ(Eval("made"), "nil");
-    ASSERT_EQ(trace.Lines().size(), before + 2) << "the load's line and one more";
-    EXPECT_NE(trace.Lines().back().find(c[1]), std::string::npos);
+    // The load itself logs too (the bike's pictures, where the folder has
+    // none): only the refusal names the function.
+    const std::vector<std::string> lines = trace.Lines();
+    ASSERT_GT(lines.size(), before);
+    EXPECT_EQ(std::count_if(lines.begin() + before, lines.end(),
+                            [&](const std::string& line) { return line.find(c[1]) != std::string::npos; }),
+              1);
   }
 }
 

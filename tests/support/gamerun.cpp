@@ -59,9 +59,10 @@ GameRun::~GameRun() {
 }
 
 void GameRun::Start(const std::vector<std::string>& arguments) {
+  arguments_ = arguments;
   const std::string program = folder_ + "/vantrail";
   std::vector<char*> argv{const_cast<char*>(program.c_str())};
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  for (const std::string& argument : arguments_) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
   pid_ = fork();
   if (pid_ == 0) {
@@ -85,10 +86,19 @@ int GameRun::WaitForExit(int timeoutMs) {
 // The game's window is the only one shown on the test's own X server.
 std::string GameRun::WaitForWindow(int timeoutMs) {
   std::string window;
-  PollUntil(timeoutMs, [&] {
-    window = CommandOutput("xdotool search --onlyvisible --name . 2>/dev/null | head -n 1");
-    return !window.empty() || !IsRunning();
-  });
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    PollUntil(timeoutMs, [&] {
+      window = CommandOutput("xdotool search --onlyvisible --name . 2>/dev/null | head -n 1");
+      return !window.empty() || !IsRunning();
+    });
+    if (!window.empty() || IsRunning()) break;
+    // The game ended before it showed a window: say why in the test's
+    // output, then start it once more, since a busy X server now and then
+    // refuses the first window.
+    std::fprintf(stderr, "The game ended with code %d before its window showed; its log:\n", exitCode_);
+    for (const std::string& line : LogLines()) std::fprintf(stderr, "  %s\n", line.c_str());
+    if (attempt == 0) Start(arguments_);
+  }
   return window;
 }
 

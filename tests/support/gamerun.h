@@ -26,7 +26,8 @@ class GameRun {
   GameRun& operator=(const GameRun&) = delete;
 
   // The X id of the game's window, once it is shown; empty when none came
-  // within the time.
+  // within the time. A game that ends before its window shows is started
+  // once more, its log printed.
   std::string WaitForWindow(int timeoutMs = 20000);
   WindowGeometry Geometry(const std::string& window) const;
 
@@ -51,6 +52,7 @@ class GameRun {
   void Start(const std::vector<std::string>& arguments);
 
   std::string folder_;
+  std::vector<std::string> arguments_;
   pid_t pid_ = -1;
   int exitCode_ = -1;
 };
