@@ -84,6 +84,11 @@ flag:SetImage(CreateShadowBitmap(4300, TOP - 228, 'res\\finish.png'))
 space:Insert(flag, 'finish')
 space:Insert(CreateCompositeBlock(4600, TOP - 800, 300, 1200, false, true, true, 255, false, GLOW), GROUND, '')
 
+-- A fall into the pit starts again; out of the cave, it is day.
+local driver = space:FindObject('driver')
+RegisterEvent(driver, CreateEventYGreater(TOP + 150), 'RestartLevel()')
+EventYLess(driver, TOP - 120, "GetApplication():SetBgImage('res\\\\skyday.png')")
+
 GetBike():MoveTo(150, TOP - 40)
 local goals = {'star1', 'star2', 'finish'}
 for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
