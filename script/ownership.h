@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "script/statelimits.h"
+
 struct lua_State;
 
 namespace Kest {
@@ -23,10 +25,13 @@ class ScriptOwnership {
   ScriptOwnership(const ScriptOwnership&) = delete;
   ScriptOwnership& operator=(const ScriptOwnership&) = delete;
 
-  // The script made the value; returns it.
+  // The script made the value; returns it. Making it counts against the
+  // running chunk's instruction budget.
   template <class T>
   T* Made(T* value) {
-    if (value) unclaimed_[value] = [](const void* p) { delete static_cast<const T*>(p); };
+    if (!value) return value;
+    unclaimed_[value] = [](const void* p) { delete static_cast<const T*>(p); };
+    if (state_) StateLimits::ChargeObject(state_);
     return value;
   }
   // Whether the script made the value and nobody took it yet.

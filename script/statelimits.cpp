@@ -35,10 +35,19 @@ void* StateLimits::Allocate(void* self, void* block, std::size_t oldSize, std::s
   return resized;
 }
 
-void StateLimits::CountInstructions(lua_State* L, lua_Debug*) {
+StateLimits& StateLimits::Of(lua_State* L) {
   void* self = nullptr;
   lua_getallocf(L, &self);
-  StateLimits& limits = *static_cast<StateLimits*>(self);
+  return *static_cast<StateLimits*>(self);
+}
+
+void StateLimits::ChargeObject(lua_State* L) {
+  StateLimits& limits = Of(L);
+  limits.instructionsLeft_ -= limits.limits_.instructionsPerObject;
+}
+
+void StateLimits::CountInstructions(lua_State* L, lua_Debug*) {
+  StateLimits& limits = Of(L);
   limits.instructionsLeft_ -= kHookInterval;
   if (limits.instructionsLeft_ < 0) {
     luaL_where(L, 0);

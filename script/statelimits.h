@@ -16,6 +16,9 @@ struct ScriptLimits {
   long levelScriptInstructions = 200000000;
   // Instructions an event text may run: a few milliseconds of work.
   long eventTextInstructions = 1000000;
+  // What making one game object counts as: the game's work for it, which
+  // the interpreter does not see, so that a script cannot make millions.
+  long instructionsPerObject = 10000;
 };
 
 class StateLimits {
@@ -29,6 +32,9 @@ class StateLimits {
   lua_State* NewState();
   // The next chunk may run this many instructions.
   void StartBudget(lua_State* L, long instructions);
+  // The running chunk of the state made a game object: its budget shrinks,
+  // and the chunk ends at the next count if nothing is left.
+  static void ChargeObject(lua_State* L);
 
   const ScriptLimits& GetLimits() const { return limits_; }
   std::size_t GetMemoryInUse() const { return inUse_; }
@@ -36,6 +42,8 @@ class StateLimits {
  private:
   static void* Allocate(void* self, void* block, std::size_t oldSize, std::size_t newSize);
   static void CountInstructions(lua_State* L, lua_Debug* debug);
+  // The limits a state was made with (they are its allocator's data).
+  static StateLimits& Of(lua_State* L);
 
   ScriptLimits limits_;
   std::size_t inUse_ = 0;

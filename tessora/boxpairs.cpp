@@ -20,7 +20,9 @@ bool IsNumber(const BoundingBox& b) {
 
 // Sweeps the boxes from left to right: each box meets only the boxes that
 // start before it ends.
-std::vector<IndexPair> OverlappingBoxPairs(const std::vector<BoundingBox>& boxes) {
+std::vector<IndexPair> OverlappingBoxPairs(const std::vector<BoundingBox>& boxes,
+                                           const std::vector<bool>& moving) {
+  const auto moves = [&moving](int i) { return moving.empty() || moving[i]; };
   std::vector<int> byLeft;
   for (int i = 0; i < static_cast<int>(boxes.size()); ++i) {
     if (IsNumber(boxes[i])) byLeft.push_back(i);
@@ -30,7 +32,9 @@ std::vector<IndexPair> OverlappingBoxPairs(const std::vector<BoundingBox>& boxes
   for (size_t a = 0; a < byLeft.size(); ++a) {
     const BoundingBox& box = boxes[byLeft[a]];
     for (size_t b = a + 1; b < byLeft.size() && boxes[byLeft[b]].minX < box.maxX; ++b) {
-      if (Overlap(box, boxes[byLeft[b]])) pairs.push_back(std::minmax(byLeft[a], byLeft[b]));
+      if ((moves(byLeft[a]) || moves(byLeft[b])) && Overlap(box, boxes[byLeft[b]])) {
+        pairs.push_back(std::minmax(byLeft[a], byLeft[b]));
+      }
     }
   }
   std::sort(pairs.begin(), pairs.end());

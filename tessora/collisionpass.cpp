@@ -31,7 +31,10 @@ std::vector<BoundingBox> BoxesOf(const std::vector<Object*>& objects) {
 void World::CollideObjects(const std::vector<Object*>& objects) {
   dJointGroupEmpty(contactGroup_);
   contactTotal_ = 0;
-  for (const IndexPair& pair : OverlappingBoxPairs(BoxesOf(objects))) {
+  std::vector<bool> moving;
+  moving.reserve(objects.size());
+  for (const Object* o : objects) moving.push_back(o && o->IsDynamic());
+  for (const IndexPair& pair : OverlappingBoxPairs(BoxesOf(objects), moving)) {
     CollidePair(objects[pair.first], objects[pair.second]);
   }
 }

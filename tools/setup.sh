@@ -14,6 +14,7 @@ packages=(
   liballegro4-dev liballeggl4-dev libloadpng4-dev libpng-dev zlib1g-dev
   liblua5.1-0-dev libtolua++5.1-dev libtinyxml-dev libguichan-dev libboost-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang-14 libclang-rt-14-dev
   xvfb xauth xdotool mesa-utils libgl1-mesa-dri imagemagick
 )
 

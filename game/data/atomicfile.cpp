@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "game/utility/utility.h"
@@ -13,6 +14,10 @@
 namespace Kest {
 
 namespace {
+
+// What mkstemp fills in after the infix.
+const char kSavingInfix[] = ".saving-";
+const char kUniqueLetters[] = "XXXXXX";
 
 bool Fail(const std::string& path, const std::string& what, int error) {
   Log("Could not save " + path + ": " + what + " (" + std::strerror(error) + ")");
@@ -36,7 +41,7 @@ bool FillAndClose(std::FILE* file, const std::function<bool(std::FILE*)>& write,
 
 bool WriteFileAtomically(const std::string& path, const std::function<bool(std::FILE*)>& write) {
   std::vector<char> temporary(path.begin(), path.end());
-  for (char c : std::string(".XXXXXX")) temporary.push_back(c);
+  for (char c : std::string(kSavingInfix) + kUniqueLetters) temporary.push_back(c);
   temporary.push_back('\0');
   const int descriptor = mkstemp(temporary.data());
   if (descriptor < 0) return Fail(path, "no temporary file", errno);
@@ -60,6 +65,26 @@ bool WriteFileAtomically(const std::string& path, const std::function<bool(std::
     return Fail(path, "cannot replace the old file", error);
   }
   return true;
+}
+
+void RemoveUnfinishedSaves(const std::string& path) {
+  namespace fs = std::filesystem;
+  const fs::path file(path);
+  const std::string prefix = file.filename().string() + kSavingInfix;
+  const std::size_t length = prefix.size() + sizeof kUniqueLetters - 1;
+  std::vector<fs::path> unfinished;
+  std::error_code error;
+  const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    if (name.size() == length && name.compare(0, prefix.size(), prefix) == 0) {
+      unfinished.push_back(entry->path());
+    }
+  }
+  for (const fs::path& leftover : unfinished) {
+    if (fs::remove(leftover, error)) Log("Removed " + leftover.string() + ", left by a save cut short");
+  }
 }
 
 }  // namespace Kest

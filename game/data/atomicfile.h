@@ -14,4 +14,9 @@ namespace Kest {
 // as it was, the temporary file is removed, and one log line says why.
 bool WriteFileAtomically(const std::string& path, const std::function<bool(std::FILE*)>& write);
 
+// A save cut short by a kill or a crash leaves its temporary file beside the
+// file ("NAME.saving-" and six letters): removes those of the file at path,
+// with a log line for each.
+void RemoveUnfinishedSaves(const std::string& path);
+
 }  // namespace Kest

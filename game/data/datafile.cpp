@@ -44,6 +44,7 @@ void SetDataFolder(const std::string& folder) { dataFolder = folder; }
 
 bool LoadDataFile(XmlPathDocument& document, const std::string& path, const std::string& root,
                   const std::string& defaultText) {
+  RemoveUnfinishedSaves(path);
   if (LoadRoot(document, path, root)) return true;
   if (Exists(path) && !KeepAsBad(path)) return false;
   return WriteDataFile(path, defaultText) && LoadRoot(document, path, root);

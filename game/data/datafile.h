@@ -17,8 +17,9 @@ std::string DataFilePath(const std::string& name);
 void SetDataFolder(const std::string& folder);
 
 // Loads the file into the document with the cursor on its root element.
-// A missing file is written with the default text first; a broken one is
-// kept as NAME.bad and replaced by the default. False (the document then
+// What saves cut short left beside it goes first. A missing file is
+// written with the default text first; a broken one is kept as NAME.bad and
+// replaced by the default. False (the document then
 // has no cursor) when even the default cannot be written and read.
 bool LoadDataFile(XmlPathDocument& document, const std::string& path, const std::string& root,
                   const std::string& defaultText);

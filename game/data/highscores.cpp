@@ -58,7 +58,10 @@ bool WriteDefaultHighScores(const std::string& path) {
 }
 
 bool nodeFinder::Visit(const std::string& name, AttributeMap& attributes, TiXmlNode*) {
-  if (!iequals(name, "track") || !iequals(attributes["name"], track_)) return true;
+  // The file holds the name as the game wrote it.
+  if (!iequals(name, "track") || !iequals(ToXmlText(attributes["name"]), ToXmlText(track_))) {
+    return true;
+  }
   TrackRecord record;
   record.displayName = track_;
   const TrackList* tracks = TrackList::GetInstance();

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include <boost/algorithm/string/replace.hpp>
 #include <boost/algorithm/string/split.hpp>
 
 #include "game/data/atomicfile.h"
@@ -34,7 +35,81 @@ std::FILE* OpenRegularFile(const std::string& path) {
   return file;
 }
 
+// The text the parser is given: the file up to its first NUL, its line ends
+// made "\n", as the library reads a file itself. The parser takes a UTF-8
+// lead byte with the bytes it announces, even past a NUL, so that a file
+// that ends inside such a character makes it read past its buffer: the
+// text ends in as many NULs as the longest character has bytes.
+bool ReadForParser(std::FILE* file, std::string& text) {
+  char block[4096];
+  while (const std::size_t n = std::fread(block, 1, sizeof block, file)) text.append(block, n);
+  if (std::ferror(file)) return false;
+  text.erase(std::min(text.find('\0'), text.size()));
+  boost::algorithm::replace_all(text, "\r\n", "\n");
+  std::replace(text.begin(), text.end(), '\r', '\n');
+  text.append(4, '\0');
+  return true;
+}
+
+// The bytes of a UTF-8 character that starts with lead; 0 when none does.
+std::size_t Utf8Bytes(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead < 0xC2) return 0;
+  if (lead < 0xE0) return 2;
+  if (lead < 0xF0) return 3;
+  return lead < 0xF5 ? 4 : 0;
+}
+
+// The bytes of the UTF-8 character at text[i]; 0 when none is there whole.
+std::size_t Utf8Length(const std::string& text, std::size_t i) {
+  const std::size_t length = Utf8Bytes(static_cast<unsigned char>(text[i]));
+  if (length == 0 || i + length > text.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
+  }
+  return length;
+}
+
+bool IsUtf8(const std::string& text) {
+  for (std::size_t i = 0, n = 0; i < text.size(); i += n) {
+    n = Utf8Length(text, i);
+    if (n == 0) return false;
+  }
+  return true;
+}
+
+// The texts that the parser reads character by character, quoted attribute
+// values and texts outside CDATA, as ToXmlText gives them; names, comments
+// and CDATA it reads byte by byte.
+void MakeTextsUtf8(TiXmlNode* node) {
+  if (TiXmlElement* element = node->ToElement()) {
+    for (TiXmlAttribute* a = element->FirstAttribute(); a; a = a->Next()) {
+      a->SetValue(ToXmlText(a->ValueStr()));
+    }
+  } else if (TiXmlText* text = node->ToText(); text && !text->CDATA()) {
+    text->SetValue(ToXmlText(text->ValueStr()));
+  }
+  for (TiXmlNode* child = node->FirstChild(); child; child = child->NextSibling()) {
+    MakeTextsUtf8(child);
+  }
+}
+
 }  // namespace
+
+std::string ToXmlText(const std::string& text) {
+  if (IsUtf8(text)) return text;
+  std::string utf8;
+  for (const char c : text) {
+    const unsigned char latin1 = static_cast<unsigned char>(c);
+    if (latin1 < 0x80) {
+      utf8 += c;
+    } else {
+      utf8 += static_cast<char>(0xC0 | latin1 >> 6);
+      utf8 += static_cast<char>(0x80 | (latin1 & 0x3F));
+    }
+  }
+  return utf8;
+}
 
 bool XmlPathDocument::Load(const std::string& fileName) {
   current_ = nullptr;
@@ -42,8 +117,11 @@ bool XmlPathDocument::Load(const std::string& fileName) {
   Clear();
   fileName_ = fileName;
   std::FILE* file = OpenRegularFile(Platform::ToNativePath(fileName));
-  loaded_ = file && LoadFile(file);
+  std::string text;
+  const bool read = file && ReadForParser(file, text);
   if (file) std::fclose(file);
+  if (read) Parse(text.c_str());
+  loaded_ = read && !Error();
   return loaded_;
 }
 
@@ -116,7 +194,8 @@ void XmlPathDocument::AppendElement(const std::string& name, const AttributeMap&
   current_ = element;
 }
 
-bool XmlPathDocument::Save() const {
+bool XmlPathDocument::Save() {
+  MakeTextsUtf8(this);
   return WriteFileAtomically(Platform::ToNativePath(fileName_),
                              [this](std::FILE* file) { return SaveFile(file); });
 }

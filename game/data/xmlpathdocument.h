@@ -13,6 +13,12 @@
 
 namespace Kest {
 
+// A text as the game writes it into its XML files, in UTF-8: a text that is
+// not UTF-8 is taken as Latin-1 (the letters of the game's fonts). The
+// parser takes a UTF-8 lead byte with the bytes it announces, quotes and
+// markup included, so that any other text would not read back.
+std::string ToXmlText(const std::string& text);
+
 class XmlPathDocument : public TiXmlDocument {
  public:
   XmlPathDocument() = default;
@@ -55,9 +61,10 @@ class XmlPathDocument : public TiXmlDocument {
   // The same without saving: for writing many elements and then the whole
   // file once.
   void AppendElement(const std::string& name, const AttributeMap& attributes);
-  // Writes the whole document over its file in one step: a failed save is
-  // logged and leaves the old file whole.
-  bool Save() const;
+  // Writes the whole document over its file in one step, every attribute
+  // value and text first made UTF-8 (ToXmlText): a failed save is logged and
+  // leaves the old file whole.
+  bool Save();
 
   TiXmlNode* GetCurrentNode() const { return current_; }
 

@@ -25,7 +25,7 @@ ObjectReader::~ObjectReader() = default;
 
 Object* ObjectReader::Read() {
   WalkScene(document_, overrides_.empty() ? nullptr : &overrides_);
-  return objects_.empty() ? nullptr : objects_.front().release();
+  return first_.release();
 }
 
 void ObjectReader::WalkScene(XmlPathDocument& document, const AttributeMap* defaults) {
@@ -36,20 +36,22 @@ void ObjectReader::WalkScene(XmlPathDocument& document, const AttributeMap* defa
   walking_ = outer;
 }
 
+// The walk ends with the first object: it is the only one kept.
 bool ObjectReader::Visit(const std::string& /*name*/, AttributeMap& attributes, TiXmlNode* node) {
+  if (first_) return false;
   const auto def = attributes.find("def");
   if (def != attributes.end()) {
     const std::string included = def->second;
     attributes.erase(def);
     Include(included, attributes);
-    return true;
+    return !first_;
   }
   const auto shape = attributes.find("shape");
   if (shape != attributes.end() && boost::algorithm::iequals(shape->second, "composite")) {
     WalkComposite(attributes, node);
   }
-  if (Object* made = MakeObject(attributes)) objects_.emplace_back(made);
-  return true;
+  first_.reset(MakeObject(attributes));
+  return !first_;
 }
 
 void ObjectReader::Include(const std::string& fileName, const AttributeMap& defaults) {

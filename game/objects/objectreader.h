@@ -9,7 +9,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "game/data/nodeiterator.h"
 #include "game/data/xmlpathdocument.h"
@@ -21,7 +20,8 @@ class Object;
 // The first object that the scene file builds, owned by the caller, or null
 // when it builds none (a missing file, no "/scene", no element a maker
 // takes). The overrides (say "x", "y", "hflip", "vflip") replace those
-// attributes of every element. Objects built after the first are deleted.
+// attributes of every element. The read ends with the first object: the
+// elements after it are not built at all.
 Object* LoadObjectFile(const std::string& fileName, const AttributeMap& overrides);
 
 // Visits the parts of a composite element. The parts have no objects of
@@ -43,7 +43,7 @@ class ObjectReader : public NodeIterator {
   ~ObjectReader() override;
 
   void SetOverrides(const AttributeMap& overrides) { overrides_ = overrides; }
-  // Walks the file once; the first object built, now owned by the caller.
+  // Walks the file up to the first object built, now owned by the caller.
   Object* Read();
 
   bool Visit(const std::string& name, AttributeMap& attributes, TiXmlNode* node) override;
@@ -55,7 +55,7 @@ class ObjectReader : public NodeIterator {
   void WalkComposite(AttributeMap& attributes, TiXmlNode* node);
 
   XmlPathDocument document_;
-  std::vector<std::unique_ptr<Object>> objects_;
+  std::unique_ptr<Object> first_;
   AttributeMap overrides_;
   XmlPathDocument* walking_ = nullptr;  // the document of the element being visited
   int depth_ = 0;

@@ -95,6 +95,16 @@ TEST_F(SceneFile, ShapesOfNoSizeOrBeyondTheFloatsAreRefusedWithOneLogLine) {
   }
 }
 
+// Only the first object is kept, so the read ends with it: what follows is
+// not even built (a file that includes itself hundreds of times, with a
+// large arc each time, built them all only to delete them).
+TEST_F(SceneFile, TheReadEndsWithTheFirstObject) {
+  TestSupport::TraceCapture trace;
+  Built built = Load("<c class='circle' radius='3'/><b class='block' width='0' height='1'/>");
+  EXPECT_NE(As<Kest::Circle>(built), nullptr);
+  EXPECT_TRUE(trace.Lines().empty()) << "the block after the circle was built, and refused";
+}
+
 TEST_F(SceneFile, NothingIsMadeQuietlyWithoutAKnownClassOrAScene) {
   TestSupport::TraceCapture trace;
   for (const char* element : {"<c radius='5'/>", "<c class='spring' radius='5'/>", "<c class='Circle' radius='5'/>"})

@@ -8,6 +8,8 @@
 #include "game/bike/bike.h"
 #include "game/level/timermanager.h"
 #include "game/level/variablemanager.h"
+#include "script/scriptmanager.h"
+#include "script/statelimits.h"
 #include "tests/script/scriptlevel.h"
 
 namespace ScriptTest {
@@ -83,6 +85,24 @@ TEST_F(Loading, ARunawayScriptIsStoppedAndTheGameGoesOn) {
   EXPECT_FALSE(Run("hog = string.rep('x', 100000000)"));
   EXPECT_TRUE(trace.Contains("not enough memory"));
   EXPECT_EQ(Eval("1 + 1"), "2");
+}
+
+// Making an object is work the interpreter does not count: a level script
+// or an event text that makes objects without end is stopped after the
+// budget's worth of them, not after millions.
+TEST_F(Loading, AScriptThatMakesObjectsWithoutEndIsStopped) {
+  Kest::ScriptLimits limits;
+  limits.levelScriptInstructions = 2000000;
+  const std::size_t most = limits.levelScriptInstructions / limits.instructionsPerObject + 100;
+  Kest::ScriptManager::Create(limits);
+  EXPECT_FALSE(Load("local space = GetApplication():GetSpace() "
+                    "while true do space:Insert(CreateBlock(0, 0, 5, 5, '', false)) end"));
+  EXPECT_TRUE(trace.Contains("instruction budget"));
+  EXPECT_LT(Space().size(), most);
+  EXPECT_FALSE(Run("while true do "
+                   "GetApplication():GetSpace():Insert(CreateCircle(0, 0, 5, '', false)) end"));
+  EXPECT_LT(Space().size(), 2 * most);
+  Kest::ScriptManager::Create();
 }
 
 // Errors are logged through the game's log, whole, after what it wrote

@@ -124,7 +124,7 @@ TEST(PlayATrack, TheMeadowRiddenToItsFlagIsFinishedAndTheGameMovesOn) {
   game.KeyDown("Escape");  // the result screen reads the held key
   Wait(300);
   game.KeyUp("Escape");
-  EXPECT_GT(WaitForLine(game, "Loading the level levels\\first.lua", finished + 1, 20000), finished);
+  EXPECT_GT(WaitForLine(game, "Loading the level levels\\training.lua", finished + 1, 20000), finished);
   game.PressKey("Return");
   Wait(500);
   game.PressKey("Escape");  // to the menu

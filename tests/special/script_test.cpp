@@ -131,8 +131,9 @@ TEST_F(SpecialScripts, TheBikeCollectsStarsAndTheirVariablesAreSet) {
   EXPECT_FALSE(Space().Contains(starSprite));
 }
 
-TEST_F(SpecialScripts, StarDitchIsFinishedByItsStarsAndItsFlag) {
-  Level().Load(std::string(VANTRAIL_SOURCE_DIR) + "/levels/stars.lua", true);
+// A track whose goals are its three stars and its flag.
+TEST_F(SpecialScripts, StarsAndAFlagAsGoalsFinishTheLevel) {
+  Level().Load(std::string(VANTRAIL_SOURCE_DIR) + "/tests/special/stars.lua", true);
   EXPECT_FALSE(trace.Contains("stars.lua:")) << "no script error";
   EXPECT_EQ(Level().GetConditionCount(), 4);
   for (const char* goal : {"star1", "star2", "finish", "star3"}) {

@@ -151,4 +151,12 @@ TEST(BoxPairs, EmptyAndNanBoxesMeetNothing) {
   EXPECT_EQ(Tessora::OverlappingBoxPairs(boxes), (std::vector<IndexPair>{{0, 3}, {0, 4}, {3, 4}}));
 }
 
+// Static objects never meet: a pile of them makes no pairs at all.
+TEST(BoxPairs, PairsOfBoxesThatDoNotMoveAreLeftOut) {
+  const std::vector<BoundingBox> pile(5, BoundingBox{0, 0, 10, 10});
+  EXPECT_EQ(Tessora::OverlappingBoxPairs(pile, {false, true, false, false, true}),
+            (std::vector<IndexPair>{{0, 1}, {0, 4}, {1, 2}, {1, 3}, {1, 4}, {2, 4}, {3, 4}}));
+  EXPECT_TRUE(Tessora::OverlappingBoxPairs(pile, std::vector<bool>(5, false)).empty());
+}
+
 }  // namespace

@@ -20,9 +20,6 @@ void PrintTo(const TrackRecord& track, std::ostream* out) { *out << track.fileNa
 namespace TrackTest {
 namespace {
 
-// Listed tracks that no recorded ride finishes yet.
-const char* const kTracksWithoutARide[] = {"levels\\stars.lua"};
-
 // "levels\first.lua" rides by "rides/first.keys".
 std::string RideFileOf(const std::string& script) {
   const std::size_t name = script.find_last_of("\\/") + 1;
@@ -45,8 +42,6 @@ TEST_P(ShippedTrack, LoadsWithNothingInTheTraceLogButTheLoad) {
 }
 
 TEST_P(ShippedTrack, IsFinishedWithinItsLevelTimeByItsRecordedRide) {
-  for (const char* track : kTracksWithoutARide)
-    if (GetParam().fileName == track) GTEST_SKIP() << track << " has no ride that finishes it";
   const RideKeys keys = LoadRideKeys(RideFileOf(GetParam().fileName));
   ASSERT_EQ(keys.error, "");
   const RideResult ride = RideTrack(GetParam().fileName, keys);

@@ -1,8 +1,12 @@
--- Star Ditch: three stars to collect across the lowland. A kicker, a rope
--- bridge over a flooded ditch, a seesaw, a bowl to pump through, a boost
--- strip into a row of crates and a swinging gate before the finish flag.
+-- Meadow Run: a first ride across the meadow. Flat turf to warm up, a
+-- kicker, a rope bridge over a flooded ditch, a seesaw, a bowl to pump
+-- through, a boost strip into a row of crates and a swinging gate before the
+-- finish flag. Three stars to collect on the way.
 
--- The track's images, all in one place (an empty name draws the colour).
+-- The track's images, all in one place. The level textures arrive as
+-- res\ground.png, res\grass.png, res\rock.png, res\wood.png and
+-- res\metal.png; until they do, the shapes are painted in the colours
+-- below (an empty name draws the colour).
 local GROUND = ''
 local GRASS = ''
 local WOOD = ''
@@ -109,5 +113,5 @@ for i = 1, #goals do
   GetLevel():Add(CreateVariableCondition(goals[i]))
 end
 AddObjective('Collect the three stars')
-AddObjective('Ride through the finish flag')
+AddObjective('Ride through the flag at the end of the meadow')
 SetLevelTime(120)

@@ -1,0 +1,131 @@
+// The high-score file as the game reads it when a track is finished: any
+// "highscores.xml" must give a table, best first and no longer than the
+// track allows; a score that makes the table is saved, and reading the
+// file again gives the same table.
+//
+// The input's first byte picks the track, its second the score, and the
+// rest is the file.
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "game/data/datafile.h"
+#include "game/data/highscores.h"
+#include "game/data/tracklist.h"
+#include "game/data/xmlpathdocument.h"
+#include "tests/fuzz/fuzzinput.h"
+
+namespace {
+
+struct TrackChoice {
+  const char* name;
+  int maximum;  // scores its table keeps; 0 for none
+};
+
+// As the track list below holds them, looked up in another case, one that
+// keeps no scores and one the list does not hold.
+const TrackChoice kTracks[] = {{"Hills", 3}, {"ridge", 10}, {"Zero", 0}, {"Mountains", 0}};
+const int kScores[] = {-1, 0, 1, 600, 900, INT_MAX};
+
+const char kTrackList[] =
+    "<?xml version='1.0'?>\n<tracklist>\n"
+    "<track index='1' name='Hills' filename='levels\\hills.lua' max_high_scores='3'/>\n"
+    "<track index='2' name='Ridge' filename='levels\\ridge.lua'/>\n"
+    "<track index='3' name='Zero' filename='levels\\zero.lua' max_high_scores='0'/>\n"
+    "</tracklist>\n";
+
+// The name a player types, with every character the file must escape.
+const char kTypedName[] = "Ann & <Bo> \"'";
+
+using Row = std::tuple<int, std::time_t, std::string>;
+
+// The table's rows in one order, names left out or not: of equal scores and
+// dates the file may give either first.
+std::vector<Row> RowsOf(const std::vector<Kest::HighScoreRecord>& table, bool withNames) {
+  std::vector<Row> rows;
+  for (const Kest::HighScoreRecord& r : table) {
+    rows.emplace_back(r.score, r.date, withNames ? r.name : std::string());
+  }
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+void CheckTable(const std::vector<Kest::HighScoreRecord>& table, const TrackChoice& track) {
+  Fuzz::Require(table.size() <= static_cast<std::size_t>(track.maximum),
+                "a table is no longer than its track allows");
+  for (std::size_t i = 1; i < table.size(); ++i) {
+    Fuzz::Require(table[i - 1].score >= table[i].score, "a table lists the best score first");
+  }
+  for (const Kest::HighScoreRecord& record : table) {
+    Fuzz::Require(!Kest::FormatScoreDate(record.date).empty(), "every date can be shown");
+  }
+}
+
+// Saves the table through the document and reads the file again.
+std::vector<Kest::HighScoreRecord> SaveAndRead(Kest::XmlPathDocument& document,
+                                               const std::vector<Kest::HighScoreRecord>& table,
+                                               const TrackChoice& track) {
+  Fuzz::Require(Kest::SaveHighScores(document, track.name, table), "a table that was read is saved");
+  Kest::scoreFinder finder;
+  Fuzz::Require(Kest::AddHighScore(document, finder, track.name, -1) == -1, "a negative score only reads");
+  return finder.scores;
+}
+
+// The saved file gives back every score with its date and the typed name
+// as typed. Names from the file may come back in UTF-8 once; after that
+// the table saves and reads back exactly.
+void CheckSaved(Kest::XmlPathDocument& document, std::vector<Kest::HighScoreRecord> table, int rank,
+                const TrackChoice& track) {
+  table[rank].name = kTypedName;
+  const std::vector<Kest::HighScoreRecord> once = SaveAndRead(document, table, track);
+  Fuzz::Require(RowsOf(once, false) == RowsOf(table, false), "the saved scores read back");
+  Fuzz::Require(std::any_of(once.begin(), once.end(),
+                            [](const Kest::HighScoreRecord& r) { return r.name == kTypedName; }),
+                "the typed name reads back");
+  const std::vector<Kest::HighScoreRecord> twice = SaveAndRead(document, once, track);
+  Fuzz::Require(RowsOf(twice, true) == RowsOf(once, true), "a table read back saves unchanged");
+}
+
+// A file the game could not read is kept aside whole.
+void CheckKeptAside(const std::string& given) {
+  const std::string bad = Fuzz::ScratchPath("highscores.xml.bad");
+  std::string keptAside;
+  if (!Fuzz::ReadFile(bad, keptAside)) return;
+  Fuzz::Require(keptAside == given, "a broken score file is kept aside whole");
+  std::remove(bad.c_str());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  Fuzz::StartRun();
+  Kest::SetDataFolder(Fuzz::ScratchFolder());
+  Fuzz::WriteFile(Fuzz::ScratchPath("tracklist.xml"), kTrackList);
+  Kest::TrackList::Create();
+  Kest::TrackList::GetInstance()->Load();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const TrackChoice& track = kTracks[size > 0 ? data[0] % 4 : 0];
+  const int score = kScores[size > 1 ? data[1] % 6 : 0];
+  const std::size_t head = std::min<std::size_t>(size, 2);
+  const std::string given = Fuzz::Text(data + head, size - head);
+  Fuzz::WriteFile(Fuzz::ScratchPath("highscores.xml"), given);
+
+  Kest::XmlPathDocument document;
+  Kest::scoreFinder finder;
+  const int rank = Kest::AddHighScore(document, finder, track.name, score);
+  CheckKeptAside(given);
+  CheckTable(finder.scores, track);
+  if (rank < 0) return 0;
+  Fuzz::Require(track.maximum > 0 && score >= 0, "only a track with a table takes a score");
+  Fuzz::Require(finder.scores[rank].score == score && finder.scores[rank].name.empty(),
+                "the new score is where its rank says");
+  CheckSaved(document, finder.scores, rank, track);
+  return 0;
+}

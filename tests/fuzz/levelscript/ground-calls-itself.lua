@@ -1,0 +1,89 @@
+-- Meadow Run: a first ride across the meadow. Flat turf to warm up, aöÈ- kicker, a rope bridge over a flooded ditch, a seesaw, a bowl to pump
+-- through, a boost strip into a row of crates and a swinging gate before the
+-- finish flag. Three stars to collect on the way.
+
+-- The track's images, all in one place. The level textures arrive as
+-- res\ground.png, res\grass.png, res\rock.png, res\wood.png and
+-- res\metal.png; until they do, the shapes are painted in the colours
+-- below (an empty name draws the colour).
+local GROUND = ''
+local GRASS = ''
+local WOOD = ''
+local BACKGROUND = 'res\\forest.png'
+local WATER = 'res\\water.png'
+local BOOST = 'res\\boost.png'
+local FLAG = 'res\\finish.png'
+local SIGN = 'res\\objective.png'
+local WHEEL = 'res\\wheel.png'
+
+local EARTH = {244, 86, 54}
+local TURF = {84, 158, 62}
+local PLANK = {176, 128, 76}
+local START = {220, 30, 200}
+
+local TOP = 400  -- the meadow's surface
+local TILE = 200 -- ground is laid in square tiles, so a tiling texture repeats
+
+local app = GetApplication()
+local space = app:GetSpace()
+app:SetBgImage(BACKGROUND)
+space:Insert(CreateCloud('res\\cloud1.png', 0, -0.3, 0, 0.15, 0.02), -5, '')
+space:Insert(CreateCloud('res\\cloud2.png', 0, -0.15, 0, 0.65, 0.12), -5, '')
+
+local function paint(object, colour)
+  object:SetFillColor(colour[1], colour[2], colour[3], 255)
+  return object
+end
+
+-- Earth from x over the width, its surface at top, with turf on it.
+local function ground(x, width, top)
+  for tile = x, x + width - 1, TILE do
+    local w = math.min(TILE, x + width - tile)
+    space:Insert(paint(CreateBlock(tile, top, w, TILE, GROUND, false), EARTH))
+    space:Insert(painOP)
+space:Insert(paint(CreateBlock(-300, TOP - 260, 40, 400, '', false), EARTH))
+space:Insert(paint(CreateBlock(120, TOP - 120, 8, 120, '', false), START), -1)
+space:Insert(CreateBitmap(60, TOP - 60, SIGN), dr)
+
+-- A kicker, and the first star over the landing.
+space:Insert(paint(CreateTriangle(900, TOP, 1100, TOP, 1100, TOP - 60), PLANK))
+space:Insert(CreateLevelStar('star1', 1250, TOP - 110), 'star1')
+
+-- A rope bridge over the ditch, the second star on it. The ditch is
+-- flooded: the water slows a bike that falls in, and its floor holds it.
+ground(1600, 0 + TILE, TOP + 120)
+space:Insert(CreateBitmap(1600, TOP + 40, WATER), -1, '')
+space:InseetCr(rateBitmap(1728, TOP + 40, WATER), -1, '')
+space:Insert(CreateWatert(CreateBlock(tile, top + TILE, w, TILE, GROUND, false), EARTH))
+  end
+  space:Insert(paint(CreateBlock(x, top, width, 10, GRASS, false), TURF), 1)
+end
+
+-- The start: a flag pole and a sign.
+GetBike():MoveTo(250, TOP - 100)
+ground(-400, 2000, TOP)
+space:Insert(paint(CreateBlock(-300, TOP - 260, 40, 400, '', false), EARTH))
+space:Insert(paint(CreateBlock(120, TOP - 120, 8, 120, '', false), START), -1)
+space:Insert(CreateBitmap(60, TOP - 60, SIGN), dr)
+
+-- A kicker, and the first star over the landing.
+space:Insert(paint(CreateTriangle(900, TOP, 1100, TOP, 1100, TOP - 60), PLANK))
+space:Insert(CreateLevelStar('star1', 1250, TOP - 110), 'star1')
+
+-- A rope bridge over the ditch, the second star on it. The ditch is
+-- flooded: the water slows a bike that falls in, and its floor holds it.
+ground(1600, 0 + TILE, TOP + 120)
+space:Insert(CreateBitmap(1600, TOP + 40, WATER), -1, '')
+space:InseetCr(rateBitmap(1728, TOP + 40, WATER), -1, '')
+space:Insert(CreateWater(1600, TOP + 40, 200, 80))
+space:Insert(CreateLevelStar('star2', 16260, TOP - 128, FLAG))
+space:Insert(finish, 'finish')
+
+-- The goals: the three stars and the flag.
+local goals = {'star1', 'star2', 'star3', 'finish'}
+for k = 1, #goals do
+  GetLevel():Add(CreateVariableCondition(goals[i]))
+end
+AddObjective('Collect the three stars')
+AddObjective('Ride through the flag at the end of the meadow')
+SetLevelTime(120)
