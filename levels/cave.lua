@@ -1,8 +1,8 @@
 -- Glow Cave: a ride through the dark. The rock only shows where the bike
 -- is: floor and roof glow around it, green-blue underfoot and blue
 -- overhead, and the pit glows red. Crystals in the walls light up as the
--- bike passes. Jump the pit, duck nothing under the low roof (keep the
--- bike flat), and climb the steps to the way out.
+-- bike passes, and a lamp swings in the dark. Jump the pit, keep the bike
+-- flat under the low roof, and climb the steps to the way out.
 
 local TOP = 500
 local DEEP = 400       -- how far the rock reaches down and up
@@ -50,9 +50,17 @@ roof(-600, 900, TOP - 300)
 space:Insert(CreateCompositeBlock(-600, TOP - 700, 300, 700, false, true, true, 255, false, GLOW), GROUND, '')
 crystals(500, TOP)
 
--- A step down, and the pit to jump from a lip at its edge.
+-- A step down, and the pit to jump from a lip at its edge. A miner's lamp
+-- swings from the roof on its chain, high over the way.
 floor(900, 1500, TOP + 40)
 roof(900, 1500, TOP - 260)
+local lamp = CreateComposite(1150, TOP - 256, '')
+lamp:AddLine(0, 4, 0, 84)
+lamp:AddCircle(0, 94, 10)
+lamp:Finalize()
+space:Insert(lamp, GROUND, 'lamp')
+AnchorAt(lamp, 1150, TOP - 256)
+RotateObject(lamp, 30)
 step(1500, TOP + 40, TOP + 10)
 space:Insert(CreateCompositeBlock(1500, TOP + 260, 200, DEEP, true, false, false, 255, false, GLOW), GROUND, '')
 roof(1500, 1700, TOP - 280)
@@ -83,6 +91,11 @@ local flag = CreatePickableItem('finish', 4300, TOP - 228, 64, 128)
 flag:SetImage(CreateShadowBitmap(4300, TOP - 228, 'res\\finish.png'))
 space:Insert(flag, 'finish')
 space:Insert(CreateCompositeBlock(4600, TOP - 800, 300, 1200, false, true, true, 255, false, GLOW), GROUND, '')
+
+-- A fall into the pit starts again; out of the cave, it is day.
+local driver = space:FindObject('driver')
+RegisterEvent(driver, CreateEventYGreater(TOP + 150), 'RestartLevel()')
+EventYLess(driver, TOP - 120, "GetApplication():SetBgImage('res\\\\skyday.png')")
 
 GetBike():MoveTo(150, TOP - 40)
 local goals = {'star1', 'star2', 'finish'}

@@ -77,6 +77,9 @@ space:Insert(flag, 'finish')
 space:Insert(CreateCloud('res\\cloud1.png', 0, -0.06, 0, 0.3, 0.1), SKY, '')
 space:Insert(CreateCloud('res\\cloud2.png', 0, -0.03, 0, 0.8, 0.02), SKY, '')
 
+-- A bike in the river starts again.
+EventYGreater(space:FindObject('driver'), RIVER, 'RestartLevel()')
+
 GetBike():MoveTo(150, TOP - 40)
 GetLevel():Add(CreateVariableCondition('star1'))
 GetLevel():Add(CreateVariableCondition('finish'))

@@ -1,6 +1,7 @@
 -- Timber Yard: a sawmill's yard of planks on hinges. Two seesaws to ride up
 -- and tip over, a heavy log swinging on its chain over the way, and a
--- bridge of one long plank hinged at the near rim of a pit.
+-- bridge of one long plank hinged at the near rim of a pit, whose hinge
+-- gives soon after a wheel is on it.
 
 local GRASS = 'res\\grass.png'
 local EARTH = 'res\\ground.png'
@@ -77,6 +78,10 @@ for x = 21 * TILE, 22 * TILE, TILE do tile(x, DECK + 2 * TILE, EARTH) end
 local bridge = CreateBlock(21 * TILE - 8, DECK - 20, 384, 20, 'res\\plank384x20.png', true)
 space:Insert(bridge, 'bridge')
 AnchorAt(bridge, 21 * TILE - 4, DECK - 10)
+-- Its hinge gives two seconds after the front wheel is on it.
+EventCollision(bridge, space:FindObject('frontwheel'),
+               "RegisterTimerEvent(2, \"DefaultSpaceFind('bridge'):RemoveUserJoint(0)\")")
+EventYGreater(space:FindObject('driver'), DECK + 100, 'RestartLevel()')
 space:Insert(CreateLevelStar('star1', 22 * TILE - 10, DECK - 60), 'star1')
 for x = 23 * TILE, 31 * TILE, TILE do
   tile(x, DECK, WOOD)
@@ -94,5 +99,5 @@ GetBike():MoveTo(150, TOP - 40)
 GetLevel():Add(CreateVariableCondition('star1'))
 GetLevel():Add(CreateVariableCondition('finish'))
 AddObjective('Ride up the seesaws and let them tip you down')
-AddObjective('Pass under the swinging log, cross the hinged plank to the flag')
+AddObjective('Pass under the swinging log, and cross the plank bridge quickly')
 SetLevelTime(120)

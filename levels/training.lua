@@ -48,10 +48,10 @@ local function hill(points)
 end
 
 -- A wooden ramp: an invisible wedge to ride and its picture.
-local function ramp(x, top, width, height)
+local function ramp(x, top, width, height, name)
   local wedge = CreateTriangle(x, top + height, x + width, top + height, x + width, top)
   wedge:SetFillColor(0, 0, 0, 0)
-  space:Insert(wedge, GROUND, '')
+  space:Insert(wedge, GROUND, name or '')
   space:Insert(CreateBitmap(x, top, 'res\\ramp' .. width .. 'x' .. height .. '.png'), GROUND, '')
 end
 
@@ -59,6 +59,9 @@ end
 for y = TOP - 3 * TILE, BOTTOM, TILE do tile(-3 * TILE, y, ROCK) end
 field(-2, 14, TOP)
 space:Insert(CreateBitmap(230, TOP - 64, 'res\\sign.png'), GROUND, '')
+-- A rider who heads for the wall is shown the way.
+EventXLess(space:FindObject('driver'), 60,
+           "GetApplication():GetSpace():Insert(CreateBitmap(-150, " .. (TOP - 64) .. ", 'res\\\\sign.png'), -1, '')")
 space:Insert(CreateLevelStar('star1', 820, TOP - 50), 'star1')
 
 -- A low hill.
@@ -70,7 +73,10 @@ field(15, 20, TERRACE)
 space:Insert(CreateLevelStar('star2', 2150, TERRACE - 50), 'star2')
 
 -- A kicker at the terrace's end, and the slope down that takes the landing.
-ramp(2432, TERRACE - 64, 192, 64)
+ramp(2432, TERRACE - 64, 192, 64, 'kicker')
+-- Over the kicker's lip, the front wheel's next touch is the landing.
+EventXGreater(space:FindObject('driver'), 2624,
+              "EventFrontWheelCollision(DefaultSpaceFind('kicker'), \"SetVariable('landed')\", true)")
 field(21, 26, TOP)
 hill({{2688, TERRACE}, {2816, TERRACE + 10}, {2944, TERRACE + 28}, {3072, TOP}})
 space:Insert(CreateLevelStar('star3', 3300, TOP - 50), 'star3')
@@ -87,9 +93,9 @@ space:Insert(CreateCloud('res\\cloud1.png', 0, -0.05, 0, 0.1, 0.05), SKY, '')
 space:Insert(CreateCloud('res\\cloud2.png', 0, -0.1, 0, 0.7, 0.15), SKY, '')
 
 GetBike():MoveTo(120, TOP - 40)
-local goals = {'star1', 'star2', 'star3', 'finish'}
+local goals = {'star1', 'star2', 'star3', 'landed', 'finish'}
 for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
 AddObjective('Up rides on, Down brakes')
-AddObjective('Left and Right lean the rider back and forward')
+AddObjective('Left and Right lean the rider back and forward: jump the kicker and land')
 AddObjective('Collect the three stars and ride through the flag')
 SetLevelTime(90)

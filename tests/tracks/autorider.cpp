@@ -126,7 +126,10 @@ void AutoRider::Steer(int step, RideKeys& keys) {
   bool throttle = pace < section.speed + slack && !(s.pitch * way - wanted > 20.0f);
   throttling_ = throttle;
   bool brake = section.brake && pace > section.speed + 1.0f;
-  if (!press && !section.flat) {
+  // The bike settles on the ground first: no leaning while it lands at the
+  // start.
+  constexpr int kSettleSteps = 400;
+  if (!press && !section.flat && step > kSettleSteps) {
     // Leaning toward the front pushes the nose down; the arrows follow the
     // screen, so facing left they swap.
     const int forward = way > 0 ? KEY_RIGHT : KEY_LEFT;

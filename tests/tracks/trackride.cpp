@@ -3,12 +3,14 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <memory>
 
 #include "game/app/app.h"
 #include "game/app/mainloop.h"
 #include "game/app/runninggame.h"
 #include "game/bike/bike.h"
 #include "game/level/level.h"
+#include "game/level/ticksource.h"
 #include "game/level/timermanager.h"
 #include "game/screens/debugconsole.h"
 #include "platform/platform.h"
@@ -17,6 +19,23 @@
 namespace TrackTest {
 
 namespace {
+
+// The level time's ticks, every 10 ms of the ride's clock, on the main
+// thread instead of the library's timer: the countdown, the timers and the
+// time-up replay with the ride.
+class RideTicks : public Kest::TickSource {
+ public:
+  void Start(TickFunction tick) override { tick_ = tick; }
+  void Stop() override { tick_ = nullptr; }
+  void Tick() const {
+    if (tick_) tick_();
+  }
+
+ private:
+  TickFunction tick_ = nullptr;
+};
+
+RideTicks* ticks = nullptr;
 
 // The keys stop; a ride that is still short of the finish after this many
 // more steps has fallen short.
@@ -94,6 +113,7 @@ RideResult RideTrack(const std::string& track, const RideKeys& keys, const RideW
   int lastStep = keys.TotalSteps() + kStepsAfterKeys;
   int watched = 0;
   while (!game.Over()) {
+    if (now % kMsPerTick == 0) ticks->Tick();
     if (game.Steps() >= lastStep) {
       lastStep = keys.TotalSteps() + kStepsAfterKeys;
       if (game.Steps() >= lastStep) break;
@@ -110,7 +130,10 @@ RideResult RideTrack(const std::string& track, const RideKeys& keys, const RideW
   result.end = game.End();
   result.steps = game.Steps();
   result.playMs = now - playStart;
-  result.bike = Kest::Bike::GetInstance()->GetPosition();
+  const Kest::Bike& bike = *Kest::Bike::GetInstance();
+  result.bike = bike.GetPosition();
+  result.score = Kest::ScoreFinishedLevel(Kest::TimerManager::GetRemainingTicks(), bike.GetFlips(),
+                                          bike.GetWheelieTime());
   return result;
 }
 
@@ -130,6 +153,8 @@ void RideStage() {
   new Kest::App(800, 600);
   new Kest::DebugConsole();
   new Kest::Level();
+  ticks = new RideTicks();
+  Kest::TimerManager::GetInstance()->SetTickSource(std::unique_ptr<Kest::TickSource>(ticks));
 }
 
 }  // namespace TrackTest

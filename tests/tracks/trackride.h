@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "game/level/levelscore.h"
 #include "tests/tracks/ridekeys.h"
 #include "tessora/vec2.h"
 
@@ -30,6 +31,7 @@ struct RideResult {
   std::uint32_t playMs = 0;   // clock time from the start of play to the end
   unsigned levelTimeMs = 0;   // the time the script gave the level
   Tessora::Vec2 bike;         // where the bike ended
+  Kest::LevelScore score;     // as the game scores the finished level
 };
 
 // What the ride shows along the way. After each physics step: the step

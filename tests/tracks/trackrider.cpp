@@ -160,6 +160,10 @@ int main(int argc, char** argv) {
   std::printf("%s after %d steps at x %.1f y %.1f: %.2f s of the level's %.0f s\n",
               TrackTest::RideEndName(ride.end), ride.steps, ride.bike.x, ride.bike.y,
               ride.playMs / 1000.0, ride.levelTimeMs / 1000.0);
+  if (ride.end == TrackTest::RideEnd::kFinished)
+    std::printf("score %u: %u time, %u flips, %u wheelies\n",
+                ride.score.time + ride.score.flips + ride.score.wheelies, ride.score.time,
+                ride.score.flips, ride.score.wheelies);
   if (!plan.empty()) TrackTest::SaveRideKeys(keys, options.keys);
   return ride.end == TrackTest::RideEnd::kFinished ? 0 : 1;
 }

@@ -3,6 +3,12 @@ object, so the game draws them as they collide. Each is cut from the
 repeating level textures (the same tiles the ground is laid from), inked
 and lit like the rest of the art.
 
+- The loop is one picture of a whole steel ring, its band outside the
+  circle the bike rides: the band reaches out of the quarters' boxes, so
+  the level shows it as a picture and gives its arcs the clear picture, one
+  that shows nothing. (One of its pixels is all but transparent: a picture
+  whose alpha is zero everywhere is taken for one without alpha, and
+  drawn opaque.)
 - Wheels turn about their centres: the mill's water wheel (a wooden rim
   and paddles round an iron hub) and the steel rollers of a roller lift,
   each drawn to the circle's diameter with a mark that shows it turning.
@@ -41,7 +47,9 @@ SPARKS = (32, 8)
 CRYSTALS = (96, 80)
 STALACTITES = (128, 40)
 ROLLER = 48
-PLANKS = {'plank256x16.png': (256, 16), 'plank320x16.png': (320, 16), 'plank384x20.png': (384, 20)}
+PLANKS = {'plank128x16.png': (128, 16), 'plank256x16.png': (256, 16), 'plank320x16.png': (320, 16), 'plank384x20.png': (384, 20)}
+LOOP = 240        # the radius the bike rides
+LOOP_BAND = 24
 RAMPS = {'ramp128x40.png': (128, 40), 'ramp128x96.png': (128, 96), 'ramp192x64.png': (192, 64), 'ramp256x96.png': (256, 96)}
 
 
@@ -80,6 +88,25 @@ def draw_ramp(ctx, w, h):
     set_colour(ctx, P.INK)
     ctx.set_line_width(1.6)
     ctx.stroke()
+
+
+def draw_clear(ctx):
+    ctx.rectangle(0, 0, 1, 1)
+    set_colour(ctx, (0, 0, 0, 1 / 255))
+    ctx.fill()
+
+
+def draw_loop(ctx, radius=LOOP, band=LOOP_BAND):
+    c = radius + band
+    steel = material(structures.draw_metal)
+    circle(ctx, c, c, radius + band - 1)
+    ctx.arc_negative(c, c, radius, 2 * math.pi, 0)
+    fill_and_outline(ctx, steel, P.INK, 2.0)
+    # Struts from the ring's foot down to the ground under it.
+    for dx in (-0.45, 0.45):
+        x = c + dx * radius
+        ctx.rectangle(x - 5, c + radius * 0.85, 10, c * 2 - (c + radius * 0.85))
+        fill_and_outline(ctx, steel, P.INK, 1.2)
 
 
 def draw_plank(ctx, w, h):
@@ -260,6 +287,8 @@ def draw_firefly_sheet(ctx):
 def track_images():
     """(file name, size, draw function) for every piece."""
     images = [('firefly.png', (FIREFLY[0] * FIREFLY[1], FIREFLY[0]), draw_firefly_sheet),
+              ('clear.png', (8, 8), draw_clear),
+              ('loop.png', (2 * (LOOP + LOOP_BAND),) * 2, draw_loop),
               ('millwheel.png', (MILL_WHEEL, MILL_WHEEL), draw_mill_wheel),
               ('roller.png', (ROLLER, ROLLER), draw_roller),
               ('girder.png', GIRDER, draw_girder),
