@@ -53,16 +53,16 @@ std::string CommandOutput(const std::string& command) {
 }
 
 GameRun::GameRun(const std::string& stageFolder, const std::vector<std::string>& arguments)
-    : folder_(MakeScratchFolder()) {
-  fs::copy(stageFolder, folder_, fs::copy_options::recursive);
+    : GameRun(stageFolder, NotStarted()) {
   Start(arguments);
 }
 
+GameRun::GameRun(const std::string& stageFolder, NotStarted) : folder_(MakeScratchFolder()) {
+  fs::copy(stageFolder, folder_, fs::copy_options::recursive);
+}
+
 GameRun::~GameRun() {
-  if (IsRunning()) {
-    kill(pid_, SIGKILL);
-    waitpid(pid_, nullptr, 0);
-  }
+  Kill();
   std::error_code ignored;
   fs::remove_all(folder_, ignored);
 }
@@ -77,6 +77,14 @@ void GameRun::Start(const std::vector<std::string>& arguments) {
     if (chdir(folder_.c_str()) == 0) execv(program.c_str(), argv.data());
     _exit(127);
   }
+}
+
+void GameRun::Kill() {
+  if (!IsRunning()) return;
+  kill(pid_, SIGKILL);
+  waitpid(pid_, nullptr, 0);
+  pid_ = -1;
+  exitCode_ = -1;
 }
 
 bool GameRun::IsRunning() {
