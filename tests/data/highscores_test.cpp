@@ -184,6 +184,19 @@ TEST_F(HighScores, NamesReadInAnotherEncodingAreSavedInUtf8) {
   EXPECT_EQ(finder.scores[0].name, "Ren\xC3\xA9");
 }
 
+// The file's declaration is written anew: as it was read, with markup in a
+// value, it would end early and the next read would find the file broken.
+TEST_F(HighScores, AFileWithAStrangeDeclarationIsSavedReadable) {
+  folder.Write("highscores.xml",
+               "<?xml version='1.0' encoding='x\"?>UTF-8'?>\n<highscores><track name='Hills'>"
+               "<score date='1' name='Al' score='700'/></track></highscores>\n");
+  ASSERT_EQ(Add("Hills", 600), 1);
+  ASSERT_TRUE(Kest::SaveHighScores(document, "Hills", finder.scores));
+  EXPECT_EQ(Add("Hills", -1), -1);
+  EXPECT_EQ(Scores(), (std::vector<int>{700, 600})) << "the file still reads";
+  EXPECT_EQ(folder.Read("highscores.xml").rfind("<?xml version=\"1.0\" encoding=\"UTF-8\" ?>", 0), 0u);
+}
+
 // A track list in Latin-1 names its tracks in Latin-1: the track's table,
 // written in UTF-8, is found again by that name.
 TEST_F(HighScores, ATrackNamedInLatin1FindsItsTableAgain) {
