@@ -49,6 +49,13 @@ void Write(const GameRun& game, const std::string& name, const std::string& text
   std::ofstream(game.Folder() + "/" + name, std::ios::binary) << text;
 }
 
+// The game's log, for a failure message.
+std::string LogOf(const GameRun& game) {
+  std::string log;
+  for (const std::string& line : game.LogLines()) log += "\n  " + line;
+  return log;
+}
+
 bool IsUnfinishedSave(const std::string& name) {
   return name.find(".saving-") != std::string::npos;
 }
@@ -74,7 +81,7 @@ class AbruptEnd : public ::testing::Test {
   // itself, leave the files as expected and write no failed save to its log.
   void ExpectCleanStart(GameRun& game, const Files& expected) {
     game.Start({kFirstTrack});
-    ASSERT_FALSE(game.WaitForWindow().empty());
+    ASSERT_FALSE(game.WaitForWindow().empty()) << "no window; the log:" << LogOf(game);
     for (int tries = 0; tries < 60 && game.IsRunning(); ++tries) {
       game.PressKey("Escape");
       Wait(500);
@@ -120,7 +127,7 @@ TEST_F(AbruptEnd, AKillWhileATrackLoadsOrIsPlayedLeavesTheDataFilesAsTheyWere) {
       const Files before = DataFiles(game.Folder());
       game.Start({kFirstTrack});
       if (play) {
-        ASSERT_FALSE(game.WaitForWindow().empty());
+        ASSERT_FALSE(game.WaitForWindow().empty()) << "no window; the log:" << LogOf(game);
         Wait(500);
         game.PressKey("Return");
         game.KeyDown("Up");
