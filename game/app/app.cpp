@@ -37,8 +37,9 @@ ol::Vec2 GetCameraPosition() { return application ? application->GetCamera() : o
 
 App::App(int width, int height) {
   application = this;
-  ol::Setup::SetupProgram(true, true, true);
-  hasScreen_ = ol::Setup::SetupScreen(width, height, false, 32, 8, 0);
+  // Without the library (no X display, say) there is no screen to open.
+  hasScreen_ = ol::Setup::SetupProgram(true, true, true) &&
+               ol::Setup::SetupScreen(width, height, false, 32, 8, 0);
   ResetWorld();
 }
 

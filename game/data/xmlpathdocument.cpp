@@ -78,19 +78,24 @@ bool IsUtf8(const std::string& text) {
   return true;
 }
 
-// The texts that the parser reads character by character, quoted attribute
-// values and texts outside CDATA, as ToXmlText gives them; names, comments
-// and CDATA it reads byte by byte.
-void MakeTextsUtf8(TiXmlNode* node) {
+// Makes what the parser must read back as the game wrote it. It reads
+// quoted attribute values and texts outside CDATA character by character:
+// they are made UTF-8 (ToXmlText). It reads a declaration's values up to
+// their quotes, but they are written out as they stand, quotes and "?>"
+// included: every declaration becomes the game's own. Names, comments and
+// CDATA it reads byte by byte, up to what ends them.
+void MakeReadable(TiXmlNode* node) {
   if (TiXmlElement* element = node->ToElement()) {
     for (TiXmlAttribute* a = element->FirstAttribute(); a; a = a->Next()) {
       a->SetValue(ToXmlText(a->ValueStr()));
     }
   } else if (TiXmlText* text = node->ToText(); text && !text->CDATA()) {
     text->SetValue(ToXmlText(text->ValueStr()));
+  } else if (TiXmlDeclaration* declaration = node->ToDeclaration()) {
+    *declaration = TiXmlDeclaration("1.0", "UTF-8", "");
   }
   for (TiXmlNode* child = node->FirstChild(); child; child = child->NextSibling()) {
-    MakeTextsUtf8(child);
+    MakeReadable(child);
   }
 }
 
@@ -195,7 +200,7 @@ void XmlPathDocument::AppendElement(const std::string& name, const AttributeMap&
 }
 
 bool XmlPathDocument::Save() {
-  MakeTextsUtf8(this);
+  MakeReadable(this);
   return WriteFileAtomically(Platform::ToNativePath(fileName_),
                              [this](std::FILE* file) { return SaveFile(file); });
 }

@@ -62,8 +62,9 @@ class XmlPathDocument : public TiXmlDocument {
   // file once.
   void AppendElement(const std::string& name, const AttributeMap& attributes);
   // Writes the whole document over its file in one step, every attribute
-  // value and text first made UTF-8 (ToXmlText): a failed save is logged and
-  // leaves the old file whole.
+  // value and text first made UTF-8 (ToXmlText) and every declaration the
+  // game's own (version 1.0, UTF-8), so that the file reads back as it was
+  // written: a failed save is logged and leaves the old file whole.
   bool Save();
 
   TiXmlNode* GetCurrentNode() const { return current_; }

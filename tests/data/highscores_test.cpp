@@ -115,6 +115,19 @@ TEST_F(HighScores, TheTableIsSavedWholeAndReadBackButOnlyForATrackWithATable) {
   EXPECT_EQ(folder.Read("highscores.xml"), before);
 }
 
+// The file's declaration is written anew: as it was read, with markup in a
+// value, it would end early and the next read would find the file broken.
+TEST_F(HighScores, AFileWithAStrangeDeclarationIsSavedReadable) {
+  folder.Write("highscores.xml",
+               "<?xml version='1.0' encoding='x\"?>UTF-8'?>\n<highscores><track name='Hills'>"
+               "<score date='1' name='Al' score='700'/></track></highscores>\n");
+  ASSERT_EQ(Add("Hills", 600), 1);
+  ASSERT_TRUE(Kest::SaveHighScores(document, "Hills", finder.scores));
+  EXPECT_EQ(Add("Hills", -1), -1);
+  EXPECT_EQ(Scores(), (std::vector<int>{700, 600})) << "the file still reads";
+  EXPECT_EQ(folder.Read("highscores.xml").rfind("<?xml version=\"1.0\" encoding=\"UTF-8\" ?>", 0), 0u);
+}
+
 TEST_F(HighScores, ABrokenFileIsKeptAsBadAndTheScoreStillCounts) {
   const std::string broken = "<highscores><track name='Hills'><score score='9'></highscores>";
   folder.Write("highscores.xml", broken);

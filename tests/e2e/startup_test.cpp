@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 #include "tests/support/gamerun.h"
@@ -33,6 +35,22 @@ TEST(GameStartup, ALevelOnTheCommandLineOpensTheWindowUntilEsc) {
   game.PressKey("Escape");
   EXPECT_EQ(game.WaitForExit(), 0);
   ExpectLogStartsTheGame(game);
+}
+
+// Without an X display the library cannot start: the game says so in its
+// log and ends, where it used to go on to open a screen and crash.
+TEST(GameStartup, WithoutADisplayTheGameEndsWithALogLine) {
+  const std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
+  unsetenv("DISPLAY");
+  GameRun game(VANTRAIL_STAGE_DIR, {"levels\\none.lua"});
+  const int code = game.WaitForExit();
+  setenv("DISPLAY", display.c_str(), 1);
+  EXPECT_EQ(code, 1);
+  ExpectLogStartsTheGame(game);
+  const std::vector<std::string> log = game.LogLines();
+  EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const std::string& line) {
+    return line.rfind("Cannot open the game's screen", 0) == 0;
+  }));
 }
 
 }  // namespace

@@ -19,6 +19,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+std::string MakeScratchFolder() {
+  std::string pattern = (fs::temp_directory_path() / "vantrail-e2e-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
+  return pattern;
+}
+
 int RunQuietly(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()); }
 
 template <class Condition>
@@ -43,17 +49,16 @@ std::string CommandOutput(const std::string& command) {
 }
 
 GameRun::GameRun(const std::string& stageFolder, const std::vector<std::string>& arguments)
-    : folder_((fs::temp_directory_path() / "vantrail-e2e-XXXXXX").string()) {
-  if (!mkdtemp(folder_.data())) throw std::runtime_error("cannot make a scratch folder");
-  fs::copy(stageFolder, folder_, fs::copy_options::recursive);
+    : GameRun(stageFolder, NotStarted()) {
   Start(arguments);
 }
 
+GameRun::GameRun(const std::string& stageFolder, NotStarted) : folder_(MakeScratchFolder()) {
+  fs::copy(stageFolder, folder_, fs::copy_options::recursive);
+}
+
 GameRun::~GameRun() {
-  if (IsRunning()) {
-    kill(pid_, SIGKILL);
-    waitpid(pid_, nullptr, 0);
-  }
+  Kill();
   std::error_code ignored;
   fs::remove_all(folder_, ignored);
 }
@@ -69,6 +74,14 @@ void GameRun::Start(const std::vector<std::string>& arguments) {
     if (chdir(folder_.c_str()) == 0) execv(program.c_str(), argv.data());
     _exit(127);
   }
+}
+
+void GameRun::Kill() {
+  if (!IsRunning()) return;
+  kill(pid_, SIGKILL);
+  waitpid(pid_, nullptr, 0);
+  pid_ = -1;
+  exitCode_ = -1;
 }
 
 bool GameRun::IsRunning() {

@@ -20,10 +20,19 @@ class GameRun {
   // Copies the staged folder (tests have it as VANTRAIL_STAGE_DIR) to a
   // scratch folder and starts the game there with the given arguments.
   explicit GameRun(const std::string& stageFolder, const std::vector<std::string>& arguments = {});
+  // Only copies the staged folder: the test prepares it, then calls Start.
+  struct NotStarted {};
+  GameRun(const std::string& stageFolder, NotStarted);
   // Ends the game if it still runs and removes the scratch folder.
   ~GameRun();
   GameRun(const GameRun&) = delete;
   GameRun& operator=(const GameRun&) = delete;
+
+  // Starts the game in the scratch folder: after a copy that was not
+  // started, or again once the game has ended.
+  void Start(const std::vector<std::string>& arguments = {});
+  // Ends the game at once, as a crash or a power cut would (SIGKILL).
+  void Kill();
 
   // The X id of the game's window, once it is shown; empty when none came
   // within the time. A game that ends before its window shows is started
@@ -49,8 +58,6 @@ class GameRun {
   const std::string& Folder() const { return folder_; }
 
  private:
-  void Start(const std::vector<std::string>& arguments);
-
   std::string folder_;
   std::vector<std::string> arguments_;
   pid_t pid_ = -1;
