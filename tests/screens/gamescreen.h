@@ -12,10 +12,7 @@ class GameRun;
 namespace ScreenTests {
 
 struct Area {
-  int x;
-  int y;
-  int w;
-  int h;
+  int x, y, w, h;
 };
 
 // Waits for the game's window and its first full picture of the menu;
@@ -31,5 +28,7 @@ long DifferentPixels(const std::string& a, const std::string& b, const Area& are
 // How many pixels of the area are brighter than the share of white given
 // in percent: text on a window is above 80, anything but black above 10.
 long BrightPixels(const std::string& shot, const Area& area, int percent = 80);
+// How many pixels of the area are darker than 35 % in every channel.
+long DarkPixels(const std::string& shot, const Area& area);
 
 }  // namespace ScreenTests

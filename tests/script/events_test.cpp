@@ -145,25 +145,14 @@ TEST_F(Events, AWheelWatchedByTheScriptKeepsTheBikesOwnWheelHandling) {
     EventCollision(DefaultSpaceFind('frontwheel'), ground, 'watched = true')
     EventFrontWheelCollision(nil, 'fronts = (fronts or 0) + 1', false)
   )"));
-  Kest::App& app = *Kest::GetApplication();
-  Kest::Bike& bike = *Kest::Bike::GetInstance();
-  app.SetCamera(ol::Vec2(-400.0f, -140.0f));
-  app.UpdateAndDraw(16.0f, true);
-  const auto step = [&](int count) {
-    for (int i = 0; i < count; ++i) {
-      bike.PreStep();
-      app.Simulate(0.038f);
-      Check();
-      bike.Step(2.0f);
-    }
-  };
-  step(300);
-  const float wheelie = bike.GetWheelieTime();
+  Kest::GetApplication()->SetCamera(ol::Vec2(-400.0f, -140.0f));
+  Play(300);
+  const float wheelie = Kest::Bike::GetInstance()->GetWheelieTime();
   Run("fronts = 0");
-  step(100);
+  Play(100);
   EXPECT_EQ(Eval("watched"), "true");
   EXPECT_EQ(Eval("fronts"), "100");
-  EXPECT_EQ(bike.GetWheelieTime(), wheelie);
+  EXPECT_EQ(Kest::Bike::GetInstance()->GetWheelieTime(), wheelie);
 }
 
 }  // namespace

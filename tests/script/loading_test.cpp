@@ -60,13 +60,6 @@ TEST_F(Loading, AReloadStartsFromAFullyResetGame) {
   EXPECT_TRUE(Level().GetObjectives().empty());
 }
 
-TEST_F(Loading, ALevelFinishesWhenItsVariableConditionHolds) {
-  ASSERT_TRUE(Load("GetLevel():Add(CreateVariableCondition('finish'))"));
-  EXPECT_FALSE(Level().IsFinished());
-  Run("SetVariable('finish', '0')");
-  EXPECT_TRUE(Level().IsFinished());
-}
-
 // A restart asked for by the level script itself would reload it forever.
 TEST_F(Loading, RestartLevelWorksFromEventTextsOnly) {
   ASSERT_TRUE(Load("RestartLevel()"));

@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <fstream>
 
+#include "game/app/mainloop.h"
+#include "game/bike/bike.h"
+#include "game/level/eventmanager.h"
 #include "script/scriptmanager.h"
 #include "tests/script/leakcheck.h"
 
@@ -60,6 +63,17 @@ std::string ScriptLevel::Eval(const std::string& expression) {
                                                                          : lua_typename(L, type);
   lua_settop(L, 0);
   return shown;
+}
+
+void ScriptLevel::Play(int steps) {
+  Kest::Bike& bike = *Kest::Bike::GetInstance();
+  for (int step = 0; step < steps; ++step) {
+    if (step % 8 == 0) app->UpdateAndDraw(16.0f, true);
+    bike.PreStep();
+    app->Simulate(Kest::MainLoop::kStepLength);
+    Kest::EventManager::GetInstance()->Update();
+    bike.Step(2.0f);
+  }
 }
 
 lua_State* ScriptLevel::State() { return Kest::ScriptManager::GetInstance()->GetState(); }

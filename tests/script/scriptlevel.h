@@ -30,6 +30,8 @@ class ScriptLevel : public ::testing::Test {
   // The value of a Lua expression in the current state, shown as text:
   // numbers as written by Lua, "nil", "true", "false", "object", "table".
   std::string Eval(const std::string& expression);
+  // Physics steps as the main loop takes them, a frame before every eighth.
+  static void Play(int steps);
 
   static lua_State* State();
   static Kest::Space& Space() { return *Kest::GetApplication()->GetSpace(); }

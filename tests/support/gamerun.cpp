@@ -27,15 +27,14 @@ std::string MakeScratchFolder() {
 
 int RunQuietly(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()); }
 
-template <class Condition>
-bool PollUntil(int timeoutMs, Condition done) {
+}  // namespace
+
+bool PollUntil(int timeoutMs, const std::function<bool()>& done) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   for (; !done(); std::this_thread::sleep_for(std::chrono::milliseconds(20)))
     if (std::chrono::steady_clock::now() >= deadline) return false;
   return true;
 }
-
-}  // namespace
 
 std::string CommandOutput(const std::string& command) {
   std::string output;

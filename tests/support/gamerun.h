@@ -5,14 +5,14 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace TestSupport {
 
 struct WindowGeometry {
-  int width = 0;
-  int height = 0;
+  int width = 0, height = 0;
 };
 
 class GameRun {
@@ -28,8 +28,7 @@ class GameRun {
   GameRun(const GameRun&) = delete;
   GameRun& operator=(const GameRun&) = delete;
 
-  // Starts the game in the scratch folder: after a copy that was not
-  // started, or again once the game has ended.
+  // After a copy that was not started, or again once the game has ended.
   void Start(const std::vector<std::string>& arguments = {});
   // Ends the game at once, as a crash or a power cut would (SIGKILL).
   void Kill();
@@ -47,14 +46,13 @@ class GameRun {
   void KeyUp(const std::string& keys) const;
 
   // The exit code once the game has ended by itself, or -1 when it still
-  // ran after the time (it is then killed) or died from a signal.
+  // ran after the time or died from a signal.
   int WaitForExit(int timeoutMs = 20000);
   bool IsRunning();
 
   std::vector<std::string> LogLines() const;
   // The whole screen as a PNG in the scratch folder; returns its path.
   std::string Screenshot(const std::string& name) const;
-
   const std::string& Folder() const { return folder_; }
 
  private:
@@ -66,5 +64,7 @@ class GameRun {
 
 // Runs a shell command and returns what it printed, trailing line feeds cut.
 std::string CommandOutput(const std::string& command);
+// Asks every 20 ms until done says yes (true) or the time is over (false).
+bool PollUntil(int timeoutMs, const std::function<bool()>& done);
 
 }  // namespace TestSupport
