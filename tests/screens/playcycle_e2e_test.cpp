@@ -17,10 +17,7 @@
 namespace {
 
 using namespace std::chrono_literals;
-using ScreenTests::Area;
-using ScreenTests::BrightPixels;
-using ScreenTests::Click;
-using ScreenTests::DifferentPixels;
+using namespace ScreenTests;
 using TestSupport::CommandOutput;
 using TestSupport::GameRun;
 using TestSupport::PollUntil;
@@ -43,14 +40,10 @@ const char kTrackList[] = R"(<?xml version='1.0'?>
 </tracklist>
 )";
 
-// Places on the 800 x 600 window. The menu's buttons stand at x = 572; the
-// dialog's rows start at y = 92, its "start" button is at the window's
-// bottom right; the viewer's rows start below its drop-down.
-constexpr int kMenuX = 572;
-constexpr int kPlayY = 146;
-constexpr int kScoresY = 221;
+// Places on the 800 x 600 window. The dialog's rows start at y = 92, its
+// "start" button is at the window's bottom right; the viewer's rows start
+// below its drop-down.
 const Area kStartButton{582, 495, 160, 45};
-const Area kMenuWindow{380, 410, 380, 120};
 const Area kFirstViewerRow{60, 105, 680, 18};
 // Black during the ride, the result screen's window over the forest after.
 const Area kBelowTheRide{600, 400, 150, 100};
@@ -104,7 +97,7 @@ void HoldEscape(const GameRun& game) {
 // "start" did not show.
 bool PickTheFirstTrack(const GameRun& game, const std::string& menu) {
   std::string dialog;
-  return ClickUntil(kMenuX, kPlayY, [&] {
+  return ClickUntil(572, kPlay, [&] {
            dialog = game.Screenshot("dialog");
            return DifferentPixels(menu, dialog, kMenuWindow) >= 100;
          }) &&
@@ -172,7 +165,7 @@ TEST(PlayCycleEndToEnd, PickRideNameAndOnThroughTheTracksBackToTheMenu) {
   EXPECT_TRUE(Shows(game, "menu-last", isMenu)) << "the menu after the last track";
 
   // "scores": the viewer opens on the first track's table.
-  EXPECT_TRUE(ClickUntil(kMenuX, kScoresY, [&] { return BrightPixels(game.Screenshot("table"), kFirstViewerRow) > 100; }))
+  EXPECT_TRUE(ClickUntil(572, kScores, [&] { return BrightPixels(game.Screenshot("table"), kFirstViewerRow) > 100; }))
       << "a row of text";
   game.PressKey("space");
   std::this_thread::sleep_for(500ms);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <allegro.h>
-#include <loadpng.h>
 
 #include <cstdio>
 #include <functional>
@@ -21,10 +20,7 @@ namespace {
 using GlSupport::Pixel;
 
 struct Area {
-  int x;
-  int y;
-  int w;
-  int h;
+  int x, y, w, h;
 };
 
 int CountPixels(const Area& area, const std::function<bool(const Pixel&)>& wanted) {
@@ -56,10 +52,7 @@ class PlayWindows : public ::testing::Test {
     ScreenTests::WriteFontStrip("res/fixedfont.png", 77, [](int) { return kGlyphWidth; }, kFontHeight);
   }
   void SetUp() override {
-    BITMAP* icon = create_bitmap_ex(32, 32, 32);
-    clear_to_color(icon, makeacol32(255, 0, 0, 255));
-    save_png("res/objective.png", icon, nullptr);
-    destroy_bitmap(icon);
+    ScreenTests::WriteImageFile("res/objective.png", 32, 32, 255, 0, 0);
     Kest::ObjectivesWindow::Create();
     goals = Kest::ObjectivesWindow::GetInstance();
     GlSupport::ResetCanvas();

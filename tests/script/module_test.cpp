@@ -53,14 +53,9 @@ TEST_F(Module, CreateObjectPlacesAndFlipsWhatTheSceneFileBuilds) {
     refused = CreateObject('scratch-scene.xml', 0/0, 0)
   )"));
   for (const char* name : {"missing", "refused"}) EXPECT_EQ(Eval(name), "nil") << name;
-  lua_State* L = State();
-  for (const char* name : {"far", "flipped"}) {
-    lua_getglobal(L, name);
-    ASSERT_TRUE(lua_isuserdata(L, -1)) << name;
-  }
-  auto* flipped = *static_cast<Kest::Object**>(lua_touserdata(L, -1));
-  auto* far = *static_cast<Kest::Object**>(lua_touserdata(L, -2));
-  lua_settop(L, 0);
+  Kest::Object* far = Global("far");
+  Kest::Object* flipped = Global("flipped");
+  ASSERT_TRUE(far && flipped);
   EXPECT_EQ(far->GetCenter().x, 1234567.0f + 20.0f);
   EXPECT_EQ(far->GetCenter().y, 1.5f + 5.0f);
   EXPECT_EQ(flipped->GetTexture().GetFlipMode(), 0) << "flipped sideways only";

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "script/scriptmanager.h"
-#include "tests/script/leakcheck.h"
 #include "tests/script/scriptlevel.h"
 
 namespace ScriptTest {

@@ -34,6 +34,8 @@ class ScriptLevel : public ::testing::Test {
   static void Play(int steps);
 
   static lua_State* State();
+  // The object a global holds; null for anything else or a null handle.
+  static Kest::Object* Global(const char* name);
   static Kest::Space& Space() { return *Kest::GetApplication()->GetSpace(); }
   static Kest::Level& Level() { return *Kest::Level::GetInstance(); }
 

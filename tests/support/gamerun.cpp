@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -112,16 +111,6 @@ std::string GameRun::WaitForWindow(int timeoutMs) {
     if (attempt == 0) Start(arguments_);
   }
   return window;
-}
-
-WindowGeometry GameRun::Geometry(const std::string& window) const {
-  WindowGeometry geometry;
-  std::istringstream shell(CommandOutput("xdotool getwindowgeometry --shell " + window));
-  for (std::string line; std::getline(shell, line);) {
-    if (line.rfind("WIDTH=", 0) == 0) geometry.width = std::stoi(line.substr(6));
-    if (line.rfind("HEIGHT=", 0) == 0) geometry.height = std::stoi(line.substr(7));
-  }
-  return geometry;
 }
 
 void GameRun::PressKey(const std::string& keys) const { RunQuietly("xdotool key " + keys); }

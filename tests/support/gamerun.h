@@ -11,10 +11,6 @@
 
 namespace TestSupport {
 
-struct WindowGeometry {
-  int width = 0, height = 0;
-};
-
 class GameRun {
  public:
   // Copies the staged folder (tests have it as VANTRAIL_STAGE_DIR) to a
@@ -37,7 +33,6 @@ class GameRun {
   // within the time. A game that ends before its window shows is started
   // once more, its log printed.
   std::string WaitForWindow(int timeoutMs = 20000);
-  WindowGeometry Geometry(const std::string& window) const;
 
   // xdotool key names ("Escape", "alt+c", "Left"); the pointer rests over
   // the window, so the keys reach it without a window manager.
