@@ -1,5 +1,4 @@
-// The name field of a new high score: what it takes, and that it still
-// edits and confirms like any text field.
+// The name field of a new high score.
 #include "game/screens/namefield.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // window shows the objectives window with the track's goals, and nothing
 // moves, until a key starts the level; in play Alt+C shows the debug
 // console, whose list fills with the game's events while the rider's keys
-// still reach the bike.
+// still reach the bike, and hides it again.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -56,8 +56,7 @@ TEST(PlayEndToEnd, GoalsThenPlayWithTheConsoleShownWhileTheKeysStillRide) {
   Wait(1000);
   const std::string console = game.Screenshot("console");
   EXPECT_GT(DarkPixels(console, kFigures), 300);
-  const long oneLoad = DarkPixels(console, kEvents);
-  EXPECT_GT(oneLoad, 100) << "the level's load";
+  EXPECT_GT(DarkPixels(console, kEvents), 100) << "the level's load";
 
   // Up held: the bike rides on, and the camera with it, leaving the post
   // behind.
@@ -72,12 +71,6 @@ TEST(PlayEndToEnd, GoalsThenPlayWithTheConsoleShownWhileTheKeysStillRide) {
   game.KeyUp("Up");
   EXPECT_LT(post, start - 20) << "the post was at " << start;
 
-  // Q reloads the level, which logs its load again; Alt+C hides the console.
-  game.PressKey("q");
-  Wait(1000);
-  game.PressKey("Return");
-  Wait(1000);
-  EXPECT_GT(DarkPixels(game.Screenshot("reloaded"), kEvents), oneLoad * 3 / 2);
   game.PressKey("alt+c");
   Wait(1000);
   EXPECT_LT(DarkPixels(game.Screenshot("hidden"), kFigures), 20);

@@ -51,13 +51,18 @@ const Area kBelowTheRide{600, 400, 150, 100};
 // The stage with the two test tracks in place of the shipped ones, and two
 // out of the list: the same track, and one of 3 seconds.
 void StartOnTestStage(GameRun& game, const std::vector<std::string>& arguments = {}) {
-  const auto write = [&](const std::string& name, const std::string& text) {
-    std::ofstream(game.Folder() + "/" + name) << text;
-  };
-  write("tracklist.xml", kTrackList);
-  for (const char* track : {"short", "again", "solo"}) write(std::string("levels/") + track + ".lua", kShortTrack);
-  write("levels/slow.lua", std::string(kShortTrack) + "SetLevelTime(3)\n");
+  std::ofstream(game.Folder() + "/tracklist.xml") << kTrackList;
+  for (const char* track : {"short", "again", "solo"}) std::ofstream(game.Folder() + "/levels/" + track + ".lua") << kShortTrack;
+  std::ofstream(game.Folder() + "/levels/slow.lua") << kShortTrack << "SetLevelTime(3)\n";
   game.Start(arguments);
+}
+
+// A test-stage game started with a track on the command line, its window shown.
+bool StartWithTrack(GameRun& game, const std::string& track) {
+  StartOnTestStage(game, {track});
+  const bool shown = !game.WaitForWindow().empty();
+  std::this_thread::sleep_for(1s);
+  return shown;
 }
 
 // Takes screenshots until one shows what `shows` looks for, 10 s at most.
@@ -175,9 +180,7 @@ TEST(PlayCycleEndToEnd, PickRideNameAndOnThroughTheTracksBackToTheMenu) {
 
 TEST(PlayCycleEndToEnd, ATrackFromTheCommandLineGoesOnToTheListsFirst) {
   GameRun game(VANTRAIL_STAGE_DIR, GameRun::NotStarted());
-  StartOnTestStage(game, {"levels\\solo.lua"});
-  ASSERT_FALSE(game.WaitForWindow().empty());
-  std::this_thread::sleep_for(1s);
+  ASSERT_TRUE(StartWithTrack(game, "levels\\solo.lua"));
   ASSERT_TRUE(RideToTheFinish(game));
   HoldEscape(game);
   EXPECT_TRUE(PollUntil(10000, [&] { return LogHas(game, "Loading the level levels\\short.lua"); }));
@@ -186,9 +189,7 @@ TEST(PlayCycleEndToEnd, ATrackFromTheCommandLineGoesOnToTheListsFirst) {
 
 TEST(PlayCycleEndToEnd, WhenTheTimeRunsOutTheLevelStartsOver) {
   GameRun game(VANTRAIL_STAGE_DIR, GameRun::NotStarted());
-  StartOnTestStage(game, {"levels\\slow.lua"});
-  ASSERT_FALSE(game.WaitForWindow().empty());
-  std::this_thread::sleep_for(1s);
+  ASSERT_TRUE(StartWithTrack(game, "levels\\slow.lua"));
   game.PressKey("Return");
   EXPECT_TRUE(PollUntil(60000, [&] { return LogHas(game, "Loading the level levels\\slow.lua") == 2; }));
   EXPECT_EQ(LogHas(game, "Time is up!"), 1);

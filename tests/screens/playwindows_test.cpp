@@ -1,6 +1,5 @@
-// The windows drawn over the level, on a real screen with a font and an
-// icon the test draws itself: the objectives window's rows, the debug
-// console's wheelie box, and the keyboard both leave to the game.
+// The objectives window and the debug console drawn over the level, on a
+// real screen with a font and an icon the test draws itself.
 #include <gtest/gtest.h>
 
 #include <allegro.h>

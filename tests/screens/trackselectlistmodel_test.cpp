@@ -1,5 +1,4 @@
-// The track dialog's rows: each track of the list, in its order, with the
-// best score stored for it.
+// The track dialog's rows.
 #include "game/screens/trackselectlistmodel.h"
 
 #include <gtest/gtest.h>

@@ -9,20 +9,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <thread>
 
 namespace TestSupport {
 
-namespace fs = std::filesystem;
-
 namespace {
-
-std::string MakeScratchFolder() {
-  std::string pattern = (fs::temp_directory_path() / "vantrail-e2e-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
-  return pattern;
-}
 
 int RunQuietly(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()); }
 
@@ -51,25 +42,19 @@ GameRun::GameRun(const std::string& stageFolder, const std::vector<std::string>&
   Start(arguments);
 }
 
-GameRun::GameRun(const std::string& stageFolder, NotStarted) : folder_(MakeScratchFolder()) {
-  fs::copy(stageFolder, folder_, fs::copy_options::recursive);
-}
-
-GameRun::~GameRun() {
-  Kill();
-  std::error_code ignored;
-  fs::remove_all(folder_, ignored);
+GameRun::GameRun(const std::string& stageFolder, NotStarted) {
+  std::filesystem::copy(stageFolder, Folder(), std::filesystem::copy_options::recursive);
 }
 
 void GameRun::Start(const std::vector<std::string>& arguments) {
   arguments_ = arguments;
-  const std::string program = folder_ + "/vantrail";
+  const std::string program = Folder() + "/vantrail";
   std::vector<char*> argv{const_cast<char*>(program.c_str())};
   for (const std::string& argument : arguments_) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
   pid_ = fork();
   if (pid_ == 0) {
-    if (chdir(folder_.c_str()) == 0) execv(program.c_str(), argv.data());
+    if (chdir(Folder().c_str()) == 0) execv(program.c_str(), argv.data());
     _exit(127);
   }
 }
@@ -119,13 +104,13 @@ void GameRun::KeyUp(const std::string& keys) const { RunQuietly("xdotool keyup "
 
 std::vector<std::string> GameRun::LogLines() const {
   std::vector<std::string> lines;
-  std::ifstream log(folder_ + "/vantrail.log");
+  std::ifstream log(Folder() + "/vantrail.log");
   for (std::string line; std::getline(log, line);) lines.push_back(line);
   return lines;
 }
 
 std::string GameRun::Screenshot(const std::string& name) const {
-  const std::string path = folder_ + "/" + name + ".png";
+  const std::string path = Folder() + "/" + name + ".png";
   RunQuietly("import -window root " + path);
   return path;
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scratchfolder.h"
+
 namespace TestSupport {
 
 class GameRun {
@@ -19,8 +21,7 @@ class GameRun {
   // Only copies the staged folder: the test prepares it, then calls Start.
   struct NotStarted {};
   GameRun(const std::string& stageFolder, NotStarted);
-  // Ends the game if it still runs and removes the scratch folder.
-  ~GameRun();
+  ~GameRun() { Kill(); }
   GameRun(const GameRun&) = delete;
   GameRun& operator=(const GameRun&) = delete;
 
@@ -48,10 +49,10 @@ class GameRun {
   std::vector<std::string> LogLines() const;
   // The whole screen as a PNG in the scratch folder; returns its path.
   std::string Screenshot(const std::string& name) const;
-  const std::string& Folder() const { return folder_; }
+  const std::string& Folder() const { return folder_.Folder(); }
 
  private:
-  std::string folder_;
+  ScratchFolder folder_;
   std::vector<std::string> arguments_;
   pid_t pid_ = -1;
   int exitCode_ = -1;
