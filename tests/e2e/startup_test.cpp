@@ -16,9 +16,9 @@ TEST(GameStartup, WithoutADisplayTheGameEndsWithALogLine) {
   setenv("DISPLAY", display.c_str(), 1);
   EXPECT_EQ(code, 1);
   const std::vector<std::string> log = game.LogLines();
-  ASSERT_EQ(log.size(), 3u);
-  EXPECT_EQ(log[0], "Starting the vantrail...");
-  EXPECT_EQ(log[2].rfind("Cannot open the game's screen", 0), 0u) << log[2];
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.front(), "Starting the vantrail...");
+  EXPECT_EQ(log.back().rfind("Cannot open the game's screen", 0), 0u) << log.back();
 }
 
 }  // namespace
