@@ -1,6 +1,4 @@
-// The debug console's log and figures without a screen: the 21 lines it
-// keeps, events stamped with the time of day and kept whole, lines safe to
-// read while other threads log, and the figure lines.
+// The debug console's log and figures, without a screen.
 #include <gtest/gtest.h>
 
 #include <atomic>

@@ -19,6 +19,12 @@ std::string Crop(const Area& area) {
          std::to_string(area.x) + "+" + std::to_string(area.y) + " +repage";
 }
 
+// How many pixels of the area the filter turns white.
+long WhitePixels(const std::string& shot, const Area& area, const std::string& filter) {
+  return std::stol(CommandOutput("convert " + shot + Crop(area) + filter +
+                                 " -format '%[fx:round(mean*w*h)]' info: 2>&1"));
+}
+
 }  // namespace
 
 std::string WaitForMenu(TestSupport::GameRun& game) {
@@ -36,16 +42,16 @@ void Click(int x, int y) {
 }
 
 long DifferentPixels(const std::string& a, const std::string& b, const Area& area) {
-  const std::string output = CommandOutput("compare -metric AE -fuzz 10% \\( " + a + Crop(area) +
-                                           " \\) \\( " + b + Crop(area) + " \\) null: 2>&1");
-  return std::stol(output);
+  return std::stol(CommandOutput("compare -metric AE -fuzz 10% \\( " + a + Crop(area) + " \\) \\( " + b +
+                                 Crop(area) + " \\) null: 2>&1"));
 }
 
 long BrightPixels(const std::string& shot, const Area& area, int percent) {
-  const std::string output =
-      CommandOutput("convert " + shot + Crop(area) + " -colorspace Gray -threshold " +
-                    std::to_string(percent) + "% -format '%[fx:round(mean*w*h)]' info: 2>&1");
-  return std::stol(output);
+  return WhitePixels(shot, area, " -colorspace Gray -threshold " + std::to_string(percent) + "%");
+}
+
+long DarkPixels(const std::string& shot, const Area& area) {
+  return WhitePixels(shot, area, " -fx '(r<0.35&&g<0.35&&b<0.35)'");
 }
 
 }  // namespace ScreenTests

@@ -7,7 +7,6 @@
 
 #include "tests/support/glscreen/screen.h"
 
-
 namespace ScreenTests {
 
 namespace {
@@ -27,17 +26,13 @@ void WriteFontStrip(const std::string& file, int glyphs, const std::function<int
     separator.insert(separator.end(), std::size_t(width(glyph)), false);
     separator.push_back(true);
   }
-  const GlSupport::Painter paint = [&separator](int x, int) {
-    if (separator[std::size_t(x)]) return GlSupport::Pixel{255, 0, 255, 255};
-    return GlSupport::Pixel{255, 255, 255, 255};
-  };
-  SaveImage(file, GlSupport::MakeImage(32, int(separator.size()), height, paint));
+  SaveImage(file, GlSupport::MakeImage(32, int(separator.size()), height, [&separator](int x, int) {
+              return GlSupport::Pixel{255, separator[std::size_t(x)] ? 0 : 255, 255, 255};
+            }));
 }
 
-void WriteImageFile(const std::string& file, int w, int h) {
-  SaveImage(file, GlSupport::MakeImage(32, w, h, [](int, int) {
-              return GlSupport::Pixel{255, 255, 255, 255};
-            }));
+void WriteImageFile(const std::string& file, int w, int h, int r, int g, int b) {
+  SaveImage(file, GlSupport::MakeImage(32, w, h, [=](int, int) { return GlSupport::Pixel{r, g, b, 255}; }));
 }
 
 }  // namespace ScreenTests

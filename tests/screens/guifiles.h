@@ -12,7 +12,7 @@ namespace ScreenTests {
 void WriteFontStrip(const std::string& file, int glyphs, const std::function<int(int)>& width,
                     int height);
 
-// An opaque white image of w x h pixels.
-void WriteImageFile(const std::string& file, int w, int h);
+// An image of w x h pixels of one colour, opaque white unless told.
+void WriteImageFile(const std::string& file, int w, int h, int r = 255, int g = 255, int b = 255);
 
 }  // namespace ScreenTests

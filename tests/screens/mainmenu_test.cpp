@@ -1,6 +1,4 @@
-// The main menu on a real screen: built, drawn and left with Esc, or ended
-// before its loop when its font is missing. The buttons are pressed by the
-// end-to-end test.
+// The main menu on a real screen; its buttons are pressed by the end-to-end test.
 #include <gtest/gtest.h>
 
 #include <allegro.h>

@@ -1,28 +1,26 @@
 // The whole play cycle in the real game: from the menu, "play", the track
 // dialog, a ride to the finish, the result screen with a name typed, the
 // table in "highscores.xml", the next track, back to the menu after the
-// last one, and "scores" showing the table. The stage's copy lists two
-// short test tracks that end at a flag a few metres from the start.
+// last one, and "scores" showing the table. A track from the command line
+// goes on to the list's first; one whose time runs out starts over. The
+// stage's copy lists two short test tracks that end at a flag a few metres
+// from the start.
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
-#include <functional>
+#include <fstream>
 #include <thread>
 
 #include "tests/screens/gamescreen.h"
 #include "tests/support/gamerun.h"
-#include "tests/support/scratchfolder.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-using ScreenTests::Area;
-using ScreenTests::BrightPixels;
-using ScreenTests::Click;
-using ScreenTests::DifferentPixels;
+using namespace ScreenTests;
 using TestSupport::CommandOutput;
 using TestSupport::GameRun;
+using TestSupport::PollUntil;
 
 // Flat ground, and the flag 170 pixels ahead of the bike: held throttle
 // rides through it in a second or two.
@@ -42,53 +40,34 @@ const char kTrackList[] = R"(<?xml version='1.0'?>
 </tracklist>
 )";
 
-// Places on the 800 x 600 window. The menu's buttons stand at x = 572; the
-// dialog's rows start at y = 92, its "start" button is at the window's
-// bottom right; the viewer's rows start below its drop-down.
-constexpr int kMenuX = 572;
-constexpr int kPlayY = 146;
-constexpr int kScoresY = 221;
+// Places on the 800 x 600 window. The dialog's rows start at y = 92, its
+// "start" button is at the window's bottom right; the viewer's rows start
+// below its drop-down.
 const Area kStartButton{582, 495, 160, 45};
-const Area kMenuWindow{380, 410, 380, 120};
 const Area kFirstViewerRow{60, 105, 680, 18};
 // Black during the ride, the result screen's window over the forest after.
 const Area kBelowTheRide{600, 400, 150, 100};
 
-// The game's stage with the two test tracks in place of the shipped ones.
-class TestStage {
- public:
-  TestStage() {
-    std::filesystem::copy(VANTRAIL_STAGE_DIR, folder_.Folder(),
-                          std::filesystem::copy_options::recursive);
-    folder_.Write("tracklist.xml", kTrackList);
-    folder_.Write("levels/short.lua", kShortTrack);
-    folder_.Write("levels/again.lua", kShortTrack);
-  }
-  const std::string& Folder() const { return folder_.Folder(); }
-
- private:
-  TestSupport::ScratchFolder folder_;
-};
-
-bool PollUntil(std::chrono::milliseconds timeout, const std::function<bool()>& done) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(200ms);
-  }
-  return true;
+// The stage with the two test tracks in place of the shipped ones, and two
+// out of the list: the same track, and one of 3 seconds.
+void StartOnTestStage(GameRun& game, const std::vector<std::string>& arguments = {}) {
+  std::ofstream(game.Folder() + "/tracklist.xml") << kTrackList;
+  for (const char* track : {"short", "again", "solo"}) std::ofstream(game.Folder() + "/levels/" + track + ".lua") << kShortTrack;
+  std::ofstream(game.Folder() + "/levels/slow.lua") << kShortTrack << "SetLevelTime(3)\n";
+  game.Start(arguments);
 }
 
-// Takes screenshots until one shows what `shows` looks for; that one's
-// path, or empty when none did within the time.
-std::string WaitForPicture(const GameRun& game, const std::string& name,
-                           const std::function<bool(const std::string&)>& shows) {
-  std::string shot;
-  const bool shown = PollUntil(10s, [&] {
-    shot = game.Screenshot(name);
-    return shows(shot);
-  });
-  return shown ? shot : std::string();
+// A test-stage game started with a track on the command line, its window shown.
+bool StartWithTrack(GameRun& game, const std::string& track) {
+  StartOnTestStage(game, {track});
+  const bool shown = !game.WaitForWindow().empty();
+  std::this_thread::sleep_for(1s);
+  return shown;
+}
+
+// Takes screenshots until one shows what `shows` looks for, 10 s at most.
+bool Shows(const GameRun& game, const std::string& name, const std::function<bool(const std::string&)>& shows) {
+  return PollUntil(10000, [&] { return shows(game.Screenshot(name)); });
 }
 
 // Clicks until what the click should bring shows: a loaded machine may
@@ -96,19 +75,20 @@ std::string WaitForPicture(const GameRun& game, const std::string& name,
 bool ClickUntil(int x, int y, const std::function<bool()>& done) {
   for (int attempt = 0; attempt < 3; ++attempt) {
     Click(x, y);
-    if (PollUntil(3s, done)) return true;
+    if (PollUntil(3000, done)) return true;
   }
   return false;
 }
 
-bool LogHas(const GameRun& game, const std::string& line) {
-  for (const std::string& logged : game.LogLines())
-    if (logged == line) return true;
-  return false;
+// How many lines of the log begin with the text.
+int LogHas(const GameRun& game, const std::string& text) {
+  int count = 0;
+  for (const std::string& logged : game.LogLines()) count += logged.rfind(text, 0) == 0;
+  return count;
 }
 
-std::string HighScores(const GameRun& game) {
-  return CommandOutput("cat " + game.Folder() + "/highscores.xml 2>/dev/null");
+bool HighScoresHave(const GameRun& game, const std::string& text) {
+  return CommandOutput("cat " + game.Folder() + "/highscores.xml 2>/dev/null").find(text) != std::string::npos;
 }
 
 // Esc is read from the key state there: held long enough to be seen.
@@ -118,92 +98,103 @@ void HoldEscape(const GameRun& game) {
   game.KeyUp("Escape");
 }
 
-bool IsMenu(const std::string& menu, const std::string& shot) {
-  return DifferentPixels(menu, shot, kMenuWindow) < 100;
-}
-
-// Opens the dialog from the menu and picks the first track; the dialog's
-// screenshot before the pick, or empty when "start" did not show.
-std::string PickTheFirstTrack(const GameRun& game, const std::string& menu) {
+// Opens the dialog from the menu and picks the first track; false when
+// "start" did not show.
+bool PickTheFirstTrack(const GameRun& game, const std::string& menu) {
   std::string dialog;
-  const bool opened = ClickUntil(kMenuX, kPlayY, [&] {
-    dialog = game.Screenshot("dialog");
-    return !IsMenu(menu, dialog);
-  });
-  const bool picked = opened && ClickUntil(200, 92, [&] {
-    return DifferentPixels(dialog, game.Screenshot("dialog-picked"), kStartButton) > 2000;
-  });
-  return picked ? dialog : std::string();
+  return ClickUntil(572, kPlay, [&] {
+           dialog = game.Screenshot("dialog");
+           return DifferentPixels(menu, dialog, kMenuWindow) >= 100;
+         }) &&
+         ClickUntil(200, 92, [&] {
+           return DifferentPixels(dialog, game.Screenshot("dialog-picked"), kStartButton) > 2000;
+         });
 }
 
 // Starts the waiting level and rides with the throttle held until the
 // result screen covers the black below the ride. False when the ride or
 // the result screen did not show.
-bool RideToTheFinish(const GameRun& game, const std::string& name) {
+bool RideToTheFinish(const GameRun& game) {
   game.PressKey("Return");
   game.KeyDown("Up");
-  const bool rode = !WaitForPicture(game, name + "-ride", [](const std::string& shot) {
-                       return BrightPixels(shot, kBelowTheRide, 10) < 100;
-                     }).empty();
-  const bool finished = rode && !WaitForPicture(game, name, [](const std::string& shot) {
-                                   return BrightPixels(shot, kBelowTheRide, 10) > 10000;
-                                 }).empty();
+  const bool finished =
+      Shows(game, "ride", [](const std::string& shot) { return BrightPixels(shot, kBelowTheRide, 10) < 100; }) &&
+      Shows(game, "result", [](const std::string& shot) { return BrightPixels(shot, kBelowTheRide, 10) > 10000; });
   game.KeyUp("Up");
   return finished;
 }
 
+// Esc leaves the waiting level for the menu, and the menu for good.
+void Quit(GameRun& game) {
+  game.PressKey("Return");
+  std::this_thread::sleep_for(500ms);
+  game.PressKey("Escape");
+  std::this_thread::sleep_for(1s);
+  game.PressKey("Escape");
+  EXPECT_EQ(game.WaitForExit(), 0);
+}
+
 TEST(PlayCycleEndToEnd, PickRideNameAndOnThroughTheTracksBackToTheMenu) {
-  const TestStage stage;
-  GameRun game(stage.Folder());
+  GameRun game(VANTRAIL_STAGE_DIR, GameRun::NotStarted());
+  StartOnTestStage(game);
   const std::string menu = ScreenTests::WaitForMenu(game);
+  const auto isMenu = [&](const std::string& shot) { return DifferentPixels(menu, shot, kMenuWindow) < 100; };
 
   // The dialog: "start" only once a track is picked; Esc goes back to the
   // menu, and a key typed in the dialog does not reach it.
-  ASSERT_FALSE(PickTheFirstTrack(game, menu).empty()) << "\"start\" shows";
+  ASSERT_TRUE(PickTheFirstTrack(game, menu)) << "\"start\" shows";
   game.PressKey("a");
   HoldEscape(game);
-  EXPECT_FALSE(WaitForPicture(game, "menu-again", [&](const std::string& shot) {
-                 return IsMenu(menu, shot);
-               }).empty());
+  EXPECT_TRUE(Shows(game, "menu-again", isMenu));
   EXPECT_TRUE(game.IsRunning());
 
   // The first track, to its finish; the score made the empty table.
-  ASSERT_FALSE(PickTheFirstTrack(game, menu).empty());
-  ASSERT_TRUE(ClickUntil(kStartButton.x + 80, kStartButton.y + 22, [&] {
-    return LogHas(game, "Loading the level levels\\short.lua");
-  }));
+  ASSERT_TRUE(PickTheFirstTrack(game, menu));
+  ASSERT_TRUE(ClickUntil(kStartButton.x + 80, kStartButton.y + 22,
+                         [&] { return LogHas(game, "Loading the level levels\\short.lua"); }));
   CommandOutput("xdotool mousemove 20 580");  // out of the menu's window
-  ASSERT_TRUE(RideToTheFinish(game, "result"));
+  ASSERT_TRUE(RideToTheFinish(game));
 
   // The name, with a letter the file cannot take, and Enter.
   CommandOutput("xdotool type --delay 60 'Ann R\xC3\xA9ider'");
   game.PressKey("Return");
-  ASSERT_TRUE(PollUntil(10s, [&] {
-    return HighScores(game).find("name=\"Ann Rider\"") != std::string::npos;
-  })) << HighScores(game);
-  EXPECT_NE(HighScores(game).find("<track name=\"Short Ride\">\n        <score date="),
-            std::string::npos);
+  ASSERT_TRUE(PollUntil(10000, [&] { return HighScoresHave(game, "name=\"Ann Rider\""); }));
+  EXPECT_TRUE(HighScoresHave(game, "<track name=\"Short Ride\">\n        <score date="));
 
   // The next track; at its finish Esc leaves the naming, and after this
   // last track the menu comes back.
-  ASSERT_TRUE(PollUntil(10s, [&] { return LogHas(game, "Loading the level levels\\again.lua"); }));
-  ASSERT_TRUE(RideToTheFinish(game, "result-again"));
+  ASSERT_TRUE(PollUntil(10000, [&] { return LogHas(game, "Loading the level levels\\again.lua"); }));
+  ASSERT_TRUE(RideToTheFinish(game));
   HoldEscape(game);
-  ASSERT_TRUE(PollUntil(5s, [&] {
-    return HighScores(game).find("<track name=\"Short Again\">\n        <score") != std::string::npos;
-  })) << HighScores(game);
-  EXPECT_FALSE(WaitForPicture(game, "menu-last", [&](const std::string& shot) {
-                 return IsMenu(menu, shot);
-               }).empty()) << "the menu after the last track";
+  ASSERT_TRUE(PollUntil(5000, [&] { return HighScoresHave(game, "<track name=\"Short Again\">\n        <score"); }));
+  EXPECT_TRUE(Shows(game, "menu-last", isMenu)) << "the menu after the last track";
 
   // "scores": the viewer opens on the first track's table.
-  EXPECT_TRUE(ClickUntil(kMenuX, kScoresY, [&] {
-    return BrightPixels(game.Screenshot("table"), kFirstViewerRow) > 100;
-  })) << "a row of text";
+  EXPECT_TRUE(ClickUntil(572, kScores, [&] { return BrightPixels(game.Screenshot("table"), kFirstViewerRow) > 100; }))
+      << "a row of text";
   game.PressKey("space");
   std::this_thread::sleep_for(500ms);
   game.PressKey("Escape");
   EXPECT_EQ(game.WaitForExit(), 0);
+}
+
+TEST(PlayCycleEndToEnd, ATrackFromTheCommandLineGoesOnToTheListsFirst) {
+  GameRun game(VANTRAIL_STAGE_DIR, GameRun::NotStarted());
+  ASSERT_TRUE(StartWithTrack(game, "levels\\solo.lua"));
+  ASSERT_TRUE(RideToTheFinish(game));
+  HoldEscape(game);
+  EXPECT_TRUE(PollUntil(10000, [&] { return LogHas(game, "Loading the level levels\\short.lua"); }));
+  Quit(game);
+}
+
+TEST(PlayCycleEndToEnd, WhenTheTimeRunsOutTheLevelStartsOver) {
+  GameRun game(VANTRAIL_STAGE_DIR, GameRun::NotStarted());
+  ASSERT_TRUE(StartWithTrack(game, "levels\\slow.lua"));
+  game.PressKey("Return");
+  EXPECT_TRUE(PollUntil(60000, [&] { return LogHas(game, "Loading the level levels\\slow.lua") == 2; }));
+  EXPECT_EQ(LogHas(game, "Time is up!"), 1);
+  EXPECT_EQ(LogHas(game, "Finished"), 0);
+  Quit(game);
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
-// The windows drawn over the level, on a real screen with a font and an
-// icon the test draws itself: the objectives window's rows, the debug
-// console's wheelie box, and the keyboard both leave to the game.
+// The objectives window and the debug console drawn over the level, on a
+// real screen with a font and an icon the test draws itself.
 #include <gtest/gtest.h>
 
 #include <allegro.h>
-#include <loadpng.h>
 
 #include <cstdio>
 #include <functional>
@@ -21,10 +19,7 @@ namespace {
 using GlSupport::Pixel;
 
 struct Area {
-  int x;
-  int y;
-  int w;
-  int h;
+  int x, y, w, h;
 };
 
 int CountPixels(const Area& area, const std::function<bool(const Pixel&)>& wanted) {
@@ -56,10 +51,7 @@ class PlayWindows : public ::testing::Test {
     ScreenTests::WriteFontStrip("res/fixedfont.png", 77, [](int) { return kGlyphWidth; }, kFontHeight);
   }
   void SetUp() override {
-    BITMAP* icon = create_bitmap_ex(32, 32, 32);
-    clear_to_color(icon, makeacol32(255, 0, 0, 255));
-    save_png("res/objective.png", icon, nullptr);
-    destroy_bitmap(icon);
+    ScreenTests::WriteImageFile("res/objective.png", 32, 32, 255, 0, 0);
     Kest::ObjectivesWindow::Create();
     goals = Kest::ObjectivesWindow::GetInstance();
     GlSupport::ResetCanvas();

@@ -33,24 +33,17 @@ TEST(Typewriter, TheTypingSpeedFollowsTheFrameTimeFactor) {
 }
 
 // A finished line takes one pass of its own; the next line starts in its
-// own place.
-TEST(Typewriter, LinesAreTypedOneAfterTheOther) {
+// own place. After the last line every line is cleared in one pass and the
+// typing starts again.
+TEST(Typewriter, LinesAreTypedOneAfterTheOtherThenClearedAndTypedAgain) {
   Typewriter typewriter({"a", "b"});
   EXPECT_EQ(PassesUntilTyped(typewriter, 10.0f), 3);
   EXPECT_FALSE(typewriter.Advance(10.0f));
   EXPECT_EQ(PassesUntilTyped(typewriter, 10.0f), 3);
   EXPECT_EQ(typewriter.Shown(), (Lines{"a", "b"}));
-}
-
-TEST(Typewriter, AfterTheLastLineEveryLineIsClearedAndTypingStartsAgain) {
-  Typewriter typewriter({"a", "b"});
-  PassesUntilTyped(typewriter, 25.0f);
-  typewriter.Advance(25.0f);
-  PassesUntilTyped(typewriter, 25.0f);
-  ASSERT_EQ(typewriter.Shown(), (Lines{"a", "b"}));
-  EXPECT_TRUE(typewriter.Advance(25.0f));  // all cleared in one pass
+  EXPECT_TRUE(typewriter.Advance(10.0f));
   EXPECT_EQ(typewriter.Shown(), (Lines{"", ""}));
-  EXPECT_TRUE(typewriter.Advance(25.0f));
+  EXPECT_EQ(PassesUntilTyped(typewriter, 10.0f), 3);
   EXPECT_EQ(typewriter.Shown(), (Lines{"a", ""}));
 }
 

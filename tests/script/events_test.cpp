@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <string>
 
 #include "game/bike/bike.h"
 #include "game/level/eventmanager.h"
@@ -20,11 +19,6 @@ class Events : public ScriptLevel {
     for (int i = 0; i < times; ++i) Kest::EventManager::GetInstance()->Update();
   }
   int EventCount() { return Kest::EventManager::GetInstance()->GetEventCount(); }
-  int LinesWith(const std::string& fragment) {
-    int count = 0;
-    for (const std::string& line : trace.Lines()) count += line.find(fragment) != std::string::npos;
-    return count;
-  }
 };
 
 // An object event fires once, at the first check that finds the centre
@@ -77,10 +71,10 @@ TEST_F(Events, WhatCannotBeWatchedOrRegisteredIsRefusedAndNilTextsAreEmpty) {
   )"));
   EXPECT_EQ(Eval("made"), "nil");
   EXPECT_EQ(Eval("box"), "nil");
-  EXPECT_EQ(LinesWith("Collision: no object to watch"), 3);
-  EXPECT_EQ(LinesWith("EventCollision: the object has no physics object"), 1);
-  EXPECT_EQ(LinesWith("RegisterEvent: no condition to register"), 2);
-  EXPECT_EQ(LinesWith("a number that is not finite is refused"), 2);
+  EXPECT_EQ(trace.Count("Collision: no object to watch"), 3);
+  EXPECT_EQ(trace.Count("EventCollision: the object has no physics object"), 1);
+  EXPECT_EQ(trace.Count("RegisterEvent: no condition to register"), 2);
+  EXPECT_EQ(trace.Count("a number that is not finite is refused"), 2);
   EXPECT_EQ(EventCount(), 2);
   Check();
   EXPECT_EQ(EventCount(), 1) << "the empty text ran";
@@ -104,8 +98,8 @@ TEST_F(Events, AConditionHasOneOwnerAndIsANullHandleOnceDeleted) {
     done = CreateCompositeEvent()
     RegisterEvent(nil, done, 'fired = true')
   )"));
-  EXPECT_EQ(LinesWith("already has an owner"), 3);
-  EXPECT_EQ(LinesWith("a composite cannot hold itself"), 2);
+  EXPECT_EQ(trace.Count("already has an owner"), 3);
+  EXPECT_EQ(trace.Count("a composite cannot hold itself"), 2);
   Check();
   EXPECT_EQ(Eval("first"), "true");
   EXPECT_EQ(Eval("second"), "nil");
@@ -113,7 +107,7 @@ TEST_F(Events, AConditionHasOneOwnerAndIsANullHandleOnceDeleted) {
   EXPECT_FALSE(Run("done:Add(CreateEventXLess(1))"));
   EXPECT_TRUE(trace.Contains("invalid 'self' in function 'Add'"));
   EXPECT_TRUE(Run("RegisterEvent(nil, done, 'again')"));
-  EXPECT_EQ(LinesWith("RegisterEvent: no condition to register"), 1);
+  EXPECT_EQ(trace.Count("RegisterEvent: no condition to register"), 1);
 }
 
 TEST_F(Events, TimersAndTheLevelTimeTakeTheirSecondsAndNamesInBothForms) {
@@ -145,25 +139,14 @@ TEST_F(Events, AWheelWatchedByTheScriptKeepsTheBikesOwnWheelHandling) {
     EventCollision(DefaultSpaceFind('frontwheel'), ground, 'watched = true')
     EventFrontWheelCollision(nil, 'fronts = (fronts or 0) + 1', false)
   )"));
-  Kest::App& app = *Kest::GetApplication();
-  Kest::Bike& bike = *Kest::Bike::GetInstance();
-  app.SetCamera(ol::Vec2(-400.0f, -140.0f));
-  app.UpdateAndDraw(16.0f, true);
-  const auto step = [&](int count) {
-    for (int i = 0; i < count; ++i) {
-      bike.PreStep();
-      app.Simulate(0.038f);
-      Check();
-      bike.Step(2.0f);
-    }
-  };
-  step(300);
-  const float wheelie = bike.GetWheelieTime();
+  Kest::GetApplication()->SetCamera(ol::Vec2(-400.0f, -140.0f));
+  Play(300);
+  const float wheelie = Kest::Bike::GetInstance()->GetWheelieTime();
   Run("fronts = 0");
-  step(100);
+  Play(100);
   EXPECT_EQ(Eval("watched"), "true");
   EXPECT_EQ(Eval("fronts"), "100");
-  EXPECT_EQ(bike.GetWheelieTime(), wheelie);
+  EXPECT_EQ(Kest::Bike::GetInstance()->GetWheelieTime(), wheelie);
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
 // Loading a level script into a fresh game state, running event texts in
 // it, and what a failing or runaway script leaves behind.
 #include <gtest/gtest.h>
-#include <lua.hpp>
-
-#include <string>
 
 #include "game/bike/bike.h"
 #include "game/level/timermanager.h"
@@ -60,13 +57,6 @@ TEST_F(Loading, AReloadStartsFromAFullyResetGame) {
   EXPECT_TRUE(Level().GetObjectives().empty());
 }
 
-TEST_F(Loading, ALevelFinishesWhenItsVariableConditionHolds) {
-  ASSERT_TRUE(Load("GetLevel():Add(CreateVariableCondition('finish'))"));
-  EXPECT_FALSE(Level().IsFinished());
-  Run("SetVariable('finish', '0')");
-  EXPECT_TRUE(Level().IsFinished());
-}
-
 // A restart asked for by the level script itself would reload it forever.
 TEST_F(Loading, RestartLevelWorksFromEventTextsOnly) {
   ASSERT_TRUE(Load("RestartLevel()"));
@@ -103,18 +93,6 @@ TEST_F(Loading, AScriptThatMakesObjectsWithoutEndIsStopped) {
                    "GetApplication():GetSpace():Insert(CreateCircle(0, 0, 5, '', false)) end"));
   EXPECT_LT(Space().size(), 2 * most);
   Kest::ScriptManager::Create();
-}
-
-// Errors are logged through the game's log, whole, after what it wrote
-// before, and leave nothing on the interpreter's stack.
-TEST_F(Loading, FailingEventTextsAreLoggedAndLeaveTheStackEmpty) {
-  ASSERT_TRUE(Load(""));
-  for (int i = 0; i < 1000; ++i) Run("missing()");
-  EXPECT_EQ(lua_gettop(State()), 0);
-  const std::vector<std::string> lines = trace.Lines();
-  ASSERT_FALSE(lines.empty());
-  EXPECT_EQ(lines.front(), "Loading the level scratch-level.lua");
-  EXPECT_NE(lines.back().find("attempt to call global 'missing'"), std::string::npos);
 }
 
 TEST_F(Loading, PrecompiledChunksAreNotRun) {

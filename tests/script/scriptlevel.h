@@ -30,8 +30,12 @@ class ScriptLevel : public ::testing::Test {
   // The value of a Lua expression in the current state, shown as text:
   // numbers as written by Lua, "nil", "true", "false", "object", "table".
   std::string Eval(const std::string& expression);
+  // Physics steps as the main loop takes them, a frame before every eighth.
+  static void Play(int steps);
 
   static lua_State* State();
+  // The object a global holds; null for anything else or a null handle.
+  static Kest::Object* Global(const char* name);
   static Kest::Space& Space() { return *Kest::GetApplication()->GetSpace(); }
   static Kest::Level& Level() { return *Kest::Level::GetInstance(); }
 

@@ -1,11 +1,15 @@
-// Blocks that glow around the bike, pictures shaded by it, clouds that wrap around the view.
+// Blocks that glow around the bike, pictures shaded by it, clouds that wrap
+// around the view, and static blocks that a script turns.
+#include <allegro.h>
 #include <gtest/gtest.h>
+#include <loadpng.h>
 
 #include "game/bike/bike.h"
 #include "game/objects/block.h"
 #include "game/objects/cloud.h"
 #include "game/objects/compositeblock.h"
 #include "game/objects/shadowbitmap.h"
+#include "script/objectfunctions.h"
 #include "tests/support/screen.h"
 
 namespace TestSupport {
@@ -49,6 +53,12 @@ TEST_F(Decorations, CellsGlowByTheirCornersDistanceFromTheBike) {
                  {517, 337, kGreen, "beyond the radius: hidden"},
                  {457, 367, {87, 127, 0}, "255 - 81 = 174 red at alpha 128 over green"},
                  {457, 397, {0, 0, 150}, "no channel chosen: blue"}});
+  SaveScreenshot("glow.png");  // the top row first, as a picture file has it
+  BITMAP* shot = load_png("glow.png", nullptr);
+  ASSERT_NE(shot, nullptr);
+  EXPECT_EQ(getr32(getpixel(shot, 457, 307)), ReadPixel(457, 307).r);
+  destroy_bitmap(shot);
+  std::remove("glow.png");
 }
 
 // A block far larger than the view draws only the cells in view, on its own
@@ -107,6 +117,25 @@ TEST_F(Decorations, ACloudThatDriftsOutOnOneSideComesBackOnTheOther) {
     EXPECT_EQ(cloud.GetY(), camera.y + c.wrapped.y) << c.speed.x << ", " << c.speed.y;
   }
   RemoveImage(image);
+}
+
+// A 100 x 20 block around (400, 300), turned a quarter by a script: it
+// collides and is drawn upright.
+using TurnedStatic = ScreenTest;
+
+TEST_F(TurnedStatic, ABlockTurnedByAScriptIsDrawnTurned) {
+  const std::string red = WriteImage("res\\turned.png", 100, 20, kRed);
+  for (bool textured : {true, false}) {
+    SCOPED_TRACE(textured ? "textured" : "filled");
+    app->ResetWorld();
+    auto* block = new Kest::Block(350, 290, 100, 20, textured ? red : "", false);
+    if (!textured) block->SetFillColor(255, 0, 0, 255);
+    Level().Insert(block);
+    Kest::ScriptApi::RotateObject(block, 90.0);
+    Draw();
+    ExpectColours({{400, 340, kRed}, {400, 260, kRed}, {440, 300, kBlack}});
+  }
+  RemoveImage(red);
 }
 
 }  // namespace

@@ -9,33 +9,22 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <stdexcept>
 #include <thread>
 
 namespace TestSupport {
 
-namespace fs = std::filesystem;
-
 namespace {
-
-std::string MakeScratchFolder() {
-  std::string pattern = (fs::temp_directory_path() / "vantrail-e2e-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
-  return pattern;
-}
 
 int RunQuietly(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()); }
 
-template <class Condition>
-bool PollUntil(int timeoutMs, Condition done) {
+}  // namespace
+
+bool PollUntil(int timeoutMs, const std::function<bool()>& done) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
   for (; !done(); std::this_thread::sleep_for(std::chrono::milliseconds(20)))
     if (std::chrono::steady_clock::now() >= deadline) return false;
   return true;
 }
-
-}  // namespace
 
 std::string CommandOutput(const std::string& command) {
   std::string output;
@@ -53,25 +42,19 @@ GameRun::GameRun(const std::string& stageFolder, const std::vector<std::string>&
   Start(arguments);
 }
 
-GameRun::GameRun(const std::string& stageFolder, NotStarted) : folder_(MakeScratchFolder()) {
-  fs::copy(stageFolder, folder_, fs::copy_options::recursive);
-}
-
-GameRun::~GameRun() {
-  Kill();
-  std::error_code ignored;
-  fs::remove_all(folder_, ignored);
+GameRun::GameRun(const std::string& stageFolder, NotStarted) {
+  std::filesystem::copy(stageFolder, Folder(), std::filesystem::copy_options::recursive);
 }
 
 void GameRun::Start(const std::vector<std::string>& arguments) {
   arguments_ = arguments;
-  const std::string program = folder_ + "/vantrail";
+  const std::string program = Folder() + "/vantrail";
   std::vector<char*> argv{const_cast<char*>(program.c_str())};
   for (const std::string& argument : arguments_) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
   pid_ = fork();
   if (pid_ == 0) {
-    if (chdir(folder_.c_str()) == 0) execv(program.c_str(), argv.data());
+    if (chdir(Folder().c_str()) == 0) execv(program.c_str(), argv.data());
     _exit(127);
   }
 }
@@ -115,29 +98,19 @@ std::string GameRun::WaitForWindow(int timeoutMs) {
   return window;
 }
 
-WindowGeometry GameRun::Geometry(const std::string& window) const {
-  WindowGeometry geometry;
-  std::istringstream shell(CommandOutput("xdotool getwindowgeometry --shell " + window));
-  for (std::string line; std::getline(shell, line);) {
-    if (line.rfind("WIDTH=", 0) == 0) geometry.width = std::stoi(line.substr(6));
-    if (line.rfind("HEIGHT=", 0) == 0) geometry.height = std::stoi(line.substr(7));
-  }
-  return geometry;
-}
-
 void GameRun::PressKey(const std::string& keys) const { RunQuietly("xdotool key " + keys); }
 void GameRun::KeyDown(const std::string& keys) const { RunQuietly("xdotool keydown " + keys); }
 void GameRun::KeyUp(const std::string& keys) const { RunQuietly("xdotool keyup " + keys); }
 
 std::vector<std::string> GameRun::LogLines() const {
   std::vector<std::string> lines;
-  std::ifstream log(folder_ + "/vantrail.log");
+  std::ifstream log(Folder() + "/vantrail.log");
   for (std::string line; std::getline(log, line);) lines.push_back(line);
   return lines;
 }
 
 std::string GameRun::Screenshot(const std::string& name) const {
-  const std::string path = folder_ + "/" + name + ".png";
+  const std::string path = Folder() + "/" + name + ".png";
   RunQuietly("import -window root " + path);
   return path;
 }

@@ -5,15 +5,13 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
-namespace TestSupport {
+#include "tests/support/scratchfolder.h"
 
-struct WindowGeometry {
-  int width = 0;
-  int height = 0;
-};
+namespace TestSupport {
 
 class GameRun {
  public:
@@ -23,13 +21,11 @@ class GameRun {
   // Only copies the staged folder: the test prepares it, then calls Start.
   struct NotStarted {};
   GameRun(const std::string& stageFolder, NotStarted);
-  // Ends the game if it still runs and removes the scratch folder.
-  ~GameRun();
+  ~GameRun() { Kill(); }
   GameRun(const GameRun&) = delete;
   GameRun& operator=(const GameRun&) = delete;
 
-  // Starts the game in the scratch folder: after a copy that was not
-  // started, or again once the game has ended.
+  // After a copy that was not started, or again once the game has ended.
   void Start(const std::vector<std::string>& arguments = {});
   // Ends the game at once, as a crash or a power cut would (SIGKILL).
   void Kill();
@@ -38,7 +34,6 @@ class GameRun {
   // within the time. A game that ends before its window shows is started
   // once more, its log printed.
   std::string WaitForWindow(int timeoutMs = 20000);
-  WindowGeometry Geometry(const std::string& window) const;
 
   // xdotool key names ("Escape", "alt+c", "Left"); the pointer rests over
   // the window, so the keys reach it without a window manager.
@@ -47,18 +42,17 @@ class GameRun {
   void KeyUp(const std::string& keys) const;
 
   // The exit code once the game has ended by itself, or -1 when it still
-  // ran after the time (it is then killed) or died from a signal.
+  // ran after the time or died from a signal.
   int WaitForExit(int timeoutMs = 20000);
   bool IsRunning();
 
   std::vector<std::string> LogLines() const;
   // The whole screen as a PNG in the scratch folder; returns its path.
   std::string Screenshot(const std::string& name) const;
-
-  const std::string& Folder() const { return folder_; }
+  const std::string& Folder() const { return folder_.Folder(); }
 
  private:
-  std::string folder_;
+  ScratchFolder folder_;
   std::vector<std::string> arguments_;
   pid_t pid_ = -1;
   int exitCode_ = -1;
@@ -66,5 +60,7 @@ class GameRun {
 
 // Runs a shell command and returns what it printed, trailing line feeds cut.
 std::string CommandOutput(const std::string& command);
+// Asks every 20 ms until done says yes (true) or the time is over (false).
+bool PollUntil(int timeoutMs, const std::function<bool()>& done);
 
 }  // namespace TestSupport

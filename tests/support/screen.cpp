@@ -10,9 +10,8 @@
 
 #include "game/objects/resourcemanager.h"
 #include "platform/platform.h"
-#include "render/drawbatch.h"
-#include "render/gl.h"
 #include "render/transforms.h"
+#include "tests/support/glscreen/screen.h"
 
 namespace TestSupport {
 
@@ -39,13 +38,9 @@ std::string PathOf(const std::string& gameName) {
 
 int Pack(const Pixel& p) { return makeacol32(p.r, p.g, p.b, 255); }
 
-// The box's pixels, in any order.
+// The box's pixels as GL reads them: the bottom row first.
 std::vector<Pixel> ReadBox(int x0, int y0, int x1, int y1) {
-  std::vector<unsigned char> bytes(std::size_t(x1 - x0) * (y1 - y0) * 4);
-  ol::DrawBatch::Flush();  // the draws still gathered reach the frame first
-  glReadBuffer(GL_BACK);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(x0, kScreenHeight - y1, x1 - x0, y1 - y0, GL_RGBA, GL_UNSIGNED_BYTE, bytes.data());
+  const std::vector<unsigned char> bytes = GlSupport::ReadArea(x0, y0, x1 - x0, y1 - y0);
   std::vector<Pixel> pixels;
   for (std::size_t i = 0; i < bytes.size(); i += 4) pixels.push_back(Pixel{bytes[i], bytes[i + 1], bytes[i + 2]});
   return pixels;
@@ -90,7 +85,7 @@ void SaveScreenshot(const std::string& path) {
   const std::vector<Pixel> pixels = ReadBox(0, 0, 800, kScreenHeight);
   BITMAP* image = create_bitmap_ex(32, 800, kScreenHeight);
   for (int y = 0; y < kScreenHeight; ++y) {
-    for (int x = 0; x < 800; ++x) putpixel(image, x, y, Pack(pixels[std::size_t(y) * 800 + x]));
+    for (int x = 0; x < 800; ++x) putpixel(image, x, kScreenHeight - 1 - y, Pack(pixels[std::size_t(y) * 800 + x]));
   }
   save_png(path.c_str(), image, nullptr);
   destroy_bitmap(image);

@@ -1,6 +1,7 @@
-// The drawing tests' level: the real application with its 800 x 600 window,
-// a fresh space, world and resource manager for each test, small PNG files
-// written beside the test program, and pixels read from the back buffer.
+// The drawing tests' level: the real application with its 800 x 600 window
+// (opened once for the whole test program), a fresh space, world and
+// resource manager for each test, small PNG files written beside the test
+// program, and pixels read from the back buffer.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,9 +14,7 @@
 namespace TestSupport {
 
 struct Pixel {
-  int r = 0;
-  int g = 0;
-  int b = 0;
+  int r = 0, g = 0, b = 0;
 };
 
 constexpr Pixel kBlack{0, 0, 0};
@@ -24,7 +23,6 @@ constexpr Pixel kGreen{0, 255, 0};
 constexpr Pixel kBlue{0, 0, 255};
 constexpr Pixel kWhite{255, 255, 255};
 
-// The window opens once for the whole test program.
 class ScreenTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -37,9 +35,9 @@ class ScreenTest : public ::testing::Test {
   Kest::App* app = nullptr;
 };
 
-// Writes a w x h image of one colour under the game's file name (for
-// example "res\\dial.png", found beside the executable) and returns the
-// name. The left half may take a second colour.
+// Writes a w x h image of one colour (or two: the left half may take
+// another) under the game's file name (for example "res\\dial.png", found
+// beside the executable) and returns the name.
 std::string WriteImage(const std::string& gameName, int w, int h, Pixel color);
 std::string WriteImage(const std::string& gameName, int w, int h, Pixel left, Pixel right);
 void RemoveImage(const std::string& gameName);

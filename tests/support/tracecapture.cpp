@@ -26,10 +26,10 @@ std::vector<std::string> TraceCapture::Lines() const {
   return lines;
 }
 
-bool TraceCapture::Contains(const std::string& fragment) const {
-  for (const std::string& line : Lines())
-    if (line.find(fragment) != std::string::npos) return true;
-  return false;
+int TraceCapture::Count(const std::string& fragment) const {
+  int count = 0;
+  for (const std::string& line : Lines()) count += line.find(fragment) != std::string::npos;
+  return count;
 }
 
 }  // namespace TestSupport

@@ -15,8 +15,9 @@ class TraceCapture {
   TraceCapture& operator=(const TraceCapture&) = delete;
 
   std::vector<std::string> Lines() const;
-  // True when some line contains the fragment.
-  bool Contains(const std::string& fragment) const;
+  // True when some line contains the fragment; how many lines do.
+  bool Contains(const std::string& fragment) const { return Count(fragment) > 0; }
+  int Count(const std::string& fragment) const;
   const std::string& Path() const { return path_; }
 
  private:
