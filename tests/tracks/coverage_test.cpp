@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <lua.hpp>
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <iostream>
@@ -15,7 +16,6 @@
 #include <vector>
 
 #include "script/scriptmanager.h"
-#include "tests/tracks/shippedtracks.h"
 #include "tests/tracks/trackride.h"
 
 namespace TrackTest {
@@ -42,10 +42,9 @@ const std::map<std::string, std::vector<std::string>> kTypeEvidence = {
     {"PickableItem", {":SetImage("}},
 };
 
-std::string SourceOf(const std::string& script) {
-  std::string path = std::string(VANTRAIL_SOURCE_DIR) + "/" + script;
-  for (char& c : path) c = c == '\\' ? '/' : c;
-  std::ifstream in(path);
+std::string SourceOf(std::string script) {
+  for (char& c : script) c = c == '\\' ? '/' : c;
+  std::ifstream in(std::string(VANTRAIL_SOURCE_DIR) + "/" + script);
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
@@ -53,22 +52,16 @@ std::string SourceOf(const std::string& script) {
 
 // A call of the name: "Name(" with no letter, digit or underscore before.
 bool Calls(const std::string& source, const std::string& name) {
-  const std::string call = name + "(";
-  for (std::size_t at = source.find(call); at != std::string::npos; at = source.find(call, at + 1)) {
-    const char before = at ? source[at - 1] : ' ';
-    if (!std::isalnum(static_cast<unsigned char>(before)) && before != '_') return true;
+  for (std::size_t at = source.find(name + "("); at != std::string::npos; at = source.find(name + "(", at + 1)) {
+    if (at == 0 || (!std::isalnum(static_cast<unsigned char>(source[at - 1])) && source[at - 1] != '_')) return true;
   }
   return false;
 }
 
-// The module's global functions and its type names, from a level's state.
+// The module's global functions, or its type names, from a level's state.
 std::set<std::string> Globals(lua_State* L, bool functions) {
   std::set<std::string> names;
-  if (functions) {
-    lua_pushvalue(L, LUA_GLOBALSINDEX);
-  } else {
-    lua_getglobal(L, "Kest");
-  }
+  if (functions) lua_pushvalue(L, LUA_GLOBALSINDEX); else lua_getglobal(L, "Kest");
   for (lua_pushnil(L); lua_next(L, -2); lua_pop(L, 1)) {
     if (lua_type(L, -2) == LUA_TSTRING && (functions ? lua_iscfunction(L, -1) : lua_istable(L, -1)))
       names.insert(lua_tostring(L, -2));
@@ -100,12 +93,11 @@ TEST(ShippedTracks, UseEveryScriptFunctionAndTypeOfTheModule) {
       std::cout << " " << name;
     }
     for (const auto& type : kTypeEvidence) {
-      for (const std::string& evidence : type.second) {
-        if (source.find(evidence) == std::string::npos) continue;
-        users[type.first].push_back(track.displayName);
-        std::cout << " [" << type.first << "]";
-        break;
-      }
+      if (std::none_of(type.second.begin(), type.second.end(),
+                       [&](const std::string& evidence) { return source.find(evidence) != std::string::npos; }))
+        continue;
+      users[type.first].push_back(track.displayName);
+      std::cout << " [" << type.first << "]";
     }
     std::cout << "\n";
   }

@@ -1,13 +1,7 @@
-// A recorded ride: the player's keys as runs of physics steps. Kept as text,
-// one run a line:
-//
-//   <steps> <keys>     # comment
-//
-// where keys are the held arrows, U (throttle) or D (brake), or - for none,
-// followed by at most one key pressed as the run begins: < (left arrow),
-// > (right arrow) or T (space, turn around). "120 U>" holds the throttle for
-// 120 steps and presses the right arrow at the first of them. After the
-// last run no key is held.
+// A recorded ride: the player's keys as runs of physics steps, kept as text
+// one run a line (see README.md): "120 U>" holds the throttle for 120 steps
+// and presses the right arrow at the first of them. After the last run no
+// key is held.
 #pragma once
 
 #include <string>
@@ -26,17 +20,10 @@ struct KeyRun {
 
 struct RideKeys {
   std::vector<KeyRun> runs;
-  // Empty when the text parsed; else the first fault, with its line number.
-  std::string error;
-
-  int TotalSteps() const;
+  std::string error;  // empty when the text parsed; else the first fault and its line
 };
 
-RideKeys ParseRideKeys(const std::string& text);
 RideKeys LoadRideKeys(const std::string& path);
-// Writes the runs in the text form above.
-std::string RideKeysText(const RideKeys& keys);
-bool SaveRideKeys(const RideKeys& keys, const std::string& path);
 
 // The keyboard as a ride plays it: what is held and pressed follows the
 // number of physics steps the game has taken so far.
@@ -53,7 +40,7 @@ class RideKeyboard : public Kest::Keyboard {
   int ReadKey() override;
 
  private:
-  const KeyRun* Current() const;
+  const KeyRun* Current() const { return run_ < keys_.runs.size() ? &keys_.runs[run_] : nullptr; }
 
   const RideKeys& keys_;
   std::size_t run_ = 0;

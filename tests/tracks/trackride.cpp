@@ -9,6 +9,7 @@
 #include "game/app/mainloop.h"
 #include "game/app/runninggame.h"
 #include "game/bike/bike.h"
+#include "game/data/datafile.h"
 #include "game/level/level.h"
 #include "game/level/ticksource.h"
 #include "game/level/timermanager.h"
@@ -23,16 +24,10 @@ namespace {
 // The level time's ticks, every 10 ms of the ride's clock, on the main
 // thread instead of the library's timer: the countdown, the timers and the
 // time-up replay with the ride.
-class RideTicks : public Kest::TickSource {
- public:
-  void Start(TickFunction tick) override { tick_ = tick; }
-  void Stop() override { tick_ = nullptr; }
-  void Tick() const {
-    if (tick_) tick_();
-  }
-
- private:
-  TickFunction tick_ = nullptr;
+struct RideTicks : Kest::TickSource {
+  void Start(TickFunction start) override { tick = start; }
+  void Stop() override { tick = nullptr; }
+  TickFunction tick = nullptr;
 };
 
 RideTicks* ticks = nullptr;
@@ -46,27 +41,26 @@ constexpr unsigned kMsPerTick = 10;
 // The running game with the keyboard of a recorded ride. Play starts at
 // the first waiting pass; a finish or a restart ends the ride instead of
 // leading to the next track or a reload.
-class RidingGame : public Kest::RunningGame {
- public:
-  RidingGame(const RideKeys& keys, const RideWatch& watch) : keyboard_(keys), watch_(watch) {}
+struct RidingGame : Kest::RunningGame {
+  RidingGame(const RideKeys& keys, const RideWatch& watch) : keyboard(keys), watch(watch) {}
 
   bool TakeKey() override { return true; }
   void RestartFrameCounter() override {}
   void RestartLevel() override { Stop(RideEnd::kRestarted); }
   void FinishLevel() override { Stop(RideEnd::kFinished); }
   bool HandleGameKeys() override {
-    keyboard_.AtStep(steps_);
-    return Kest::HandleGameKeys(keyboard_, *this);
+    keyboard.AtStep(steps);
+    return Kest::HandleGameKeys(keyboard, *this);
   }
   void StepBike(float elapsedMs) override {
     RunningGame::StepBike(elapsedMs);
-    ++steps_;
+    ++steps;
   }
   // Without anyone looking, each frame is drawn clipped to one pixel: the
   // picture plays no part in the ride, and filling the whole screen twice a
   // frame in software would make a ride many times slower.
   void UpdateAndDraw(float dt, bool simulate) override {
-    if (!watch_.frame) {
+    if (!watch.frame) {
       ol::Canvas::DisableClipping();
       ol::Canvas::SetClipping(0, 0, 1, 1);
     }
@@ -74,25 +68,20 @@ class RidingGame : public Kest::RunningGame {
   }
   void DrawObjectives() override {}
   void Refresh() override {
-    if (watch_.frame) watch_.frame(steps_);
+    if (watch.frame) watch.frame(steps);
     RunningGame::Refresh();
   }
 
-  bool Over() const { return over_; }
-  RideEnd End() const { return end_; }
-  int Steps() const { return steps_; }
-  void Stop(RideEnd end) {
-    if (over_) return;
-    end_ = end;
-    over_ = true;
+  void Stop(RideEnd how) {
+    if (!over) end = how;
+    over = true;
   }
 
- private:
-  RideKeyboard keyboard_;
-  const RideWatch& watch_;
-  int steps_ = 0;
-  bool over_ = false;
-  RideEnd end_ = RideEnd::kOutOfKeys;
+  RideKeyboard keyboard;
+  const RideWatch& watch;
+  int steps = 0;
+  bool over = false;
+  RideEnd end = RideEnd::kOutOfKeys;
 };
 
 }  // namespace
@@ -108,27 +97,22 @@ RideResult RideTrack(const std::string& track, const RideKeys& keys, const RideW
   std::uint32_t now = 0;
   std::uint32_t playStart = 0;
   Kest::MainLoop loop(game, [&now] { return now; }, 0, ol::Vec2(0.5f * Kest::kViewWidth, 0.5f * Kest::kViewHeight));
-  // Keys may be added while the ride goes on (a controller's): the end is
-  // checked again when it is reached.
-  int lastStep = keys.TotalSteps() + kStepsAfterKeys;
+  int lastStep = kStepsAfterKeys;
+  for (const KeyRun& run : keys.runs) lastStep += run.steps;
   int watched = 0;
-  while (!game.Over()) {
-    if (now % kMsPerTick == 0) ticks->Tick();
-    if (game.Steps() >= lastStep) {
-      lastStep = keys.TotalSteps() + kStepsAfterKeys;
-      if (game.Steps() >= lastStep) break;
-    }
+  while (!game.over && game.steps < lastStep) {
+    if (now % kMsPerTick == 0 && ticks->tick) ticks->tick();
     ++now;
     const bool waiting = Kest::Level::GetInstance()->IsWaiting();
     loop.RunPass();
     if (waiting && !Kest::Level::GetInstance()->IsWaiting()) playStart = now;
-    if (watch.step && game.Steps() != watched) {
-      watched = game.Steps();
+    if (watch.step && game.steps != watched) {
+      watched = game.steps;
       if (watch.step(watched, Kest::Bike::GetInstance()->GetPosition())) break;
     }
   }
-  result.end = game.End();
-  result.steps = game.Steps();
+  result.end = game.end;
+  result.steps = game.steps;
   result.playMs = now - playStart;
   const Kest::Bike& bike = *Kest::Bike::GetInstance();
   result.bike = bike.GetPosition();
@@ -138,11 +122,7 @@ RideResult RideTrack(const std::string& track, const RideKeys& keys, const RideW
 }
 
 const char* RideEndName(RideEnd end) {
-  switch (end) {
-    case RideEnd::kFinished: return "finished";
-    case RideEnd::kRestarted: return "restarted";
-    default: return "out of keys";
-  }
+  return end == RideEnd::kFinished ? "finished" : end == RideEnd::kRestarted ? "restarted" : "out of keys";
 }
 
 void RideStage() {
@@ -155,6 +135,18 @@ void RideStage() {
   new Kest::Level();
   ticks = new RideTicks();
   Kest::TimerManager::GetInstance()->SetTickSource(std::unique_ptr<Kest::TickSource>(ticks));
+}
+
+std::vector<Kest::TrackRecord> ShippedTracks() {
+  Kest::SetDataFolder(VANTRAIL_STAGE_DIR);
+  Kest::TrackList::Create();
+  Kest::TrackList& list = *Kest::TrackList::GetInstance();
+  list.Load();
+  std::vector<Kest::TrackRecord> tracks(list.GetTrackCount());
+  for (int i = 0; i < list.GetTrackCount(); ++i) list.GetTrack(i, tracks[i]);
+  Kest::TrackList::Destroy();
+  Kest::SetDataFolder("");
+  return tracks;
 }
 
 }  // namespace TrackTest
