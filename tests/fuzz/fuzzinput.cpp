@@ -25,17 +25,12 @@ void RemoveFolder() {
   fs::remove_all(folder, ignored);
 }
 
-std::string MakeFolder() {
-  const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-  std::string pattern = (base / "vantrail-fuzz-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a scratch folder");
-  return pattern;
-}
-
 }  // namespace
 
 void StartRun() {
-  folder = MakeFolder();
+  const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+  folder = (base / "vantrail-fuzz-XXXXXX").string();
+  if (!mkdtemp(folder.data())) throw std::runtime_error("cannot make a scratch folder");
   std::atexit(RemoveFolder);
   Platform::SetTraceFile("/dev/null");
 }
@@ -47,9 +42,7 @@ std::string ScratchPath(const std::string& name) { return folder + "/" + name; }
 void EnterFolder(const std::string& target, int* argc, char*** argv) {
   for (int i = 1; i < *argc; ++i) {
     char*& argument = (*argv)[i];
-    if (argument[0] != '-' && fs::exists(argument)) {
-      argument = strdup(fs::absolute(argument).c_str());
-    }
+    if (argument[0] != '-' && fs::exists(argument)) argument = strdup(fs::absolute(argument).c_str());
   }
   if (chdir(target.c_str()) != 0) throw std::runtime_error("cannot enter " + target);
 }

@@ -26,8 +26,7 @@ struct TrackChoice {
   int maximum;  // scores its table keeps; 0 for none
 };
 
-// As the track list below holds them, looked up in another case, one that
-// keeps no scores and one the list does not hold.
+// As the track list holds them, in another case, keeping none, not listed.
 const TrackChoice kTracks[] = {{"Hills", 3}, {"ridge", 10}, {"Zero", 0}, {"Mountains", 0}};
 const int kScores[] = {-1, 0, 1, 600, 900, INT_MAX};
 
@@ -47,9 +46,7 @@ using Row = std::tuple<int, std::time_t, std::string>;
 // dates the file may give either first.
 std::vector<Row> RowsOf(const std::vector<Kest::HighScoreRecord>& table, bool withNames) {
   std::vector<Row> rows;
-  for (const Kest::HighScoreRecord& r : table) {
-    rows.emplace_back(r.score, r.date, withNames ? r.name : std::string());
-  }
+  for (const Kest::HighScoreRecord& r : table) rows.emplace_back(r.score, r.date, withNames ? r.name : "");
   std::sort(rows.begin(), rows.end());
   return rows;
 }
@@ -57,12 +54,10 @@ std::vector<Row> RowsOf(const std::vector<Kest::HighScoreRecord>& table, bool wi
 void CheckTable(const std::vector<Kest::HighScoreRecord>& table, const TrackChoice& track) {
   Fuzz::Require(table.size() <= static_cast<std::size_t>(track.maximum),
                 "a table is no longer than its track allows");
-  for (std::size_t i = 1; i < table.size(); ++i) {
+  for (std::size_t i = 1; i < table.size(); ++i)
     Fuzz::Require(table[i - 1].score >= table[i].score, "a table lists the best score first");
-  }
-  for (const Kest::HighScoreRecord& record : table) {
+  for (const Kest::HighScoreRecord& record : table)
     Fuzz::Require(!Kest::FormatScoreDate(record.date).empty(), "every date can be shown");
-  }
 }
 
 // Saves the table through the document and reads the file again.
@@ -90,15 +85,6 @@ void CheckSaved(Kest::XmlPathDocument& document, std::vector<Kest::HighScoreReco
   Fuzz::Require(RowsOf(twice, true) == RowsOf(once, true), "a table read back saves unchanged");
 }
 
-// A file the game could not read is kept aside whole.
-void CheckKeptAside(const std::string& given) {
-  const std::string bad = Fuzz::ScratchPath("highscores.xml.bad");
-  std::string keptAside;
-  if (!Fuzz::ReadFile(bad, keptAside)) return;
-  Fuzz::Require(keptAside == given, "a broken score file is kept aside whole");
-  std::remove(bad.c_str());
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -120,7 +106,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Kest::XmlPathDocument document;
   Kest::scoreFinder finder;
   const int rank = Kest::AddHighScore(document, finder, track.name, score);
-  CheckKeptAside(given);
+  std::string keptAside;  // a file the game could not read is kept aside whole
+  if (Fuzz::ReadFile(Fuzz::ScratchPath("highscores.xml.bad"), keptAside)) {
+    Fuzz::Require(keptAside == given, "a broken score file is kept aside whole");
+    std::remove(Fuzz::ScratchPath("highscores.xml.bad").c_str());
+  }
   CheckTable(finder.scores, track);
   if (rank < 0) return 0;
   Fuzz::Require(track.maximum > 0 && score >= 0, "only a track with a table takes a score");

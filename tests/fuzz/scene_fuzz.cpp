@@ -29,18 +29,8 @@ const char kSeparator[] = "\n%%\n";
 const Kest::AttributeMap kOverrides[] = {
     {}, {{"x", "120"}, {"y", "-40"}}, {{"x", "3e38"}, {"y", "1"}, {"hflip", "1"}, {"vflip", "1"}}};
 
-// The level the objects live in: one world with the game's settings for
-// the whole run, and a resource manager, without a screen.
-struct World {
-  World() {
-    Kest::ApplyGameSettings(world);
-    Kest::SetPhysicsWorld(&world);
-    Kest::ResourceManager::Create();
-  }
-  Tessora::World world;
-};
-
-World* level = nullptr;
+// One world with the game's settings for the whole run, without a screen.
+Tessora::World* world = nullptr;
 
 void WriteFiles(const std::string& text) {
   std::size_t start = 0;
@@ -58,8 +48,8 @@ void Step(Kest::Object* object) {
   for (int i = 0; i < 3; ++i) {
     std::vector<Tessora::Object*> candidates;
     for (Kest::Object* o : space) candidates.push_back(o->GetBody());
-    level->world.CollideObjects(candidates);
-    level->world.Step(Kest::MainLoop::kStepLength);
+    world->CollideObjects(candidates);
+    world->Step(Kest::MainLoop::kStepLength);
   }
 }
 
@@ -68,7 +58,10 @@ void Step(Kest::Object* object) {
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Fuzz::StartRun();
   Fuzz::EnterFolder(Fuzz::ScratchFolder(), argc, argv);
-  level = new World;
+  world = new Tessora::World;
+  Kest::ApplyGameSettings(*world);
+  Kest::SetPhysicsWorld(world);
+  Kest::ResourceManager::Create();
   return 0;
 }
 
