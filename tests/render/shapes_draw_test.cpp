@@ -141,15 +141,11 @@ TEST_F(ShapeDrawing, LineDrawsBetweenItsEndsAtItsOrigin) {
 // Moved, turned by minus the angle about the pivot, and stretched about the
 // centre of the 800 x 600 screen.
 TEST_F(ShapeDrawing, PlacementMovesTurnsAboutThePivotAndStretchesAboutTheScreenCentre) {
-  const ol::Affine placed =
-      ol::Placement(ol::Vec2(10, 20), 1.5707963f, 2.0f).ToAffine(ol::Vec2(100, 0));
-  const ol::Vec2 origin = placed.Apply(0, 0);
-  EXPECT_NEAR(origin.x, -190.0f, 1e-3f);
-  EXPECT_NEAR(origin.y, 520.0f, 1e-3f);
-  const ol::Vec2 point = placed.Apply(100, 50);
-  EXPECT_NEAR(point.x, -90.0f, 1e-3f);
-  EXPECT_NEAR(point.y, 320.0f, 1e-3f);
-
+  const ol::Affine placed = ol::Placement(ol::Vec2(10, 20), 1.5707963f, 2.0f).ToAffine(ol::Vec2(100, 0));
+  EXPECT_NEAR(placed.Apply(0, 0).x, -190.0f, 1e-3f);
+  EXPECT_NEAR(placed.Apply(0, 0).y, 520.0f, 1e-3f);
+  EXPECT_NEAR(placed.Apply(100, 50).x, -90.0f, 1e-3f);
+  EXPECT_NEAR(placed.Apply(100, 50).y, 320.0f, 1e-3f);
 }
 
 // Radii without area draw nothing, and no radius makes the drawing loop run away.
