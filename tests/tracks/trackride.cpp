@@ -1,11 +1,15 @@
 #include "tests/tracks/trackride.h"
 
+#include <allegro.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "game/app/app.h"
+#include "game/app/gamekeys.h"
 #include "game/app/mainloop.h"
 #include "game/app/runninggame.h"
 #include "game/bike/bike.h"
@@ -31,6 +35,62 @@ struct RideTicks : Kest::TickSource {
 };
 
 RideTicks* ticks = nullptr;
+
+// Fills the run's keys from a token such as "U", "D>", "-T"; false when a
+// character is not a key or a second press is given.
+bool ReadKeys(const std::string& token, KeyRun& run) {
+  for (char c : token) {
+    int press = 0;
+    switch (c) {
+      case 'U': run.throttle = true; continue;
+      case 'D': run.brake = true; continue;
+      case '-': continue;
+      case '<': press = KEY_LEFT; break;
+      case '>': press = KEY_RIGHT; break;
+      case 'T': press = KEY_SPACE; break;
+      default: return false;
+    }
+    if (run.press) return false;
+    run.press = press;
+  }
+  return true;
+}
+
+// The keyboard as a ride plays it: what is held and pressed follows the
+// number of physics steps the game has taken so far.
+class RideKeyboard : public Kest::Keyboard {
+ public:
+  explicit RideKeyboard(const RideKeys& keys) : keys_(keys) {}
+
+  // The game has taken this many steps; a run that begins at it queues its
+  // press once.
+  void AtStep(int step) {
+    if (step == step_) return;
+    step_ = step;
+    while (run_ < keys_.runs.size() && step_ >= runStart_ + keys_.runs[run_].steps)
+      runStart_ += keys_.runs[run_++].steps;
+    if (run_ < keys_.runs.size() && step_ == runStart_ && keys_.runs[run_].press) pending_ = keys_.runs[run_].press;
+  }
+  bool IsHeld(int scancode) override {
+    const KeyRun* run = run_ < keys_.runs.size() ? &keys_.runs[run_] : nullptr;
+    return run && ((scancode == KEY_UP && run->throttle) || (scancode == KEY_DOWN && run->brake));
+  }
+  bool KeyPressed() override { return pending_ != 0; }
+  // As Allegro reports keys: the scan code in the high byte, the character
+  // (none for arrows, a blank for space) in the low.
+  int ReadKey() override {
+    const int press = pending_;
+    pending_ = 0;
+    return press == KEY_SPACE ? (press << 8) | ' ' : press << 8;
+  }
+
+ private:
+  const RideKeys& keys_;
+  std::size_t run_ = 0;
+  int runStart_ = 0;
+  int step_ = -1;
+  int pending_ = 0;
+};
 
 // The keys stop; a ride that is still short of the finish after this many
 // more steps has fallen short.
@@ -85,6 +145,34 @@ struct RidingGame : Kest::RunningGame {
 };
 
 }  // namespace
+
+RideKeys LoadRideKeys(const std::string& path) {
+  RideKeys keys;
+  std::ifstream lines(path);
+  if (!lines) keys.error = "cannot read " + path;
+  int number = 0;
+  for (std::string line; keys.error.empty() && std::getline(lines, line);) {
+    ++number;
+    std::istringstream words(line.substr(0, line.find('#')));
+    std::string count, token, extra;
+    if (!(words >> count)) continue;
+    words >> token >> extra;
+    KeyRun run;
+    std::size_t used = 0;
+    try {
+      run.steps = std::stoi(count, &used);
+    } catch (const std::exception&) {
+    }
+    if (used != count.size() || run.steps <= 0) {
+      keys.error = "line " + std::to_string(number) + ": a run needs a positive step count";
+    } else if (token.empty() || !extra.empty() || !ReadKeys(token, run)) {
+      keys.error = "line " + std::to_string(number) + ": keys are U or D or -, then at most one of < > T";
+    } else {
+      keys.runs.push_back(run);
+    }
+  }
+  return keys;
+}
 
 RideResult RideTrack(const std::string& track, const RideKeys& keys, const RideWatch& watch) {
   std::srand(kShakeSeed);

@@ -15,10 +15,27 @@
 
 #include "game/data/tracklist.h"
 #include "game/level/levelscore.h"
-#include "tests/tracks/ridekeys.h"
 #include "tessora/vec2.h"
 
 namespace TrackTest {
+
+// A recorded ride: the player's keys as runs of physics steps, kept as text
+// one run a line (see README.md): "120 U>" holds the throttle for 120 steps
+// and presses the right arrow at the first of them. After the last run no
+// key is held.
+struct KeyRun {
+  int steps = 0;
+  bool throttle = false;
+  bool brake = false;
+  int press = 0;  // an Allegro scan code, 0 for none
+};
+
+struct RideKeys {
+  std::vector<KeyRun> runs;
+  std::string error;  // empty when the text parsed; else the first fault and its line
+};
+
+RideKeys LoadRideKeys(const std::string& path);
 
 enum class RideEnd {
   kFinished,   // every level condition held
