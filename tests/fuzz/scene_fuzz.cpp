@@ -7,7 +7,6 @@
 #include <ode/ode.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 

@@ -154,19 +154,11 @@ RideKeys LoadRideKeys(const std::string& path) {
   for (std::string line; keys.error.empty() && std::getline(lines, line);) {
     ++number;
     std::istringstream words(line.substr(0, line.find('#')));
-    std::string count, token, extra;
-    if (!(words >> count)) continue;
-    words >> token >> extra;
+    if ((words >> std::ws).eof()) continue;
     KeyRun run;
-    std::size_t used = 0;
-    try {
-      run.steps = std::stoi(count, &used);
-    } catch (const std::exception&) {
-    }
-    if (used != count.size() || run.steps <= 0) {
-      keys.error = "line " + std::to_string(number) + ": a run needs a positive step count";
-    } else if (token.empty() || !extra.empty() || !ReadKeys(token, run)) {
-      keys.error = "line " + std::to_string(number) + ": keys are U or D or -, then at most one of < > T";
+    std::string token, extra;
+    if (!(words >> run.steps >> token) || run.steps <= 0 || (words >> extra) || !ReadKeys(token, run)) {
+      keys.error = "line " + std::to_string(number) + ": a run is a positive count, U or D or -, then one of < > T or none";
     } else {
       keys.runs.push_back(run);
     }
