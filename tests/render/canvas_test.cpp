@@ -15,8 +15,7 @@
 
 namespace {
 
-using GlSupport::CountRed;
-using GlSupport::ReadPixel;
+using namespace GlSupport;
 
 const ol::Rgba RED(1.0f, 0.0f, 0.0f, 1.0f);
 
