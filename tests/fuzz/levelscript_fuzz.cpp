@@ -30,16 +30,6 @@ constexpr long kLevelScriptInstructions = 5000000;
 Kest::App* app = nullptr;
 Kest::Level* level = nullptr;
 
-// One physics step of 2 ms and, every fourth, a frame, in the main loop's order.
-void Play(int step) {
-  if (Kest::Bike* bike = Kest::Bike::GetInstance()) bike->PreStep();
-  app->Simulate(Kest::MainLoop::kStepLength);
-  Kest::EventManager::GetInstance()->Update();
-  if (Kest::Bike* bike = Kest::Bike::GetInstance()) bike->Step(2.0f);
-  if (step % 4 == 0) app->UpdateAndDraw(16.0f, true);
-  level->IsFinished();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -63,6 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   dRandSetSeed(0);
   level->Load(script, false);
   level->StartPlay();
-  for (int step = 0; step < 8; ++step) Play(step);
+  // Steps of 2 ms and, every fourth, a frame, in the main loop's order.
+  for (int step = 0; step < 8; ++step) {
+    if (Kest::Bike* bike = Kest::Bike::GetInstance()) bike->PreStep();
+    app->Simulate(Kest::MainLoop::kStepLength);
+    Kest::EventManager::GetInstance()->Update();
+    if (Kest::Bike* bike = Kest::Bike::GetInstance()) bike->Step(2.0f);
+    if (step % 4 == 0) app->UpdateAndDraw(16.0f, true);
+    level->IsFinished();
+  }
   return 0;
 }

@@ -40,18 +40,6 @@ void WriteFiles(const std::string& text) {
   }
 }
 
-// The object in a space, collided and stepped as the game steps a level.
-void Step(Kest::Object* object) {
-  Kest::Space space;
-  space.Insert(object);
-  for (int i = 0; i < 3; ++i) {
-    std::vector<Tessora::Object*> candidates;
-    for (Kest::Object* o : space) candidates.push_back(o->GetBody());
-    world->CollideObjects(candidates);
-    world->Step(Kest::MainLoop::kStepLength);
-  }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -69,6 +57,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WriteFiles(Fuzz::Text(data + 1, size - 1));
   // The solver orders its constraints at random: the same input, the same run.
   dRandSetSeed(0);
-  if (Kest::Object* object = Kest::LoadObjectFile(kFiles[0], kOverrides[data[0] % 3])) Step(object);
+  Kest::Object* object = Kest::LoadObjectFile(kFiles[0], kOverrides[data[0] % 3]);
+  if (!object) return 0;
+  // The object in a space, collided and stepped as the game steps a level.
+  Kest::Space space;
+  space.Insert(object);
+  for (int i = 0; i < 3; ++i) {
+    std::vector<Tessora::Object*> candidates;
+    for (Kest::Object* o : space) candidates.push_back(o->GetBody());
+    world->CollideObjects(candidates);
+    world->Step(Kest::MainLoop::kStepLength);
+  }
   return 0;
 }
