@@ -11,10 +11,10 @@
 #include <cctype>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <ostream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -87,14 +87,6 @@ const std::map<std::string, std::vector<std::string>> kTypeEvidence = {
     {"PickableItem", {":SetImage("}},
 };
 
-std::string SourceOf(std::string script) {
-  for (char& c : script) c = c == '\\' ? '/' : c;
-  std::ifstream in(std::string(VANTRAIL_SOURCE_DIR) + "/" + script);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // A call of the name: "Name(" with no letter, digit or underscore before.
 bool Calls(const std::string& source, const std::string& name) {
   for (std::size_t at = source.find(name + "("); at != std::string::npos; at = source.find(name + "(", at + 1)) {
@@ -130,7 +122,10 @@ TEST(ShippedTracks, UseEveryScriptFunctionAndTypeOfTheModule) {
 
   std::map<std::string, std::vector<std::string>> users;
   for (const Kest::TrackRecord& track : tracks) {
-    const std::string source = SourceOf(track.fileName);
+    std::string path = std::string(VANTRAIL_SOURCE_DIR) + "/" + track.fileName;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    std::ifstream in(path);
+    const std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::cout << track.displayName << ":";
     for (const std::string& name : functions) {
       if (!Calls(source, name)) continue;

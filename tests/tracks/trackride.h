@@ -25,8 +25,7 @@ namespace TrackTest {
 // key is held.
 struct KeyRun {
   int steps = 0;
-  bool throttle = false;
-  bool brake = false;
+  bool throttle = false, brake = false;
   int press = 0;  // an Allegro scan code, 0 for none
 };
 

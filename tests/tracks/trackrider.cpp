@@ -26,8 +26,7 @@ namespace {
 
 struct Options {
   std::string track, keys;
-  int every = 250;
-  int max = 1 << 30;
+  int every = 250, max = 1 << 30;
   float until = 1e30f;
   std::map<int, std::string> shots;
 };
