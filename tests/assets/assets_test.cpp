@@ -41,19 +41,13 @@ struct Pixels {
 };
 
 Pixels ReadRgba8(const std::string& name) {
-  Pixels px;
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, (kRes + name).c_str())) return px;
-  if (image.format != PNG_FORMAT_RGBA) {
-    png_image_free(&image);
-    return px;
-  }
-  px.width = int(image.width);
-  px.height = int(image.height);
-  px.data.resize(std::size_t(px.width) * px.height);
-  if (!png_image_finish_read(&image, nullptr, px.data.data(), 0, nullptr)) return Pixels{};
-  return px;
+  if (!png_image_begin_read_from_file(&image, (kRes + name).c_str())) return {};
+  Pixels px{int(image.width), int(image.height), std::vector<Rgba>(std::size_t(image.width) * image.height)};
+  const bool read = image.format == PNG_FORMAT_RGBA && png_image_finish_read(&image, nullptr, px.data.data(), 0, nullptr);
+  png_image_free(&image);
+  return read ? px : Pixels{};
 }
 
 struct ImageSpec {
@@ -179,7 +173,10 @@ class AssetFonts : public ::testing::Test {
 
   // Read apart from guichan: columns outside glyphs are all separator colour (RGB),
   // no other pixel is; glyphs have transparent margins; guichan finds the same.
-  static void CheckStrip(const std::string& file, const std::string& glyphs, int height) {
+  // Digits share one width, so that times and scores do not jitter; a space is
+  // a gap but not a hole; no glyph is wider than maxWidth.
+  static void CheckStrip(const std::string& file, const std::string& glyphs, int height, int minSpace,
+                         int maxWidth) {
     const Pixels px = ReadRgba8(file);
     ASSERT_EQ(px.height, height);
     const auto separator = [](const Rgba& p) { return p.r == 255 && p.g == 0 && p.b == 255; };
@@ -200,9 +197,13 @@ class AssetFonts : public ::testing::Test {
       for (int y = 0; y < height; ++y) EXPECT_EQ(px.at(start, y).a + px.at(x - 1, y).a, 0);
       EXPECT_EQ(font.glyph(static_cast<unsigned char>(c)).x, start);
       EXPECT_EQ(font.getWidth(c), x - start);
+      EXPECT_LE(x - start, maxWidth);
     }
     EXPECT_LT(x, px.width) << "a separator closes the last glyph";
     for (; x < px.width; ++x) ASSERT_TRUE(separator(px.at(x, 0))) << "a glyph too many at " << x;
+    for (char d = '1'; d <= '9'; ++d) EXPECT_EQ(font.getWidth(d), font.getWidth('0')) << d;
+    EXPECT_GE(font.getWidth(' '), minSpace);
+    EXPECT_LE(font.getWidth(' '), font.getWidth('n'));
   }
 
   static gcn::AllegroImageLoader loader_;
@@ -210,27 +211,11 @@ class AssetFonts : public ::testing::Test {
 
 gcn::AllegroImageLoader AssetFonts::loader_;
 
-TEST_F(AssetFonts, BothStripsParseIntoTheirGlyphs) {
+TEST_F(AssetFonts, BothStripsParseIntoGlyphsThatSuitTheLayouts) {
   ASSERT_EQ(kGuiGlyphs.size(), 77u);
   ASSERT_EQ(kMenuGlyphs.size(), 42u);
-  CheckStrip("fixedfont.png", kGuiGlyphs, 14);
-  CheckStrip("menufont.png", kMenuGlyphs, 32);
-}
-
-TEST_F(AssetFonts, GlyphWidthsSuitTheLayouts) {
-  const gcn::ImageFont gui(kRes + "fixedfont.png", kGuiGlyphs);
-  const gcn::ImageFont menu(kRes + "menufont.png", kMenuGlyphs);
-  // Times and scores must not jitter as digits change.
-  for (char d = '1'; d <= '9'; ++d) {
-    EXPECT_EQ(gui.getWidth(d), gui.getWidth('0')) << d;
-    EXPECT_EQ(menu.getWidth(d), menu.getWidth('0')) << d;
-  }
-  // Spaces are a gap but not a hole; menu words fit their buttons.
-  EXPECT_GE(gui.getWidth(' '), 3);
-  EXPECT_LE(gui.getWidth(' '), gui.getWidth('n'));
-  EXPECT_GE(menu.getWidth(' '), 5);
-  EXPECT_LE(menu.getWidth(' '), menu.getWidth('n'));
-  for (const char c : kMenuGlyphs) EXPECT_LE(menu.getWidth(c), 24) << c;
+  CheckStrip("fixedfont.png", kGuiGlyphs, 14, 3, 99);
+  CheckStrip("menufont.png", kMenuGlyphs, 32, 5, 24);  // menu words fit their buttons
 }
 
 }  // namespace

@@ -14,21 +14,16 @@
 namespace DataTest {
 
 // Score dates read in UTC, whatever the machine's zone, while it lives.
-class UtcZone {
- public:
-  UtcZone() : zone_(std::getenv("TZ") ? std::getenv("TZ") : "") {
+struct UtcZone {
+  UtcZone() {
     setenv("TZ", "UTC", 1);
     tzset();
   }
   ~UtcZone() {
-    setenv("TZ", zone_.c_str(), 1);
+    setenv("TZ", zone.c_str(), 1);
     tzset();
   }
-  UtcZone(const UtcZone&) = delete;
-  UtcZone& operator=(const UtcZone&) = delete;
-
- private:
-  std::string zone_;
+  const std::string zone = std::getenv("TZ") ? std::getenv("TZ") : "";
 };
 
 class DataFiles : public ::testing::Test {

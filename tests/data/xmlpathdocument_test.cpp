@@ -20,8 +20,7 @@ const char kScores[] =
     "</highscores>\n<track name='top'/>\n";
 
 // Records each visit; stops on the element named stopAt.
-class Recorder : public Kest::NodeIterator {
- public:
+struct Recorder : Kest::NodeIterator {
   bool Visit(const std::string& name, AttributeMap& attributes, TiXmlNode*) override {
     visits.emplace_back(name, attributes);
     return name != stopAt;

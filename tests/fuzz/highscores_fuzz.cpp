@@ -26,17 +26,13 @@ struct TrackChoice {
   int maximum;  // scores its table keeps; 0 for none
 };
 
-// As the track list below holds them, looked up in another case, one that
-// keeps no scores and one the list does not hold.
+// As the track list holds them, in another case, keeping none, not listed.
 const TrackChoice kTracks[] = {{"Hills", 3}, {"ridge", 10}, {"Zero", 0}, {"Mountains", 0}};
 const int kScores[] = {-1, 0, 1, 600, 900, INT_MAX};
 
 const char kTrackList[] =
-    "<?xml version='1.0'?>\n<tracklist>\n"
-    "<track index='1' name='Hills' filename='levels\\hills.lua' max_high_scores='3'/>\n"
-    "<track index='2' name='Ridge' filename='levels\\ridge.lua'/>\n"
-    "<track index='3' name='Zero' filename='levels\\zero.lua' max_high_scores='0'/>\n"
-    "</tracklist>\n";
+    "<tracklist><track index='1' name='Hills' filename='h.lua' max_high_scores='3'/><track index='2' name='Ridge' "
+    "filename='r.lua'/><track index='3' name='Zero' filename='z.lua' max_high_scores='0'/></tracklist>";
 
 // The name a player types, with every character the file must escape.
 const char kTypedName[] = "Ann & <Bo> \"'";
@@ -47,56 +43,9 @@ using Row = std::tuple<int, std::time_t, std::string>;
 // dates the file may give either first.
 std::vector<Row> RowsOf(const std::vector<Kest::HighScoreRecord>& table, bool withNames) {
   std::vector<Row> rows;
-  for (const Kest::HighScoreRecord& r : table) {
-    rows.emplace_back(r.score, r.date, withNames ? r.name : std::string());
-  }
+  for (const Kest::HighScoreRecord& r : table) rows.emplace_back(r.score, r.date, withNames ? r.name : "");
   std::sort(rows.begin(), rows.end());
   return rows;
-}
-
-void CheckTable(const std::vector<Kest::HighScoreRecord>& table, const TrackChoice& track) {
-  Fuzz::Require(table.size() <= static_cast<std::size_t>(track.maximum),
-                "a table is no longer than its track allows");
-  for (std::size_t i = 1; i < table.size(); ++i) {
-    Fuzz::Require(table[i - 1].score >= table[i].score, "a table lists the best score first");
-  }
-  for (const Kest::HighScoreRecord& record : table) {
-    Fuzz::Require(!Kest::FormatScoreDate(record.date).empty(), "every date can be shown");
-  }
-}
-
-// Saves the table through the document and reads the file again.
-std::vector<Kest::HighScoreRecord> SaveAndRead(Kest::XmlPathDocument& document,
-                                               const std::vector<Kest::HighScoreRecord>& table,
-                                               const TrackChoice& track) {
-  Fuzz::Require(Kest::SaveHighScores(document, track.name, table), "a table that was read is saved");
-  Kest::scoreFinder finder;
-  Fuzz::Require(Kest::AddHighScore(document, finder, track.name, -1) == -1, "a negative score only reads");
-  return finder.scores;
-}
-
-// The saved file gives back every score with its date and the typed name
-// as typed. Names from the file may come back in UTF-8 once; after that
-// the table saves and reads back exactly.
-void CheckSaved(Kest::XmlPathDocument& document, std::vector<Kest::HighScoreRecord> table, int rank,
-                const TrackChoice& track) {
-  table[rank].name = kTypedName;
-  const std::vector<Kest::HighScoreRecord> once = SaveAndRead(document, table, track);
-  Fuzz::Require(RowsOf(once, false) == RowsOf(table, false), "the saved scores read back");
-  Fuzz::Require(std::any_of(once.begin(), once.end(),
-                            [](const Kest::HighScoreRecord& r) { return r.name == kTypedName; }),
-                "the typed name reads back");
-  const std::vector<Kest::HighScoreRecord> twice = SaveAndRead(document, once, track);
-  Fuzz::Require(RowsOf(twice, true) == RowsOf(once, true), "a table read back saves unchanged");
-}
-
-// A file the game could not read is kept aside whole.
-void CheckKeptAside(const std::string& given) {
-  const std::string bad = Fuzz::ScratchPath("highscores.xml.bad");
-  std::string keptAside;
-  if (!Fuzz::ReadFile(bad, keptAside)) return;
-  Fuzz::Require(keptAside == given, "a broken score file is kept aside whole");
-  std::remove(bad.c_str());
 }
 
 }  // namespace
@@ -120,12 +69,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Kest::XmlPathDocument document;
   Kest::scoreFinder finder;
   const int rank = Kest::AddHighScore(document, finder, track.name, score);
-  CheckKeptAside(given);
-  CheckTable(finder.scores, track);
+  std::string keptAside;  // a file the game could not read is kept aside whole
+  if (Fuzz::ReadFile(Fuzz::ScratchPath("highscores.xml.bad"), keptAside)) {
+    Fuzz::Require(keptAside == given, "a broken score file is kept aside whole");
+    std::remove(Fuzz::ScratchPath("highscores.xml.bad").c_str());
+  }
+  const std::vector<Kest::HighScoreRecord>& table = finder.scores;
+  Fuzz::Require(table.size() <= static_cast<std::size_t>(track.maximum), "a table is no longer than its track allows");
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    Fuzz::Require(i == 0 || table[i - 1].score >= table[i].score, "a table lists the best score first");
+    Fuzz::Require(!Kest::FormatScoreDate(table[i].date).empty(), "every date can be shown");
+  }
   if (rank < 0) return 0;
   Fuzz::Require(track.maximum > 0 && score >= 0, "only a track with a table takes a score");
-  Fuzz::Require(finder.scores[rank].score == score && finder.scores[rank].name.empty(),
-                "the new score is where its rank says");
-  CheckSaved(document, finder.scores, rank, track);
+  Fuzz::Require(table[rank].score == score && table[rank].name.empty(), "the new score is where its rank says");
+  // The saved file gives back every score with its date and the typed name
+  // as typed. Names from the file may come back in UTF-8 once; after that
+  // the table saves and reads back exactly.
+  const auto saveAndRead = [&](const std::vector<Kest::HighScoreRecord>& saved) {
+    Fuzz::Require(Kest::SaveHighScores(document, track.name, saved), "a table that was read is saved");
+    Kest::scoreFinder reader;
+    Fuzz::Require(Kest::AddHighScore(document, reader, track.name, -1) == -1, "a negative score only reads");
+    return reader.scores;
+  };
+  std::vector<Kest::HighScoreRecord> typed = table;
+  typed[rank].name = kTypedName;
+  const std::vector<Kest::HighScoreRecord> once = saveAndRead(typed);
+  Fuzz::Require(RowsOf(once, false) == RowsOf(typed, false), "the saved scores read back");
+  Fuzz::Require(std::any_of(once.begin(), once.end(), [](const auto& r) { return r.name == kTypedName; }),
+                "the typed name reads back");
+  Fuzz::Require(RowsOf(saveAndRead(once), true) == RowsOf(once, true), "a table read back saves unchanged");
   return 0;
 }

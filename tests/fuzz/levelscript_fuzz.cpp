@@ -21,11 +21,6 @@
 
 namespace {
 
-constexpr int kSteps = 8;
-constexpr int kStepsPerFrame = 4;
-constexpr float kStepMs = 2.0f;
-constexpr float kFrameMs = 16.0f;
-
 // The game gives a level script about a second of work, which is the
 // fuzzer's limit for one input, and the sanitizers make the game's share
 // of it many times slower: here a fortieth of it (some 500 objects), so
@@ -34,16 +29,6 @@ constexpr long kLevelScriptInstructions = 5000000;
 
 Kest::App* app = nullptr;
 Kest::Level* level = nullptr;
-
-// One physics step and, now and then, a frame, in the main loop's order.
-void Play(int step) {
-  if (Kest::Bike* bike = Kest::Bike::GetInstance()) bike->PreStep();
-  app->Simulate(Kest::MainLoop::kStepLength);
-  Kest::EventManager::GetInstance()->Update();
-  if (Kest::Bike* bike = Kest::Bike::GetInstance()) bike->Step(kStepMs);
-  if (step % kStepsPerFrame == 0) app->UpdateAndDraw(kFrameMs, true);
-  level->IsFinished();
-}
 
 }  // namespace
 
@@ -68,6 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   dRandSetSeed(0);
   level->Load(script, false);
   level->StartPlay();
-  for (int step = 0; step < kSteps; ++step) Play(step);
+  // Steps of 2 ms and, every fourth, a frame, in the main loop's order.
+  for (int step = 0; step < 8; ++step) {
+    if (Kest::Bike* bike = Kest::Bike::GetInstance()) bike->PreStep();
+    app->Simulate(Kest::MainLoop::kStepLength);
+    Kest::EventManager::GetInstance()->Update();
+    if (Kest::Bike* bike = Kest::Bike::GetInstance()) bike->Step(2.0f);
+    if (step % 4 == 0) app->UpdateAndDraw(16.0f, true);
+    level->IsFinished();
+  }
   return 0;
 }

@@ -7,7 +7,6 @@
 #include <ode/ode.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,18 +28,8 @@ const char kSeparator[] = "\n%%\n";
 const Kest::AttributeMap kOverrides[] = {
     {}, {{"x", "120"}, {"y", "-40"}}, {{"x", "3e38"}, {"y", "1"}, {"hflip", "1"}, {"vflip", "1"}}};
 
-// The level the objects live in: one world with the game's settings for
-// the whole run, and a resource manager, without a screen.
-struct World {
-  World() {
-    Kest::ApplyGameSettings(world);
-    Kest::SetPhysicsWorld(&world);
-    Kest::ResourceManager::Create();
-  }
-  Tessora::World world;
-};
-
-World* level = nullptr;
+// One world with the game's settings for the whole run, without a screen.
+Tessora::World* world = nullptr;
 
 void WriteFiles(const std::string& text) {
   std::size_t start = 0;
@@ -51,24 +40,15 @@ void WriteFiles(const std::string& text) {
   }
 }
 
-// The object in a space, collided and stepped as the game steps a level.
-void Step(Kest::Object* object) {
-  Kest::Space space;
-  space.Insert(object);
-  for (int i = 0; i < 3; ++i) {
-    std::vector<Tessora::Object*> candidates;
-    for (Kest::Object* o : space) candidates.push_back(o->GetBody());
-    level->world.CollideObjects(candidates);
-    level->world.Step(Kest::MainLoop::kStepLength);
-  }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Fuzz::StartRun();
   Fuzz::EnterFolder(Fuzz::ScratchFolder(), argc, argv);
-  level = new World;
+  world = new Tessora::World;
+  Kest::ApplyGameSettings(*world);
+  Kest::SetPhysicsWorld(world);
+  Kest::ResourceManager::Create();
   return 0;
 }
 
@@ -77,6 +57,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WriteFiles(Fuzz::Text(data + 1, size - 1));
   // The solver orders its constraints at random: the same input, the same run.
   dRandSetSeed(0);
-  if (Kest::Object* object = Kest::LoadObjectFile(kFiles[0], kOverrides[data[0] % 3])) Step(object);
+  Kest::Object* object = Kest::LoadObjectFile(kFiles[0], kOverrides[data[0] % 3]);
+  if (!object) return 0;
+  // The object in a space, collided and stepped as the game steps a level.
+  Kest::Space space;
+  space.Insert(object);
+  for (int i = 0; i < 3; ++i) {
+    std::vector<Tessora::Object*> candidates;
+    for (Kest::Object* o : space) candidates.push_back(o->GetBody());
+    world->CollideObjects(candidates);
+    world->Step(Kest::MainLoop::kStepLength);
+  }
   return 0;
 }

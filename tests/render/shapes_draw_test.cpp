@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "render/canvas.h"
 #include "render/curves.h"
@@ -17,8 +18,7 @@
 
 namespace {
 
-using GlSupport::CountRed;
-using GlSupport::ReadPixel;
+using namespace GlSupport;
 
 const ol::Rgba RED(1.0f, 0.0f, 0.0f, 1.0f);
 
@@ -64,18 +64,13 @@ TEST_F(ShapeDrawing, RectFillAndOutline) {
 // A turn goes about the canvas origin, either way round: a quarter turn by
 // +pi/2 takes (x, y) to (-y, x), by -pi/2 to (y, -x).
 TEST_F(ShapeDrawing, TurnedRectTurnsAboutTheCanvasOrigin) {
-  struct Turned {
-    float angle;
-    ol::Rect rect;
-  };
-  const Turned cases[] = {{ol::HALF_PI, ol::Rect(100, -30, 20, 10)},
-                          {-ol::HALF_PI, ol::Rect(-120, 20, 20, 10)}};
-  for (Turned turned : cases) {
+  for (auto [angle, rect] : {std::pair(ol::HALF_PI, ol::Rect(100, -30, 20, 10)),
+                              std::pair(-ol::HALF_PI, ol::Rect(-120, 20, 20, 10))}) {
     ol::Canvas::Fill(0, 0, 0, 1);
-    turned.rect.RotateBy(turned.angle);
-    turned.rect.Draw(RED);
-    EXPECT_EQ(CountRed(20, 100, 10, 20), 10 * 20) << turned.angle;
-    EXPECT_EQ(CountRed(0, 0, 800, 600), 10 * 20) << turned.angle;
+    rect.RotateBy(angle);
+    rect.Draw(RED);
+    EXPECT_EQ(CountRed(20, 100, 10, 20), 10 * 20) << angle;
+    EXPECT_EQ(CountRed(0, 0, 800, 600), 10 * 20) << angle;
   }
 }
 
@@ -87,7 +82,6 @@ TEST_F(ShapeDrawing, RoundedRectCutsItsCorners) {
   EXPECT_EQ(ReadPixel(100, 120).r, 255);
   const double area = 60.0 * 40.0 - (4.0 - M_PI) * 100.0;
   EXPECT_NEAR(CountRed(90, 90, 80, 60), area, area * 0.02);
-
   ol::Canvas::Fill(0, 0, 0, 1);
   ol::Rect(100, 100, 60, 40, 3.0f, 10.0f).DrawOutline(RED);
   EXPECT_EQ(CountRed(110, 100, 40, 40), 0);
@@ -141,15 +135,11 @@ TEST_F(ShapeDrawing, LineDrawsBetweenItsEndsAtItsOrigin) {
 // Moved, turned by minus the angle about the pivot, and stretched about the
 // centre of the 800 x 600 screen.
 TEST_F(ShapeDrawing, PlacementMovesTurnsAboutThePivotAndStretchesAboutTheScreenCentre) {
-  const ol::Affine placed =
-      ol::Placement(ol::Vec2(10, 20), 1.5707963f, 2.0f).ToAffine(ol::Vec2(100, 0));
-  const ol::Vec2 origin = placed.Apply(0, 0);
-  EXPECT_NEAR(origin.x, -190.0f, 1e-3f);
-  EXPECT_NEAR(origin.y, 520.0f, 1e-3f);
-  const ol::Vec2 point = placed.Apply(100, 50);
-  EXPECT_NEAR(point.x, -90.0f, 1e-3f);
-  EXPECT_NEAR(point.y, 320.0f, 1e-3f);
-
+  const ol::Affine placed = ol::Placement(ol::Vec2(10, 20), 1.5707963f, 2.0f).ToAffine(ol::Vec2(100, 0));
+  EXPECT_NEAR(placed.Apply(0, 0).x, -190.0f, 1e-3f);
+  EXPECT_NEAR(placed.Apply(0, 0).y, 520.0f, 1e-3f);
+  EXPECT_NEAR(placed.Apply(100, 50).x, -90.0f, 1e-3f);
+  EXPECT_NEAR(placed.Apply(100, 50).y, 320.0f, 1e-3f);
 }
 
 // Radii without area draw nothing, and no radius makes the drawing loop run away.
@@ -162,13 +152,10 @@ TEST_F(ShapeDrawing, DegenerateRadiiFinishAndDrawNothing) {
     ol::Circle(200, 200, radius, 1.0f).DrawOutline(RED);
   }
   EXPECT_EQ(CountRed(0, 0, 800, 600), 0);
-
-  ol::Circle tiny(200, 200, 1e-7f);
-  tiny.Draw(RED);
-  tiny.DrawOutline(RED);
-  ol::Circle huge(200, 200, 1e9f, 3.0f);
-  huge.Draw(RED);
-  huge.DrawOutline(RED);
+  for (const ol::Circle& extreme : {ol::Circle(200, 200, 1e-7f), ol::Circle(200, 200, 1e9f, 3.0f)}) {
+    extreme.Draw(RED);
+    extreme.DrawOutline(RED);
+  }
   ol::Rect(10, 10, 20, 20, 1.0f, 0.5f).Draw(RED);
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

@@ -1,14 +1,19 @@
 #include "tests/tracks/trackride.h"
 
+#include <allegro.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "game/app/app.h"
+#include "game/app/gamekeys.h"
 #include "game/app/mainloop.h"
 #include "game/app/runninggame.h"
 #include "game/bike/bike.h"
+#include "game/data/datafile.h"
 #include "game/level/level.h"
 #include "game/level/ticksource.h"
 #include "game/level/timermanager.h"
@@ -23,50 +28,98 @@ namespace {
 // The level time's ticks, every 10 ms of the ride's clock, on the main
 // thread instead of the library's timer: the countdown, the timers and the
 // time-up replay with the ride.
-class RideTicks : public Kest::TickSource {
- public:
-  void Start(TickFunction tick) override { tick_ = tick; }
-  void Stop() override { tick_ = nullptr; }
-  void Tick() const {
-    if (tick_) tick_();
-  }
-
- private:
-  TickFunction tick_ = nullptr;
+struct RideTicks : Kest::TickSource {
+  void Start(TickFunction start) override { tick = start; }
+  void Stop() override { tick = nullptr; }
+  TickFunction tick = nullptr;
 };
 
 RideTicks* ticks = nullptr;
 
+// Fills the run's keys from a token such as "U", "D>", "-T"; false when a
+// character is not a key or a second press is given.
+bool ReadKeys(const std::string& token, KeyRun& run) {
+  for (char c : token) {
+    int press = 0;
+    switch (c) {
+      case 'U': run.throttle = true; continue;
+      case 'D': run.brake = true; continue;
+      case '-': continue;
+      case '<': press = KEY_LEFT; break;
+      case '>': press = KEY_RIGHT; break;
+      case 'T': press = KEY_SPACE; break;
+      default: return false;
+    }
+    if (run.press) return false;
+    run.press = press;
+  }
+  return true;
+}
+
+// The keyboard as a ride plays it: what is held and pressed follows the
+// number of physics steps the game has taken so far.
+class RideKeyboard : public Kest::Keyboard {
+ public:
+  explicit RideKeyboard(const RideKeys& keys) : keys_(keys) {}
+
+  // The game has taken this many steps; a run that begins at it queues its
+  // press once.
+  void AtStep(int step) {
+    if (step == step_) return;
+    step_ = step;
+    while (run_ < keys_.runs.size() && step_ >= runStart_ + keys_.runs[run_].steps)
+      runStart_ += keys_.runs[run_++].steps;
+    if (run_ < keys_.runs.size() && step_ == runStart_ && keys_.runs[run_].press) pending_ = keys_.runs[run_].press;
+  }
+  bool IsHeld(int scancode) override {
+    const KeyRun* run = run_ < keys_.runs.size() ? &keys_.runs[run_] : nullptr;
+    return run && ((scancode == KEY_UP && run->throttle) || (scancode == KEY_DOWN && run->brake));
+  }
+  bool KeyPressed() override { return pending_ != 0; }
+  // As Allegro reports keys: the scan code in the high byte, the character
+  // (none for arrows, a blank for space) in the low.
+  int ReadKey() override {
+    const int press = pending_;
+    pending_ = 0;
+    return press == KEY_SPACE ? (press << 8) | ' ' : press << 8;
+  }
+
+ private:
+  const RideKeys& keys_;
+  std::size_t run_ = 0;
+  int runStart_ = 0;
+  int step_ = -1;
+  int pending_ = 0;
+};
+
 // The keys stop; a ride that is still short of the finish after this many
 // more steps has fallen short.
 constexpr int kStepsAfterKeys = 500;
-constexpr unsigned kShakeSeed = 1;
 constexpr unsigned kMsPerTick = 10;
 
 // The running game with the keyboard of a recorded ride. Play starts at
 // the first waiting pass; a finish or a restart ends the ride instead of
 // leading to the next track or a reload.
-class RidingGame : public Kest::RunningGame {
- public:
-  RidingGame(const RideKeys& keys, const RideWatch& watch) : keyboard_(keys), watch_(watch) {}
+struct RidingGame : Kest::RunningGame {
+  RidingGame(const RideKeys& keys, const RideWatch& watch) : keyboard(keys), watch(watch) {}
 
   bool TakeKey() override { return true; }
   void RestartFrameCounter() override {}
   void RestartLevel() override { Stop(RideEnd::kRestarted); }
   void FinishLevel() override { Stop(RideEnd::kFinished); }
   bool HandleGameKeys() override {
-    keyboard_.AtStep(steps_);
-    return Kest::HandleGameKeys(keyboard_, *this);
+    keyboard.AtStep(steps);
+    return Kest::HandleGameKeys(keyboard, *this);
   }
   void StepBike(float elapsedMs) override {
     RunningGame::StepBike(elapsedMs);
-    ++steps_;
+    ++steps;
   }
   // Without anyone looking, each frame is drawn clipped to one pixel: the
   // picture plays no part in the ride, and filling the whole screen twice a
   // frame in software would make a ride many times slower.
   void UpdateAndDraw(float dt, bool simulate) override {
-    if (!watch_.frame) {
+    if (!watch.frame) {
       ol::Canvas::DisableClipping();
       ol::Canvas::SetClipping(0, 0, 1, 1);
     }
@@ -74,61 +127,70 @@ class RidingGame : public Kest::RunningGame {
   }
   void DrawObjectives() override {}
   void Refresh() override {
-    if (watch_.frame) watch_.frame(steps_);
+    if (watch.frame) watch.frame(steps);
     RunningGame::Refresh();
   }
 
-  bool Over() const { return over_; }
-  RideEnd End() const { return end_; }
-  int Steps() const { return steps_; }
-  void Stop(RideEnd end) {
-    if (over_) return;
-    end_ = end;
-    over_ = true;
+  void Stop(RideEnd how) {
+    if (!over) end = how;
+    over = true;
   }
 
- private:
-  RideKeyboard keyboard_;
-  const RideWatch& watch_;
-  int steps_ = 0;
-  bool over_ = false;
-  RideEnd end_ = RideEnd::kOutOfKeys;
+  RideKeyboard keyboard;
+  const RideWatch& watch;
+  int steps = 0;
+  bool over = false;
+  RideEnd end = RideEnd::kOutOfKeys;
 };
 
 }  // namespace
 
+RideKeys LoadRideKeys(const std::string& path) {
+  RideKeys keys;
+  std::ifstream lines(path);
+  if (!lines) keys.error = "cannot read " + path;
+  int number = 0;
+  for (std::string line; keys.error.empty() && std::getline(lines, line);) {
+    ++number;
+    std::istringstream words(line.substr(0, line.find('#')));
+    if ((words >> std::ws).eof()) continue;
+    KeyRun run;
+    std::string token, extra;
+    if (!(words >> run.steps >> token) || run.steps <= 0 || (words >> extra) || !ReadKeys(token, run)) {
+      keys.error = "line " + std::to_string(number) + ": a run is a positive count, U or D or -, then one of < > T or none";
+    } else {
+      keys.runs.push_back(run);
+    }
+  }
+  return keys;
+}
+
 RideResult RideTrack(const std::string& track, const RideKeys& keys, const RideWatch& watch) {
-  std::srand(kShakeSeed);
+  std::srand(1);  // the camera shake's seed
   Kest::GetApplication()->StartFadeFromBlack();
   Kest::Level::GetInstance()->Load(track, true);
   RideResult result;
   result.levelTimeMs = Kest::TimerManager::GetInstance()->GetLevelTime() * kMsPerTick;
 
   RidingGame game(keys, watch);
-  std::uint32_t now = 0;
-  std::uint32_t playStart = 0;
+  std::uint32_t now = 0, playStart = 0;
   Kest::MainLoop loop(game, [&now] { return now; }, 0, ol::Vec2(0.5f * Kest::kViewWidth, 0.5f * Kest::kViewHeight));
-  // Keys may be added while the ride goes on (a controller's): the end is
-  // checked again when it is reached.
-  int lastStep = keys.TotalSteps() + kStepsAfterKeys;
+  int lastStep = kStepsAfterKeys;
+  for (const KeyRun& run : keys.runs) lastStep += run.steps;
   int watched = 0;
-  while (!game.Over()) {
-    if (now % kMsPerTick == 0) ticks->Tick();
-    if (game.Steps() >= lastStep) {
-      lastStep = keys.TotalSteps() + kStepsAfterKeys;
-      if (game.Steps() >= lastStep) break;
-    }
+  while (!game.over && game.steps < lastStep) {
+    if (now % kMsPerTick == 0 && ticks->tick) ticks->tick();
     ++now;
     const bool waiting = Kest::Level::GetInstance()->IsWaiting();
     loop.RunPass();
     if (waiting && !Kest::Level::GetInstance()->IsWaiting()) playStart = now;
-    if (watch.step && game.Steps() != watched) {
-      watched = game.Steps();
+    if (watch.step && game.steps != watched) {
+      watched = game.steps;
       if (watch.step(watched, Kest::Bike::GetInstance()->GetPosition())) break;
     }
   }
-  result.end = game.End();
-  result.steps = game.Steps();
+  result.end = game.end;
+  result.steps = game.steps;
   result.playMs = now - playStart;
   const Kest::Bike& bike = *Kest::Bike::GetInstance();
   result.bike = bike.GetPosition();
@@ -138,23 +200,28 @@ RideResult RideTrack(const std::string& track, const RideKeys& keys, const RideW
 }
 
 const char* RideEndName(RideEnd end) {
-  switch (end) {
-    case RideEnd::kFinished: return "finished";
-    case RideEnd::kRestarted: return "restarted";
-    default: return "out of keys";
-  }
+  return end == RideEnd::kFinished ? "finished" : end == RideEnd::kRestarted ? "restarted" : "out of keys";
 }
 
 void RideStage() {
-  static bool made = false;
-  if (made) return;
-  made = true;
-  if (chdir(Platform::ExecutableDirectory().c_str()) != 0) return;
+  if (ticks || chdir(Platform::ExecutableDirectory().c_str()) != 0) return;
   new Kest::App(800, 600);
   new Kest::DebugConsole();
   new Kest::Level();
   ticks = new RideTicks();
   Kest::TimerManager::GetInstance()->SetTickSource(std::unique_ptr<Kest::TickSource>(ticks));
+}
+
+std::vector<Kest::TrackRecord> ShippedTracks() {
+  Kest::SetDataFolder(VANTRAIL_STAGE_DIR);
+  Kest::TrackList::Create();
+  Kest::TrackList& list = *Kest::TrackList::GetInstance();
+  list.Load();
+  std::vector<Kest::TrackRecord> tracks(list.GetTrackCount());
+  for (int i = 0; i < list.GetTrackCount(); ++i) list.GetTrack(i, tracks[i]);
+  Kest::TrackList::Destroy();
+  Kest::SetDataFolder("");
+  return tracks;
 }
 
 }  // namespace TrackTest

@@ -1,23 +1,40 @@
-// A track played headless through the game's own main loop: the level
-// loads as the game loads it, the loop runs on a clock that only the ride
-// moves (one millisecond per pass, so a physics step every 2 ms and a frame
-// every 17 ms, the game's designed pace), and the keys come from a
-// recorded ride. The solver starts each world from the same seed and the
-// camera shake from the same random seed, so a ride replays exactly.
+// A track played headless through the game's own main loop: the level loads
+// as the game loads it, the loop runs on a clock only the ride moves (one
+// millisecond a pass: a physics step every 2 ms, a frame every 17 ms), and the
+// keys come from a recorded ride. The solver and the camera shake start from
+// the same seeds with every load, so a ride replays exactly.
 //
-// Needs the game's window (an X server) and the game's data beside the
-// program: the build links res/ and levels/ of the stage into this folder.
+// Needs an X server and the game's data beside the program: the build links
+// the stage's res/ and levels/ into this folder.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "game/data/tracklist.h"
 #include "game/level/levelscore.h"
-#include "tests/tracks/ridekeys.h"
 #include "tessora/vec2.h"
 
 namespace TrackTest {
+
+// A recorded ride: the player's keys as runs of physics steps, kept as text
+// one run a line (see README.md): "120 U>" holds the throttle for 120 steps
+// and presses the right arrow at the first of them. After the last run no
+// key is held.
+struct KeyRun {
+  int steps = 0;
+  bool throttle = false, brake = false;
+  int press = 0;  // an Allegro scan code, 0 for none
+};
+
+struct RideKeys {
+  std::vector<KeyRun> runs;
+  std::string error;  // empty when the text parsed; else the first fault and its line
+};
+
+RideKeys LoadRideKeys(const std::string& path);
 
 enum class RideEnd {
   kFinished,   // every level condition held
@@ -34,24 +51,25 @@ struct RideResult {
   Kest::LevelScore score;     // as the game scores the finished level
 };
 
-// What the ride shows along the way. After each physics step: the step
-// count and the bike's place; a true answer ends the ride there. Before each
-// frame is shown: the step count, with the frame in the back buffer.
+// After each physics step: the step count and the bike's place; true ends the
+// ride there. Before each frame is shown: the step count, the frame in the
+// back buffer.
 struct RideWatch {
   std::function<bool(int step, const Tessora::Vec2& bike)> step;
   std::function<void(int step)> frame;
 };
 
-// Loads the track and rides it with the keys. The application and a level
-// must exist; see RideStage.
+// Loads the track and rides it with the keys, after RideStage.
 RideResult RideTrack(const std::string& track, const RideKeys& keys,
                      const RideWatch& watch = RideWatch());
 
 const char* RideEndName(RideEnd end);
 
-// The game's process-wide objects for riding: the window, the level, the
-// console. Made once per program, in the program's own folder, where the
-// game finds its data (the working folder changes to it).
+// The game's window, level and console, made once per program; the working
+// folder becomes the program's, where the game finds its data.
 void RideStage();
+
+// The tracks of the shipped track list, in play order.
+std::vector<Kest::TrackRecord> ShippedTracks();
 
 }  // namespace TrackTest
