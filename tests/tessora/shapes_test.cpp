@@ -130,35 +130,6 @@ TEST(Shapes, MassIsABoxSizedAfterTheShape) {
 
 using World = TessoraTest::WorldTest;
 
-Vec2 BoxCentre(const Tessora::Shape& shape) {
-  const Tessora::BoundingBox& box = shape.GetBox();
-  return Vec2(box.minX + box.maxX, box.minY + box.maxY) * 0.5f;
-}
-
-// A 4 by 2 block turned either way, static or driven by a body; the box
-// corner given is the bottom right, the box symmetric about the centre.
-TEST_F(World, SetAngleTurnsStaticAndDynamicObjectsAlike) {
-  const struct { float degrees; Vec2 orientation, boxCorner; } cases[] = {
-      {90, {0, 1}, {1, 2}},
-      {-30, {0.8660254f, -0.5f}, {2.2320508f, 1.8660254f}},
-      {-135, {-0.7071068f, -0.7071068f}, {2.1213203f, 2.1213203f}},
-  };
-  auto moving = MakeDynamic(new Block(Vec2(0, 0), 4, 2));
-  Tessora::Static<Block> fixed(new Block(Vec2(0, 0), 4, 2));
-  for (Tessora::Object* o : std::vector<Tessora::Object*>{moving.get(), &fixed}) {
-    for (const auto& c : cases) {
-      SCOPED_TRACE(::testing::Message() << (o->IsDynamic() ? "dynamic " : "static ") << c.degrees);
-      o->SetAngle(c.degrees);
-      ExpectNear(o->GetShape()->GetOrientation(), c.orientation);
-      const Tessora::BoundingBox& box = o->GetShape()->GetBox();
-      ExpectNear(Vec2(box.maxX, box.maxY), c.boxCorner);
-      ExpectNear(Vec2(box.minX, box.minY), -c.boxCorner);
-    }
-    o->SetPosition(Vec2(10, 0));
-    ExpectNear(BoxCentre(*o->GetShape()), Vec2(10, 0));
-  }
-}
-
 TEST_F(World, ABrakeHoldsAWheelAgainstLessTorque) {
   auto braked = MakeDynamic(new Circle(Vec2(0, 0), 30));
   braked->SetMass(0.01f);
