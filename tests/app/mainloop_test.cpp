@@ -139,6 +139,8 @@ TEST(MainLoopPlay, ReportsPassesPerStepAndPerFrameEveryHalfSecond) {
 }
 
 // Restart before waiting, waiting before finishing, finishing before play.
+// The ticks run before the branch is chosen, in every branch: a time-up
+// among them restarts the level in the same pass.
 TEST(MainLoopBranches, EachPassTakesTheFirstBranchThatApplies) {
   const Calls passes[] = {{"restart"},
                           {"take key", "camera 600 200", "draw 100 0", "objectives", "refresh"},
@@ -149,34 +151,19 @@ TEST(MainLoopBranches, EachPassTakesTheFirstBranchThatApplies) {
     loop.game.waiting = branch <= 1;
     loop.game.finished = true;
     EXPECT_EQ(loop.PassAt(100), passes[branch]);
+    EXPECT_EQ(loop.game.tickRuns, 1);
   }
-}
-
-// The ticks run before the branch is chosen, in every branch: a time-up
-// among them restarts the level in the same pass.
-TEST(MainLoopBranches, TimerTicksRunFirstInEveryPass) {
   Loop loop(0);
-  loop.game.waiting = true;
-  loop.PassAt(10);
-  loop.game.waiting = false;
-  loop.game.finished = true;
-  loop.PassAt(20);
-  loop.game.finished = false;
-  loop.PassAt(30);
-  EXPECT_EQ(loop.game.tickRuns, 3);
   loop.game.timeUpInTicks = true;
   EXPECT_EQ(loop.PassAt(40), Calls{"restart"});
-  EXPECT_EQ(loop.game.tickRuns, 4);
 }
 
 // While waiting the level is drawn from a fixed offset without simulating;
 // a key restarts the frame counter and starts play after the frame.
-TEST(MainLoopWaiting, DrawsWithoutSimulatingUntilAKeyStartsPlay) {
+TEST(MainLoopWaiting, AKeyStartsPlayAfterTheFrame) {
   Loop loop(0, ol::Vec2(512, 384));
-  loop.game.waiting = true;
-  EXPECT_EQ(loop.PassAt(30), (Calls{"take key", "camera 600 200", "draw 30 0", "objectives", "refresh"}));
-  loop.game.key = true;
-  EXPECT_EQ(loop.PassAt(60), (Calls{"take key", "frame counter", "camera 600 200", "draw 30 0", "objectives",
+  loop.game.waiting = loop.game.key = true;
+  EXPECT_EQ(loop.PassAt(30), (Calls{"take key", "frame counter", "camera 600 200", "draw 30 0", "objectives",
                                     "refresh", "start play"}));
 }
 

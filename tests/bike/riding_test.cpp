@@ -1,4 +1,4 @@
-// The bike on the ground: resting, throttle, brake, leans, smoke, water, boosts, the dial.
+// The bike on the ground: resting, throttle, brake, smoke, water, boosts, the dial.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -36,9 +36,6 @@ class Riding : public BikeScene {
   dJointID DriveMotor() const { return FindJoint(BodyOf(*bike->GetDrivenWheel()), nullptr, dJointTypeAMotor); }
   float MotorTarget() const { return dJointGetAMotorParam(DriveMotor(), dParamVel); }
   float MotorForce() const { return dJointGetAMotorParam(DriveMotor(), dParamFMax); }
-  Vec2 HeadFrom(const Kest::Object* wheel) const {
-    return PositionOf(*bike->GetRider().GetPart(Kest::Rider::kHead)) - PositionOf(*wheel);
-  }
   int Puffs(int depth) {
     int count = 0;
     for (const Kest::Sprite* puff : ObjectsOfType<Kest::Sprite>(space)) count += puff->GetDepth() == depth;
@@ -93,34 +90,6 @@ TEST_F(Riding, BrakingAfterThrottleStopsBothWheels) {
   EXPECT_LT(Speed(*bike->GetChassis()), fast);
 }
 
-// A lean pushes for 55 steps and blocks the same lean for 340; the other
-// lean is free meanwhile.
-TEST_F(Riding, ALeanPushesForItsStepsAndBlocksTheSameLeanForItsCooldown) {
-  Settle();
-  const Kest::Object* front = bike->GetFrontWheel();
-  Vec2 push = HeadFrom(front) * 80.0f;
-  bike->LeanBack();
-  for (int step = 1; step <= 55; ++step) {
-    Step();
-    ExpectForce(front, push);
-  }
-  Step();
-  ExpectForce(front, Vec2());
-  const Vec2 forward = HeadFrom(bike->GetDrivenWheel()) * 80.0f;
-  bike->LeanForward();
-  Step();
-  ExpectForce(bike->GetDrivenWheel(), forward);
-
-  Step(282);
-  bike->LeanBack();
-  Step();
-  ExpectForce(front, Vec2());
-  push = HeadFrom(front) * 80.0f;
-  bike->LeanBack();
-  Step();
-  ExpectForce(front, push);
-}
-
 TEST_F(Riding, ExhaustSmokeEvery200MsOfThrottleAndBrakeSmokeWhereTheRearWheelTouches) {
   Settle();
   bike->SetThrottle(Kest::Bike::kAccelerate);
@@ -171,27 +140,13 @@ TEST_F(Riding, WaterLiftsTheBikeAndHoldsTheWheelAndTheChassisToItsPace) {
   ExpectForce(bike->GetChassis(), Vec2());
 }
 
-// Only a bike already driving the boost's way is kicked, a standing one never.
-TEST_F(Riding, ABoostKicksOnlyABikeDrivingItsWayAndShakesTheCameraFor100Ms) {
-  const struct {
-    bool facingLeft;
-    float turning;
-    bool leftward;
-    float kick;
-  } cases[] = {{false, 0, false, 0}, {false, 0, true, 0}, {true, 0, true, 0}, {true, 0, false, 0},
-               {false, 0.2f, true, 0}, {false, -0.2f, false, 0}, {true, 0.2f, true, 0}, {true, -0.2f, false, 0},
-               {false, 0.2f, false, 1.7f}, {true, -0.2f, true, -1.7f}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.facingLeft << " " << c.turning << " " << c.leftward);
-    bike = Kest::Bike::Create(space);
-    if (c.facingLeft) bike->TurnAround();
-    SetTurning(bike->GetDrivenWheel(), c.turning);
-    bike->Step(kStepMs);
-    bike->Boost(c.leftward);
-    EXPECT_EQ(bike->IsShaking(), c.kick != 0.0f);
-    EXPECT_FLOAT_EQ(Turning(bike->GetDrivenWheel()), c.kick != 0.0f ? c.kick : c.turning);
-    EXPECT_FLOAT_EQ(MotorTarget(), c.kick != 0.0f ? c.kick : 0.0f);
-  }
+// A kick shakes the camera for 100 ms. (Which bikes a boost kicks, and how
+// hard, the zone tests and the recorded track rides catch.)
+TEST_F(Riding, ABoostKickShakesTheCameraFor100Ms) {
+  SetTurning(bike->GetDrivenWheel(), 0.2f);
+  bike->Step(kStepMs);
+  bike->Boost(false);
+  EXPECT_FLOAT_EQ(MotorTarget(), 1.7f);
   bike->Step(100.0f);
   EXPECT_TRUE(bike->IsShaking());
   bike->Step(1.0f);

@@ -144,34 +144,5 @@ TEST_F(Batching, GatheredDrawsGiveThePictureOfSeparateOnes) {
   EXPECT_GT(lit, 20000) << "the scene drew little";
 }
 
-// Shapes and thick outlines share a call; so do lines and thin outlines, and blits of one texture.
-TEST_F(Batching, ConsecutiveDrawsOfOneKindMakeOneCall) {
-  const ol::FlippedMode mirror(ol::FLIP_HORIZONTAL);
-  const Draw runs[] = {
-      [] {
-        ol::Rect(10, 10, 30, 20, 2.0f, 5.0f).DrawOutline(BLUE);
-        Pentagon(60, 60).Draw(RED);
-        Pentagon(90, 60).DrawOutline(RED);
-      },
-      [] {
-        ol::Line(0, 0, 50, 50).Draw(RED);
-        ol::Circle(50, 50, 20).DrawOutline(BLUE);
-        ol::Line(0, 50, 50, 0).DrawGradientRaw(RED, GREEN);
-      },
-      [&] {
-        sheet->BlitRotated(50, 50, 1.0f, 0.5f);
-        sheet->BlitWithMode(80, 10, mirror);
-        part->BlitStretched(10, 80, 30, 30);
-      },
-  };
-  for (const Draw& run : runs) {
-    ol::DrawBatch::Flush();
-    const long start = ol::DrawBatch::DrawsMade();
-    run();
-    ol::DrawBatch::Flush();
-    EXPECT_EQ(ol::DrawBatch::DrawsMade() - start, 1);
-  }
-}
-
 }  // namespace
 }  // namespace BitmapTests

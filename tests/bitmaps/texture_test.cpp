@@ -1,4 +1,4 @@
-// Texture records, texture layout and image alpha: no GL, only Allegro's memory bitmaps.
+// Texture records, render modes, texture layout and image alpha: no GL, only Allegro's memory bitmaps.
 #include <allegro.h>
 #include <loadpng.h>
 #include <gtest/gtest.h>
@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "render/rendermodes.h"
 #include "render/textureimage.h"
 #include "render/textureinfo.h"
 #include "render/textureupload.h"
@@ -73,6 +74,27 @@ TEST(TextureInfo, SubImagesEndAtTheSourceEdges) {
   EXPECT_FALSE(ofNothing.HasTexture());
   EXPECT_EQ(ofNothing.imageWidth, 0);
   EXPECT_FLOAT_EQ(ofNothing.rectH, 0.0f);
+}
+
+// Cut to what overlaps the image, never a negative size; an unknown flip kind flips nothing.
+TEST(RenderModes, ClipsCutTheSourceAndTheRecordToTheirRectangle) {
+  const ol::SourceRect whole{0.0f, 0.0f, 100.0f, 100.0f};
+  const struct { float x, w, clippedX, clippedW; } cases[] = {
+      {10, 30, 10, 30}, {90, 30, 90, 10}, {-10, 30, 0, 20}, {120, 30, 120, 0}, {-50, 30, 0, 0}};
+  for (const auto& c : cases) {
+    const ol::SourceRect clipped = ol::ClippedMode(c.x, 20, c.w, 40).ClipSource(whole);
+    EXPECT_FLOAT_EQ(clipped.x, c.clippedX) << c.x;
+    EXPECT_FLOAT_EQ(clipped.w, c.clippedW) << c.x;
+  }
+  const ol::TexCoords record = ol::ClippedMode(-10, 50, 30, 40).Select(ol::TexCoords(ol::TextureInfo(128, 64, 100, 60, RGBA)));
+  EXPECT_FLOAT_EQ(record.right, 20);
+  EXPECT_FLOAT_EQ(record.bottom, 60);
+  // Two clips in a row: the second works inside the first.
+  const ol::SourceRect inner = ol::MultiMode(ol::ClippedMode(10, 20, 30, 40), ol::ClippedMode(5, 5, 100, 100)).ClipSource(whole);
+  EXPECT_FLOAT_EQ(inner.x + inner.w, 40.0f);
+  EXPECT_FLOAT_EQ(inner.y + inner.h, 60.0f);
+  const ol::TexCoords unknown = ol::FlippedMode(5).Select(ol::TexCoords());
+  EXPECT_FALSE(unknown.flipHorizontal || unknown.flipVertical);
 }
 
 // Texel (x, row) of the laid-out texture, rows counted as GL does (bottom up).

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "game/level/eventmanager.h"
 #include "game/level/ticksource.h"
 #include "game/level/timermanager.h"
+#include "game/objects/deletionhook.h"
 
 namespace LevelTest {
 
@@ -46,32 +48,47 @@ class Switch : public Kest::Condition {
 
 class DeletionRecord {
  public:
-  DeletionRecord();
-  ~DeletionRecord();
+  DeletionRecord() {
+    deleted = &deleted_;
+    Kest::SetDeletionListener([](const void* address) { deleted->insert(address); });
+  }
+  ~DeletionRecord() { Kest::SetDeletionListener(nullptr); }
   bool WasDeleted(const void* address) const { return deleted_.count(address) != 0; }
 
  private:
+  static inline std::set<const void*>* deleted = nullptr;
   std::set<const void*> deleted_;
 };
 
-class LevelManagers {
- public:
-  LevelManagers();
+class LevelTest : public ::testing::Test {
+ protected:
+  LevelTest() {
+    Kest::EventManager::Create();
+    Events().SetTextRunner([this](const std::string& text) {
+      ran.push_back(text);
+      if (actions.count(text)) actions[text]();
+    });
+    Kest::TimerManager::Create();
+    Timers().SetTickSource(std::unique_ptr<Kest::TickSource>(ticks));
+  }
   // The timers go before the events their conditions belong to.
-  ~LevelManagers();
-  LevelManagers(const LevelManagers&) = delete;
-  LevelManagers& operator=(const LevelManagers&) = delete;
+  ~LevelTest() override {
+    Kest::TimerManager::Destroy();
+    Kest::EventManager::Destroy();
+  }
 
   Kest::EventManager& Events() { return *Kest::EventManager::GetInstance(); }
   Kest::TimerManager& Timers() { return *Kest::TimerManager::GetInstance(); }
   // Fires the ticks, runs them as the main loop does, then the events.
-  void Play(int ticks);
+  void Play(int count) {
+    ticks->Fire(count);
+    Timers().RunPendingTicks();
+    Events().Update();
+  }
 
   std::vector<std::string> ran;
   std::map<std::string, std::function<void()>> actions;
-  ManualTicks* ticks;  // the timer manager owns it
+  ManualTicks* ticks = new ManualTicks;  // the timer manager owns it
 };
-
-class LevelTest : public ::testing::Test, public LevelManagers {};
 
 }  // namespace LevelTest

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "game/objects/block.h"
 #include "game/objects/circle.h"
+#include "game/objects/meters.h"
+#include "game/objects/texture.h"
+#include "render/rendermode.h"
 #include "tessora/object.h"
 #include "tests/support/scene.h"
 #include "tests/support/tracecapture.h"
@@ -105,6 +110,47 @@ TEST_F(ObjectTest, InViewWhenTheBoxTouchesTheView) {
     EXPECT_EQ(block.IsInView(ol::Vec2(1000, 0), ol::Vec2(1800, 600)), c.inView) << c.x << ", " << c.y;
   }
   EXPECT_FALSE(Kest::Object().IsInView(ol::Vec2(1000, 0), ol::Vec2(1800, 600))) << "no body";
+}
+
+// The needle turns half a turn at most, whatever the wheel does.
+TEST_F(ObjectTest, TheSpeedMeterHoldsItsValueToZeroToOne) {
+  Kest::SpeedMeter meter;
+  const float cases[][2] = {{0.4f, 0.4f}, {1.7f, 1.0f}, {-0.3f, 0.0f}, {INFINITY, 1.0f}, {NAN, 0.0f}};
+  for (const auto& c : cases) {
+    meter.SetValue(c[0]);
+    EXPECT_EQ(meter.GetValue(), c[1]) << c[0];
+  }
+}
+
+// A file that does not load is logged and keeps its name, also through a
+// copy that has no bitmap to load; an empty name loads nothing quietly.
+TEST_F(ObjectTest, AFailedTextureLoadIsLoggedAndKeepsTheName) {
+  TestSupport::TraceCapture trace;
+  Kest::Texture texture;
+  texture.Load("");
+  texture.Load("res\\nothing.png");
+  EXPECT_FALSE(texture.IsValid());
+  EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Failed to create texture: res\\nothing.png"});
+  texture = Kest::Texture();
+  EXPECT_EQ(texture.GetFileName(), "res\\nothing.png");
+}
+
+// Each texture deletes only its own render mode, and assigning a texture
+// to itself keeps its mirroring.
+TEST(TextureCopy, CopiesMirrorOnTheirOwn) {
+  Kest::Texture mirrored;
+  mirrored.SetFlipMode(2);
+  Kest::Texture target;
+  target.SetFlipHorizontally();
+  target = mirrored;
+  ASSERT_NE(target.GetRenderMode(), nullptr);
+  EXPECT_NE(target.GetRenderMode(), mirrored.GetRenderMode());
+  Kest::Texture& self = target;
+  target = self;
+  ASSERT_NE(target.GetRenderMode(), nullptr);
+  EXPECT_EQ(target.GetFlipMode(), 2);
+  target = Kest::Texture();
+  EXPECT_EQ(target.GetRenderMode(), nullptr);
 }
 
 }  // namespace

