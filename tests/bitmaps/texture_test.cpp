@@ -97,6 +97,25 @@ TEST(RenderModes, ClipsCutTheSourceAndTheRecordToTheirRectangle) {
   EXPECT_FALSE(unknown.flipHorizontal || unknown.flipVertical);
 }
 
+// A mode that gives each corner's texture coordinate itself, counting them.
+struct CornerCounting : ol::RenderMode {
+  bool UsesCornerHook() const override { return true; }
+  void SetCornerTexCoord(int, const ol::SourceRect&, const ol::TexCoords&, float, float) const override { ++calls; }
+  mutable int calls = 0;
+};
+
+TEST(RenderModes, APairUsesTheCornerHookOfWhicheverModeHasOne) {
+  const ol::FlippedMode plain(ol::FLIP_HORIZONTAL);
+  for (bool hookedFirst : {true, false}) {
+    const CornerCounting hooked;
+    const ol::MultiMode both = hookedFirst ? ol::MultiMode(hooked, plain) : ol::MultiMode(plain, hooked);
+    EXPECT_TRUE(both.UsesCornerHook()) << hookedFirst;
+    both.SetCornerTexCoord(ol::CORNER_TOP_LEFT, ol::SourceRect{0, 0, 1, 1}, ol::TexCoords(), 1.0f, 1.0f);
+    EXPECT_EQ(hooked.calls, 1) << hookedFirst;
+  }
+  EXPECT_FALSE(ol::MultiMode(plain, plain).UsesCornerHook());
+}
+
 // Texel (x, row) of the laid-out texture, rows counted as GL does (bottom up).
 Pixel Texel(const ol::TexturePixels& t, int x, int row) {
   const unsigned char* p = &t.rgba[(static_cast<std::size_t>(row) * t.width + x) * 4];

@@ -101,8 +101,13 @@ TEST_F(Zones, WaterHoldsTheBikeOnlyWhileItsChassisIsIn) {
   EXPECT_FALSE(InWater());
 }
 
-TEST_F(Zones, ABoostOfKindTwoKicksOnlyABikeDrivingLeft) {
+TEST_F(Zones, ABoostKicksOnlyABikeDrivingItsWay) {
+  Kest::Boost right("", 1, 40, 20, 1, 0, 0, 0, true, false, 1);
+  DriveAt(0.0f);
+  Touch(right, bike->GetChassis()->GetBody());
+  EXPECT_FALSE(bike->IsShaking()) << "a standing bike";
   Kest::Boost left("", 1, 40, 20, 1, 0, 0, 0, true, false, 2);
+  DriveAt(0.2f);
   Touch(left, bike->GetChassis()->GetBody());
   EXPECT_FALSE(bike->IsShaking()) << "facing right";
   bike->TurnAround();
