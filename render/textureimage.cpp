@@ -2,8 +2,16 @@
 
 #include <allegro.h>
 
+#include <cstddef>
+
 namespace ol {
 namespace {
+
+// The library copies a file name into a buffer of 1024 bytes, cutting what
+// is longer, and takes a '#' for the mark of an object in a packed file: a
+// name cut before its '#' sent that lookup to no name at all, and crashed.
+// No image of the game has so long a name.
+constexpr std::size_t kLongestPath = 1023;
 
 bool HasAlpha(BITMAP* image) {
   for (int y = 0; y < image->h; ++y) {
@@ -41,9 +49,10 @@ BITMAP* OpaqueCopy32(BITMAP* image) {
 }  // namespace
 
 LoadedImage LoadImageFile(const std::string& path) {
+  LoadedImage loaded;
+  if (path.size() > kLongestPath) return loaded;
   set_color_conversion(COLORCONV_8_TO_32 | COLORCONV_15_TO_32 | COLORCONV_16_TO_32 |
                        COLORCONV_24_TO_32);
-  LoadedImage loaded;
   BITMAP* image = load_bitmap(path.c_str(), nullptr);
   if (image == nullptr) return loaded;
   if (bitmap_color_depth(image) == 32) {

@@ -20,6 +20,7 @@
 #include "script/arguments.h"
 #include "script/ownership.h"
 #include "script/scriptmanager.h"
+#include "script/statelimits.h"
 #include "tessora/world.h"
 
 namespace Kest {
@@ -54,6 +55,23 @@ void AnchorTo(Object& object, Tessora::Object& physics, const Tessora::Vec2& poi
   }
 }
 
+// The running script's charge for the pieces of what it made beyond the
+// object itself: an arc's lines, from a call or a scene file, and a rope's
+// segments. Counted as one object each, a short loop could fill the memory
+// with the largest arcs or ropes.
+Object* MadeWithLines(Object* object) {
+  const auto* arc = dynamic_cast<const Arc*>(object);
+  lua_State* L = ScriptManager::GetInstance()->GetState();
+  if (arc && L) StateLimits::ChargeLines(L, arc->GetPartCount());
+  return MadeByScript(object);
+}
+
+void ChargeSegments(const Rope& rope) {
+  if (lua_State* L = ScriptManager::GetInstance()->GetState()) {
+    StateLimits::ChargeObject(L, long(rope.GetSegments().size()));
+  }
+}
+
 Rope* MakeRope(double stub, double x1, double y1, double x2, double y2, double length,
                double brake) {
   if (!AreFinite("CreateRope", {stub, x1, y1, x2, y2, length, brake})) return nullptr;
@@ -61,6 +79,7 @@ Rope* MakeRope(double stub, double x1, double y1, double x2, double y2, double l
   Rope* rope = new Rope(float(x1), float(y1), float(x2), float(y2), float(length), float(brake));
   rope->AttachStart(new Line(float(x1) - l, float(y1), float(x1), float(y1), std::string(), false));
   rope->AttachEnd(new Line(float(x2), float(y2), float(x2) + l, float(y2), std::string(), false));
+  ChargeSegments(*rope);
   return MadeByScript(rope);
 }
 
@@ -95,16 +114,14 @@ Object* CreateBlock(double x, double y, double width, double height, const std::
 
 Object* CreateArc(double x, double y, double radius, double quarter, const std::string& texture) {
   if (!AreFinite("CreateArc", {x, y, radius})) return nullptr;
-  return MadeByScript<Object>(
-      Arc::Create(float(x), float(y), float(radius), texture, ToInt(quarter)));
+  return MadeWithLines(Arc::Create(float(x), float(y), float(radius), texture, ToInt(quarter)));
 }
 
 Object* CreateArc(double x, double y, double radiusX, double radiusY, double quarter,
                   const std::string& texture) {
   if (!AreFinite("CreateArc", {x, y, radiusX, radiusY})) return nullptr;
-  return MadeByScript<Object>(Arc::CreateElliptic(float(x), float(y), float(radiusX),
-                                                  float(radiusY),
-                                          texture, ToInt(quarter)));
+  return MadeWithLines(Arc::CreateElliptic(float(x), float(y), float(radiusX), float(radiusY),
+                                           texture, ToInt(quarter)));
 }
 
 Composite* CreateComposite(double x, double y, const std::string& texture) {
@@ -175,15 +192,15 @@ Object* CloneObject(const std::string& name, double x, double y) {
 
 Object* CreateObject(const std::string& file, double x, double y) {
   if (!AreFinite("CreateObject", {x, y})) return nullptr;
-  return MadeByScript(LoadObjectFile(file, {{"x", ExactText(x)}, {"y", ExactText(y)}}));
+  return MadeWithLines(LoadObjectFile(file, {{"x", ExactText(x)}, {"y", ExactText(y)}}));
 }
 
 Object* CreateObject(const std::string& file, double x, double y, bool hflip, bool vflip) {
   if (!AreFinite("CreateObject", {x, y})) return nullptr;
-  return MadeByScript(LoadObjectFile(file, {{"x", ExactText(x)},
-                                    {"y", ExactText(y)},
-                                    {"hflip", hflip ? "1" : "0"},
-                                    {"vflip", vflip ? "1" : "0"}}));
+  return MadeWithLines(LoadObjectFile(file, {{"x", ExactText(x)},
+                                             {"y", ExactText(y)},
+                                             {"hflip", hflip ? "1" : "0"},
+                                             {"vflip", vflip ? "1" : "0"}}));
 }
 
 void RegisterObject(Object* object, const std::string& name) {

@@ -41,9 +41,21 @@ StateLimits& StateLimits::Of(lua_State* L) {
   return *static_cast<StateLimits*>(self);
 }
 
-void StateLimits::ChargeObject(lua_State* L) {
+void StateLimits::ChargeObject(lua_State* L, long count) {
+  Charge(L, count * Of(L).limits_.instructionsPerObject);
+}
+
+void StateLimits::ChargeLines(lua_State* L, long count) {
+  Charge(L, count * Of(L).limits_.instructionsPerLine);
+}
+
+// The charge comes from a function the script called, where the chunk
+// cannot end: the hook is set to run at the next instruction instead of
+// up to a thousand later, or a loop could make a hundred more objects.
+void StateLimits::Charge(lua_State* L, long instructions) {
   StateLimits& limits = Of(L);
-  limits.instructionsLeft_ -= limits.limits_.instructionsPerObject;
+  limits.instructionsLeft_ -= instructions;
+  if (limits.instructionsLeft_ < 0) lua_sethook(L, &StateLimits::CountInstructions, LUA_MASKCOUNT, 1);
 }
 
 void StateLimits::CountInstructions(lua_State* L, lua_Debug*) {

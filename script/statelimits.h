@@ -19,6 +19,9 @@ struct ScriptLimits {
   // What making one game object counts as: the game's work for it, which
   // the interpreter does not see, so that a script cannot make millions.
   long instructionsPerObject = 10000;
+  // What each line of an arc's shape counts as: the largest arcs have over
+  // a hundred thousand, so that a handful of them is a second's work.
+  long instructionsPerLine = 100;
 };
 
 class StateLimits {
@@ -32,9 +35,11 @@ class StateLimits {
   lua_State* NewState();
   // The next chunk may run this many instructions.
   void StartBudget(lua_State* L, long instructions);
-  // The running chunk of the state made a game object: its budget shrinks,
-  // and the chunk ends at the next count if nothing is left.
-  static void ChargeObject(lua_State* L);
+  // The running chunk of the state made game objects (a rope's segments
+  // are objects too), or an arc of so many lines: its budget shrinks, and
+  // the chunk ends at its next instruction if nothing is left.
+  static void ChargeObject(lua_State* L, long count = 1);
+  static void ChargeLines(lua_State* L, long count);
 
   const ScriptLimits& GetLimits() const { return limits_; }
   std::size_t GetMemoryInUse() const { return inUse_; }
@@ -42,6 +47,7 @@ class StateLimits {
  private:
   static void* Allocate(void* self, void* block, std::size_t oldSize, std::size_t newSize);
   static void CountInstructions(lua_State* L, lua_Debug* debug);
+  static void Charge(lua_State* L, long instructions);
   // The limits a state was made with (they are its allocator's data).
   static StateLimits& Of(lua_State* L);
 

@@ -95,6 +95,33 @@ TEST_F(Loading, AScriptThatMakesObjectsWithoutEndIsStopped) {
   Kest::ScriptManager::Create();
 }
 
+// An arc's lines and a rope's segments are the game's work too: a loop of
+// the largest would fill the memory long before the objects alone spent
+// the budget. And the chunk ends as soon as it is spent, not a thousand
+// instructions on.
+TEST_F(Loading, ScriptsThatMakeObjectsOfManyPiecesAreStoppedEarly) {
+  WriteFile("scratch-arc.xml", "<scene><a class='arc' radius='5000' quarter='2'/></scene>");
+  Kest::ScriptLimits limits;
+  limits.levelScriptInstructions = 2000000;
+  Kest::ScriptManager::Create(limits);
+  // Some 3500 lines in a quarter of radius 5000, a segment per 20 of rope.
+  const struct {
+    const char* make;
+    int most;
+  } cases[] = {
+      {"CreateArc(0, 0, 5000, 1, '')", 5},
+      {"CreateArc(0, 0, 3000, 7000, 3, '')", 2},
+      {"CreateObject('scratch-arc.xml', 0, 0)", 5},
+      {"CreateRope(5, 0, 0, 2000, 0, 2000, 0)", 1},
+      {"CreateBlock(0, 0, 5, 5, '', false)", 199},
+  };
+  for (const auto& c : cases) {
+    EXPECT_FALSE(Load(std::string("made = 0 while true do ") + c.make + " made = made + 1 end"));
+    EXPECT_LE(std::stoi(Eval("made")), c.most) << c.make;
+  }
+  Kest::ScriptManager::Create();
+}
+
 TEST_F(Loading, PrecompiledChunksAreNotRun) {
   WriteFile("scratch-level.lua", std::string("\x1bLua\x51\x00garbage", 12));
   Level().Load("scratch-level.lua", true);

@@ -1,0 +1,1 @@
+GetApplication():SetBgImage(string.rep('x', 1100) .. '#.png')
