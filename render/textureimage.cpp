@@ -5,29 +5,13 @@
 namespace ol {
 namespace {
 
-bool HasAlpha(BITMAP* image) {
-  for (int y = 0; y < image->h; ++y) {
-    for (int x = 0; x < image->w; ++x) {
-      if (geta32(_getpixel32(image, x, y)) != 0) return true;
-    }
-  }
-  return false;
-}
-
-void MakeOpaque(BITMAP* image) {
-  for (int y = 0; y < image->h; ++y) {
-    for (int x = 0; x < image->w; ++x) {
-      const int c = _getpixel32(image, x, y);
-      _putpixel32(image, x, y, makeacol32(getr32(c), getg32(c), getb32(c), 255));
-    }
-  }
-}
-
-// An image of another depth, as an opaque 32-bit copy.
-BITMAP* OpaqueCopy32(BITMAP* image) {
+// An image of another depth, as an opaque 32-bit copy; a paletted one reads
+// its colours from the file's palette.
+BITMAP* OpaqueCopy32(BITMAP* image, const PALETTE palette) {
   BITMAP* copy = create_bitmap_ex(32, image->w, image->h);
   if (copy == nullptr) return nullptr;
   const int depth = bitmap_color_depth(image);
+  select_palette(palette);
   for (int y = 0; y < image->h; ++y) {
     for (int x = 0; x < image->w; ++x) {
       const int c = getpixel(image, x, y);
@@ -35,25 +19,29 @@ BITMAP* OpaqueCopy32(BITMAP* image) {
                   makeacol32(getr_depth(depth, c), getg_depth(depth, c), getb_depth(depth, c), 255));
     }
   }
+  unselect_palette();
   return copy;
 }
 
 }  // namespace
 
+// The image is read at the file's own depth: converted to 32 bits on
+// loading, an image without alpha would come with alpha 0 everywhere, and
+// could not be told from a wholly transparent one. Only files with an
+// alpha channel load as 32 bits, and keep their alpha whatever it is.
 LoadedImage LoadImageFile(const std::string& path) {
-  set_color_conversion(COLORCONV_8_TO_32 | COLORCONV_15_TO_32 | COLORCONV_16_TO_32 |
-                       COLORCONV_24_TO_32);
+  const int conversion = get_color_conversion();
+  set_color_conversion(COLORCONV_NONE);
+  PALETTE palette;
+  BITMAP* image = load_bitmap(path.c_str(), palette);
+  set_color_conversion(conversion);
   LoadedImage loaded;
-  BITMAP* image = load_bitmap(path.c_str(), nullptr);
-  if (image == nullptr) return loaded;
-  if (bitmap_color_depth(image) == 32) {
-    loaded.alphaFilled = !HasAlpha(image);
-    if (loaded.alphaFilled) MakeOpaque(image);
+  if (image == nullptr || bitmap_color_depth(image) == 32) {
     loaded.bitmap = image;
     return loaded;
   }
   loaded.alphaFilled = true;
-  loaded.bitmap = OpaqueCopy32(image);
+  loaded.bitmap = OpaqueCopy32(image, palette);
   destroy_bitmap(image);
   return loaded;
 }
