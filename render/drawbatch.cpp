@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "render/blenders.h"
 #include "render/gl.h"
 #include "render/overlapgrid.h"
 
@@ -213,6 +214,14 @@ std::size_t RunToJoin() {
   return run;
 }
 
+// A primitive wholly transparent under a blending that keeps what lies
+// beneath changes no pixel (the GUI fills some areas so): it is left out.
+bool IsInvisible() {
+  const auto transparent = [](const BatchVertex& vertex) { return vertex.a == 0.0f; };
+  return std::all_of(primitive.begin(), primitive.end(), transparent) &&
+         Blenders::KeepsUnderTransparent();
+}
+
 void ClearRuns() {
   for (std::size_t run = 0; run < runCount; ++run) runs[run].vertices.clear();
   runCount = 0;
@@ -251,7 +260,10 @@ void DrawBatch::AddVertex(float x, float y) {
 }
 
 void DrawBatch::End() {
-  if (primitive.empty()) return;
+  if (primitive.empty() || IsInvisible()) {
+    primitive.clear();
+    return;
+  }
   destination = &runs[RunToJoin()].vertices;
   if (primitiveState.mode == GL_LINES) {
     PutLines();

@@ -177,6 +177,23 @@ TEST_F(Batching, TurnsOfKindsJoinEarlierRunsOnlyWhereNothingLaterLies) {
   ExpectSamePicture(Paint(turns(5.0f), [] {}), Paint(turns(5.0f), ol::DrawBatch::Flush), 1000);
 }
 
+// A wholly transparent fill is left out where blending keeps what lies
+// beneath, and still copies its colour where it does not.
+TEST_F(Batching, TransparentDrawsAreLeftOutOnlyUnderKeepingBlenders) {
+  const ol::Rgba clearRed(1.0f, 0.0f, 0.0f, 0.0f);
+  for (int blender : {ol::ALPHA_BLENDER, ol::ADDITIVE_BLENDER, ol::COPY_BLENDER}) {
+    ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 1.0f);
+    ol::Blenders::Set(blender);
+    const long start = ol::DrawBatch::DrawsMade();
+    ol::Rect(10, 10, 20, 20).Draw(clearRed);
+    ol::DrawBatch::Flush();
+    const bool copied = blender == ol::COPY_BLENDER;
+    EXPECT_EQ(ol::DrawBatch::DrawsMade() - start, copied ? 1 : 0) << blender;
+    EXPECT_EQ(ReadPixel(20, 20).r, copied ? 255 : 0) << blender;
+  }
+  ol::Blenders::Set(ol::ALPHA_BLENDER);
+}
+
 // Shapes and thick outlines share a call; so do lines and thin outlines, and blits of one texture.
 TEST_F(Batching, ConsecutiveDrawsOfOneKindMakeOneCall) {
   const ol::FlippedMode mirror(ol::FLIP_HORIZONTAL);
