@@ -43,8 +43,9 @@ std::size_t runCount = 0;
 // run before it.
 OverlapGrid drawn;
 // The camera (GL's model-view matrix) of the pending runs, taking their
-// vertices to screen pixels.
+// vertices to screen pixels: read when a second run needs it.
 Affine camera;
+bool cameraRead = false;
 // The primitive being handed over, still in its own GL kind.
 std::vector<BatchVertex> primitive;
 GLenum primitiveKind = GL_TRIANGLES;
@@ -164,6 +165,8 @@ Affine ModelView() {
 // The pixels the primitive may touch: its corners on the screen, widened by
 // half a line's width and by a pixel for smoothing.
 ScreenBox PrimitiveBox() {
+  if (!cameraRead) camera = ModelView();
+  cameraRead = true;
   float x0 = primitive[0].x, y0 = primitive[0].y, x1 = x0, y1 = y0;
   for (const BatchVertex& vertex : primitive) {
     x0 = std::min(x0, vertex.x);
@@ -202,14 +205,14 @@ std::size_t LatestRunOfPrimitiveState() {
 // later run lies under it: then drawing it earlier changes no pixel, and
 // wherever draws overlap they keep their order. Otherwise it starts a run.
 std::size_t RunToJoin() {
-  if (runCount == 0) {
-    camera = ModelView();
-    return StartRun();
-  }
-  if (runCount == 1 && runs[0].state == primitiveState) return 0;
+  if (runCount == 0) return StartRun();
+  const std::size_t last = runCount - 1;
+  if (last == 0 && runs[0].state == primitiveState) return 0;
   const ScreenBox box = PrimitiveBox();
   std::size_t run = LatestRunOfPrimitiveState();
-  if (run == runCount || drawn.LatestRunIn(box) > static_cast<int>(run)) run = StartRun();
+  // Nothing is drawn after the last run: it needs no look.
+  const bool blocked = run != last && drawn.LatestRunIn(box) > static_cast<int>(run);
+  if (run == runCount || blocked) run = StartRun();
   if (run > 0) drawn.Mark(box, static_cast<int>(run));
   return run;
 }
@@ -226,6 +229,7 @@ void ClearRuns() {
   for (std::size_t run = 0; run < runCount; ++run) runs[run].vertices.clear();
   runCount = 0;
   drawn.Clear();
+  cameraRead = false;
 }
 
 }  // namespace
