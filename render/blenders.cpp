@@ -61,4 +61,9 @@ void Blenders::Pop() {
   Apply(current);
 }
 
+bool Blenders::KeepsUnderTransparent() {
+  return applied.source == GL_SRC_ALPHA &&
+         (applied.destination == GL_ONE_MINUS_SRC_ALPHA || applied.destination == GL_ONE);
+}
+
 }  // namespace ol

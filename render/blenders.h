@@ -22,6 +22,10 @@ class Blenders {
   // The most recently pushed pair becomes current and is applied; nothing
   // happens when nothing was pushed.
   static void Pop();
+  // Whether a wholly transparent draw leaves every pixel as it was: the
+  // blending in force scales the source by its alpha and keeps the
+  // destination.
+  static bool KeepsUnderTransparent();
 };
 
 }  // namespace ol

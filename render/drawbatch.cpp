@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <vector>
 
+#include "render/blenders.h"
 #include "render/gl.h"
+#include "render/overlapgrid.h"
 
 namespace ol {
 namespace {
@@ -26,8 +28,24 @@ struct DrawState {
   }
 };
 
-std::vector<BatchVertex> batch;
-DrawState batchState;
+// Vertices of one state, drawn together. A run keeps its draws in their
+// order; the runs go to GL one after another.
+struct Run {
+  DrawState state;
+  std::vector<BatchVertex> vertices;
+};
+
+// The pending runs are the first runCount; the rest keep their storage for
+// the next frame.
+std::vector<Run> runs;
+std::size_t runCount = 0;
+// Where the pending runs drew. Run 0 needs no marks: no draw ever joins a
+// run before it.
+OverlapGrid drawn;
+// The camera (GL's model-view matrix) of the pending runs, taking their
+// vertices to screen pixels: read when a second run needs it.
+Affine camera;
+bool cameraRead = false;
 // The primitive being handed over, still in its own GL kind.
 std::vector<BatchVertex> primitive;
 GLenum primitiveKind = GL_TRIANGLES;
@@ -45,7 +63,10 @@ constexpr std::size_t VERTICES_PER_DRAW = 384;
 
 bool IsLineKind(GLenum kind) { return kind == GL_LINES || kind == GL_LINE_LOOP; }
 
-void Put(std::size_t i) { batch.push_back(primitive[i]); }
+// The run the primitive joins.
+std::vector<BatchVertex>* destination = nullptr;
+
+void Put(std::size_t i) { destination->push_back(primitive[i]); }
 
 void PutTriangle(std::size_t i, std::size_t j, std::size_t k) {
   Put(i);
@@ -94,14 +115,26 @@ void PutLines() {
   }
 }
 
-void SetArrays(const DrawState& state) {
-  const GLsizei stride = sizeof(BatchVertex);
+void EnableArrays() {
   glEnableClientState(GL_VERTEX_ARRAY);
-  glVertexPointer(2, GL_FLOAT, stride, &batch[0].x);
   glEnableClientState(GL_COLOR_ARRAY);
-  glColorPointer(4, GL_FLOAT, stride, &batch[0].r);
   glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-  glTexCoordPointer(2, GL_FLOAT, stride, &batch[0].u);
+}
+
+void DisableArrays() {
+  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  glDisableClientState(GL_COLOR_ARRAY);
+  glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+void DrawRun(const Run& run) {
+  const std::vector<BatchVertex>& vertices = run.vertices;
+  if (vertices.empty()) return;
+  const GLsizei stride = sizeof(BatchVertex);
+  glVertexPointer(2, GL_FLOAT, stride, &vertices[0].x);
+  glColorPointer(4, GL_FLOAT, stride, &vertices[0].r);
+  glTexCoordPointer(2, GL_FLOAT, stride, &vertices[0].u);
+  const DrawState& state = run.state;
   if (state.texture != 0) {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, state.texture);
@@ -109,12 +142,94 @@ void SetArrays(const DrawState& state) {
     glDisable(GL_TEXTURE_2D);
   }
   if (state.mode == GL_LINES) glLineWidth(state.lineWidth);
+  for (std::size_t first = 0; first < vertices.size(); first += VERTICES_PER_DRAW) {
+    const std::size_t count = std::min(VERTICES_PER_DRAW, vertices.size() - first);
+    glDrawArrays(state.mode, static_cast<GLint>(first), static_cast<GLsizei>(count));
+    ++drawsMade;
+  }
 }
 
-void UnsetArrays() {
-  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-  glDisableClientState(GL_COLOR_ARRAY);
-  glDisableClientState(GL_VERTEX_ARRAY);
+Affine ModelView() {
+  GLfloat m[16];
+  glGetFloatv(GL_MODELVIEW_MATRIX, m);
+  Affine matrix;
+  matrix.a = m[0];
+  matrix.b = m[1];
+  matrix.c = m[4];
+  matrix.d = m[5];
+  matrix.tx = m[12];
+  matrix.ty = m[13];
+  return matrix;
+}
+
+// The pixels the primitive may touch: its corners on the screen, widened by
+// half a line's width and by a pixel for smoothing.
+ScreenBox PrimitiveBox() {
+  if (!cameraRead) camera = ModelView();
+  cameraRead = true;
+  float x0 = primitive[0].x, y0 = primitive[0].y, x1 = x0, y1 = y0;
+  for (const BatchVertex& vertex : primitive) {
+    x0 = std::min(x0, vertex.x);
+    y0 = std::min(y0, vertex.y);
+    x1 = std::max(x1, vertex.x);
+    y1 = std::max(y1, vertex.y);
+  }
+  const Vec2 corners[] = {camera.Apply(x0, y0), camera.Apply(x1, y0), camera.Apply(x0, y1),
+                          camera.Apply(x1, y1)};
+  const float margin = 1.0f + primitiveState.lineWidth / 2.0f;
+  ScreenBox box{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
+  for (const Vec2& corner : corners) {
+    box.x0 = std::min(box.x0, corner.x - margin);
+    box.y0 = std::min(box.y0, corner.y - margin);
+    box.x1 = std::max(box.x1, corner.x + margin);
+    box.y1 = std::max(box.y1, corner.y + margin);
+  }
+  return box;
+}
+
+std::size_t StartRun() {
+  if (runs.size() == runCount) runs.emplace_back();
+  runs[runCount].state = primitiveState;
+  return runCount++;
+}
+
+// The latest pending run of the primitive's state; runCount when none is.
+std::size_t LatestRunOfPrimitiveState() {
+  for (std::size_t run = runCount; run-- > 0;) {
+    if (runs[run].state == primitiveState) return run;
+  }
+  return runCount;
+}
+
+// The primitive joins the latest run of its state when nothing drawn in a
+// later run lies under it: then drawing it earlier changes no pixel, and
+// wherever draws overlap they keep their order. Otherwise it starts a run.
+std::size_t RunToJoin() {
+  if (runCount == 0) return StartRun();
+  const std::size_t last = runCount - 1;
+  if (last == 0 && runs[0].state == primitiveState) return 0;
+  const ScreenBox box = PrimitiveBox();
+  std::size_t run = LatestRunOfPrimitiveState();
+  // Nothing is drawn after the last run: it needs no look.
+  const bool blocked = run != last && drawn.LatestRunIn(box) > static_cast<int>(run);
+  if (run == runCount || blocked) run = StartRun();
+  if (run > 0) drawn.Mark(box, static_cast<int>(run));
+  return run;
+}
+
+// A primitive wholly transparent under a blending that keeps what lies
+// beneath changes no pixel (the GUI fills some areas so): it is left out.
+bool IsInvisible() {
+  const auto transparent = [](const BatchVertex& vertex) { return vertex.a == 0.0f; };
+  return std::all_of(primitive.begin(), primitive.end(), transparent) &&
+         Blenders::KeepsUnderTransparent();
+}
+
+void ClearRuns() {
+  for (std::size_t run = 0; run < runCount; ++run) runs[run].vertices.clear();
+  runCount = 0;
+  drawn.Clear();
+  cameraRead = false;
 }
 
 }  // namespace
@@ -149,8 +264,11 @@ void DrawBatch::AddVertex(float x, float y) {
 }
 
 void DrawBatch::End() {
-  if (!batch.empty() && !(primitiveState == batchState)) Flush();
-  batchState = primitiveState;
+  if (primitive.empty() || IsInvisible()) {
+    primitive.clear();
+    return;
+  }
+  destination = &runs[RunToJoin()].vertices;
   if (primitiveState.mode == GL_LINES) {
     PutLines();
   } else {
@@ -160,18 +278,14 @@ void DrawBatch::End() {
 }
 
 void DrawBatch::Flush() {
-  if (batch.empty()) return;
-  SetArrays(batchState);
-  for (std::size_t first = 0; first < batch.size(); first += VERTICES_PER_DRAW) {
-    const std::size_t count = std::min(VERTICES_PER_DRAW, batch.size() - first);
-    glDrawArrays(batchState.mode, static_cast<GLint>(first), static_cast<GLsizei>(count));
-    ++drawsMade;
-  }
-  UnsetArrays();
-  batch.clear();
+  if (runCount == 0) return;
+  EnableArrays();
+  for (std::size_t run = 0; run < runCount; ++run) DrawRun(runs[run]);
+  DisableArrays();
+  ClearRuns();
 }
 
-void DrawBatch::Discard() { batch.clear(); }
+void DrawBatch::Discard() { ClearRuns(); }
 
 void DrawBatch::FlushForDirectDrawing() {
   Flush();

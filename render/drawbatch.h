@@ -1,11 +1,13 @@
 // The frame's draws, gathered into few GL calls. Shapes and blits hand over
 // their primitives vertex by vertex, placed by their own moves and turns (the
-// camera stays GL's model-view matrix); primitives that follow each other
-// with the same texture, kind (filled or lines) and line width reach GL as
-// one draw. Whatever else changes how GL draws (blending, clipping, the
-// colour mask, the canvas target, a matrix, line smoothing, deleting a
-// texture) or reads what was drawn flushes the batch first, so the picture
-// and its drawing order are those of separate draws.
+// camera stays GL's model-view matrix); primitives with the same texture,
+// kind (filled or lines) and line width gather into one run, which reaches
+// GL as one draw. A primitive joins an earlier run of its kind when nothing
+// drawn after that run lies within a pixel of it, so wherever draws overlap
+// they keep their order. Whatever else changes how GL draws (blending,
+// clipping, the colour mask, the canvas target, a matrix, line smoothing,
+// deleting a texture) or reads what was drawn flushes the batch first, so
+// the picture is that of separate draws.
 #pragma once
 
 #include "render/affine.h"

@@ -14,9 +14,9 @@ struct LoadedImage {
 };
 
 // Loads a PNG (or any image type the library reads) from a native path.
-// An image without alpha, or whose alpha bytes are all zero, becomes fully
-// opaque; one with any alpha keeps it unchanged. A path of over 1023 bytes
-// is not read.
+// An image without an alpha channel becomes fully opaque; one with an alpha
+// channel keeps it unchanged, even when every pixel is transparent. A path
+// of over 1023 bytes is not read.
 LoadedImage LoadImageFile(const std::string& path);
 
 }  // namespace ol

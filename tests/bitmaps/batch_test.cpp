@@ -90,6 +90,26 @@ std::vector<Draw> Scene(const ol::Bitmap& sheet, const ol::Bitmap& other, const 
   };
 }
 
+// Every pixel the same (rounding aside), and at least so many lit.
+void ExpectSamePicture(const std::vector<unsigned char>& gathered,
+                       const std::vector<unsigned char>& separate, int leastLit) {
+  int lit = 0;
+  int differing = 0;
+  for (std::size_t i = 0; i < separate.size(); i += 4) {
+    lit += separate[i] + separate[i + 1] + separate[i + 2] > 0 ? 1 : 0;
+    for (std::size_t c = i; c < i + 3; ++c) {
+      if (std::abs(gathered[c] - separate[c]) <= 2) continue;
+      if (++differing <= 5) {
+        ADD_FAILURE() << "pixel " << (i / 4) % 800 << ", " << 599 - (i / 4) / 800 << " channel "
+                      << c - i << ": " << int(gathered[c]) << " gathered, " << int(separate[c])
+                      << " separate";
+      }
+    }
+  }
+  EXPECT_EQ(differing, 0);
+  EXPECT_GE(lit, leastLit) << "the scene drew little";
+}
+
 class Batching : public ScreenTest {
  protected:
   void SetUp() override {
@@ -105,8 +125,12 @@ class Batching : public ScreenTest {
   static Pixel QuadrantsOf(int x, int y) { return Quadrants(x, y, 16, 16); }
 
   std::vector<unsigned char> DrawScene(const Draw& afterEachDraw) {
+    return Paint(Scene(*sheet, *other, *part), afterEachDraw);
+  }
+
+  static std::vector<unsigned char> Paint(const std::vector<Draw>& draws, const Draw& afterEachDraw) {
     ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 1.0f);
-    for (const Draw& draw : Scene(*sheet, *other, *part)) {
+    for (const Draw& draw : draws) {
       draw();
       afterEachDraw();
     }
@@ -126,22 +150,48 @@ TEST_F(Batching, GatheredDrawsGiveThePictureOfSeparateOnes) {
   const std::vector<unsigned char> separate = DrawScene(ol::DrawBatch::Flush);
   const long separateDraws = ol::DrawBatch::DrawsMade() - start - gatheredDraws;
   EXPECT_LT(gatheredDraws, separateDraws);
+  ExpectSamePicture(gathered, separate, 20000);
+}
 
-  int lit = 0;
-  int differing = 0;
-  for (std::size_t i = 0; i < separate.size(); i += 4) {
-    lit += separate[i] + separate[i + 1] + separate[i + 2] > 0 ? 1 : 0;
-    for (std::size_t c = i; c < i + 3; ++c) {
-      if (std::abs(gathered[c] - separate[c]) <= 2) continue;
-      if (++differing <= 5) {
-        ADD_FAILURE() << "pixel " << (i / 4) % 800 << ", " << 599 - (i / 4) / 800 << " channel "
-                      << c - i << ": " << int(gathered[c]) << " gathered, " << int(separate[c])
-                      << " separate";
+// Blits of two textures and shapes taking turns: spread apart they join
+// one run of each kind; piled on one another each still covers the ones
+// before.
+TEST_F(Batching, TurnsOfKindsJoinEarlierRunsOnlyWhereNothingLaterLies) {
+  const auto turns = [&](float step) {
+    std::vector<Draw> draws;
+    for (int i = 0; i < 12; ++i) {
+      const float x = 20.0f + step * float(i);
+      if (i % 3 == 2) {
+        draws.push_back([=] { ol::Circle(x, 410.0f, 9.0f).Draw(i % 2 ? RED : BLUE); });
+      } else {
+        draws.push_back([=] { (i % 3 ? *sheet : *other).BlitRotated(x, 400.0f, 0.3f * i); });
       }
     }
+    return draws;
+  };
+  ol::DrawBatch::Flush();
+  const long start = ol::DrawBatch::DrawsMade();
+  Paint(turns(60.0f), [] {});
+  ol::DrawBatch::Flush();
+  EXPECT_EQ(ol::DrawBatch::DrawsMade() - start, 3);
+  ExpectSamePicture(Paint(turns(5.0f), [] {}), Paint(turns(5.0f), ol::DrawBatch::Flush), 1000);
+}
+
+// A wholly transparent fill is left out where blending keeps what lies
+// beneath, and still copies its colour where it does not.
+TEST_F(Batching, TransparentDrawsAreLeftOutOnlyUnderKeepingBlenders) {
+  const ol::Rgba clearRed(1.0f, 0.0f, 0.0f, 0.0f);
+  for (int blender : {ol::ALPHA_BLENDER, ol::ADDITIVE_BLENDER, ol::COPY_BLENDER}) {
+    ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 1.0f);
+    ol::Blenders::Set(blender);
+    const long start = ol::DrawBatch::DrawsMade();
+    ol::Rect(10, 10, 20, 20).Draw(clearRed);
+    ol::DrawBatch::Flush();
+    const bool copied = blender == ol::COPY_BLENDER;
+    EXPECT_EQ(ol::DrawBatch::DrawsMade() - start, copied ? 1 : 0) << blender;
+    EXPECT_EQ(ReadPixel(20, 20).r, copied ? 255 : 0) << blender;
   }
-  EXPECT_EQ(differing, 0);
-  EXPECT_GT(lit, 20000) << "the scene drew little";
+  ol::Blenders::Set(ol::ALPHA_BLENDER);
 }
 
 }  // namespace

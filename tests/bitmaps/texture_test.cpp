@@ -176,8 +176,9 @@ TEST_P(ImageFile, NamesTooLongForTheLibraryAreNone) {
   EXPECT_EQ(ol::LoadImageFile(GlSupport::ScratchPath() + std::string(1100, 'x') + "#.png").bitmap, nullptr);
 }
 
-// A 24-bit image, or a 32-bit one whose alpha is all 0, becomes opaque; a missing one is none.
-TEST_P(ImageFile, WithoutAlphaBecomesOpaque) {
+// A 24-bit image becomes opaque; a 32-bit one keeps its alpha, even when
+// all of it is 0; a missing one is none.
+TEST_P(ImageFile, OnlyImagesWithoutAlphaBecomeOpaque) {
   EXPECT_EQ(ol::LoadImageFile(GlSupport::ScratchPath() + "missing.png").bitmap, nullptr);
   for (int depth : {24, 32}) {
     const ol::LoadedImage image = WriteAndLoad(depth, [](int x, int y) {
@@ -185,8 +186,8 @@ TEST_P(ImageFile, WithoutAlphaBecomesOpaque) {
     });
     ASSERT_NE(image.bitmap, nullptr) << depth;
     EXPECT_EQ(bitmap_color_depth(image.bitmap), 32);
-    EXPECT_TRUE(image.alphaFilled);
-    ExpectPixel(At(image, 3, 2), Pixel{180, 160, 7, 255});
+    EXPECT_EQ(image.alphaFilled, depth == 24) << depth;
+    ExpectPixel(At(image, 3, 2), Pixel{180, 160, 7, depth == 24 ? 255 : 0});
     destroy_bitmap(image.bitmap);
   }
 }

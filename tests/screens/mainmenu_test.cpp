@@ -23,6 +23,8 @@ class ShownPicture {
  public:
   ShownPicture() {
     TestSupport::CommandOutput("import -window root shown.png");
+    // A shot of few colours is a paletted file: read it as true colour.
+    set_color_conversion(COLORCONV_TOTAL);
     image_ = load_bitmap("shown.png", nullptr);
   }
   ~ShownPicture() {
