@@ -20,14 +20,6 @@ void PrintTo(const TrackRecord& track, std::ostream* out) { *out << track.fileNa
 namespace TrackTest {
 namespace {
 
-// "levels\first.lua" rides by "rides/first.keys".
-std::string RideFileOf(const std::string& script) {
-  const std::size_t name = script.find_last_of("\\/") + 1;
-  const std::size_t dot = script.rfind('.');
-  return std::string(VANTRAIL_SOURCE_DIR) + "/tests/tracks/rides/" +
-         script.substr(name, dot - name) + ".keys";
-}
-
 class ShippedTrack : public ::testing::TestWithParam<Kest::TrackRecord> {
  protected:
   static void SetUpTestSuite() { RideStage(); }

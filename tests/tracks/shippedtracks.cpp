@@ -16,4 +16,11 @@ std::vector<Kest::TrackRecord> ShippedTracks() {
   return tracks;
 }
 
+std::string RideFileOf(const std::string& script) {
+  const std::size_t name = script.find_last_of("\\/") + 1;
+  const std::size_t dot = script.rfind('.');
+  return std::string(VANTRAIL_SOURCE_DIR) + "/tests/tracks/rides/" + script.substr(name, dot - name) +
+         ".keys";
+}
+
 }  // namespace TrackTest

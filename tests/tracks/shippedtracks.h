@@ -2,6 +2,7 @@
 // them from the build's stage.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "game/data/tracklist.h"
@@ -9,5 +10,9 @@
 namespace TrackTest {
 
 std::vector<Kest::TrackRecord> ShippedTracks();
+
+// The recorded ride of a track, named after its script:
+// "levels\first.lua" rides by tests/tracks/rides/first.keys.
+std::string RideFileOf(const std::string& script);
 
 }  // namespace TrackTest

@@ -58,14 +58,21 @@ class RidingGame : public Kest::RunningGame {
     keyboard_.AtStep(steps_);
     return Kest::HandleGameKeys(keyboard_, *this);
   }
+  void PreStep() override {
+    Span(RidePart::kStep, true);
+    RunningGame::PreStep();
+  }
   void StepBike(float elapsedMs) override {
     RunningGame::StepBike(elapsedMs);
     ++steps_;
+    Span(RidePart::kStep, false);
   }
   // Without anyone looking, each frame is drawn clipped to one pixel: the
   // picture plays no part in the ride, and filling the whole screen twice a
   // frame in software would make a ride many times slower.
   void UpdateAndDraw(float dt, bool simulate) override {
+    if (!drawing_) Span(RidePart::kFrame, true);
+    drawing_ = true;
     if (!watch_.frame) {
       ol::Canvas::DisableClipping();
       ol::Canvas::SetClipping(0, 0, 1, 1);
@@ -76,6 +83,8 @@ class RidingGame : public Kest::RunningGame {
   void Refresh() override {
     if (watch_.frame) watch_.frame(steps_);
     RunningGame::Refresh();
+    drawing_ = false;
+    Span(RidePart::kFrame, false);
   }
 
   bool Over() const { return over_; }
@@ -88,9 +97,14 @@ class RidingGame : public Kest::RunningGame {
   }
 
  private:
+  void Span(RidePart part, bool begins) const {
+    if (watch_.span) watch_.span(part, begins);
+  }
+
   RideKeyboard keyboard_;
   const RideWatch& watch_;
   int steps_ = 0;
+  bool drawing_ = false;  // between a frame's first drawing and its flip
   bool over_ = false;
   RideEnd end_ = RideEnd::kOutOfKeys;
 };

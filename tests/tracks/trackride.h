@@ -34,12 +34,19 @@ struct RideResult {
   Kest::LevelScore score;     // as the game scores the finished level
 };
 
+enum class RidePart {
+  kStep,   // the bike's pre-step to its step: collisions, world, events, bike
+  kFrame,  // the first drawing of a frame to its flip
+};
+
 // What the ride shows along the way. After each physics step: the step
 // count and the bike's place; a true answer ends the ride there. Before each
-// frame is shown: the step count, with the frame in the back buffer.
+// frame is shown: the step count, with the frame in the back buffer. As
+// each step and frame begins and ends: which it is, for timing them.
 struct RideWatch {
   std::function<bool(int step, const Tessora::Vec2& bike)> step;
   std::function<void(int step)> frame;
+  std::function<void(RidePart part, bool begins)> span;
 };
 
 // Loads the track and rides it with the keys. The application and a level
