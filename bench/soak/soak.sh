@@ -17,9 +17,10 @@
 #
 # The tracks are ridden with the recorded keys of tests/tracks/rides, paced
 # by the steps the game takes (soakprobe.c counts them). The rides replay
-# exactly only on the tests' injected clock; in real time a key lands a
-# step or two off and a ride may fall short, so a track that does not
-# finish is restarted once (Q) and left with Esc.
+# exactly only on the tests' injected clock; in real time the game's
+# frames and steps take other turns and a ride may fall short. A ride ends
+# where the rider falls (the level loads again); a track that was not
+# finished is then restarted once (Q), ridden a little and left with Esc.
 set -u
 
 minutes=${1:-30}
@@ -54,7 +55,6 @@ mapfile -t tracks < <(sed -n 's/.*filename="\([^"]*\)".*/\1/p' "$scratch/trackli
 
 # --- the game ---------------------------------------------------------------
 
-pid=
 start_game() {
   (cd "$scratch" && SOAK_GL_TEXTURES=$out/gltextures SOAK_STEPS=$out/steps LD_PRELOAD=$out/soakprobe.so \
     exec ./vantrail) &
@@ -134,11 +134,12 @@ steps_taken() {
   [[ $n =~ ^[0-9]+$ ]] && echo $((10#$n)) || echo 0
 }
 
-# Waits until the game has taken `count` steps since `base`. False when it
-# stopped stepping for a few seconds (the ride ended on the result screen,
-# or the game is gone). Without the probe's count, waits on the wall clock.
+# Waits until the game has taken `count` steps since `base`. False when the
+# level loaded again since the ride began with `loaded` loads (the rider
+# fell and the level restarted), or when the game stopped stepping for a
+# few seconds. Without the probe's count, waits on the wall clock.
 wait_for_steps() {
-  local base=$1 count=$2 taken last=-1 still=0
+  local base=$1 count=$2 loaded=$3 taken last=-1 still=0 polls=0
   if [ ! -s "$out/steps" ]; then
     sleep "$(awk -v s="$count" -v ms="$step_ms" 'BEGIN { printf "%.3f", s * ms / 1000 }')"
     return 0
@@ -153,6 +154,11 @@ wait_for_steps() {
       still=0
       last=$taken
     fi
+    polls=$((polls + 1))
+    if [ $((polls % 25)) -eq 0 ] && [ "$(loads)" -gt "$loaded" ]; then
+      note "the level restarted after $taken steps"
+      return 1
+    fi
     sleep 0.01
   done
 }
@@ -160,8 +166,9 @@ wait_for_steps() {
 # Plays a recorded ride at the game's pace: held throttle or brake, one
 # lean or turn press as a run begins, each run for its number of steps.
 replay() {
-  local held="" steps keys want base at=0
+  local held="" steps keys want base loaded at=0
   base=$(steps_taken)
+  loaded=$(loads)
   while read -r steps keys _; do
     [[ $steps =~ ^[0-9]+$ ]] || continue
     want=""
@@ -173,7 +180,7 @@ replay() {
     fi
     case ${keys:1:1} in '<') xdotool key Left ;; '>') xdotool key Right ;; T) xdotool key space ;; esac
     at=$((at + steps))
-    wait_for_steps "$base" "$at" || break
+    wait_for_steps "$base" "$at" "$loaded" || break
   done <"$1"
   [ -n "$held" ] && xdotool keyup "$held"
 }
@@ -262,6 +269,17 @@ sampler() {
 
 # --- the run -------------------------------------------------------------------
 
+# However the run ends, the game and the sampler go and the scratch stage
+# is removed (its trace log copied out first).
+pid= sampler_pid=
+clean_up() {
+  [ -n "$sampler_pid" ] && kill "$sampler_pid" 2>/dev/null
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  [ -f "$log" ] && cp "$log" "$out/vantrail.log"
+  rm -rf "$scratch"
+}
+trap clean_up EXIT
+
 began=$(date +%s)
 deadline=$((began + minutes * 60))
 echo "time,elapsed_s,pid,vmrss_kb,vmhwm_kb,vmsize_kb,open_files,threads,gl_textures,level_loads,finishes,doing" >"$csv"
@@ -304,6 +322,7 @@ done
 
 sample
 kill "$sampler_pid" 2>/dev/null
+sampler_pid=
 to_menu && xdotool key Escape
 for _ in $(seq 50); do running || break; sleep 0.2; done
 if running; then
@@ -314,8 +333,8 @@ else
   wait "$pid"
   exit_code=$?
 fi
-cp "$log" "$out/vantrail.log"
-rm -rf "$scratch"
+pid=
+clean_up
 
 # --- the report --------------------------------------------------------------
 
