@@ -189,8 +189,8 @@ replay() {
 # screen: a name and Enter keep the score, and the next track loads (after
 # the last one, the menu). True when the ride finished.
 ride() {
-  local track=$1 before
-  local keys=$rides/$(basename "${track//\\//}" .lua).keys
+  local track=$1 before keys
+  keys=$rides/$(basename "${track//\\//}" .lua).keys
   state "ride $track"
   before=$(scores)
   xdotool mousemove 20 580
@@ -271,7 +271,7 @@ sampler() {
 
 # However the run ends, the game and the sampler go and the scratch stage
 # is removed (its trace log copied out first).
-pid= sampler_pid=
+pid='' sampler_pid=''
 clean_up() {
   [ -n "$sampler_pid" ] && kill "$sampler_pid" 2>/dev/null
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
@@ -312,7 +312,7 @@ while [ "$(date +%s)" -lt "$deadline" ]; do
     # Finished tracks lead straight on to the next one of the list.
     while ride "${tracks[$i]}"; do
       i=$((i + 1))
-      [ $i -lt ${#tracks[@]} ] && [ "$(date +%s)" -lt "$deadline" ] || break
+      if [ $i -ge ${#tracks[@]} ] || [ "$(date +%s)" -ge "$deadline" ]; then break; fi
     done
     [ $i -lt ${#tracks[@]} ] && ! at_menu && restart_and_leave
     i=$((i + 1))
