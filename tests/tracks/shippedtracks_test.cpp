@@ -37,9 +37,7 @@ class ShippedTrack : public ::testing::TestWithParam<Kest::TrackRecord> {
 
 TEST_P(ShippedTrack, LoadsWithNothingLoggedAndIsFinishedInTimeByItsRecordedRide) {
   const std::string& script = GetParam().fileName;
-  const std::size_t name = script.find_last_of("\\/") + 1;
-  const RideKeys keys = LoadRideKeys(std::string(VANTRAIL_SOURCE_DIR) + "/tests/tracks/rides/" +
-                                     script.substr(name, script.rfind('.') - name) + ".keys");
+  const RideKeys keys = LoadRideKeys(RideFileOf(script));
   ASSERT_EQ(keys.error, "");
   TestSupport::TraceCapture trace;
   std::vector<std::string> loadLog;

@@ -111,14 +111,21 @@ struct RidingGame : Kest::RunningGame {
     keyboard.AtStep(steps);
     return Kest::HandleGameKeys(keyboard, *this);
   }
+  void PreStep() override {
+    Span(RidePart::kStep, true);
+    RunningGame::PreStep();
+  }
   void StepBike(float elapsedMs) override {
     RunningGame::StepBike(elapsedMs);
     ++steps;
+    Span(RidePart::kStep, false);
   }
   // Without anyone looking, each frame is drawn clipped to one pixel: the
   // picture plays no part in the ride, and filling the whole screen twice a
   // frame in software would make a ride many times slower.
   void UpdateAndDraw(float dt, bool simulate) override {
+    if (!drawing) Span(RidePart::kFrame, true);
+    drawing = true;
     if (!watch.frame) {
       ol::Canvas::DisableClipping();
       ol::Canvas::SetClipping(0, 0, 1, 1);
@@ -129,8 +136,13 @@ struct RidingGame : Kest::RunningGame {
   void Refresh() override {
     if (watch.frame) watch.frame(steps);
     RunningGame::Refresh();
+    drawing = false;
+    Span(RidePart::kFrame, false);
   }
 
+  void Span(RidePart part, bool begins) const {
+    if (watch.span) watch.span(part, begins);
+  }
   void Stop(RideEnd how) {
     if (!over) end = how;
     over = true;
@@ -139,6 +151,7 @@ struct RidingGame : Kest::RunningGame {
   RideKeyboard keyboard;
   const RideWatch& watch;
   int steps = 0;
+  bool drawing = false;  // between a frame's first drawing and its flip
   bool over = false;
   RideEnd end = RideEnd::kOutOfKeys;
 };
@@ -222,6 +235,12 @@ std::vector<Kest::TrackRecord> ShippedTracks() {
   Kest::TrackList::Destroy();
   Kest::SetDataFolder("");
   return tracks;
+}
+
+std::string RideFileOf(const std::string& script) {
+  const std::size_t name = script.find_last_of("\\/") + 1;
+  return std::string(VANTRAIL_SOURCE_DIR) + "/tests/tracks/rides/" + script.substr(name, script.rfind('.') - name) +
+         ".keys";
 }
 
 }  // namespace TrackTest

@@ -51,12 +51,19 @@ struct RideResult {
   Kest::LevelScore score;     // as the game scores the finished level
 };
 
+enum class RidePart {
+  kStep,   // the bike's pre-step to its step: collisions, world, events, bike
+  kFrame,  // the first drawing of a frame to its flip
+};
+
 // After each physics step: the step count and the bike's place; true ends the
 // ride there. Before each frame is shown: the step count, the frame in the
-// back buffer.
+// back buffer. As each step and frame begins and ends (for the bench that
+// times them): which it is.
 struct RideWatch {
   std::function<bool(int step, const Tessora::Vec2& bike)> step;
   std::function<void(int step)> frame;
+  std::function<void(RidePart part, bool begins)> span;
 };
 
 // Loads the track and rides it with the keys, after RideStage.
@@ -71,5 +78,9 @@ void RideStage();
 
 // The tracks of the shipped track list, in play order.
 std::vector<Kest::TrackRecord> ShippedTracks();
+
+// The recorded ride of a track, named after its script:
+// "levels\first.lua" rides by tests/tracks/rides/first.keys.
+std::string RideFileOf(const std::string& script);
 
 }  // namespace TrackTest
