@@ -94,9 +94,7 @@ TEST_F(Ownership, ASecondHandOverIsRefusedWithOneLogLine) {
   EXPECT_EQ(trace.Count("already has an owner"), 3);
 }
 
-// Methods on a swept object's handle raise the "invalid 'self'" error, and
-// as an argument it arrives as null; a new object at the same address gets
-// a fresh value.
+// A swept object's handle is an invalid 'self' and a null argument; a new object at its address is fresh.
 TEST_F(Ownership, AHandleToADeletedObjectIsNull) {
   ASSERT_TRUE(Load(R"(
     made = CreateCircle(0, 0, 5, 'res\\wheel.png', true)

@@ -1,7 +1,4 @@
-// The drawing tests' level: the real application with its 800 x 600 window
-// (opened once for the whole test program), a fresh space, world and
-// resource manager for each test, small PNG files written beside the test
-// program, and pixels read from the back buffer.
+// The real application's 800 x 600 window, opened once per program; a fresh level, images and pixel reads per test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -44,8 +41,6 @@ void RemoveImage(const std::string& gameName);
 
 // A pixel of the back buffer in screen coordinates (y down).
 Pixel ReadPixel(int x, int y);
-// The whole back buffer as a PNG file, for a person to look at.
-void SaveScreenshot(const std::string& path);
 // How many pixels of the box [x0, x1) x [y0, y1) are not black.
 int CountDrawn(int x0, int y0, int x1, int y1);
 
