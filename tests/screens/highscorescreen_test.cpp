@@ -1,6 +1,5 @@
-// The result screen and the track dialog on a real screen, left at once
-// with Esc held: what they write, and what a screen that cannot be built
-// does. What they show is looked at by the end-to-end test.
+// The result screen and the track dialog on a real screen, left at once with Esc held: what they write, and what a
+// screen that cannot be built does. What they show is looked at by the end-to-end test.
 #include "game/screens/highscorescreen.h"
 
 #include <gtest/gtest.h>
@@ -65,9 +64,8 @@ class ResultScreen : public DataTest::DataFiles {
   Kest::GuiFont guiFont;  // the image loader
 };
 
-// Esc leaves the naming, and the table is written all the same: the new
-// score in its place with the name as far as it was typed (here none). A
-// score that misses the table leaves the file as it was.
+// Esc leaves the naming, and the table is written all the same: the new score in its place with the name as far as it
+// was typed (here none). A score that misses the table leaves the file as it was.
 TEST_F(ResultScreen, EscWritesTheTableWhenTheScoreMadeItAndNothingWhenNot) {
   struct Case {
     unsigned time, flips, wheelies;
@@ -105,8 +103,7 @@ TEST_F(ResultScreen, AScreenThatCannotBeBuiltEndsAtOnceAndWritesNothing) {
   EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Trying to load an image but no image loader is set."});
 }
 
-// Keys typed into the dialog before Esc must not reach the menu, where a
-// waiting Esc would end the game.
+// Keys typed into the dialog before Esc must not reach the menu, where a waiting Esc would end the game.
 TEST_F(ResultScreen, TheDialogLeftWithEscReturnsNoTrackAndLeavesNoKeys) {
   const HeldEscape escape;
   simulate_keypress('a');

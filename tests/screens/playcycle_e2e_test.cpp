@@ -17,8 +17,7 @@ using TestSupport::CommandOutput;
 using TestSupport::GameRun;
 using TestSupport::PollUntil;
 
-// Flat ground, and the flag 170 pixels ahead of the bike: held throttle
-// rides through it in a second or two.
+// Flat ground, and the flag 170 pixels ahead of the bike: held throttle rides through it in a second or two.
 const char kShortTrack[] = R"(
 local space = GetApplication():GetSpace()
 GetBike():MoveTo(250, 300)
@@ -35,9 +34,8 @@ const char kTrackList[] = R"(<?xml version='1.0'?>
 </tracklist>
 )";
 
-// Places on the 800 x 600 window. The dialog's rows start at y = 92, its
-// "start" button is at the window's bottom right; the viewer's rows start
-// below its drop-down.
+// Places on the 800 x 600 window. The dialog's rows start at y = 92, its "start" button is at the window's bottom
+// right; the viewer's rows start below its drop-down.
 const Area kStartButton{582, 495, 160, 45};
 const Area kFirstViewerRow{60, 105, 680, 18};
 // Black during the ride, the result screen's window over the forest after.
@@ -94,8 +92,7 @@ void HoldEscape(const GameRun& game) {
   game.KeyUp("Escape");
 }
 
-// Opens the dialog from the menu and picks the first track; false when
-// "start" did not show.
+// Opens the dialog from the menu and picks the first track; false when "start" did not show.
 bool PickTheFirstTrack(const GameRun& game, const std::string& menu) {
   std::string dialog;
   return ClickUntil(572, kPlay, [&] {
@@ -107,9 +104,8 @@ bool PickTheFirstTrack(const GameRun& game, const std::string& menu) {
          });
 }
 
-// Starts the waiting level and rides with the throttle held until the
-// result screen covers the black below the ride. False when the ride or
-// the result screen did not show.
+// Starts the waiting level and rides with the throttle held until the result screen covers the black below the ride.
+// False when the ride or the result screen did not show.
 bool RideToTheFinish(const GameRun& game) {
   game.PressKey("Return");
   game.KeyDown("Up");
@@ -157,8 +153,7 @@ TEST(PlayCycleEndToEnd, PickRideNameAndOnThroughTheTracksBackToTheMenu) {
   ASSERT_TRUE(PollUntil(10000, [&] { return HighScoresHave(game, "name=\"Ann Rider\""); }));
   EXPECT_TRUE(HighScoresHave(game, "<track name=\"Short Ride\">\n        <score date="));
 
-  // The next track; at its finish Esc leaves the naming, and after this
-  // last track the menu comes back.
+  // The next track; at its finish Esc leaves the naming, and after this last track the menu comes back.
   ASSERT_TRUE(PollUntil(10000, [&] { return LogHas(game, "Loading the level levels\\again.lua"); }));
   ASSERT_TRUE(RideToTheFinish(game));
   HoldEscape(game);

@@ -81,8 +81,7 @@ TEST_F(Decorations, APictureIsLitAtEachCornerByTheBikesDistance) {
   RemoveImage(white);
 }
 
-// A 100 x 50 cloud with the camera at (1000, 2000); x fractions are held to
-// the screen, y fractions are not.
+// A 100 x 50 cloud with the camera at (1000, 2000); x fractions are held to the screen, y fractions are not.
 TEST_F(Decorations, ACloudThatDriftsOutOnOneSideComesBackOnTheOther) {
   const std::string image = WriteImage("art\\cloud.png", 100, 50, kWhite);
   const ol::Vec2 camera(1000, 2000);
@@ -111,8 +110,7 @@ TEST_F(Decorations, ACloudThatDriftsOutOnOneSideComesBackOnTheOther) {
   RemoveImage(image);
 }
 
-// A 100 x 20 block around (400, 300), turned a quarter by a script: it
-// collides and is drawn upright.
+// A 100 x 20 block around (400, 300), turned a quarter by a script: it collides and is drawn upright.
 using TurnedStatic = ScreenTest;
 
 TEST_F(TurnedStatic, ABlockTurnedByAScriptIsDrawnTurned) {

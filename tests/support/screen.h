@@ -32,9 +32,8 @@ class ScreenTest : public ::testing::Test {
   Kest::App* app = nullptr;
 };
 
-// Writes a w x h image of one colour (or two: the left half may take
-// another) under the game's file name (for example "res\\dial.png", found
-// beside the executable) and returns the name.
+// Writes a w x h image of one colour (or two: the left half may take another) under the game's file name (for example
+// "res\\dial.png", found beside the executable) and returns the name.
 std::string WriteImage(const std::string& gameName, int w, int h, Pixel color);
 std::string WriteImage(const std::string& gameName, int w, int h, Pixel left, Pixel right);
 void RemoveImage(const std::string& gameName);
