@@ -252,7 +252,7 @@ TEST(PlayEndToEnd, GoalsThenPlayWithTheConsoleShownWhileTheKeysStillRide) {
   game.PressKey("alt+c");
   std::this_thread::sleep_for(1s);
   EXPECT_LT(DarkPixels(game.Screenshot("hidden"), kFigures), 20);
-  game.PressKey("Escape");
+  HoldEscape(game);
   std::this_thread::sleep_for(1s);
   game.PressKey("Escape");
   EXPECT_EQ(game.WaitForExit(), 0);
