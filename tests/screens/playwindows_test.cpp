@@ -1,8 +1,5 @@
-// The objectives window and the debug console drawn over the level, on a
-// real screen with a font and an icon the test draws itself.
+// The objectives window and the debug console drawn over the level, with a font and an icon the test draws itself.
 #include <gtest/gtest.h>
-
-#include <allegro.h>
 
 #include <cstdio>
 #include <functional>
@@ -111,18 +108,6 @@ TEST_F(PlayWindows, TheConsolesBoxFollowsTheFrontWheel) {
     EXPECT_EQ(TickPixels() > 5, wheelie);
   }
   EXPECT_EQ(CountPixels(Area{560, 0, 39, 600}, IsBlack), 39 * 600);
-}
-
-// The key that starts a waiting level, and the rider's keys and Alt+C in play, stay in the key buffer for the game.
-TEST_F(PlayWindows, BothLeaveTheKeysToTheGame) {
-  const std::function<void()> draws[] = {[&] { goals->Draw({"ab"}); }, [&] { console.Draw(); }};
-  for (const auto& draw : draws) {
-    clear_keybuf();
-    simulate_keypress(KEY_SPACE << 8 | ' ');
-    draw();
-    EXPECT_TRUE(keypressed());
-  }
-  clear_keybuf();
 }
 
 }  // namespace
