@@ -26,9 +26,7 @@ bool IsClockLine(const std::string& line) {
   return std::regex_match(line, std::regex("[0-2][0-9]:[0-5][0-9]:[0-6][0-9]"));
 }
 
-// Once 21 lines are held every line drops the oldest, so after 11 events
-// the oldest line is the first event's text without its time. Texts are
-// kept whole, however long; the list box's rows past the end are empty.
+// Past 21 lines the oldest drops; texts stay whole, however long; rows past the end are empty.
 TEST(ConsoleLog, KeepsTheLatest21LinesWholeEachEventAfterItsTime) {
   DebugConsole console;
   for (int event = 1; event <= 10; ++event) DebugConsole::Log("event " + std::to_string(event));
@@ -46,9 +44,7 @@ TEST(ConsoleLog, KeepsTheLatest21LinesWholeEachEventAfterItsTime) {
   EXPECT_EQ(console.GetEvents().getElementAt(-1), "");
 }
 
-// Two threads log while this one reads the lines as the list box does:
-// every line read is whole, and time and text lines alternate, as no event
-// comes between another's two lines.
+// Lines read while two threads log are whole, and time and text lines alternate.
 TEST(ConsoleLog, LinesReadWhileOtherThreadsLogAreWholeAndInPairs) {
   DebugConsole console;
   const std::string texts[] = {std::string(200, 'a'), std::string(300, 'b')};

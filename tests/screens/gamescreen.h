@@ -1,6 +1,5 @@
-// The real game's window under the test's X server, as the end-to-end tests
-// of the screens see it: mouse clicks, and areas of screenshots compared.
-// The window stands at the X server's top left.
+// The real game's window under the test's X server, as the end-to-end tests of the screens see it: mouse clicks, and
+// areas of screenshots compared. The window stands at the X server's top left.
 #pragma once
 
 #include <string>
@@ -20,8 +19,7 @@ struct Area {
 constexpr Area kMenuWindow{380, 410, 380, 120};
 enum MenuButton { kPlay = 146, kScores = 221, kCredits = 296, kQuit = 371 };
 
-// Waits for the game's window and its first full picture of the menu;
-// returns the menu's screenshot.
+// Waits for the game's window and its first full picture of the menu; returns the menu's screenshot.
 std::string WaitForMenu(TestSupport::GameRun& game);
 
 // Presses the left button at (x, y), held long enough to be polled.

@@ -46,8 +46,7 @@ TEST(GuiFont, InstallsTheImageLoaderAndTheGlobalFontWhileItLives) {
     const gcn::ImageFont* font = FontOfANewLabel();
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(font->getHeight(), 9);
-    // Space, the letters, the Latin-1 capitals, the digits and the signs,
-    // at their places in the strip.
+    // Space, the letters, the Latin-1 capitals, the digits and the signs, at their places in the strip.
     const std::pair<unsigned char, int> places[] = {
         {' ', 0}, {'a', 1}, {'Z', 52}, {0xC5, 53}, {0xD6, 55}, {'0', 56}, {'\\', 70}, {'+', 76}};
     for (const auto& [glyph, place] : places) {
@@ -68,8 +67,7 @@ TEST(GuiFont, AMissingFontFileLeavesTheLibrarysFontAndOneLogLine) {
   EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Cannot load font: res\\fixedfont.png"});
 }
 
-// A missing file, an image without separators, a strip of too few glyphs:
-// each message names the file.
+// A missing file, an image without separators, a strip of too few glyphs: each message names the file.
 TEST(LoadImageFont, ABrokenStripThrowsNamingTheFile) {
   Kest::GuiFont guiFont;  // the image loader
   const std::string plain = GlSupport::SavePng(GlSupport::MakeImage(32, 20, 8, [](int, int) { return GlSupport::Pixel{255, 0, 255, 255}; }), "plain.png");

@@ -1,6 +1,5 @@
-// The result screen and the track dialog on a real screen, left at once
-// with Esc held: what they write, and what a screen that cannot be built
-// does. What they show is looked at by the end-to-end test.
+// The result screen on a real screen, left at once with Esc held: what it writes, and what a screen that cannot be
+// built does. What it shows is looked at by the end-to-end test.
 #include "game/screens/highscorescreen.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +12,6 @@
 #include <vector>
 
 #include "game/screens/guifont.h"
-#include "game/screens/trackselectdialog.h"
 #include "tests/data/datafiles.h"
 #include "tests/support/glscreen/screen.h"
 #include "tests/screens/guifiles.h"
@@ -65,9 +63,8 @@ class ResultScreen : public DataTest::DataFiles {
   Kest::GuiFont guiFont;  // the image loader
 };
 
-// Esc leaves the naming, and the table is written all the same: the new
-// score in its place with the name as far as it was typed (here none). A
-// score that misses the table leaves the file as it was.
+// Esc leaves the naming, and the table is written all the same: the new score in its place with the name as far as it
+// was typed (here none). A score that misses the table leaves the file as it was.
 TEST_F(ResultScreen, EscWritesTheTableWhenTheScoreMadeItAndNothingWhenNot) {
   struct Case {
     unsigned time, flips, wheelies;
@@ -103,17 +100,6 @@ TEST_F(ResultScreen, AScreenThatCannotBeBuiltEndsAtOnceAndWritesNothing) {
   EXPECT_TRUE(keypressed()) << "the loop ran on half-built widgets";
   EXPECT_EQ(folder.Read("highscores.xml"), before);
   EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Trying to load an image but no image loader is set."});
-}
-
-// Keys typed into the dialog before Esc must not reach the menu, where a
-// waiting Esc would end the game.
-TEST_F(ResultScreen, TheDialogLeftWithEscReturnsNoTrackAndLeavesNoKeys) {
-  const HeldEscape escape;
-  simulate_keypress('a');
-  simulate_keypress((KEY_ESC << 8) | 27);
-  Kest::TrackSelectDialog dialog("");
-  EXPECT_EQ(dialog.Run(), -1);
-  EXPECT_FALSE(keypressed());
 }
 
 }  // namespace

@@ -17,8 +17,7 @@ namespace {
 
 const int kEscape = (KEY_ESC << 8) | 27;
 
-// What the X server shows, from a screenshot: the window stands at its top
-// left.
+// What the X server shows, from a screenshot: the window stands at its top left.
 class ShownPicture {
  public:
   ShownPicture() {

@@ -1,10 +1,5 @@
-// The whole play cycle in the real game: from the menu, "play", the track
-// dialog, a ride to the finish, the result screen with a name typed, the
-// table in "highscores.xml", the next track, back to the menu after the
-// last one, and "scores" showing the table. A track from the command line
-// goes on to the list's first; one whose time runs out starts over. The
-// stage's copy lists two short test tracks that end at a flag a few metres
-// from the start.
+// The real game from a scratch copy of its stage: the menu, the play cycle through two short test tracks
+// and the high scores, the credits, the windows in play, and a still menu's processor time.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -22,8 +17,7 @@ using TestSupport::CommandOutput;
 using TestSupport::GameRun;
 using TestSupport::PollUntil;
 
-// Flat ground, and the flag 170 pixels ahead of the bike: held throttle
-// rides through it in a second or two.
+// Flat ground, and the flag 170 pixels ahead of the bike: held throttle rides through it in a second or two.
 const char kShortTrack[] = R"(
 local space = GetApplication():GetSpace()
 GetBike():MoveTo(250, 300)
@@ -40,13 +34,13 @@ const char kTrackList[] = R"(<?xml version='1.0'?>
 </tracklist>
 )";
 
-// Places on the 800 x 600 window. The dialog's rows start at y = 92, its
-// "start" button is at the window's bottom right; the viewer's rows start
-// below its drop-down.
+// Places on the 800 x 600 window. The dialog's rows start at y = 92, its "start" button is at the window's bottom
+// right; the viewer's rows start below its drop-down.
 const Area kStartButton{582, 495, 160, 45};
 const Area kFirstViewerRow{60, 105, 680, 18};
 // Black during the ride, the result screen's window over the forest after.
 const Area kBelowTheRide{600, 400, 150, 100};
+const Area kFirstCreditLine{150, 50, 500, 34};
 
 // The stage with the two test tracks in place of the shipped ones, and two
 // out of the list: the same track, and one of 3 seconds.
@@ -98,8 +92,7 @@ void HoldEscape(const GameRun& game) {
   game.KeyUp("Escape");
 }
 
-// Opens the dialog from the menu and picks the first track; false when
-// "start" did not show.
+// Opens the dialog from the menu and picks the first track; false when "start" did not show.
 bool PickTheFirstTrack(const GameRun& game, const std::string& menu) {
   std::string dialog;
   return ClickUntil(572, kPlay, [&] {
@@ -111,9 +104,8 @@ bool PickTheFirstTrack(const GameRun& game, const std::string& menu) {
          });
 }
 
-// Starts the waiting level and rides with the throttle held until the
-// result screen covers the black below the ride. False when the ride or
-// the result screen did not show.
+// Starts the waiting level and rides with the throttle held until the result screen covers the black below the ride.
+// False when the ride or the result screen did not show.
 bool RideToTheFinish(const GameRun& game) {
   game.PressKey("Return");
   game.KeyDown("Up");
@@ -161,8 +153,7 @@ TEST(PlayCycleEndToEnd, PickRideNameAndOnThroughTheTracksBackToTheMenu) {
   ASSERT_TRUE(PollUntil(10000, [&] { return HighScoresHave(game, "name=\"Ann Rider\""); }));
   EXPECT_TRUE(HighScoresHave(game, "<track name=\"Short Ride\">\n        <score date="));
 
-  // The next track; at its finish Esc leaves the naming, and after this
-  // last track the menu comes back.
+  // The next track; at its finish Esc leaves the naming, and after this last track the menu comes back.
   ASSERT_TRUE(PollUntil(10000, [&] { return LogHas(game, "Loading the level levels\\again.lua"); }));
   ASSERT_TRUE(RideToTheFinish(game));
   HoldEscape(game);
@@ -173,8 +164,18 @@ TEST(PlayCycleEndToEnd, PickRideNameAndOnThroughTheTracksBackToTheMenu) {
   EXPECT_TRUE(ClickUntil(572, kScores, [&] { return BrightPixels(game.Screenshot("table"), kFirstViewerRow) > 100; }))
       << "a row of text";
   game.PressKey("space");
-  std::this_thread::sleep_for(500ms);
+
+  // The credits type out until Esc; "quit" ends the game.
+  std::string credits;
+  ASSERT_TRUE(ClickUntil(572, kCredits, [&] {
+    credits = game.Screenshot("credits");
+    return DifferentPixels(menu, credits, kMenuWindow) > 10000;
+  }));
+  std::this_thread::sleep_for(2s);
+  EXPECT_GT(DifferentPixels(credits, game.Screenshot("credits-typed"), kFirstCreditLine), 200);
   game.PressKey("Escape");
+  EXPECT_TRUE(Shows(game, "menu-end", isMenu));
+  Click(kQuit);
   EXPECT_EQ(game.WaitForExit(), 0);
 }
 
@@ -195,6 +196,90 @@ TEST(PlayCycleEndToEnd, WhenTheTimeRunsOutTheLevelStartsOver) {
   EXPECT_EQ(LogHas(game, "Time is up!"), 1);
   EXPECT_EQ(LogHas(game, "Finished"), 0);
   Quit(game);
+}
+
+// The console's figures and event list (the right-hand 200 pixels); the
+// objectives window's goal rows, 42 pixels apart.
+const Area kFigures{610, 20, 180, 130};
+const Area kEvents{612, 170, 178, 400};
+Area GoalRow(int row) { return Area{222, 176 + 42 * row, 370, 32}; }
+
+// The leftmost column of the start post's colour (found nowhere else on the
+// meadow) left of the console; -1 when it is out of view.
+int PostColumn(const std::string& shot) {
+  const std::string box = CommandOutput("convert " + shot + " -crop 600x600+0+0 +repage -fuzz 5% -fill black "
+                                        "+opaque 'rgb(220,30,200)' -format %@ info:");
+  const std::size_t plus = box.find('+');
+  return box.rfind("0x0", 0) == 0 || plus == std::string::npos ? -1 : std::stoi(box.substr(plus + 1));
+}
+
+// The meadow from the command line: its goals, still until a key starts the
+// level; in play Alt+C shows the console while the rider's keys still ride.
+TEST(PlayEndToEnd, GoalsThenPlayWithTheConsoleShownWhileTheKeysStillRide) {
+  GameRun game(VANTRAIL_STAGE_DIR, {"levels\\first.lua"});
+  const std::string window = game.WaitForWindow();
+  ASSERT_FALSE(window.empty());
+  EXPECT_NE(CommandOutput("xdotool getwindowgeometry --shell " + window).find("WIDTH=800\nHEIGHT=600"), std::string::npos);
+  std::this_thread::sleep_for(2s);
+  const std::string goals = game.Screenshot("objectives");
+  EXPECT_GT(DarkPixels(goals, GoalRow(0)), 100) << "the stars";
+  EXPECT_GT(DarkPixels(goals, GoalRow(1)), 100) << "the finish flag";
+  EXPECT_EQ(DarkPixels(goals, GoalRow(2)), 0) << "two goals only";
+  std::this_thread::sleep_for(1s);
+  EXPECT_EQ(CommandOutput("compare -metric AE " + goals + " " + game.Screenshot("still") + " null: 2>&1"), "0");
+
+  game.PressKey("Return");
+  std::this_thread::sleep_for(1s);
+  EXPECT_LT(DarkPixels(game.Screenshot("started"), kFigures), 20);
+  game.PressKey("alt+c");
+  std::this_thread::sleep_for(1s);
+  const std::string console = game.Screenshot("console");
+  EXPECT_GT(DarkPixels(console, kFigures), 300);
+  EXPECT_GT(DarkPixels(console, kEvents), 100) << "the level's load";
+
+  // Up held: the camera follows the bike, leaving the post behind.
+  const int start = PostColumn(console);
+  ASSERT_GE(start, 0);
+  game.KeyDown("Up");
+  int post = start;
+  for (int second = 0; second < 20 && post >= start - 20; ++second) {
+    std::this_thread::sleep_for(1s);
+    post = PostColumn(game.Screenshot("riding"));
+  }
+  game.KeyUp("Up");
+  EXPECT_LT(post, start - 20) << "the post was at " << start;
+
+  game.PressKey("alt+c");
+  std::this_thread::sleep_for(1s);
+  EXPECT_LT(DarkPixels(game.Screenshot("hidden"), kFigures), 20);
+  HoldEscape(game);
+  std::this_thread::sleep_for(1s);
+  game.PressKey("Escape");
+  EXPECT_EQ(game.WaitForExit(), 0);
+  for (const std::string& line : game.LogLines()) EXPECT_EQ(line.find("first.lua:"), std::string::npos) << line;
+}
+
+// The game's processor time so far, in clock ticks (user and system).
+long ProcessorTicks(const std::string& pid) {
+  return std::stol(CommandOutput("awk '{print $14 + $15}' /proc/" + pid + "/stat"));
+}
+
+// Without vertical sync the menu would draw as fast as it can; a still menu
+// must leave the processor alone. Esc there ends the game cleanly.
+TEST(MenuEndToEnd, AStillMenuUsesLessThanAQuarterOfACoreAndEscEndsTheGame) {
+  GameRun game(VANTRAIL_STAGE_DIR);
+  WaitForMenu(game);
+  const std::string pid = CommandOutput("pgrep -f -n '^" + game.Folder() + "/vantrail'");
+  const long ticksPerSecond = std::stol(CommandOutput("getconf CLK_TCK"));
+  const auto start = std::chrono::steady_clock::now();
+  const long before = ProcessorTicks(pid);
+  std::this_thread::sleep_for(10s);
+  const long used = ProcessorTicks(pid) - before;
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(double(used) / double(ticksPerSecond) / seconds, 0.25);
+  game.PressKey("Escape");
+  EXPECT_EQ(game.WaitForExit(), 0);
+  EXPECT_EQ(game.LogLines(), std::vector<std::string>{"Starting the vantrail..."});
 }
 
 }  // namespace

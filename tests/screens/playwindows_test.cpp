@@ -1,8 +1,5 @@
-// The objectives window and the debug console drawn over the level, on a
-// real screen with a font and an icon the test draws itself.
+// The objectives window and the debug console drawn over the level, with a font and an icon the test draws itself.
 #include <gtest/gtest.h>
-
-#include <allegro.h>
 
 #include <cstdio>
 #include <functional>
@@ -37,9 +34,8 @@ bool IsDark(const Pixel& p) { return p.r < 60 && p.g < 60 && p.b < 60; }
 
 constexpr int kFontHeight = 14;
 constexpr int kGlyphWidth = 5;
-// The library's window puts its children 2 pixels in from its left edge and
-// 16 down from its top, below the title. The objectives window stands at
-// (200, 150), the console at (600, 0).
+// The library's window puts its children 2 pixels in from its left edge and 16 down from its top, below the title.
+// The objectives window stands at (200, 150), the console at (600, 0).
 constexpr int kGoalsX = 202;
 constexpr int kGoalsY = 166;
 constexpr int kConsoleX = 602;
@@ -103,8 +99,7 @@ TEST_F(PlayWindows, WithoutTheIconImageTheGoalsHaveTextOnly) {
   EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Cannot load image: res\\objective.png"});
 }
 
-// The console keeps to the right-hand 200 pixels; its box shows the flag
-// whatever it showed before.
+// The console keeps to the right-hand 200 pixels; its box shows the flag whatever it showed before.
 TEST_F(PlayWindows, TheConsolesBoxFollowsTheFrontWheel) {
   for (const bool wheelie : {true, false, true}) {
     GlSupport::ResetCanvas();
@@ -113,19 +108,6 @@ TEST_F(PlayWindows, TheConsolesBoxFollowsTheFrontWheel) {
     EXPECT_EQ(TickPixels() > 5, wheelie);
   }
   EXPECT_EQ(CountPixels(Area{560, 0, 39, 600}, IsBlack), 39 * 600);
-}
-
-// The key that starts a waiting level, and the rider's keys and Alt+C in
-// play, stay in the key buffer for the game.
-TEST_F(PlayWindows, BothLeaveTheKeysToTheGame) {
-  const std::function<void()> draws[] = {[&] { goals->Draw({"ab"}); }, [&] { console.Draw(); }};
-  for (const auto& draw : draws) {
-    clear_keybuf();
-    simulate_keypress(KEY_SPACE << 8 | ' ');
-    draw();
-    EXPECT_TRUE(keypressed());
-  }
-  clear_keybuf();
 }
 
 }  // namespace

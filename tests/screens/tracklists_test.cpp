@@ -26,9 +26,7 @@ class Names : public gcn::ListModel {
   std::vector<std::string> names_;
 };
 
-// The drop-down opens on its first row: the first look tells that row, so
-// the screen can show its table from the start. Then each pick of another
-// row, by mouse or by key, is told once; the same row again is not.
+// The first look tells the first row; each pick of another row, by mouse or key, is told once.
 TEST(DropDownAction, EachNewRowIsToldOnce) {
   Names names({"Hills", "Quarry", "Beach"});
   gcn::DropDown dropDown(&names);

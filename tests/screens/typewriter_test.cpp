@@ -32,9 +32,8 @@ TEST(Typewriter, TheTypingSpeedFollowsTheFrameTimeFactor) {
   }
 }
 
-// A finished line takes one pass of its own; the next line starts in its
-// own place. After the last line every line is cleared in one pass and the
-// typing starts again.
+// A finished line takes one pass of its own; the next line starts in its own place. After the last line every line is
+// cleared in one pass and the typing starts again.
 TEST(Typewriter, LinesAreTypedOneAfterTheOtherThenClearedAndTypedAgain) {
   Typewriter typewriter({"a", "b"});
   EXPECT_EQ(PassesUntilTyped(typewriter, 10.0f), 3);

@@ -21,9 +21,8 @@ class Events : public ScriptLevel {
   int EventCount() { return Kest::EventManager::GetInstance()->GetEventCount(); }
 };
 
-// An object event fires once, at the first check that finds the centre
-// strictly inside; a registration may repeat; a composite holds where all
-// its members do.
+// An object event fires once, at the first check that finds the centre strictly inside; a registration may repeat; a
+// composite holds where all its members do.
 TEST_F(Events, ObjectEventsFireStrictlyInsideOnceOrRepeatedly) {
   ASSERT_TRUE(Load(R"(
     inside = CreateCircle(50, 50, 5, '', false)
@@ -51,9 +50,8 @@ TEST_F(Events, ObjectEventsFireStrictlyInsideOnceOrRepeatedly) {
   EXPECT_EQ(Eval("opened"), "true");
 }
 
-// Nil or bodiless objects where a watch needs an object, nil conditions and
-// numbers that are not finite are refused with one log line each; nil
-// texts are empty texts.
+// Nil or bodiless objects where a watch needs an object, nil conditions and numbers that are not finite are refused
+// with one log line each; nil texts are empty texts.
 TEST_F(Events, WhatCannotBeWatchedOrRegisteredIsRefusedAndNilTextsAreEmpty) {
   ASSERT_TRUE(Load(R"(
     thing = CreateCircle(0, 0, 5, '', true)
@@ -80,9 +78,8 @@ TEST_F(Events, WhatCannotBeWatchedOrRegisteredIsRefusedAndNilTextsAreEmpty) {
   EXPECT_EQ(EventCount(), 1) << "the empty text ran";
 }
 
-// A condition has one owner: the second hand-over is refused, and so is a
-// composite that would own itself. A condition the game deleted is a null
-// handle.
+// A condition has one owner: the second hand-over is refused, and so is a composite that would own itself. A
+// condition the game deleted is a null handle.
 TEST_F(Events, AConditionHasOneOwnerAndIsANullHandleOnceDeleted) {
   ASSERT_TRUE(Load(R"(
     local c = CreateEventXLess(1)
@@ -128,9 +125,8 @@ TEST_F(Events, TimersAndTheLevelTimeTakeTheirSecondsAndNamesInBothForms) {
   EXPECT_EQ(timers.GetLevelTime(), Kest::TimerManager::TicksFromSeconds(INT_MAX));
 }
 
-// A level that watches the bike's front wheel: the watch fires, and the
-// bike still counts no wheelie while the wheel rolls on the ground and
-// still reports its wheel contacts.
+// A level that watches the bike's front wheel: the watch fires, and the bike still counts no wheelie while the wheel
+// rolls on the ground and still reports its wheel contacts.
 TEST_F(Events, AWheelWatchedByTheScriptKeepsTheBikesOwnWheelHandling) {
   ASSERT_TRUE(Load(R"(
     local ground = CreateBlock(-2000, 200, 8000, 40, '', false)

@@ -1,10 +1,7 @@
-// Calls every function and method a level script can reach with random
-// argument lists: nil, booleans, NaN, infinities, huge and negative numbers,
-// empty and 1 MiB texts, type names, tables, functions, objects of every
-// type, objects the game has deleted, and too many arguments. Every call
-// runs as an event text, and the events the calls register run at every
-// step; the game may refuse any of them, but nothing may crash or trip a
-// sanitizer.
+// Calls every function and method a level script can reach with random argument lists: nil, booleans, NaN,
+// infinities, huge and negative numbers, empty and 1 MiB texts, type names, tables, functions, objects of every type,
+// objects the game has deleted, and too many arguments. Every call runs as an event text, and the events the calls
+// register run at every step; the game may refuse any of them, but nothing may crash or trip a sanitizer.
 #include <gtest/gtest.h>
 #include <lua.hpp>
 
@@ -22,8 +19,7 @@ namespace {
 constexpr int kCalls = 100000;
 constexpr int kResultSlots = 64;
 
-// One of every kind of value, kept in globals; `dead` is swept from the
-// space once the script has run.
+// One of every kind of value, kept in globals; `dead` is swept from the space once the script has run.
 const char* const kLevel = R"(
 app = GetApplication() space = app:GetSpace() bike = GetBike() level = GetLevel()
 circle = CreateCircle(100, 100, 10, '', true)
@@ -76,8 +72,7 @@ class Fuzz : public ScriptLevel {
     functions_ = ReachableFunctions(State());
     poolSize_ = std::stoi(Eval("#pool"));
   }
-  // A random function with up to 17 random arguments, its result kept
-  // among the values later calls may take.
+  // A random function with up to 17 random arguments, its result kept among the values later calls may take.
   std::string RandomCall() {
     std::string call = "local r = " + functions_[Pick(functions_.size())] + "(";
     for (std::size_t i = 0, count = Pick(18); i < count; ++i) {

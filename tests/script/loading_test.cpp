@@ -77,9 +77,7 @@ TEST_F(Loading, ARunawayScriptIsStoppedAndTheGameGoesOn) {
   EXPECT_EQ(Eval("1 + 1"), "2");
 }
 
-// Making an object is work the interpreter does not count: a level script
-// or an event text that makes objects without end is stopped after the
-// budget's worth of them, not after millions.
+// Objects made count against the script's budget, which the interpreter alone would not see.
 TEST_F(Loading, AScriptThatMakesObjectsWithoutEndIsStopped) {
   Kest::ScriptLimits limits;
   limits.levelScriptInstructions = 2000000;

@@ -1,5 +1,4 @@
-// The module as scripts see it: the overload chains, the error texts, and
-// the globals a level script has and has not.
+// The module as scripts see it: the overload chains, the error texts, and the globals a level script has and has not.
 #include <gtest/gtest.h>
 #include <lua.hpp>
 
@@ -40,8 +39,7 @@ TEST_F(Module, InsertTakesTheFormThatFitsItsArguments) {
   }
 }
 
-// The position reaches the scene file exactly, however many digits it has;
-// the flips come as "1" and "0".
+// The position reaches the scene file exactly, however many digits it has; the flips come as "1" and "0".
 TEST_F(Module, CreateObjectPlacesAndFlipsWhatTheSceneFileBuilds) {
   WriteFile("scratch-scene.xml",
             "<scene><plank class='block' x='0' y='0' width='40' height='10'/>"

@@ -1,5 +1,4 @@
-// Who deletes what a script makes, and what a script holds once the game
-// has deleted it.
+// Who deletes what a script makes, and what a script holds once the game has deleted it.
 #include <gtest/gtest.h>
 #include <lua.hpp>
 
@@ -33,8 +32,7 @@ class Ownership : public ScriptLevel, public Kest::ObjectObserver {
   bool deleted = false;
 };
 
-// What new_local and the class call made is the collector's; what new made
-// is the engine's until the state closes.
+// What new_local and the class call made is the collector's; what new made is the engine's until the state closes.
 TEST_F(Ownership, TheCollectorDeletesOnlyWhatNewLocalAndTheClassCallMade) {
   const std::pair<const char*, bool> cases[] = {{"Kest.Sprite:new_local('', 1, 8, 8, 1, 10, 0, 0, true)", true},
                                                 {"Kest.Sprite('', 1, 8, 8, 1, 10, 0, 0, true)", true},
@@ -94,9 +92,7 @@ TEST_F(Ownership, ASecondHandOverIsRefusedWithOneLogLine) {
   EXPECT_EQ(trace.Count("already has an owner"), 3);
 }
 
-// Methods on a swept object's handle raise the "invalid 'self'" error, and
-// as an argument it arrives as null; a new object at the same address gets
-// a fresh value.
+// A swept object's handle is an invalid 'self' and a null argument; a new object at its address is fresh.
 TEST_F(Ownership, AHandleToADeletedObjectIsNull) {
   ASSERT_TRUE(Load(R"(
     made = CreateCircle(0, 0, 5, 'res\\wheel.png', true)

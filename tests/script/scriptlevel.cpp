@@ -25,9 +25,7 @@ const char* const kScratchScript = "scratch-level.lua";
 Kest::App* ScriptLevel::app = nullptr;
 Kest::Level* ScriptLevel::level = nullptr;
 
-// The window opens once for the whole program and stays to its end. The X
-// client library and the GL driver keep allocations of their own to the end
-// of the process: the leak check leaves out what they allocate here.
+// The window opens once per program; what X and the GL driver allocate here is left out of the leak check.
 void ScriptLevel::SetUpTestSuite() {
   if (!app) {
 #if defined(__SANITIZE_ADDRESS__)

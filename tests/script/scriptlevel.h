@@ -1,7 +1,6 @@
-// The script tests' level: the real application (its window opens once per
-// test program), a level object with its managers for each suite, and helpers that load
-// a level script written to a scratch file, run event texts and read back
-// what the script left in its globals.
+// The script tests' level: the real application (its window opens once per test program), a level object with its
+// managers for each suite, and helpers that load a level script written to a scratch file, run event texts and read
+// back what the script left in its globals.
 #pragma once
 
 #include <gtest/gtest.h>

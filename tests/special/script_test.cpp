@@ -20,8 +20,7 @@ class SpecialScripts : public ScriptLevel {
   T* Global(const char* name) { return dynamic_cast<T*>(ScriptLevel::Global(name)); }
 };
 
-// The short form shows the whole image as one frame, its size truncated,
-// which is the zone's too.
+// The short form shows the whole image as one frame, its size truncated, which is the zone's too.
 TEST_F(SpecialScripts, CreateBoostTakesTheShortOrTheLongForm) {
   ASSERT_TRUE(Load(R"(
     short = CreateBoost(nil, 10, 20, 64.9, 32.5, 2)

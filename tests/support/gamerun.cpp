@@ -88,9 +88,8 @@ std::string GameRun::WaitForWindow(int timeoutMs) {
       return !window.empty() || !IsRunning();
     });
     if (!window.empty() || IsRunning()) break;
-    // The game ended before it showed a window: say why in the test's
-    // output, then start it once more, since a busy X server now and then
-    // refuses the first window.
+    // The game ended before it showed a window: say why in the test's output, then start it once more, since a busy X
+    // server now and then refuses the first window.
     std::fprintf(stderr, "The game ended with code %d before its window showed; its log:\n", exitCode_);
     for (const std::string& line : LogLines()) std::fprintf(stderr, "  %s\n", line.c_str());
     if (attempt == 0) Start(arguments_);

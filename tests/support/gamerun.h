@@ -1,6 +1,5 @@
-// The real game under the test's X server: started in a scratch copy of the
-// staged folder, driven with xdotool key presses, and read back through its
-// trace log and screenshots. Needs DISPLAY (register the test as DISPLAY).
+// The real game under the test's X server: started in a scratch copy of the staged folder, driven with xdotool key
+// presses, and read back through its trace log and screenshots. Needs DISPLAY (register the test as DISPLAY).
 #pragma once
 
 #include <sys/types.h>
@@ -30,9 +29,8 @@ class GameRun {
   // Ends the game at once, as a crash or a power cut would (SIGKILL).
   void Kill();
 
-  // The X id of the game's window, once it is shown; empty when none came
-  // within the time. A game that ends before its window shows is started
-  // once more, its log printed.
+  // The X id of the game's window, once it is shown; empty when none came within the time. A game that ends before
+  // its window shows is started once more, its log printed.
   std::string WaitForWindow(int timeoutMs = 20000);
 
   // xdotool key names ("Escape", "alt+c", "Left"); the pointer rests over
@@ -41,8 +39,7 @@ class GameRun {
   void KeyDown(const std::string& keys) const;
   void KeyUp(const std::string& keys) const;
 
-  // The exit code once the game has ended by itself, or -1 when it still
-  // ran after the time or died from a signal.
+  // The exit code once the game has ended by itself, or -1 when it still ran after the time or died from a signal.
   int WaitForExit(int timeoutMs = 20000);
   bool IsRunning();
 

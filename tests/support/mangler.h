@@ -1,6 +1,4 @@
-// Breaks good input files in the ways files get broken (cut short, bytes
-// changed, pieces lost or repeated) and in the ways a hostile author would
-// try (markup and values dropped in anywhere), for randomised reader tests.
+// Breaks good input files as files get broken (cut, changed, pieces lost or repeated) or as an attacker would.
 #pragma once
 
 #include <random>

@@ -1,7 +1,6 @@
-// A level without a screen: a physics world set up as the game sets up every
-// level (level objects take their bodies from it), a space that owns the
-// objects, a resource manager (it loads no images without a screen), and
-// physics steps over everything in the space.
+// A level without a screen: a physics world set up as the game sets up every level (level objects take their bodies
+// from it), a space that owns the objects, a resource manager (it loads no images without a screen), and physics
+// steps over everything in the space.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,8 +20,7 @@ class Scene : public ::testing::Test {
   Scene();
   ~Scene() override;
 
-  // The collision pass over every object of the space, in depth order, then
-  // the world step, count times.
+  // The collision pass over every object of the space, in depth order, then the world step, count times.
   void Step(int count = 1);
   // The application's sweep: removed objects leave the space.
   void Sweep();

@@ -1,5 +1,4 @@
-// A fresh folder for the files of one test, removed with everything in it
-// when the test ends.
+// A fresh folder for the files of one test, removed with everything in it when the test ends.
 #pragma once
 
 #include <string>

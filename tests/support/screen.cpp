@@ -17,12 +17,11 @@ namespace TestSupport {
 
 namespace {
 
-constexpr int kScreenHeight = 600;
 constexpr int kTolerance = 8;
 
 class Window : public ::testing::Environment {
  public:
-  void SetUp() override { app = new Kest::App(800, kScreenHeight); }
+  void SetUp() override { app = new Kest::App(800, 600); }
   void TearDown() override {
     Kest::ResourceManager::Destroy();
     delete app;
@@ -80,16 +79,6 @@ std::string WriteImage(const std::string& gameName, int w, int h, Pixel left, Pi
 void RemoveImage(const std::string& gameName) { std::filesystem::remove(PathOf(gameName)); }
 
 Pixel ReadPixel(int x, int y) { return ReadBox(x, y, x + 1, y + 1).front(); }
-
-void SaveScreenshot(const std::string& path) {
-  const std::vector<Pixel> pixels = ReadBox(0, 0, 800, kScreenHeight);
-  BITMAP* image = create_bitmap_ex(32, 800, kScreenHeight);
-  for (int y = 0; y < kScreenHeight; ++y) {
-    for (int x = 0; x < 800; ++x) putpixel(image, x, kScreenHeight - 1 - y, Pack(pixels[std::size_t(y) * 800 + x]));
-  }
-  save_png(path.c_str(), image, nullptr);
-  destroy_bitmap(image);
-}
 
 int CountDrawn(int x0, int y0, int x1, int y1) {
   int count = 0;

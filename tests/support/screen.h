@@ -1,7 +1,4 @@
-// The drawing tests' level: the real application with its 800 x 600 window
-// (opened once for the whole test program), a fresh space, world and
-// resource manager for each test, small PNG files written beside the test
-// program, and pixels read from the back buffer.
+// The real application's 800 x 600 window, opened once per program; a fresh level, images and pixel reads per test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -35,17 +32,14 @@ class ScreenTest : public ::testing::Test {
   Kest::App* app = nullptr;
 };
 
-// Writes a w x h image of one colour (or two: the left half may take
-// another) under the game's file name (for example "res\\dial.png", found
-// beside the executable) and returns the name.
+// Writes a w x h image of one colour (or two: the left half may take another) under the game's file name (for example
+// "res\\dial.png", found beside the executable) and returns the name.
 std::string WriteImage(const std::string& gameName, int w, int h, Pixel color);
 std::string WriteImage(const std::string& gameName, int w, int h, Pixel left, Pixel right);
 void RemoveImage(const std::string& gameName);
 
 // A pixel of the back buffer in screen coordinates (y down).
 Pixel ReadPixel(int x, int y);
-// The whole back buffer as a PNG file, for a person to look at.
-void SaveScreenshot(const std::string& path);
 // How many pixels of the box [x0, x1) x [y0, y1) are not black.
 int CountDrawn(int x0, int y0, int x1, int y1);
 

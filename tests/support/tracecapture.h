@@ -1,5 +1,4 @@
-// Points the game's trace log at a scratch file for the life of a test and
-// reads back what was written.
+// Points the game's trace log at a scratch file for the life of a test and reads back what was written.
 #pragma once
 
 #include <string>
