@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 sheet=${2:-$build/art/tracks.png}
-rider=$build/tests/tracks/trackrider
+rider=$build/tools/art/trackrider
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
 mkdir -p "$(dirname "$sheet")"
