@@ -105,21 +105,6 @@ TEST(AssetImages, AlphaStaysInItsRange) {
   }
 }
 
-// The wheels are drawn under the bike: it may reach into their discs only with swingarm and fork.
-TEST(AssetImages, BikeLeavesTheWheelDiscsMostlyClear) {
-  const Pixels px = ReadRgba8("moto.png");
-  ASSERT_EQ(px.width, 200);
-  for (const int axleX : {52, 152}) {
-    const int axleY = 78;
-    int inside = 0, covered = 0;
-    for (int y = 0; y < px.height; ++y)
-      for (int x = 0; x < px.width; ++x)
-        if ((x - axleX) * (x - axleX) + (y - axleY) * (y - axleY) < 28 * 28) inside++, covered += px.at(x, y).a > 0;
-    EXPECT_LT(covered * 100 / inside, 20) << axleX;
-    EXPECT_EQ(px.at(axleX, axleY).a, 255) << "something is mounted on the axle";
-  }
-}
-
 // Each frame of a sheet shows something, centred: a misread grid or a drifting puff shows here.
 TEST(AssetImages, AnimationFramesAreCentredAndNotEmpty) {
   for (const ImageSpec& sheet : Images()) {
@@ -141,16 +126,6 @@ TEST(AssetImages, AnimationFramesAreCentredAndNotEmpty) {
         EXPECT_NEAR(sx / sum, sheet.frame / 2.0, sheet.frame * 0.08);
         EXPECT_NEAR(sy / sum, sheet.frame / 2.0, sheet.frame * 0.08);
       }
-  }
-}
-
-// Grass caps ground blocks: above the turf only blade tips stand, over transparency.
-TEST(AssetTextures, GrassStripSitsOnTopOfGround) {
-  const Pixels grass = ReadRgba8("grass.png");
-  ASSERT_EQ(grass.width, ReadRgba8("ground.png").width);
-  for (int x = 0; x < grass.width; ++x) {
-    EXPECT_EQ(grass.at(x, 0).a, 0) << "top row at " << x;
-    EXPECT_EQ(grass.at(x, grass.height / 2).a, 255) << "middle row at " << x;
   }
 }
 
