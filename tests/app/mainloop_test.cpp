@@ -87,12 +87,9 @@ class Loop {
   Kest::MainLoop loop_;
 };
 
-// A step when more than 1 ms has passed, a frame when more than 16 have.
-TEST(MainLoopPacing, StepsAfterMoreThanOneMillisecondAndDrawsAfterMoreThanSixteen) {
+// A frame when more than 16 ms have passed (the recorded rides keep the steps' pace).
+TEST(MainLoopPacing, DrawsAfterMoreThanSixteenMilliseconds) {
   Loop loop(1000);
-  EXPECT_EQ(loop.PassAt(1001), Calls{"keys"});
-  EXPECT_EQ(loop.PassAt(1002), (Calls{"keys", "prestep", "simulate 0.038", "events", "bike 2"}));
-  EXPECT_EQ(loop.game.Count("refresh"), 0);
   loop.PassAt(1016);
   EXPECT_EQ(loop.game.Count("refresh"), 0);
   loop.PassAt(1017);

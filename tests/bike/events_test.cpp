@@ -1,5 +1,5 @@
 // What the bike tells the level (flips, wheel contacts, the wheelie time, the
-// head's crash) and the debug console (its figures after every step).
+// head's crash).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "game/bike/bikeobserver.h"
-#include "game/screens/debugconsole.h"
 #include "tests/bike/bikescene.h"
 
 namespace BikeTest {
@@ -125,27 +124,6 @@ TEST_F(WheelContacts, TheWheelieTimeRunsWhileTheFrontWheelTouchesNothingCollidab
   Step(10);
   EXPECT_EQ(bike->GetWheelieTime(), onGround + 20 * kStepMs);
   EXPECT_TRUE(log->kinds.empty());
-}
-
-// Falling, landed, and rearing up on the throttle.
-TEST_F(Events, TheConsoleShowsTheBikesOwnFiguresAfterEveryStep) {
-  Kest::DebugConsole console;
-  const auto expectFigures = [&](bool frontWheelUp) {
-    ASSERT_EQ(bike->IsFrontWheelAirborne(), frontWheelUp);
-    EXPECT_EQ(console.figures.positionX, bike->GetPosition().x);
-    EXPECT_EQ(console.figures.positionY, bike->GetPosition().y);
-    EXPECT_EQ(console.figures.speed, bike->GetMotorSpeed());
-    EXPECT_EQ(console.figures.wheelie, frontWheelUp);
-  };
-  AddGround(-2000.0f, 200.0f, 8000.0f, 40.0f);
-  Step(20);
-  expectFigures(true);
-  Step(380);
-  expectFigures(false);
-  bike->SetThrottle(Kest::Bike::kAccelerate);
-  Step(100);
-  ASSERT_GT(bike->GetMotorSpeed(), 0.01f);
-  expectFigures(true);
 }
 
 }  // namespace

@@ -21,7 +21,6 @@ float Speed(const Kest::Object& object) {
   return std::hypot(v[0], v[1]);
 }
 
-float Turning(const Kest::Object* wheel) { return dBodyGetAngularVel(BodyOf(*wheel))[2]; }
 void SetTurning(const Kest::Object* wheel, float turning) { dBodySetAngularVel(BodyOf(*wheel), 0, 0, turning); }
 
 // The force waiting on the body for the next world step.
@@ -35,7 +34,6 @@ class Riding : public BikeScene {
  protected:
   dJointID DriveMotor() const { return FindJoint(BodyOf(*bike->GetDrivenWheel()), nullptr, dJointTypeAMotor); }
   float MotorTarget() const { return dJointGetAMotorParam(DriveMotor(), dParamVel); }
-  float MotorForce() const { return dJointGetAMotorParam(DriveMotor(), dParamFMax); }
   int Puffs(int depth) {
     int count = 0;
     for (const Kest::Sprite* puff : ObjectsOfType<Kest::Sprite>(space)) count += puff->GetDepth() == depth;
@@ -52,42 +50,6 @@ TEST_F(Riding, LeftIdleOnTheGroundTheBikeSettlesUprightAndComesToRest) {
     const bool moves = object->GetBody() && object->GetBody()->IsDynamic();
     EXPECT_LT(moves ? Speed(*object) : 0.0f, 0.5f) << "the limbs only tremble";
   }
-  EXPECT_EQ(MotorForce(), 0.0f) << "idling lets the wheel run free";
-}
-
-// From rest the motor's target creeps up from the wheel's speed; the bike drives the way it faces.
-TEST_F(Riding, ThrottleDrivesTheBikeTheWayItFaces) {
-  Settle();
-  for (const float way : {1.0f, -1.0f}) {
-    if (way < 0) bike->TurnAround();
-    const float start = bike->GetPosition().x;
-    bike->SetThrottle(Kest::Bike::kAccelerate);
-    Step();
-    EXPECT_EQ(MotorForce(), dInfinity);
-    EXPECT_NEAR(MotorTarget(), bike->GetMotorSpeed() + 0.0005f * way, 1e-6f);
-    Step(300);
-    EXPECT_GT((bike->GetPosition().x - start) * way, 15.0f) << way;
-    EXPECT_GT(bike->GetMotorSpeed() * way, 0.1f) << way;
-    bike->SetThrottle(Kest::Bike::kIdle);
-    bike->MoveTo(0.0f, 160.0f);
-    Step(1500);
-  }
-}
-
-TEST_F(Riding, BrakingAfterThrottleStopsBothWheels) {
-  Settle();
-  bike->SetThrottle(Kest::Bike::kAccelerate);
-  Step(300);
-  const float fast = Speed(*bike->GetChassis());
-  bike->SetThrottle(Kest::Bike::kBrake);
-  Step();
-  EXPECT_EQ(MotorForce(), 0.0f);
-  EXPECT_NEAR(Turning(bike->GetDrivenWheel()), bike->GetMotorSpeed() - 0.1f, 1e-6f);
-  EXPECT_EQ(Turning(bike->GetFrontWheel()), Turning(bike->GetDrivenWheel()));
-  Step(150);
-  EXPECT_EQ(Turning(bike->GetDrivenWheel()), 0.0f) << "never turned backwards";
-  EXPECT_EQ(Turning(bike->GetFrontWheel()), 0.0f);
-  EXPECT_LT(Speed(*bike->GetChassis()), fast);
 }
 
 TEST_F(Riding, ExhaustSmokeEvery200MsOfThrottleAndBrakeSmokeWhereTheRearWheelTouches) {

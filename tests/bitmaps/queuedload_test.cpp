@@ -48,11 +48,11 @@ class EarlyLoadsGo : public ::testing::Environment {
 const auto* const earlyLoadsGo = ::testing::AddGlobalTestEnvironment(new EarlyLoadsGo);
 
 const EarlyLoads& Early() { return *early; }
+using QueuedLoad = ScreenTest;
 
-class QueuedLoad : public ScreenTest {};
-
-// Queued with a trace line instead of a message box, and done once the screen is set up.
-TEST_F(QueuedLoad, WaitsForTheScreen) {
+// Queued with a trace line instead of a message box, and done once the screen
+// is set up; only the latest load counts; a failed one leaves it empty but registered.
+TEST_F(QueuedLoad, WaitsForTheScreenAndOnlyTheLatestLoadCounts) {
   EXPECT_TRUE(Early().queuedResult);
   EXPECT_TRUE(Early().queuedBeforeScreen);
   EXPECT_FALSE(Early().validBeforeScreen);
@@ -63,10 +63,6 @@ TEST_F(QueuedLoad, WaitsForTheScreen) {
   image.Blit(10.0f, 10.0f);
   ExpectPixelNear(ReadPixel(10, 10), Pixel{255, 0, 0, 255});
   ExpectPixelNear(ReadPixel(15, 13), Pixel{255, 255, 255, 255});
-}
-
-// Only the latest load of a bitmap counts; a failed one leaves it empty but registered.
-TEST_F(QueuedLoad, LatestLoadCountsAndFailureLeavesItEmpty) {
   EXPECT_EQ(Early().replaced.Width(), 6);
   EXPECT_FALSE(Early().missing.IsValid());
   EXPECT_FALSE(Early().missing.HasQueuedCommands());

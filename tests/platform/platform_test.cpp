@@ -20,13 +20,6 @@ TEST(Platform, BackslashesBecomeSlashesOnlyInTheNativePath) {
   EXPECT_EQ(Platform::ToNativePath("\\res\\\\a\\"), "/res//a/");
 }
 
-TEST(Platform, TheExecutableFolderIsAbsoluteAndEndsInASlash) {
-  const std::string dir = Platform::ExecutableDirectory();
-  ASSERT_FALSE(dir.empty());
-  EXPECT_EQ(dir.back(), '/');
-  EXPECT_EQ(dir.front(), '/');
-}
-
 TEST(Platform, ClockCountsMillisecondsAcrossASleep) {
   const std::uint32_t before = Platform::Milliseconds();
   Platform::SleepMilliseconds(60);

@@ -69,6 +69,7 @@ TEST(SegmentStep, StaysWithinSaneBounds) {
 TEST(GraphicsDriver, PathsAreTakenFromTheExecutablesFolder) {
   const std::string folder = ol::Setup::GetExecutablePath();
   ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(folder.front(), '/');
   EXPECT_EQ(folder.back(), '/');
   EXPECT_EQ(folder, Platform::ExecutableDirectory());
   // The game's backslashes stay until the file is opened.
