@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/bike/bikeobserver.h"
+#include "game/screens/debugconsole.h"
 #include "tests/bike/bikescene.h"
 
 namespace BikeTest {
@@ -124,6 +125,21 @@ TEST_F(WheelContacts, TheWheelieTimeRunsWhileTheFrontWheelTouchesNothingCollidab
   Step(10);
   EXPECT_EQ(bike->GetWheelieTime(), onGround + 20 * kStepMs);
   EXPECT_TRUE(log->kinds.empty());
+}
+
+// The debug console shows the bike's own figures after every step: falling, then rearing up on the throttle.
+TEST_F(Events, TheConsoleShowsTheBikesOwnFiguresAfterEveryStep) {
+  Kest::DebugConsole console;
+  AddGround(-2000.0f, 200.0f, 8000.0f, 40.0f);
+  for (int steps : {20, 500}) {
+    if (steps == 500) bike->SetThrottle(Kest::Bike::kAccelerate);
+    Step(steps);
+    EXPECT_EQ(console.figures.positionX, bike->GetPosition().x);
+    EXPECT_EQ(console.figures.positionY, bike->GetPosition().y);
+    EXPECT_EQ(console.figures.speed, bike->GetMotorSpeed());
+    EXPECT_EQ(console.figures.wheelie, bike->IsFrontWheelAirborne());
+  }
+  EXPECT_GT(console.figures.speed, 0.01f);
 }
 
 }  // namespace
