@@ -19,9 +19,9 @@ struct HighScoreRecord {
   std::int32_t score = 0;
 };
 
-// Stops on the "track" element of the sought name (both ignoring case, and
-// as ToXmlText writes them) when the track list holds that track, and takes
-// its high-score count.
+// Stops on the "track" element of the sought name (ignoring case) when the
+// track list holds that track, and takes its high-score count. Names are
+// the game's text (see xmltext.h), as the file's are read.
 class nodeFinder : public NodeIterator {
  public:
   explicit nodeFinder(const std::string& track) : track_(track) {}
