@@ -25,6 +25,11 @@ std::string dataFolder;
 // until the next.
 std::set<std::string> heldBack;
 
+void HoldBack(const std::string& path, const std::string& why) {
+  heldBack.insert(path);
+  Log(path + " " + why + ": it is left as it is, and not written until the next start");
+}
+
 // NAME.bad, or the first of NAME.bad.1, NAME.bad.2, ... that is free: the
 // file is renamed only to a name nothing has, so that no older one is lost.
 bool KeepAsBad(const std::string& path) {
@@ -32,19 +37,14 @@ bool KeepAsBad(const std::string& path) {
   for (int n = 0; n < kBadNames; ++n) {
     const std::string bad = path + ".bad" + (n == 0 ? "" : "." + ToString(n));
     if (renameat2(AT_FDCWD, path.c_str(), AT_FDCWD, bad.c_str(), RENAME_NOREPLACE) == 0) {
-      Log(path + " cannot be parsed: kept as " + bad + ", a new one is started");
+      Log(path + " is broken: kept as " + bad + ", a new one is started");
       return true;
     }
     error = errno;
     if (error != EEXIST) break;
   }
-  Log(path + " cannot be parsed, nor kept aside (" + std::strerror(error) + "): it is left as it is");
+  HoldBack(path, "is broken, but cannot be kept aside (" + std::string(std::strerror(error)) + ")");
   return false;
-}
-
-void HoldBack(const std::string& path, const std::string& problem) {
-  heldBack.insert(path);
-  Log(path + " cannot be read (" + problem + "): it is left as it is, and not written until the next start");
 }
 
 bool LoadRoot(XmlPathDocument& document, const std::string& path, const std::string& root) {
@@ -66,15 +66,12 @@ bool LoadDataFile(XmlPathDocument& document, const std::string& path, const std:
   if (LoadRoot(document, path, root)) return true;
   switch (document.GetReadResult()) {
     case XmlRead::kUnreadable:
-      HoldBack(path, document.GetReadProblem());
+      HoldBack(path, "cannot be read (" + document.GetReadProblem() + ")");
       return false;
     case XmlRead::kMissing:
       break;
     default:  // malformed, or another root element
-      if (!KeepAsBad(path)) {
-        heldBack.insert(path);
-        return false;
-      }
+      if (!KeepAsBad(path)) return false;
   }
   return WriteDataFile(path, defaultText) && LoadRoot(document, path, root);
 }

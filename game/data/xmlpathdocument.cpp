@@ -32,6 +32,9 @@ bool IsInside(const TiXmlNode* node, const TiXmlNode* ancestor) {
   return false;
 }
 
+// The reason a file is refused that opens but is not a plain one.
+constexpr int kNotAPlainFile = -1;
+
 // Only plain files: the parser reads the whole length at once, and a folder
 // or a device reports no length it could use. The open does not wait (for
 // the writer of a named pipe). Null, with the reason, when refused.
@@ -41,7 +44,7 @@ std::FILE* OpenRegularFile(const std::string& path, int& error) {
   struct stat status {};
   if (descriptor >= 0 && (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))) {
     close(descriptor);
-    error = EINVAL;
+    error = kNotAPlainFile;
     return nullptr;
   }
   std::FILE* file = descriptor >= 0 ? fdopen(descriptor, "rb") : nullptr;
@@ -52,7 +55,7 @@ std::FILE* OpenRegularFile(const std::string& path, int& error) {
   return file;
 }
 
-std::string Problem(int error) { return error == EINVAL ? "not a plain file" : std::strerror(error); }
+std::string Problem(int error) { return error == kNotAPlainFile ? "not a plain file" : std::strerror(error); }
 
 // The text the parser is given: the file up to its first NUL, its line ends
 // made "\n", as the library reads a file itself. The parser takes a UTF-8
