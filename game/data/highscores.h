@@ -14,7 +14,7 @@ namespace Kest {
 class XmlPathDocument;
 
 struct HighScoreRecord {
-  std::string name;
+  std::string name;      // the game's text (see xmltext.h)
   std::time_t date = 0;  // seconds since 1970
   std::int32_t score = 0;
 };

@@ -77,9 +77,9 @@ class XmlPathDocument : public TiXmlDocument {
   TiXmlNode* GetCurrentNode() const { return current_; }
 
  private:
-  TiXmlNode* current_ = nullptr;
   bool Read(const std::string& path);
 
+  TiXmlNode* current_ = nullptr;
   bool loaded_ = false;
   XmlRead read_ = XmlRead::kMissing;
   std::deque<TiXmlNode*> stack_;
