@@ -24,7 +24,9 @@ void SleepMilliseconds(std::uint32_t milliseconds);
 inline void BeginTimerPeriod(unsigned /*milliseconds*/) {}
 
 // File names in scripts and data use backslashes ("res\moto.png"); this turns
-// them into the path to open. Only call it at the moment a file is opened.
+// them into the path to open. Only call it at the moment a file is opened,
+// and never on a path that is the system's already (a folder's name may
+// hold a backslash).
 std::string ToNativePath(const std::string& path);
 
 // The folder the running executable lies in, with a trailing '/'.

@@ -45,8 +45,10 @@ bool WriteFileAtomically(const std::string& path, const std::function<bool(std::
   temporary.push_back('\0');
   const int descriptor = mkstemp(temporary.data());
   if (descriptor < 0) return Fail(path, "no temporary file", errno);
-  // mkstemp makes the file private to its owner; a data file is readable.
-  fchmod(descriptor, 0644);
+  // mkstemp makes the file private to its owner: the new file takes the
+  // old one's permissions, and a first one is readable by all.
+  struct stat old {};
+  fchmod(descriptor, stat(path.c_str(), &old) == 0 ? old.st_mode & 0777 : 0644);
   std::FILE* file = fdopen(descriptor, "wb");
   if (!file) {
     const int error = errno;

@@ -10,8 +10,9 @@
 namespace Kest {
 
 // Fills the file at path (a native path) through write, which returns false
-// when it could not write everything. On any failure the old file is left
-// as it was, the temporary file is removed, and one log line says why.
+// when it could not write everything. The file keeps the old one's
+// permissions (a new one: 0644). On any failure the old file is left as it
+// was, the temporary file is removed, and one log line says why.
 bool WriteFileAtomically(const std::string& path, const std::function<bool(std::FILE*)>& write);
 
 // A save cut short by a kill or a crash leaves its temporary file beside the

@@ -7,6 +7,7 @@
 #include "game/data/datafile.h"
 #include "game/data/tracklist.h"
 #include "game/data/xmlpathdocument.h"
+#include "game/data/xmltext.h"
 #include "game/utility/utility.h"
 
 namespace Kest {
@@ -33,7 +34,7 @@ bool FindOrAddTrack(XmlPathDocument& document, const std::string& track, int& ma
     if (!tracks || !tracks->FindTrackByName(record) || !document.GoTo("/highscores")) {
       return false;
     }
-    document.AddElement("track", {{"name", track}});
+    document.AddElement("track", {{"name", ToXmlText(track)}});
     finder = nodeFinder(track);
     if (!GoToTrack(document, finder)) return false;
   }
@@ -58,8 +59,7 @@ bool WriteDefaultHighScores(const std::string& path) {
 }
 
 bool nodeFinder::Visit(const std::string& name, AttributeMap& attributes, TiXmlNode*) {
-  // The file holds the name as the game wrote it.
-  if (!iequals(name, "track") || !iequals(ToXmlText(attributes["name"]), ToXmlText(track_))) {
+  if (!iequals(name, "track") || !iequals(FromXmlText(attributes["name"]), track_)) {
     return true;
   }
   TrackRecord record;
@@ -74,7 +74,7 @@ bool nodeFinder::Visit(const std::string& name, AttributeMap& attributes, TiXmlN
 bool scoreFinder::Visit(const std::string& name, AttributeMap& attributes, TiXmlNode*) {
   if (!iequals(name, "score")) return true;
   HighScoreRecord record;
-  record.name = attributes["name"];
+  record.name = FromXmlText(attributes["name"]);
   record.score = StringToInt(attributes["score"]);
   record.date = StringToNumber<std::time_t>(attributes["date"]);
   scores.push_back(record);
@@ -124,7 +124,7 @@ bool SaveHighScores(XmlPathDocument& document, const std::string& track,
   for (const HighScoreRecord& record : table) {
     document.PushNode();
     document.AppendElement("score", {{"date", std::to_string(record.date)},
-                                     {"name", record.name},
+                                     {"name", ToXmlText(record.name)},
                                      {"score", std::to_string(record.score)}});
     document.PopNode();
   }

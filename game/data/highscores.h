@@ -14,14 +14,14 @@ namespace Kest {
 class XmlPathDocument;
 
 struct HighScoreRecord {
-  std::string name;
+  std::string name;      // the game's text (see xmltext.h)
   std::time_t date = 0;  // seconds since 1970
   std::int32_t score = 0;
 };
 
-// Stops on the "track" element of the sought name (both ignoring case, and
-// as ToXmlText writes them) when the track list holds that track, and takes
-// its high-score count.
+// Stops on the "track" element of the sought name (ignoring case) when the
+// track list holds that track, and takes its high-score count. Names are
+// the game's text (see xmltext.h), as the file's are read.
 class nodeFinder : public NodeIterator {
  public:
   explicit nodeFinder(const std::string& track) : track_(track) {}

@@ -6,6 +6,7 @@
 
 #include "game/data/datafile.h"
 #include "game/data/xmlpathdocument.h"
+#include "game/data/xmltext.h"
 #include "game/utility/utility.h"
 
 namespace Kest {
@@ -51,7 +52,7 @@ bool trackFinder::Visit(const std::string& name, AttributeMap& attributes, TiXml
   const std::string& fileName = attributes["filename"];
   if (fileName.empty()) return true;
   const std::string& displayName = attributes["name"];
-  tracks_.emplace_back(displayName.empty() ? fileName : displayName, fileName,
+  tracks_.emplace_back(FromXmlText(displayName.empty() ? fileName : displayName), fileName,
                        std::max(0, NumberOr(attributes["max_high_scores"], 10)),
                        NumberOr(attributes["index"], 9999));
   return true;

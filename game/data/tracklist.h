@@ -15,8 +15,8 @@ struct TrackRecord {
   TrackRecord(const std::string& displayName, const std::string& fileName, int maxHighScores,
               int index);
 
-  std::string displayName;
-  std::string fileName;  // the level script
+  std::string displayName;  // the game's text (see xmltext.h)
+  std::string fileName;     // the level script, a path as the file gives it
   int maxHighScores = 10;
   int index = 9999;
 };

@@ -1,15 +1,24 @@
 #include "game/data/xmlpathdocument.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <functional>
 #include <vector>
 
+#include <boost/algorithm/string/predicate.hpp>
 #include <boost/algorithm/string/replace.hpp>
 #include <boost/algorithm/string/split.hpp>
 
 #include "game/data/atomicfile.h"
+#include "game/data/xmlnesting.h"
+#include "game/data/xmltext.h"
+#include "game/utility/utility.h"
 #include "platform/platform.h"
 
 namespace Kest {
@@ -23,26 +32,41 @@ bool IsInside(const TiXmlNode* node, const TiXmlNode* ancestor) {
   return false;
 }
 
+// The reason a file is refused that opens but is not a plain one.
+constexpr int kNotAPlainFile = -1;
+
 // Only plain files: the parser reads the whole length at once, and a folder
-// or a device reports no length it could use.
-std::FILE* OpenRegularFile(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+// or a device reports no length it could use. The open does not wait (for
+// the writer of a named pipe). Null, with the reason, when refused.
+std::FILE* OpenRegularFile(const std::string& path, int& error) {
+  const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  error = errno;
   struct stat status {};
-  if (file && (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode))) {
-    std::fclose(file);
+  if (descriptor >= 0 && (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))) {
+    close(descriptor);
+    error = kNotAPlainFile;
     return nullptr;
+  }
+  std::FILE* file = descriptor >= 0 ? fdopen(descriptor, "rb") : nullptr;
+  if (descriptor >= 0 && !file) {
+    error = errno;
+    close(descriptor);
   }
   return file;
 }
+
+std::string Problem(int error) { return error == kNotAPlainFile ? "not a plain file" : std::strerror(error); }
 
 // The text the parser is given: the file up to its first NUL, its line ends
 // made "\n", as the library reads a file itself. The parser takes a UTF-8
 // lead byte with the bytes it announces, even past a NUL, so that a file
 // that ends inside such a character makes it read past its buffer: the
 // text ends in as many NULs as the longest character has bytes.
-bool ReadForParser(std::FILE* file, std::string& text) {
+bool ReadForParser(std::FILE* file, std::string& text, int& error) {
   char block[4096];
+  errno = 0;
   while (const std::size_t n = std::fread(block, 1, sizeof block, file)) text.append(block, n);
+  error = errno;
   if (std::ferror(file)) return false;
   text.erase(std::min(text.find('\0'), text.size()));
   boost::algorithm::replace_all(text, "\r\n", "\n");
@@ -51,82 +75,87 @@ bool ReadForParser(std::FILE* file, std::string& text) {
   return true;
 }
 
-// The bytes of a UTF-8 character that starts with lead; 0 when none does.
-std::size_t Utf8Bytes(unsigned char lead) {
-  if (lead < 0x80) return 1;
-  if (lead < 0xC2) return 0;
-  if (lead < 0xE0) return 2;
-  if (lead < 0xF0) return 3;
-  return lead < 0xF5 ? 4 : 0;
+// Visits the node and every node below it.
+void ForEachNode(TiXmlNode* node, const std::function<void(TiXmlNode*)>& visit) {
+  visit(node);
+  for (TiXmlNode* child = node->FirstChild(); child; child = child->NextSibling()) {
+    ForEachNode(child, visit);
+  }
 }
 
-// The bytes of the UTF-8 character at text[i]; 0 when none is there whole.
-std::size_t Utf8Length(const std::string& text, std::size_t i) {
-  const std::size_t length = Utf8Bytes(static_cast<unsigned char>(text[i]));
-  if (length == 0 || i + length > text.size()) return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
-  }
-  return length;
+// Every attribute value and text outside CDATA of the node and below.
+void RecodeTexts(TiXmlNode* root, std::string (*recode)(const std::string&)) {
+  ForEachNode(root, [recode](TiXmlNode* node) {
+    if (TiXmlElement* element = node->ToElement()) {
+      for (TiXmlAttribute* a = element->FirstAttribute(); a; a = a->Next()) a->SetValue(recode(a->ValueStr()));
+    } else if (TiXmlText* text = node->ToText(); text && !text->CDATA()) {
+      text->SetValue(recode(text->ValueStr()));
+    }
+  });
 }
 
-bool IsUtf8(const std::string& text) {
-  for (std::size_t i = 0, n = 0; i < text.size(); i += n) {
-    n = Utf8Length(text, i);
-    if (n == 0) return false;
+// The parser reads byte for byte, without a byte order mark, a document
+// whose first declaration names an encoding other than UTF-8.
+bool ReadByteForByte(const TiXmlDocument& document, const std::string& text) {
+  if (boost::algorithm::starts_with(text, "\xEF\xBB\xBF")) return false;
+  for (const TiXmlNode* node = document.FirstChild(); node; node = node->NextSibling()) {
+    if (const TiXmlDeclaration* declaration = node->ToDeclaration()) {
+      const std::string encoding = declaration->Encoding();
+      return !encoding.empty() && !boost::algorithm::istarts_with(encoding, "UTF-8") &&
+             !boost::algorithm::istarts_with(encoding, "UTF8");
+    }
   }
-  return true;
+  return false;
 }
 
 // Makes what the parser must read back as the game wrote it. It reads
 // quoted attribute values and texts outside CDATA character by character:
-// they are made UTF-8 (ToXmlText). It reads a declaration's values up to
-// their quotes, but they are written out as they stand, quotes and "?>"
-// included: every declaration becomes the game's own. Names, comments and
-// CDATA it reads byte by byte, up to what ends them.
-void MakeReadable(TiXmlNode* node) {
-  if (TiXmlElement* element = node->ToElement()) {
-    for (TiXmlAttribute* a = element->FirstAttribute(); a; a = a->Next()) {
-      a->SetValue(ToXmlText(a->ValueStr()));
-    }
-  } else if (TiXmlText* text = node->ToText(); text && !text->CDATA()) {
-    text->SetValue(ToXmlText(text->ValueStr()));
-  } else if (TiXmlDeclaration* declaration = node->ToDeclaration()) {
-    *declaration = TiXmlDeclaration("1.0", "UTF-8", "");
-  }
-  for (TiXmlNode* child = node->FirstChild(); child; child = child->NextSibling()) {
-    MakeReadable(child);
-  }
+// they are made UTF-8. It reads a declaration's values up to their quotes,
+// but they are written out as they stand, quotes and "?>" included: every
+// declaration becomes the game's own. Names, comments and CDATA it reads
+// byte by byte, up to what ends them.
+void MakeReadable(TiXmlNode* root) {
+  RecodeTexts(root, AsUtf8);
+  ForEachNode(root, [](TiXmlNode* node) {
+    if (TiXmlDeclaration* declaration = node->ToDeclaration()) *declaration = TiXmlDeclaration("1.0", "UTF-8", "");
+  });
 }
 
 }  // namespace
 
-std::string ToXmlText(const std::string& text) {
-  if (IsUtf8(text)) return text;
-  std::string utf8;
-  for (const char c : text) {
-    const unsigned char latin1 = static_cast<unsigned char>(c);
-    if (latin1 < 0x80) {
-      utf8 += c;
-    } else {
-      utf8 += static_cast<char>(0xC0 | latin1 >> 6);
-      utf8 += static_cast<char>(0x80 | (latin1 & 0x3F));
-    }
-  }
-  return utf8;
+bool XmlPathDocument::Load(const std::string& fileName) {
+  fileName_ = fileName;
+  return Read(Platform::ToNativePath(fileName));
 }
 
-bool XmlPathDocument::Load(const std::string& fileName) {
+bool XmlPathDocument::LoadPath(const std::string& path) {
+  fileName_ = path;
+  return Read(path);
+}
+
+bool XmlPathDocument::Read(const std::string& path) {
   current_ = nullptr;
   stack_.clear();
   Clear();
-  fileName_ = fileName;
-  std::FILE* file = OpenRegularFile(Platform::ToNativePath(fileName));
+  path_ = path;
+  problem_.clear();
+  int error = 0;
+  std::FILE* file = OpenRegularFile(path, error);
   std::string text;
-  const bool read = file && ReadForParser(file, text);
+  const bool read = file && ReadForParser(file, text, error);
   if (file) std::fclose(file);
-  if (read) Parse(text.c_str());
-  loaded_ = read && !Error();
+  if (!read) {
+    read_ = error == ENOENT ? XmlRead::kMissing : XmlRead::kUnreadable;
+    problem_ = Problem(error);
+  } else if (XmlNesting(text, kMaxXmlNesting) > kMaxXmlNesting) {
+    read_ = XmlRead::kMalformed;
+    Log(fileName_ + ": elements nest deeper than " + ToString(kMaxXmlNesting) + ", not read");
+  } else {
+    Parse(text.c_str());
+    read_ = Error() ? XmlRead::kMalformed : XmlRead::kParsed;
+  }
+  loaded_ = read_ == XmlRead::kParsed;
+  if (loaded_) RecodeTexts(this, ReadByteForByte(*this, text) ? ToXmlText : AsUtf8);
   return loaded_;
 }
 
@@ -201,7 +230,7 @@ void XmlPathDocument::AppendElement(const std::string& name, const AttributeMap&
 
 bool XmlPathDocument::Save() {
   MakeReadable(this);
-  return WriteFileAtomically(Platform::ToNativePath(fileName_),
+  return WriteFileAtomically(path_,
                              [this](std::FILE* file) { return SaveFile(file); });
 }
 

@@ -13,11 +13,10 @@
 
 namespace Kest {
 
-// A text as the game writes it into its XML files, in UTF-8: a text that is
-// not UTF-8 is taken as Latin-1 (the letters of the game's fonts). The
-// parser takes a UTF-8 lead byte with the bytes it announces, quotes and
-// markup included, so that any other text would not read back.
-std::string ToXmlText(const std::string& text);
+// How the last load ended: a file read whole that does not parse (or
+// nests deeper than kMaxXmlNesting) is malformed; one that could not be
+// opened or read whole is unreadable.
+enum class XmlRead { kParsed, kMissing, kUnreadable, kMalformed };
 
 class XmlPathDocument : public TiXmlDocument {
  public:
@@ -25,11 +24,19 @@ class XmlPathDocument : public TiXmlDocument {
   XmlPathDocument(const XmlPathDocument&) = delete;
   XmlPathDocument& operator=(const XmlPathDocument&) = delete;
 
-  // Reads the file (backslashes in the name are taken as separators) and
-  // keeps its name for saving. The cursor and the stack start afresh.
+  // Reads the file of a name of the game's (backslashes in it are taken as
+  // separators) and keeps its path for saving. The cursor and the stack
+  // start afresh. Every attribute value and text is then UTF-8: a document
+  // declared in another encoding is taken as Latin-1, and so is a text that
+  // is not UTF-8 in any other.
   bool Load(const std::string& fileName);
+  // The same for a path that is already the system's (no translation).
+  bool LoadPath(const std::string& path);
   bool IsLoaded() const { return loaded_; }
   const std::string& GetFileName() const { return fileName_; }
+  XmlRead GetReadResult() const { return read_; }
+  // Why the last file could not be read; empty when it could.
+  const std::string& GetReadProblem() const { return problem_; }
 
   // Each step names a child of the cursor exactly; an empty step (a leading
   // "/", or "//") goes back to the document itself. False, with the cursor
@@ -62,7 +69,7 @@ class XmlPathDocument : public TiXmlDocument {
   // file once.
   void AppendElement(const std::string& name, const AttributeMap& attributes);
   // Writes the whole document over its file in one step, every attribute
-  // value and text first made UTF-8 (ToXmlText) and every declaration the
+  // value and text first made UTF-8 (AsUtf8) and every declaration the
   // game's own (version 1.0, UTF-8), so that the file reads back as it was
   // written: a failed save is logged and leaves the old file whole.
   bool Save();
@@ -70,10 +77,15 @@ class XmlPathDocument : public TiXmlDocument {
   TiXmlNode* GetCurrentNode() const { return current_; }
 
  private:
+  bool Read(const std::string& path);
+
   TiXmlNode* current_ = nullptr;
   bool loaded_ = false;
+  XmlRead read_ = XmlRead::kMissing;
   std::deque<TiXmlNode*> stack_;
   std::string fileName_;
+  std::string path_;
+  std::string problem_;
 };
 
 }  // namespace Kest

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <random>
 #include <set>
 #include <string>
@@ -15,6 +18,7 @@
 #include "game/data/atomicfile.h"
 #include "game/data/xmlpathdocument.h"
 #include "tests/data/datafiles.h"
+#include "tests/support/nestedxml.h"
 #include "tests/support/tracecapture.h"
 
 namespace DataTest {
@@ -114,12 +118,60 @@ TEST_F(HighScores, OnlyATrackWithATableIsSaved) {
 }
 
 TEST_F(HighScores, ABrokenFileIsKeptAsBadAndTheScoreStillCounts) {
-  const std::string broken = "<highscores><track name='Hills'><score score='9'></highscores>";
-  folder.Write("highscores.xml", broken);
+  for (const std::string& broken : {std::string("<highscores><track name='Hills'><score score='9'></highscores>"),
+                                    "<highscores><track name='Hills'>" + TestSupport::NestedElements() +
+                                        "</track></highscores>"}) {
+    folder.Write("highscores.xml", broken);
+    TestSupport::TraceCapture trace;
+    EXPECT_EQ(Add("Hills", 300), 0);
+    EXPECT_EQ(folder.Read("highscores.xml.bad"), broken);
+    EXPECT_EQ(trace.Count("kept as"), 1);
+    std::remove(folder.Path("highscores.xml.bad").c_str());
+  }
+}
+
+// A table that cannot be read is neither set aside nor written over.
+TEST_F(HighScores, AFileThatCannotBeReadTakesNoScore) {
+  ASSERT_EQ(symlink("/proc/self/mem", folder.Path("highscores.xml").c_str()), 0);
+  for (int finish = 0; finish < 2; ++finish) EXPECT_EQ(Add("Hills", 300), -1);
+  EXPECT_FALSE(Kest::SaveHighScores(document, "Hills", {{"Al", 1, 300}}));
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"highscores.xml", "tracklist.xml"}));
+  char target[32] = {};
+  EXPECT_GT(readlink(folder.Path("highscores.xml").c_str(), target, sizeof target - 1), 0);
+  EXPECT_STREQ(target, "/proc/self/mem");
+}
+
+TEST_F(HighScores, ASaveThatFailsIsReported) {
+  Store("Hills", {{"Al", 900, 10}});
+  ASSERT_EQ(Add("Hills", 600), 1);
+  ASSERT_EQ(std::rename(folder.Path("highscores.xml").c_str(), folder.Path("old").c_str()), 0);
+  std::filesystem::create_directories(folder.Path("highscores.xml/x"));
   TestSupport::TraceCapture trace;
-  EXPECT_EQ(Add("Hills", 300), 0);
-  EXPECT_EQ(folder.Read("highscores.xml.bad"), broken);
-  EXPECT_EQ(trace.Lines().size(), 1u);
+  EXPECT_FALSE(Kest::SaveHighScores(document, "Hills", finder.scores));
+  EXPECT_EQ(trace.Count("Could not save"), 1);
+}
+
+// The game's text is Latin-1, as its fonts draw it: a name keeps its
+// letters across saves, whatever the encoding the file first had.
+TEST_F(HighScores, NamesReadBackAsShownAcrossSaves) {
+  const struct {
+    std::string declaration, stored, shown;
+  } cases[] = {{"encoding='ISO-8859-1'", "Zo\xEB", "Zo\xEB"}, {"encoding='latin1'", "\xC3\xAB", "\xC3\xAB"},
+               {"encoding='UTF-8'", "Zo\xC3\xAB", "Zo\xEB"}, {"", "Zo\xC3\xAB", "Zo\xEB"},
+               {"", "\xC3\xAB\xE2\x82\xAC", "\xEB?"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shown);
+    folder.Write("highscores.xml", "<?xml version='1.0' " + c.declaration + "?>\n<highscores><track name='Hills'>"
+                                   "<score date='1' name='" + c.stored + "' score='5'/></track></highscores>");
+    for (int save = 0; save < 3; ++save) {
+      ASSERT_EQ(Add("Hills", save), 1);
+      EXPECT_EQ(finder.scores[0].name, c.shown) << "after " << save << " saves";
+      finder.scores[1].name = "\xC4ke";  // typed with a letter of the fonts
+      ASSERT_TRUE(Kest::SaveHighScores(document, "Hills", finder.scores));
+      EXPECT_EQ(Add("Hills", -1), -1);
+      EXPECT_EQ(finder.scores[1].name, "\xC4ke");
+    }
+  }
 }
 
 TEST(AtomicFile, AFailedWriteKeepsTheOldFileAndLeavesNothingElse) {
@@ -131,6 +183,25 @@ TEST(AtomicFile, AFailedWriteKeepsTheOldFileAndLeavesNothingElse) {
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"table.xml"});
   ASSERT_EQ(trace.Lines().size(), 1u);
   EXPECT_NE(trace.Lines()[0].find(path), std::string::npos);
+}
+
+// A saved file keeps the old one's permissions; a first one is readable by all.
+TEST(AtomicFile, ASavedFileKeepsTheOldOnesPermissions) {
+  TestSupport::ScratchFolder folder;
+  const auto save = [](const std::string& path) {
+    return Kest::WriteFileAtomically(path, [](std::FILE* f) { return std::fputs("new", f) >= 0; });
+  };
+  const auto mode = [](const std::string& path) {
+    struct stat status {};
+    stat(path.c_str(), &status);
+    return status.st_mode & 0777;
+  };
+  const std::string old = folder.Write("old.xml", "old");
+  ASSERT_EQ(chmod(old.c_str(), 0664), 0);
+  ASSERT_TRUE(save(old));
+  EXPECT_EQ(mode(old), 0664u);
+  ASSERT_TRUE(save(folder.Path("new.xml")));
+  EXPECT_EQ(mode(folder.Path("new.xml")), 0644u);
 }
 
 constexpr std::size_t kEntries = 3000;

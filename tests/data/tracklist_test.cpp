@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "game/data/tracklistmodel.h"
 #include "tests/data/datafiles.h"
+#include "tests/support/nestedxml.h"
 #include "tests/support/tracecapture.h"
 
 namespace DataTest {
@@ -69,23 +75,72 @@ TEST_F(TrackListTest, TheCurrentTrackMovesOnUntilTheLastAndTracksAreFound) {
   EXPECT_EQ(FieldsOf(missing), Fields("Mountains", "m.lua", 4, 7));
 }
 
-// A broken list is kept as .bad (over an older one) and logged once.
-TEST_F(TrackListTest, AMissingListIsWrittenEmptyAndABrokenOneKeptAsBad) {
-  const char* const texts[] = {nullptr, "<tracklist><track filename='a.lua'></tracklist>",
-                               "<Tracklist><track filename='a.lua'/></Tracklist>", ""};
-  for (const char* text : texts) {
-    SCOPED_TRACE(text ? text : "(missing)");
-    folder.Write("tracklist.xml.bad", "older");
-    if (text) folder.Write("tracklist.xml", text);
+// A list read whole that does not parse is set aside under a free name,
+// older ones kept, and logged once: elements nested far too deep too.
+TEST_F(TrackListTest, AMissingListIsWrittenEmptyAndABrokenOneSetAsideBesideOlderOnes) {
+  const std::string texts[] = {"(missing)", "<tracklist><track filename='a.lua'></tracklist>",
+                               "<Tracklist><track filename='a.lua'/></Tracklist>", "",
+                               "<tracklist>" + TestSupport::NestedElements() + "</tracklist>"};
+  folder.Write("tracklist.xml.bad", "older");
+  int setAside = 0;
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text.substr(0, 60));
+    const bool missing = text == "(missing)";
+    if (!missing) folder.Write("tracklist.xml", text);
     TestSupport::TraceCapture trace;
     TrackList::Create();
     TrackList::GetInstance()->Load();
     EXPECT_EQ(TrackList::GetInstance()->GetTrackCount(), 0);
     EXPECT_EQ(folder.Read("tracklist.xml"), "<?xml version='1.0'?>\n<tracklist>\n</tracklist>\n");
-    EXPECT_EQ(folder.Read("tracklist.xml.bad"), text ? text : "older");
-    EXPECT_EQ(trace.Lines().size(), text ? 1u : 0u);
-    EXPECT_EQ(trace.Contains("tracklist.xml.bad"), text != nullptr);
+    EXPECT_EQ(folder.Read("tracklist.xml.bad"), "older");
+    if (!missing) EXPECT_EQ(folder.Read("tracklist.xml.bad." + std::to_string(++setAside)), text);
+    EXPECT_EQ(trace.Count("kept as"), missing ? 0 : 1);
   }
+}
+
+// A list that cannot be opened or read whole stays as it is, and the game
+// writes no empty one over it, not even at a second load.
+TEST_F(TrackListTest, AListThatCannotBeReadIsLeftAlone) {
+  const std::pair<const char*, std::function<int(const char*)>> cases[] = {
+      {"a folder", [](const char* path) { return mkdir(path, 0755); }},
+      {"a device", [](const char* path) { return symlink("/dev/null", path); }},
+      {"a named pipe", [](const char* path) { return mkfifo(path, 0644); }},
+      {"a link to itself", [](const char* path) { return symlink(path, path); }},
+      {"a read error", [](const char* path) { return symlink("/proc/self/mem", path); }}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.first);
+    TestSupport::ScratchFolder data;
+    Kest::SetDataFolder(data.Folder());
+    const std::string path = data.Path("tracklist.xml");
+    ASSERT_EQ(c.second(path.c_str()), 0);
+    struct stat before {}, after {};
+    lstat(path.c_str(), &before);
+    TestSupport::TraceCapture trace;
+    for (int load = 0; load < 2; ++load) {
+      TrackList::Create();
+      TrackList::GetInstance()->Load();
+    }
+    EXPECT_EQ(lstat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(data.Names(), std::vector<std::string>{"tracklist.xml"});
+    EXPECT_EQ(trace.Count("cannot be read"), 1);
+  }
+}
+
+// The data files lie beside the executable, in a folder whose name may hold
+// a backslash: that path is the system's already.
+TEST_F(TrackListTest, AFolderNameWithABackslashIsNotTranslated) {
+  std::filesystem::create_directory(folder.Path("game\\dir"));
+  const std::string list = "<tracklist><track name='Hills' filename='hills.lua'/></tracklist>";
+  folder.Write("game\\dir/tracklist.xml", list);
+  Kest::SetDataFolder(folder.Path("game\\dir"));
+  for (int start = 0; start < 2; ++start) {
+    TrackList::Create();
+    TrackList::GetInstance()->Load();
+    EXPECT_EQ(TrackList::GetInstance()->GetTrackName(0), "Hills");
+  }
+  EXPECT_EQ(folder.Read("game\\dir/tracklist.xml"), list);
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"game\\dir"});
 }
 
 }  // namespace

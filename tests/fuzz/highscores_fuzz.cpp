@@ -34,8 +34,9 @@ const char kTrackList[] =
     "<tracklist><track index='1' name='Hills' filename='h.lua' max_high_scores='3'/><track index='2' name='Ridge' "
     "filename='r.lua'/><track index='3' name='Zero' filename='z.lua' max_high_scores='0'/></tracklist>";
 
-// The name a player types, with every character the file must escape.
-const char kTypedName[] = "Ann & <Bo> \"'";
+// The name a player types, with every character the file must escape and
+// a letter of the fonts beyond ASCII.
+const char kTypedName[] = "Ann & <Bo> \"' \xC5";
 
 using Row = std::tuple<int, std::time_t, std::string>;
 
@@ -83,9 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (rank < 0) return 0;
   Fuzz::Require(track.maximum > 0 && score >= 0, "only a track with a table takes a score");
   Fuzz::Require(table[rank].score == score && table[rank].name.empty(), "the new score is where its rank says");
-  // The saved file gives back every score with its date and the typed name
-  // as typed. Names from the file may come back in UTF-8 once; after that
-  // the table saves and reads back exactly.
+  // The saved file gives back every score with its date and every name as
+  // it was shown, the typed one as typed, however often it is saved.
   const auto saveAndRead = [&](const std::vector<Kest::HighScoreRecord>& saved) {
     Fuzz::Require(Kest::SaveHighScores(document, track.name, saved), "a table that was read is saved");
     Kest::scoreFinder reader;
@@ -95,9 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<Kest::HighScoreRecord> typed = table;
   typed[rank].name = kTypedName;
   const std::vector<Kest::HighScoreRecord> once = saveAndRead(typed);
-  Fuzz::Require(RowsOf(once, false) == RowsOf(typed, false), "the saved scores read back");
-  Fuzz::Require(std::any_of(once.begin(), once.end(), [](const auto& r) { return r.name == kTypedName; }),
-                "the typed name reads back");
+  Fuzz::Require(RowsOf(once, true) == RowsOf(typed, true), "the saved table reads back as it was shown");
   Fuzz::Require(RowsOf(saveAndRead(once), true) == RowsOf(once, true), "a table read back saves unchanged");
   return 0;
 }

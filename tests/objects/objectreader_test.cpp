@@ -11,6 +11,7 @@
 #include "game/objects/circle.h"
 #include "game/objects/line.h"
 #include "tessora/object.h"
+#include "tests/support/nestedxml.h"
 #include "tests/support/scene.h"
 #include "tests/support/scratchfolder.h"
 #include "tests/support/tracecapture.h"
@@ -144,6 +145,25 @@ TEST_F(SceneFile, FilesThatIncludeThemselvesStopWithOneLogLine) {
     ASSERT_EQ(trace.Lines().size(), 1u);
     EXPECT_NE(trace.Lines()[0].find("deeper than 16"), std::string::npos);
   }
+}
+
+// Includes nest sixteen deep and no deeper.
+TEST_F(SceneFile, IncludesNestUpToTheirLimit) {
+  for (const int includes : {Kest::ObjectReader::kMaxIncludeDepth, Kest::ObjectReader::kMaxIncludeDepth + 1}) {
+    SCOPED_TRACE(includes);
+    Write("f0.xml", "<c class='circle' radius='3'/>");
+    for (int i = 1; i <= includes; ++i) {
+      Write("f" + std::to_string(i) + ".xml", Include("f" + std::to_string(i - 1) + ".xml"));
+    }
+    const Built built(Kest::LoadObjectFile(folder.Path("f" + std::to_string(includes) + ".xml"), {}));
+    EXPECT_EQ(built != nullptr, includes == Kest::ObjectReader::kMaxIncludeDepth);
+  }
+}
+
+TEST_F(SceneFile, AFileNestedFarTooDeepBuildsNothing) {
+  TestSupport::TraceCapture trace;
+  EXPECT_EQ(Load("<c class='circle' radius='3'>" + TestSupport::NestedElements() + "</c>"), nullptr);
+  EXPECT_TRUE(trace.Contains("nest deeper"));
 }
 
 // The game opens scene files by names relative to the folder it runs in.
