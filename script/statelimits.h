@@ -64,6 +64,9 @@ class StateLimits {
   // worth so many instructions: when its budget cannot cover that, the
   // chunk ends here with the budget's error instead.
   static void Spend(lua_State* L, double instructions);
+  // The running chunk did such work: its budget shrinks, and the chunk
+  // ends at its next instruction if nothing is left.
+  static void Charge(lua_State* L, long instructions);
   static long BytesPerInstruction(lua_State* L) { return Of(L).limits_.bytesPerInstruction; }
   static std::size_t MemoryCap(lua_State* L) { return Of(L).limits_.memoryCap; }
 
@@ -73,7 +76,6 @@ class StateLimits {
  private:
   static void* Allocate(void* self, void* block, std::size_t oldSize, std::size_t newSize);
   static void CountInstructions(lua_State* L, lua_Debug* debug);
-  static void Charge(lua_State* L, long instructions);
   static void RaisePastBudget(lua_State* L, int level);
   // The limits a state was made with (they are its allocator's data).
   static StateLimits& Of(lua_State* L);

@@ -140,7 +140,8 @@ double WorkOf(lua_State* L, const char* name) {
   return NoMoreWork(L);
 }
 
-// Every function reads or copies its texts at least once.
+// Every function reads or copies its texts at least once, and writes what
+// it returns (a substitution's result can be far longer than its subject).
 double TextWork(lua_State* L) {
   double bytes = 0.0;
   for (int i = 1; i <= lua_gettop(L); ++i) {
@@ -162,6 +163,7 @@ int Bounded(lua_State* L) {
   lua_pushvalue(L, lua_upvalueindex(1));
   lua_insert(L, 1);
   lua_call(L, lua_gettop(L) - 1, LUA_MULTRET);
+  StateLimits::Charge(L, static_cast<long>(TextWork(L)));
   return lua_gettop(L);
 }
 

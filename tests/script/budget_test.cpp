@@ -57,6 +57,19 @@ TEST_F(Budget, StringWorkInALoopSpendsTheBudget) {
   EXPECT_EQ(trace.Count("instruction budget"), 1) << "logged once per level";
 }
 
+// A substitution's result counts too: it can be far longer than what the call was given.
+TEST_F(Budget, WhatAStringCallReturnsSpendsTheBudget) {
+  Kest::ScriptLimits limits;
+  limits.eventTextInstructions = limits.passInstructions * 10;
+  Kest::ScriptManager::Create(limits);
+  ASSERT_TRUE(Load(""));
+  EXPECT_FALSE(Run("for i = 1, 100 do local s = string.gsub(string.rep('a', 300000), 'a', string.rep('x', 60)) "
+                   "done = i end"));
+  const long outputWork = 300000 * 60 / limits.bytesPerInstruction;
+  EXPECT_LE(std::stol(Eval("done")), limits.passInstructions / outputWork);
+  Kest::ScriptManager::Create();
+}
+
 // Ten thousand events that never end their texts: one pass runs as many as its budget allows, and what is cut
 // short or skipped is logged once in the level, however many passes follow.
 TEST_F(Budget, ThePassBudgetCoversEveryTextOfThePass) {
