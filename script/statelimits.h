@@ -29,7 +29,7 @@ struct ScriptLimits {
   long passInstructions = 20000000;
   // What running a text counts as besides its instructions: compiling it,
   // one per so many bytes, and a fixed share.
-  long bytesPerInstruction = 16;
+  long bytesPerInstruction = 1;
   long instructionsPerRun = 1000;
 };
 

@@ -40,12 +40,12 @@ TEST_F(Budget, OrdinaryStringCallsKeepTheirResults) {
       {"string.find('hello world', 'o w')", "5"},
       {"string.match('lap 12 of 30', 'lap (%d+) of (%d+)')", "12"},
       {"string.gsub('a,b,,c', ',+', ';')", "a;b;c"},
-      {"string.find(big, 'b', 1, true)", "nil"},
+      {"string.find(string.rep('a', 100000), 'b', 1, true)", "nil"},
       {"string.len(string.rep('ab', 3) .. string.rep('x', 0) .. string.rep('', 2147483647))", "6"},
       {"string.len(string.rep('x', 2^31 + 5 - 2^31))", "5"},
-      {"string.len(string.rep('xy', 2000000))", "4000000"},
+      {"string.len(string.rep('xy', 200000))", "400000"},
       {"('%5.1f|%q'):format(2.25, 'a\"b')", "  2.2|\"a\\\"b\""},
-      {"string.upper(big):sub(-3)", "AAA"},
+      {"string.upper('long ' .. string.rep('a', 100000)):sub(-3)", "AAA"},
   };
   for (const auto& [call, result] : calls) EXPECT_EQ(Eval(call), result) << call;
 }
