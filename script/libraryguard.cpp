@@ -43,11 +43,14 @@ int SetPeer(lua_State* L) {
   return WithArity<2>(L);
 }
 
+// The library writes into the table without its events: the only tables
+// with a metatable a script reaches are the module's read-only views.
 int Inherit(lua_State* L) {
   lua_settop(L, 2);
   if (!lua_istable(L, 1) || !BoxedAddress(L, 2)) {
     return luaL_error(L, "tolua.inherit: a table and an object expected");
   }
+  if (lua_getmetatable(L, 1)) return luaL_error(L, "the module's classes cannot be changed");
   return WithArity<2>(L);
 }
 

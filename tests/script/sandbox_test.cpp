@@ -26,7 +26,9 @@ TEST_F(Sandbox, NoScriptWriteReachesTheModulesClassTables) {
       "Kest.Sprite.Fresh = 1",
       "Kest.Object = {}",
       "Kest.Fresh = {}",
-      "local o = Kest.Object o.tolua_ubox = 1",
+      "tolua.inherit(Kest.Object, CreateCircle(0, 0, 5, '', true))",
+      "tolua.inherit(Kest, CreateCircle(0, 0, 5, '', true))",
+      "local peered = CreateCircle(0, 0, 5, '', true) tolua.setpeer(peered, Kest.Object) peered.tolua_ubox = 1",
   };
   for (const char* write : writes) {
     ASSERT_TRUE(Load(""));
