@@ -46,7 +46,6 @@ class StateLimits {
   void StartBudget(lua_State* L, long instructions);
   // A pass of the main loop begins: its texts have the whole pass budget.
   void StartPass() { passLeft_ = limits_.passInstructions; }
-  bool IsPassSpent() const { return passLeft_ <= 0; }
   // The next chunk is a text of the pass: it may run this many
   // instructions, or what the pass has left if that is less, and its size
   // (compiling it) counts against them; false, with nothing started, when

@@ -116,7 +116,6 @@ double FindWork(lua_State* L) {
 
 double AnchoredMatchWork(lua_State* L) { return MatchWork(L, true); }
 double UnanchoredMatchWork(lua_State* L) { return MatchWork(L, false); }
-double NoMoreWork(lua_State*) { return 0.0; }
 
 struct Reckoning {
   const char* name;
@@ -137,7 +136,7 @@ double WorkOf(lua_State* L, const char* name) {
   for (const Reckoning& reckoning : kReckonings) {
     if (std::strcmp(reckoning.name, name) == 0) return reckoning.work(L);
   }
-  return NoMoreWork(L);
+  return 0.0;
 }
 
 // Every function reads or copies its texts at least once, and writes what
