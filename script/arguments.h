@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <string>
 
 namespace Kest {
 namespace ScriptArguments {
@@ -18,6 +19,10 @@ float ToFloat(double value);
 // True when every value is a finite float; otherwise one log line naming
 // the function, and false.
 bool AreFinite(const char* function, std::initializer_list<double> values);
+// True when the name is empty (no file) or names a file inside the game's
+// folder: relative, in either slash style, with no ".." part and no drive;
+// otherwise one log line naming the function, and false.
+bool IsGameFile(const char* function, const std::string& name);
 
 }  // namespace ScriptArguments
 }  // namespace Kest

@@ -27,7 +27,9 @@ T* Made(lua_State* L, T* made) {
 Composite* Constructor<Composite>::operator()(double x, double y, const char*& texture,
                                               bool dynamic) const {
   if (!texture) texture = "";
-  if (!ScriptArguments::AreFinite("new", {x, y})) return Made<Composite>(L, nullptr);
+  if (!ScriptArguments::AreFinite("new", {x, y}) || !ScriptArguments::IsGameFile("new", texture)) {
+    return Made<Composite>(L, nullptr);
+  }
   Composite* composite = new Composite(float(x), float(y), texture, dynamic);
   return Made(L, ScriptManager::GetInstance()->GetOwnership()->Made(composite));
 }

@@ -7,9 +7,12 @@
 #include <string>
 
 #include "game/level/levelcondition.h"
+#include "game/level/conditioncomposite.h"
 #include "game/objects/composite.h"
+#include "game/objects/pickableitem.h"
 #include "game/objects/sprite.h"
 #include "game/utility/utility.h"
+#include "script/classtables.h"
 #include "script/ownership.h"
 
 namespace Kest {
@@ -40,11 +43,14 @@ int SetPeer(lua_State* L) {
   return WithArity<2>(L);
 }
 
+// The library writes into the table without its events: the only tables
+// with a metatable a script reaches are the module's read-only views.
 int Inherit(lua_State* L) {
   lua_settop(L, 2);
   if (!lua_istable(L, 1) || !BoxedAddress(L, 2)) {
     return luaL_error(L, "tolua.inherit: a table and an object expected");
   }
+  if (lua_getmetatable(L, 1)) return luaL_error(L, "the module's classes cannot be changed");
   return WithArity<2>(L);
 }
 
@@ -76,22 +82,25 @@ int TakeOwnership(lua_State* L) {
 }
 
 // A view as a more special type is allowed only where the game object
-// really is of that type.
+// really is of that type: one entry for every type of the module that has
+// a base there.
 struct Downcast {
   const char* type;
   const char* base;
   bool (*is)(void* value);
 };
 
+template <class Base, class Special>
+bool IsReally(void* value) {
+  return dynamic_cast<Special*>(static_cast<Base*>(value)) != nullptr;
+}
+
 const Downcast kDowncasts[] = {
-    {"Kest::Composite", "Kest::Object",
-     [](void* v) { return dynamic_cast<Composite*>(static_cast<Object*>(v)) != nullptr; }},
-    {"Kest::Sprite", "Kest::Object",
-     [](void* v) { return dynamic_cast<Sprite*>(static_cast<Object*>(v)) != nullptr; }},
-    {"Kest::VariableCondition", "Kest::LevelCondition",
-     [](void* v) {
-       return dynamic_cast<VariableCondition*>(static_cast<LevelCondition*>(v)) != nullptr;
-     }},
+    {"Kest::Composite", "Kest::Object", &IsReally<Object, Composite>},
+    {"Kest::Sprite", "Kest::Object", &IsReally<Object, Sprite>},
+    {"Kest::PickableItem", "Kest::Object", &IsReally<Object, PickableItem>},
+    {"Kest::VariableCondition", "Kest::LevelCondition", &IsReally<LevelCondition, VariableCondition>},
+    {"Kest::ConditionComposite", "Kest::Condition", &IsReally<Condition, ConditionComposite>},
 };
 
 bool IsA(lua_State* L, const char* type) {
@@ -145,6 +154,17 @@ int ClassEvent(lua_State* L) {
   return lua_gettop(L);
 }
 
+// Reading through an object or a class: the library's own fields (its
+// boxes, collectors and events) read as nil.
+int IndexEvent(lua_State* L) {
+  if (IsLibraryField(L, 2)) {
+    lua_settop(L, 0);
+    lua_pushnil(L);
+    return 1;
+  }
+  return ClassEvent<2>(L);
+}
+
 // The collector's event: the interpreter hands it a box; a script calling
 // it on anything else gets nothing done.
 int CollectEvent(lua_State* L) {
@@ -194,7 +214,7 @@ void GuardClassEvents(lua_State* L) {
     if (lua_type(L, -2) == LUA_TSTRING && lua_istable(L, -1) &&
         std::strncmp(lua_tostring(L, -2), "Kest::", 6) == 0) {
       Replace(L, "__gc", &CollectEvent);
-      Replace(L, "__index", &ClassEvent<2>);
+      Replace(L, "__index", &IndexEvent);
       Replace(L, "__newindex", &ClassEvent<3>);
       Replace(L, "__call", &ClassEvent<-1>);
       for (const char* event : {"__add", "__sub", "__mul", "__div", "__lt", "__le", "__eq"}) {
@@ -210,6 +230,7 @@ void GuardClassEvents(lua_State* L) {
 void GuardLibrary(lua_State* L, ScriptOwnership& ownership) {
   GuardLibraryTable(L, ownership);
   GuardClassEvents(L);
+  ProtectClassTables(L);
 }
 
 }  // namespace Kest

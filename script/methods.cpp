@@ -1,5 +1,6 @@
 #include "script/methods.h"
 
+#include "game/app/app.h"
 #include "game/bike/bike.h"
 #include "game/level/level.h"
 #include "game/level/levelcondition.h"
@@ -28,6 +29,10 @@ void Add(Level* level, LevelCondition* condition) {
 
 void MoveTo(Bike* bike, double x, double y) {
   if (AreFinite("MoveTo", {x, y})) bike->MoveTo(float(x), float(y));
+}
+
+void SetBgImage(App* app, const std::string& file) {
+  if (IsGameFile("SetBgImage", file)) app->SetBgImage(file);
 }
 
 Texture* GetTexture(Object* object) { return &object->GetTexture(); }

@@ -8,6 +8,7 @@
 
 namespace Kest {
 
+class App;
 class Bike;
 class Composite;
 class Level;
@@ -23,6 +24,8 @@ namespace ScriptApi {
 void Add(Level* level, LevelCondition* condition);
 
 void MoveTo(Bike* bike, double x, double y);
+
+void SetBgImage(App* app, const std::string& file);
 
 Texture* GetTexture(Object* object);
 void SetFillColor(Object* object, double r, double g, double b, double a);

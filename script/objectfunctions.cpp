@@ -96,43 +96,53 @@ void SetSecondColor(Rope* rope, double r, double g, double b, double a) {
 App* GetApplication() { return Kest::GetApplication(); }
 
 Object* CreateCircle(double x, double y, double radius, const std::string& texture, bool dynamic) {
-  if (!AreFinite("CreateCircle", {x, y, radius})) return nullptr;
+  if (!AreFinite("CreateCircle", {x, y, radius}) || !IsGameFile("CreateCircle", texture)) {
+    return nullptr;
+  }
   return MadeByScript<Object>(new Circle(float(x), float(y), float(radius), texture, dynamic));
 }
 
 Object* CreateLine(double x1, double y1, double x2, double y2, const std::string& texture) {
-  if (!AreFinite("CreateLine", {x1, y1, x2, y2})) return nullptr;
+  if (!AreFinite("CreateLine", {x1, y1, x2, y2}) || !IsGameFile("CreateLine", texture)) {
+    return nullptr;
+  }
   return MadeByScript<Object>(new Line(float(x1), float(y1), float(x2), float(y2), texture, false));
 }
 
 Object* CreateBlock(double x, double y, double width, double height, const std::string& texture,
                     bool dynamic) {
-  if (!AreFinite("CreateBlock", {x, y, width, height})) return nullptr;
+  if (!AreFinite("CreateBlock", {x, y, width, height}) || !IsGameFile("CreateBlock", texture)) {
+    return nullptr;
+  }
   return MadeByScript<Object>(
       new Block(float(x), float(y), float(width), float(height), texture, dynamic));
 }
 
 Object* CreateArc(double x, double y, double radius, double quarter, const std::string& texture) {
-  if (!AreFinite("CreateArc", {x, y, radius})) return nullptr;
+  if (!AreFinite("CreateArc", {x, y, radius}) || !IsGameFile("CreateArc", texture)) return nullptr;
   return MadeWithLines(Arc::Create(float(x), float(y), float(radius), texture, ToInt(quarter)));
 }
 
 Object* CreateArc(double x, double y, double radiusX, double radiusY, double quarter,
                   const std::string& texture) {
-  if (!AreFinite("CreateArc", {x, y, radiusX, radiusY})) return nullptr;
+  if (!AreFinite("CreateArc", {x, y, radiusX, radiusY}) || !IsGameFile("CreateArc", texture)) {
+    return nullptr;
+  }
   return MadeWithLines(Arc::CreateElliptic(float(x), float(y), float(radiusX), float(radiusY),
                                            texture, ToInt(quarter)));
 }
 
 Composite* CreateComposite(double x, double y, const std::string& texture) {
-  if (!AreFinite("CreateComposite", {x, y})) return nullptr;
+  if (!AreFinite("CreateComposite", {x, y}) || !IsGameFile("CreateComposite", texture)) {
+    return nullptr;
+  }
   return MadeByScript(new Composite(float(x), float(y), texture, true));
 }
 
 Sprite* CreateSprite(const std::string& file, double columns, double frameWidth,
                      double frameHeight, double frameCount, double frameDelay, double x, double y,
                      bool looping) {
-  if (!AreFinite("CreateSprite", {x, y})) return nullptr;
+  if (!AreFinite("CreateSprite", {x, y}) || !IsGameFile("CreateSprite", file)) return nullptr;
   return MadeByScript(new Sprite(file, ToInt(columns), ToInt(frameWidth), ToInt(frameHeight),
                          ToInt(frameCount), ToFloat(frameDelay), float(x), float(y), looping,
                          false));
@@ -144,7 +154,7 @@ Sprite* CloneSprite(const std::string& name) {
 }
 
 Object* CreateBitmap(double x, double y, const std::string& file) {
-  if (!AreFinite("CreateBitmap", {x, y})) return nullptr;
+  if (!AreFinite("CreateBitmap", {x, y}) || !IsGameFile("CreateBitmap", file)) return nullptr;
   return MadeByScript<Object>(new Bitmap(float(x), float(y), file));
 }
 
@@ -191,12 +201,12 @@ Object* CloneObject(const std::string& name, double x, double y) {
 }
 
 Object* CreateObject(const std::string& file, double x, double y) {
-  if (!AreFinite("CreateObject", {x, y})) return nullptr;
+  if (!AreFinite("CreateObject", {x, y}) || !IsGameFile("CreateObject", file)) return nullptr;
   return MadeWithLines(LoadObjectFile(file, {{"x", ExactText(x)}, {"y", ExactText(y)}}));
 }
 
 Object* CreateObject(const std::string& file, double x, double y, bool hflip, bool vflip) {
-  if (!AreFinite("CreateObject", {x, y})) return nullptr;
+  if (!AreFinite("CreateObject", {x, y}) || !IsGameFile("CreateObject", file)) return nullptr;
   return MadeWithLines(LoadObjectFile(file, {{"x", ExactText(x)},
                                              {"y", ExactText(y)},
                                              {"hflip", hflip ? "1" : "0"},

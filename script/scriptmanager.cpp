@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "script/libraryguard.h"
 #include "script/ownership.h"
+#include "script/stringguard.h"
 
 int tolua_Kest_open(lua_State* L);
 
@@ -32,6 +33,12 @@ int OpenLibraries(lua_State* L) {
   lua_pushcfunction(L, luaopen_math);
   lua_call(L, 0, 0);
   return 0;
+}
+
+// As the interpreter's own file loader does, a first line that starts with
+// '#' is skipped; its line break stays, so that line numbers stay true.
+void SkipCommentLine(std::string& source) {
+  if (!source.empty() && source[0] == '#') source.erase(0, source.find('\n'));
 }
 
 bool ReadFile(const std::string& fileName, std::string& contents) {
@@ -82,15 +89,31 @@ bool ScriptManager::LoadScript(const std::string& fileName) {
     Log("cannot open " + fileName + ": " + std::strerror(errno));
     return false;
   }
+  SkipCommentLine(source);
   runningLevelScript_ = true;
-  const bool ran = Run(("@" + fileName).c_str(), source, limits_.GetLimits().levelScriptInstructions);
+  limits_.StartBudget(state_, limits_.GetLimits().levelScriptInstructions);
+  const bool ran = Run(("@" + fileName).c_str(), source);
   runningLevelScript_ = false;
   return ran;
 }
 
+void ScriptManager::StartPass() {
+  if (instance) instance->limits_.StartPass();
+}
+
+// A text the pass has no budget left for is skipped, as it would be cut
+// short at once.
 bool ScriptManager::RunString(const std::string& text) {
   if (!state_) return false;
-  return Run(text.c_str(), text, limits_.GetLimits().eventTextInstructions);
+  if (!limits_.StartText(state_, limits_.GetLimits().eventTextInstructions, text.size())) {
+    LogOnce(skipLogged_,
+            "Script texts skipped: one pass of the game has spent its script budget, or a text is "
+            "too long to run (not logged again for this level)");
+    return false;
+  }
+  const bool ran = Run(text.c_str(), text);
+  limits_.EndText();
+  return ran;
 }
 
 bool ScriptManager::OpenState() {
@@ -106,17 +129,19 @@ bool ScriptManager::OpenState() {
   }
   ownership_.reset(new ScriptOwnership(state_));
   GuardLibrary(state_, *ownership_);
+  GuardStringLibrary(state_);
+  limits_.StartPass();
+  skipLogged_ = pastBudgetLogged_ = false;
   return true;
 }
 
 // Precompiled chunks are refused: the interpreter does not check them, and
 // a broken one crashes it.
-bool ScriptManager::Run(const char* chunkName, const std::string& source, long instructions) {
+bool ScriptManager::Run(const char* chunkName, const std::string& source) {
   if (!source.empty() && source[0] == LUA_SIGNATURE[0]) {
     Log(std::string(chunkName) + ": precompiled chunks are not run");
     return false;
   }
-  limits_.StartBudget(state_, instructions);
   const bool ran = luaL_loadbuffer(state_, source.data(), source.size(), chunkName) == 0 &&
                    lua_pcall(state_, 0, 0, 0) == 0;
   if (!ran) LogError();
@@ -124,9 +149,20 @@ bool ScriptManager::Run(const char* chunkName, const std::string& source, long i
   return ran;
 }
 
+// Texts that keep running past their budget would log a line every pass.
 void ScriptManager::LogError() {
   const char* message = lua_tostring(state_, -1);
-  Log(message ? message : "(a script error without a message)");
+  const std::string line = message ? message : "(a script error without a message)";
+  if (!limits_.RanPastBudget()) {
+    Log(line);
+  } else {
+    LogOnce(pastBudgetLogged_, line + " (not logged again for this level)");
+  }
+}
+
+void ScriptManager::LogOnce(bool& logged, const std::string& line) {
+  if (!logged) Log(line);
+  logged = true;
 }
 
 }  // namespace Kest

@@ -1,7 +1,8 @@
 // The script engine: the one interpreter state in which the level script
 // and the script texts of its events run. Every level load closes the old
 // state and runs the level script in a fresh one with the module `Kest` and
-// the `string` and `math` libraries, nothing else. Errors of any kind go to
+// the `string` and `math` libraries, nothing else (the module's classes
+// read-only, the string functions bounded). Errors of any kind go to
 // the trace log and the game goes on; the stack is left empty after every
 // run.
 #pragma once
@@ -32,9 +33,13 @@ class ScriptManager {
   // Runs the file in a fresh state; true when it loaded and ran without an
   // error. The name keeps its backslashes everywhere but in the open.
   bool LoadScript(const std::string& fileName);
-  // Runs the text in the current state (a state must exist); true when it
-  // compiled and ran without an error.
+  // Runs the text in the current state (a state must exist) as part of the
+  // current pass of the main loop; true when it compiled and ran without an
+  // error.
   bool RunString(const std::string& text);
+  // A pass of the main loop begins: the texts it runs share a fresh pass
+  // budget. Nothing without an engine.
+  static void StartPass();
   // Ends the state: the script's values go, and what the script made and
   // nobody took is deleted. Nothing when there is no state.
   void Close();
@@ -51,13 +56,17 @@ class ScriptManager {
   explicit ScriptManager(const ScriptLimits& limits);
 
   bool OpenState();
-  bool Run(const char* chunkName, const std::string& source, long instructions);
+  bool Run(const char* chunkName, const std::string& source);
   void LogError();
+  // Logs the line unless the flag says it was logged in this level.
+  static void LogOnce(bool& logged, const std::string& line);
 
   StateLimits limits_;
   lua_State* state_ = nullptr;
   std::unique_ptr<ScriptOwnership> ownership_;
   bool runningLevelScript_ = false;
+  bool skipLogged_ = false;
+  bool pastBudgetLogged_ = false;
 };
 
 }  // namespace Kest

@@ -33,7 +33,10 @@ Object* CreateBoost(const std::string& file, double columns, double frameWidth,
                     bool looping, bool additive, double kind) {
   const int w = ToInt(frameWidth);
   const int h = ToInt(frameHeight);
-  if (!AreFinite("CreateBoost", {x, y}) || !HasArea("CreateBoost", w, h)) return nullptr;
+  if (!AreFinite("CreateBoost", {x, y}) || !HasArea("CreateBoost", w, h) ||
+      !IsGameFile("CreateBoost", file)) {
+    return nullptr;
+  }
   return MadeByScript<Object>(new Boost(file, ToInt(columns), w, h, ToInt(frameCount),
                                         ToFloat(frameDelay), float(x), float(y), looping,
                                         additive, ToInt(kind)));
@@ -62,7 +65,10 @@ PickableItem* CreatePickableItem(const std::string& name, double x, double y, do
 
 Object* CreateCloud(const std::string& file, double spare, double speedX, double speedY,
                     double startX, double startY) {
-  if (!AreFinite("CreateCloud", {speedX, speedY, startX, startY})) return nullptr;
+  if (!AreFinite("CreateCloud", {speedX, speedY, startX, startY}) ||
+      !IsGameFile("CreateCloud", file)) {
+    return nullptr;
+  }
   return MadeByScript<Object>(new Cloud(file, ToFloat(spare), float(speedX), float(speedY),
                                         float(startX), float(startY)));
 }
@@ -79,7 +85,9 @@ Object* CreateCompositeBlock(double x, double y, double width, double height, bo
 }
 
 Object* CreateShadowBitmap(double x, double y, const std::string& file) {
-  if (!AreFinite("CreateShadowBitmap", {x, y})) return nullptr;
+  if (!AreFinite("CreateShadowBitmap", {x, y}) || !IsGameFile("CreateShadowBitmap", file)) {
+    return nullptr;
+  }
   return MadeByScript<Object>(new ShadowBitmap(float(x), float(y), file));
 }
 

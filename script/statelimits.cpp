@@ -2,6 +2,7 @@
 
 #include <lua.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace Kest {
@@ -15,7 +16,18 @@ lua_State* StateLimits::NewState() { return lua_newstate(&StateLimits::Allocate,
 
 void StateLimits::StartBudget(lua_State* L, long instructions) {
   instructionsLeft_ = instructions;
+  ranPast_ = false;
   lua_sethook(L, &StateLimits::CountInstructions, LUA_MASKCOUNT, kHookInterval);
+}
+
+bool StateLimits::StartText(lua_State* L, long instructions, std::size_t textSize) {
+  const long budget = std::min(instructions, passLeft_);
+  const std::size_t compiling =
+      limits_.instructionsPerRun + textSize / static_cast<std::size_t>(limits_.bytesPerInstruction);
+  if (budget <= 0 || compiling >= static_cast<std::size_t>(budget)) return false;
+  StartBudget(L, budget - static_cast<long>(compiling));
+  textStart_ = budget;
+  return true;
 }
 
 // The interpreter turns a refused allocation into its "not enough memory"
@@ -58,15 +70,29 @@ void StateLimits::Charge(lua_State* L, long instructions) {
   if (limits.instructionsLeft_ < 0) lua_sethook(L, &StateLimits::CountInstructions, LUA_MASKCOUNT, 1);
 }
 
+void StateLimits::Spend(lua_State* L, double instructions) {
+  StateLimits& limits = Of(L);
+  if (!(instructions <= double(limits.instructionsLeft_))) {
+    RaisePastBudget(L, 1);
+    return;
+  }
+  limits.instructionsLeft_ -= static_cast<long>(instructions);
+}
+
 void StateLimits::CountInstructions(lua_State* L, lua_Debug*) {
   StateLimits& limits = Of(L);
   limits.instructionsLeft_ -= kHookInterval;
-  if (limits.instructionsLeft_ < 0) {
-    luaL_where(L, 0);
-    lua_pushstring(L, "the script ran past its instruction budget");
-    lua_concat(L, 2);
-    lua_error(L);
-  }
+  if (limits.instructionsLeft_ < 0) RaisePastBudget(L, 0);
+}
+
+// The level names the script's function: 0 in the hook, 1 in a function
+// the script called.
+void StateLimits::RaisePastBudget(lua_State* L, int level) {
+  Of(L).ranPast_ = true;
+  luaL_where(L, level);
+  lua_pushstring(L, "the script ran past its instruction budget");
+  lua_concat(L, 2);
+  lua_error(L);
 }
 
 }  // namespace Kest

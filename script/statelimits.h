@@ -1,6 +1,9 @@
 // The bounds every script state runs under: a memory cap on everything the
 // interpreter allocates, and an instruction budget per chunk. Going past
-// either raises a script error, which ends the chunk like any other.
+// either raises a script error, which ends the chunk like any other. The
+// chunks of one pass of the main loop (event and timer texts) share the
+// pass's budget besides, so that however many there are, the pass ends in
+// about a tenth of a second.
 #pragma once
 
 #include <cstddef>
@@ -22,6 +25,12 @@ struct ScriptLimits {
   // What each line of an arc's shape counts as: the largest arcs have over
   // a hundred thousand, so that a handful of them is a second's work.
   long instructionsPerLine = 100;
+  // Instructions all the texts of one pass may run together.
+  long passInstructions = 20000000;
+  // What running a text counts as besides its instructions: compiling it,
+  // one per so many bytes, and a fixed share.
+  long bytesPerInstruction = 1;
+  long instructionsPerRun = 1000;
 };
 
 class StateLimits {
@@ -35,11 +44,30 @@ class StateLimits {
   lua_State* NewState();
   // The next chunk may run this many instructions.
   void StartBudget(lua_State* L, long instructions);
+  // A pass of the main loop begins: its texts have the whole pass budget.
+  void StartPass() { passLeft_ = limits_.passInstructions; }
+  // The next chunk is a text of the pass: it may run this many
+  // instructions, or what the pass has left if that is less, and its size
+  // (compiling it) counts against them; false, with nothing started, when
+  // that leaves nothing to run. EndText takes what it used from the pass.
+  bool StartText(lua_State* L, long instructions, std::size_t textSize);
+  void EndText() { passLeft_ -= textStart_ - instructionsLeft_; }
+  // Whether the last chunk that ended in an error ran past its budget.
+  bool RanPastBudget() const { return ranPast_; }
   // The running chunk of the state made game objects (a rope's segments
   // are objects too), or an arc of so many lines: its budget shrinks, and
   // the chunk ends at its next instruction if nothing is left.
   static void ChargeObject(lua_State* L, long count = 1);
   static void ChargeLines(lua_State* L, long count);
+  // The running chunk is about to do work the interpreter does not count,
+  // worth so many instructions: when its budget cannot cover that, the
+  // chunk ends here with the budget's error instead.
+  static void Spend(lua_State* L, double instructions);
+  // The running chunk did such work: its budget shrinks, and the chunk
+  // ends at its next instruction if nothing is left.
+  static void Charge(lua_State* L, long instructions);
+  static long BytesPerInstruction(lua_State* L) { return Of(L).limits_.bytesPerInstruction; }
+  static std::size_t MemoryCap(lua_State* L) { return Of(L).limits_.memoryCap; }
 
   const ScriptLimits& GetLimits() const { return limits_; }
   std::size_t GetMemoryInUse() const { return inUse_; }
@@ -47,13 +75,16 @@ class StateLimits {
  private:
   static void* Allocate(void* self, void* block, std::size_t oldSize, std::size_t newSize);
   static void CountInstructions(lua_State* L, lua_Debug* debug);
-  static void Charge(lua_State* L, long instructions);
+  static void RaisePastBudget(lua_State* L, int level);
   // The limits a state was made with (they are its allocator's data).
   static StateLimits& Of(lua_State* L);
 
   ScriptLimits limits_;
   std::size_t inUse_ = 0;
   long instructionsLeft_ = 0;
+  long passLeft_ = limits_.passInstructions;
+  long textStart_ = 0;
+  bool ranPast_ = false;
 };
 
 }  // namespace Kest

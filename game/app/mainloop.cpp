@@ -39,6 +39,7 @@ void MainLoop::RunPass() {
   const std::uint32_t now = clock_() - startTime_;
   stepPasses_ += 1.0f;
   framePasses_ += 1.0f;
+  game_.StartScriptPass();
   // A time-up among the ticks decides this pass's branch.
   game_.RunTimerTicks();
   if (game_.IsRestartRequested()) {

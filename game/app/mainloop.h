@@ -20,6 +20,9 @@ class LoopGame {
   // False once the player has left the game.
   virtual bool IsRunning() = 0;
 
+  // A pass begins: the level's script texts of this pass share one budget.
+  virtual void StartScriptPass() {}
+
   // Runs the level-time ticks counted on the timer thread since the last
   // pass: the countdown, the timers and the time-up.
   virtual void RunTimerTicks() = 0;

@@ -17,6 +17,7 @@
 #include "game/utility/utility.h"
 #include "render/canvas.h"
 #include "render/fpscounter.h"
+#include "script/scriptmanager.h"
 
 namespace Kest {
 
@@ -40,6 +41,8 @@ TrackRecord FinishedTrack(const TrackList& tracks) {
 }
 
 }  // namespace
+
+void RunningGame::StartScriptPass() { ScriptManager::StartPass(); }
 
 void RunningGame::RunTimerTicks() {
   if (TimerManager* timers = TimerManager::GetInstance()) timers->RunPendingTicks();

@@ -13,6 +13,7 @@ namespace Kest {
 class RunningGame : public LoopGame, public KeyActions {
  public:
   bool IsRunning() override { return running_; }
+  void StartScriptPass() override;
   void RunTimerTicks() override;
   bool IsRestartRequested() override;
   void RestartLevel() override;

@@ -53,8 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   dRandSetSeed(0);
   level->Load(script, false);
   level->StartPlay();
-  // Steps of 2 ms and, every fourth, a frame, in the main loop's order.
+  // Steps of 2 ms, one a pass, and, every fourth, a frame, in the main loop's order.
   for (int step = 0; step < 8; ++step) {
+    Kest::ScriptManager::StartPass();
     if (Kest::Bike* bike = Kest::Bike::GetInstance()) bike->PreStep();
     app->Simulate(Kest::MainLoop::kStepLength);
     Kest::EventManager::GetInstance()->Update();

@@ -120,6 +120,15 @@ TEST_F(Loading, ScriptsThatMakeObjectsOfManyPiecesAreStoppedEarly) {
   Kest::ScriptManager::Create();
 }
 
+// As the interpreter's own file loader does: a first line starting with '#' is skipped, and line numbers stay true.
+TEST_F(Loading, AFirstLineStartingWithAHashIsSkipped) {
+  EXPECT_TRUE(Load("#!/usr/bin/env vantrail\nfirst = 1"));
+  EXPECT_EQ(Eval("first"), "1");
+  EXPECT_FALSE(Load("# a note\n\nundefined_function()"));
+  EXPECT_TRUE(trace.Contains("scratch-level.lua:3:"));
+  EXPECT_TRUE(Load("#"));
+}
+
 TEST_F(Loading, PrecompiledChunksAreNotRun) {
   WriteFile("scratch-level.lua", std::string("\x1bLua\x51\x00garbage", 12));
   Level().Load("scratch-level.lua", true);

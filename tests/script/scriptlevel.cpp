@@ -59,7 +59,10 @@ bool ScriptLevel::Load(const std::string& source) {
   return true;
 }
 
-bool ScriptLevel::Run(const std::string& text) { return Kest::ScriptManager::GetInstance()->RunString(text); }
+bool ScriptLevel::Run(const std::string& text) {
+  Kest::ScriptManager::StartPass();
+  return Kest::ScriptManager::GetInstance()->RunString(text);
+}
 
 std::string ScriptLevel::Eval(const std::string& expression) {
   if (!Run("eval_result = " + expression)) return "error";
@@ -77,6 +80,7 @@ std::string ScriptLevel::Eval(const std::string& expression) {
 void ScriptLevel::Play(int steps) {
   Kest::Bike& bike = *Kest::Bike::GetInstance();
   for (int step = 0; step < steps; ++step) {
+    Kest::ScriptManager::StartPass();
     if (step % 8 == 0) app->UpdateAndDraw(16.0f, true);
     bike.PreStep();
     app->Simulate(Kest::MainLoop::kStepLength);

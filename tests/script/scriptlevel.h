@@ -24,12 +24,12 @@ class ScriptLevel : public ::testing::Test {
 
   // Loads the source as the level script; true when it ran without error.
   bool Load(const std::string& source);
-  // Runs an event text in the current state.
+  // Runs an event text in the current state, as a pass of the main loop of its own.
   bool Run(const std::string& text);
   // The value of a Lua expression in the current state, shown as text:
   // numbers as written by Lua, "nil", "true", "false", "object", "table".
   std::string Eval(const std::string& expression);
-  // Physics steps as the main loop takes them, a frame before every eighth.
+  // Physics steps as the main loop takes them, one a pass, a frame before every eighth.
   static void Play(int steps);
 
   static lua_State* State();

@@ -93,10 +93,18 @@ bool Calls(const std::string& source, const std::string& name) {
   return false;
 }
 
+// The module table behind the read-only view scripts see: the upvalue of the view's reading event.
+void PushModuleTable(lua_State* L) {
+  lua_getglobal(L, "Kest");
+  lua_getmetatable(L, -1);
+  lua_getfield(L, -1, "__index");
+  lua_getupvalue(L, -1, 1);
+}
+
 // The module's global functions, or its type names, from a level's state.
 std::set<std::string> Globals(lua_State* L, bool functions) {
   std::set<std::string> names;
-  if (functions) lua_pushvalue(L, LUA_GLOBALSINDEX); else lua_getglobal(L, "Kest");
+  if (functions) lua_pushvalue(L, LUA_GLOBALSINDEX); else PushModuleTable(L);
   for (lua_pushnil(L); lua_next(L, -2); lua_pop(L, 1)) {
     if (lua_type(L, -2) == LUA_TSTRING && (functions ? lua_iscfunction(L, -1) : lua_istable(L, -1)))
       names.insert(lua_tostring(L, -2));

@@ -1,0 +1,105 @@
+// Work a script does where the interpreter does not count it: inside the string library, and spread over many
+// texts of one pass of the main loop. Either is bounded by the budget or refused with a line naming the function.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "script/scriptmanager.h"
+#include "tests/script/scriptlevel.h"
+
+namespace ScriptTest {
+namespace {
+
+class Budget : public ScriptLevel {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Load("big = string.rep('a', 1048576)")); }
+};
+
+// Backtracking, deep recursion, quadratic plain searches and huge results: each refused before it runs.
+TEST_F(Budget, StringCallsWhoseWorstCaseIsTooLongAreRefusedByName) {
+  const std::pair<const char*, const char*> calls[] = {
+      {"string.find(string.rep('a', 5000), string.rep('a*', 12) .. 'b')", "string.find"},
+      {"big:match(string.rep('a-', 3) .. 'b')", "string.match"},
+      {"string.gsub(big, '(a+)(a+)b', '%2')", "string.gsub"},
+      {"for x in string.gmatch(big, '%ba*b') do end", "string.gmatch"},
+      {"string.find('aaaa', string.rep('a?', 300))", "string.find"},
+      {"string.find('', string.rep('a*', 100000))", "string.find"},
+      {"string.find(big .. big, string.rep('a', 100000) .. 'b', 1, true)", "string.find"},
+      {"string.find(big, '(a*).-%1b')", "string.find"},
+      {"string.rep('ab', 2^40)", "string.rep: not enough memory"},
+  };
+  for (const auto& [call, named] : calls) {
+    EXPECT_FALSE(Run(call)) << call;
+    EXPECT_TRUE(trace.Contains(named)) << call;
+  }
+}
+
+// Calls the library does quickly keep their results, whatever their counts.
+TEST_F(Budget, OrdinaryStringCallsKeepTheirResults) {
+  const std::pair<const char*, const char*> calls[] = {
+      {"string.find('hello world', 'o w')", "5"},
+      {"string.match('lap 12 of 30', 'lap (%d+) of (%d+)')", "12"},
+      {"string.gsub('a,b,,c', ',+', ';')", "a;b;c"},
+      {"string.find(string.rep('a', 100000), 'b', 1, true)", "nil"},
+      {"string.len(string.rep('ab', 3) .. string.rep('x', 0) .. string.rep('', 2147483647))", "6"},
+      {"string.len(string.rep('x', 2^31 + 5 - 2^31))", "5"},
+      {"string.len(string.rep('xy', 200000))", "400000"},
+      {"('%5.1f|%q'):format(2.25, 'a\"b')", "  2.2|\"a\\\"b\""},
+      {"string.upper('long ' .. string.rep('a', 100000)):sub(-3)", "AAA"},
+  };
+  for (const auto& [call, result] : calls) EXPECT_EQ(Eval(call), result) << call;
+}
+
+// A loop of cheap calls on a long text spends the budget like the work it does.
+TEST_F(Budget, StringWorkInALoopSpendsTheBudget) {
+  EXPECT_FALSE(Run("for i = 1, 100000 do string.upper(big) end"));
+  EXPECT_FALSE(Run("for i = 1, 100000 do string.rep(big, 2) end"));
+  EXPECT_EQ(trace.Count("instruction budget"), 1) << "logged once per level";
+}
+
+// A substitution's result counts too: it can be far longer than what the call was given.
+TEST_F(Budget, WhatAStringCallReturnsSpendsTheBudget) {
+  Kest::ScriptLimits limits;
+  limits.eventTextInstructions = limits.passInstructions * 10;
+  Kest::ScriptManager::Create(limits);
+  ASSERT_TRUE(Load(""));
+  EXPECT_FALSE(Run("for i = 1, 100 do local s = string.gsub(string.rep('a', 300000), 'a', string.rep('x', 60)) "
+                   "done = i end"));
+  const long outputWork = 300000 * 60 / limits.bytesPerInstruction;
+  EXPECT_LE(std::stol(Eval("done")), limits.passInstructions / outputWork);
+  Kest::ScriptManager::Create();
+}
+
+// Ten thousand events that never end their texts: one pass runs as many as its budget allows, and what is cut
+// short or skipped is logged once in the level, however many passes follow.
+TEST_F(Budget, ThePassBudgetCoversEveryTextOfThePass) {
+  const Kest::ScriptLimits limits;
+  ASSERT_TRUE(Load("ran = 0 for i = 1, 10000 do "
+                   "RegisterEvent(nil, CreateEventXGreater(-1e30), 'ran = ran + 1 while true do end', false) end"));
+  Play(1);
+  const int most = int(limits.passInstructions / limits.eventTextInstructions) + 1;
+  EXPECT_LE(std::stoi(Eval("ran")), most);
+  Play(3);
+  EXPECT_LE(std::stoi(Eval("ran")), 4 * most);
+  EXPECT_EQ(trace.Count("instruction budget"), 1);
+  EXPECT_EQ(trace.Count("Script texts skipped"), 1);
+}
+
+// Short texts count too, and so does compiling a long one.
+TEST_F(Budget, ManyShortTextsAndOneLongTextCountAgainstThePass) {
+  Kest::ScriptLimits limits;
+  limits.passInstructions = 2000000;
+  Kest::ScriptManager::Create(limits);
+  ASSERT_TRUE(Load("ran = 0 for i = 1, 5000 do RegisterEvent(nil, CreateEventXGreater(-1e30), 'ran = ran + 1', "
+                   "false) end"));
+  Play(1);
+  EXPECT_LE(std::stoi(Eval("ran")), limits.passInstructions / limits.instructionsPerRun);
+  ASSERT_TRUE(Load("EventXGreater(nil, -1e30, string.rep(' ', 20000000) .. 'long = true')"));
+  Play(3);
+  EXPECT_EQ(Eval("long"), "nil");
+  EXPECT_EQ(trace.Count("Script texts skipped"), 2) << "once in each level";
+  Kest::ScriptManager::Create();
+}
+
+}  // namespace
+}  // namespace ScriptTest
