@@ -83,14 +83,15 @@ bool ScriptManager::LoadScript(const std::string& fileName) {
     return false;
   }
   runningLevelScript_ = true;
-  const bool ran = Run(("@" + fileName).c_str(), source, limits_.GetLimits().levelScriptInstructions);
+  const bool ran = Run(("@" + fileName).c_str(), source, limits_.GetLimits().levelScriptInstructions,
+                       ErrorLine::kEnded);
   runningLevelScript_ = false;
   return ran;
 }
 
 bool ScriptManager::RunString(const std::string& text) {
   if (!state_) return false;
-  return Run(text.c_str(), text, limits_.GetLimits().eventTextInstructions);
+  return Run(text.c_str(), text, limits_.GetLimits().eventTextInstructions, ErrorLine::kOpen);
 }
 
 bool ScriptManager::OpenState() {
@@ -111,7 +112,8 @@ bool ScriptManager::OpenState() {
 
 // Precompiled chunks are refused: the interpreter does not check them, and
 // a broken one crashes it.
-bool ScriptManager::Run(const char* chunkName, const std::string& source, long instructions) {
+bool ScriptManager::Run(const char* chunkName, const std::string& source, long instructions,
+                        ErrorLine errorLine) {
   if (!source.empty() && source[0] == LUA_SIGNATURE[0]) {
     Log(std::string(chunkName) + ": precompiled chunks are not run");
     return false;
@@ -119,14 +121,18 @@ bool ScriptManager::Run(const char* chunkName, const std::string& source, long i
   limits_.StartBudget(state_, instructions);
   const bool ran = luaL_loadbuffer(state_, source.data(), source.size(), chunkName) == 0 &&
                    lua_pcall(state_, 0, 0, 0) == 0;
-  if (!ran) LogError();
+  if (!ran) LogError(errorLine);
   lua_settop(state_, 0);
   return ran;
 }
 
-void ScriptManager::LogError() {
+void ScriptManager::LogError(ErrorLine errorLine) {
   const char* message = lua_tostring(state_, -1);
-  Log(message ? message : "(a script error without a message)");
+  const std::string text = message ? message : "(a script error without a message)";
+  if (errorLine == ErrorLine::kOpen)
+    LogVerbatim(text);
+  else
+    Log(text);
 }
 
 }  // namespace Kest

@@ -51,8 +51,10 @@ class ScriptManager {
   explicit ScriptManager(const ScriptLimits& limits);
 
   bool OpenState();
-  bool Run(const char* chunkName, const std::string& source, long instructions);
-  void LogError();
+  // An event text's error ends no line of the log; a level script's does.
+  enum class ErrorLine { kEnded, kOpen };
+  bool Run(const char* chunkName, const std::string& source, long instructions, ErrorLine errorLine);
+  void LogError(ErrorLine errorLine = ErrorLine::kEnded);
 
   StateLimits limits_;
   lua_State* state_ = nullptr;

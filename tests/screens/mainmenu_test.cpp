@@ -10,6 +10,7 @@
 #include "render/transforms.h"
 #include "tests/support/glscreen/screen.h"
 #include "tests/screens/guifiles.h"
+#include "tests/screens/scriptedkeys.h"
 #include "tests/support/gamerun.h"
 #include "tests/support/tracecapture.h"
 
@@ -44,13 +45,10 @@ class ShownPicture {
 class MainMenuTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    clear_keybuf();
     ScreenTests::WriteFontStrip("res/menufont.png", 42, [](int) { return 10; }, 20);
     menu = std::make_unique<Kest::MainMenu>(
         GlSupport::SavePng(GlSupport::MakeImage(32, 8, 6, [](int, int) { return GlSupport::Pixel{100, 100, 100, 255}; }), "menubg.png"));
   }
-  void TearDown() override { clear_keybuf(); }
-
   Kest::GuiFont guiFont;  // the image loader
   std::unique_ptr<Kest::MainMenu> menu;
 };
@@ -59,8 +57,10 @@ class MainMenuTest : public ::testing::Test {
 // starts untinted, whatever fade the game left behind.
 TEST_F(MainMenuTest, EscEndsTheMenuAfterItsPassAndItRunsAgain) {
   ol::Transforms::SetTintColor(ol::Rgba(0.0f, 0.0f, 0.0f, 1.0f));
-  simulate_keypress(kEscape);
-  EXPECT_FALSE(menu->Run());
+  {
+    const ScreenTests::ScriptedKeys escape({}, {{kEscape}});
+    EXPECT_FALSE(menu->Run());
+  }
   EXPECT_EQ(menu->GetFont(), nullptr) << "the widgets are deleted";
 
   const ShownPicture shown;
@@ -70,16 +70,16 @@ TEST_F(MainMenuTest, EscEndsTheMenuAfterItsPassAndItRunsAgain) {
   EXPECT_GT(window.b, window.r + 40) << "the window's blue over the background";
   EXPECT_GT(shown.At(572, 351).b, window.b) << "the quit button's deeper blue";
 
-  simulate_keypress(kEscape);
+  const ScreenTests::ScriptedKeys escape({}, {{kEscape}});
   EXPECT_FALSE(menu->Run());
 }
 
 TEST_F(MainMenuTest, AMissingMenuFontEndsTheMenuBeforeItsLoop) {
   std::remove("res/menufont.png");
   TestSupport::TraceCapture trace;
-  simulate_keypress(kEscape);  // a loop that ran anyway would take it
+  ScreenTests::ScriptedKeys escape({}, {{kEscape}});  // a loop that ran anyway would take it
   EXPECT_FALSE(menu->Run());
-  EXPECT_TRUE(keypressed()) << "the loop ran on half-built widgets";
+  EXPECT_EQ(escape.Left(), 1u) << "the loop ran on half-built widgets";
   EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Cannot load font: res\\menufont.png"});
 }
 

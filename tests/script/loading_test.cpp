@@ -5,6 +5,7 @@
 #include "game/bike/bike.h"
 #include "game/level/timermanager.h"
 #include "game/level/variablemanager.h"
+#include "game/screens/objectiveswindow.h"
 #include "script/scriptmanager.h"
 #include "script/statelimits.h"
 #include "tests/script/scriptlevel.h"
@@ -50,11 +51,11 @@ TEST_F(Loading, AReloadStartsFromAFullyResetGame) {
   EXPECT_FALSE(Kest::VariableManager::GetInstance()->HasVariable("flag"));
   EXPECT_EQ(Level().GetConditionCount(), 0);
   EXPECT_EQ(Kest::TimerManager::GetInstance()->GetLevelTime(), 3000u);
-  EXPECT_EQ(Level().GetObjectives().size(), 1u);
+  EXPECT_EQ(Kest::ObjectivesWindow::GetInstance()->GetObjectives(), std::vector<std::string>{"Ride"});
   EXPECT_NEAR(Kest::Bike::GetInstance()->GetPosition().x, 0.0f, 1.0f);
   ASSERT_TRUE(Load(""));
   EXPECT_EQ(Kest::TimerManager::GetInstance()->GetLevelTime(), 99900u);
-  EXPECT_TRUE(Level().GetObjectives().empty());
+  EXPECT_TRUE(Kest::ObjectivesWindow::GetInstance()->GetObjectives().empty());
 }
 
 // A restart asked for by the level script itself would reload it forever.
