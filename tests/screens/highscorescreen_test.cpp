@@ -80,6 +80,11 @@ TEST_F(ResultScreen, EscWritesTheTableWhenTheScoreMadeItAndNothingWhenNot) {
     EXPECT_EQ(StoredTable(), c.table);
     EXPECT_EQ(folder.Read("highscores.xml") != before, c.written);
   }
+  // A run worth nothing is a score all the same, in a table with room for it.
+  folder.Write("highscores.xml", "<?xml version='1.0' encoding='UTF-8'?>\n<highscores/>\n");
+  const ScreenTests::ScriptedKeys escape({}, {{kEscape}});
+  Finish(0, 0, 0);
+  EXPECT_EQ(StoredTable(), std::vector<std::string>{" 0"});
 }
 
 // Without an image loader the separator cannot be made: the screen logs

@@ -4,7 +4,10 @@
 #include <allegro.h>
 
 #include <cstdio>
+#include <cstring>
+#include <set>
 
+#include "game/screens/fontglyphs.h"
 #include "game/screens/guifont.h"
 #include "game/screens/mainmenu.h"
 #include "render/transforms.h"
@@ -42,10 +45,28 @@ class ShownPicture {
   BITMAP* image_ = nullptr;
 };
 
+// The text of one row of the picture in the test's menu font: each run of white pixels is one glyph, its width
+// telling which.
+std::string ReadRow(const ShownPicture& shown, int y, int x0, int x1) {
+  std::string text;
+  int run = 0;
+  for (int x = x0; x <= x1; ++x) {
+    const GlSupport::Pixel p = shown.At(x, y);
+    if (p.r > 240 && p.g > 240 && p.b > 240) {
+      ++run;
+      continue;
+    }
+    if (run >= 2 && run - 2 < int(std::strlen(Kest::kMenuFontGlyphs))) text += Kest::kMenuFontGlyphs[run - 2];
+    run = 0;
+  }
+  return text;
+}
+
 class MainMenuTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ScreenTests::WriteFontStrip("res/menufont.png", 42, [](int) { return 10; }, 20);
+    // Glyph i is a white block i + 2 pixels wide, one see-through column after it: a caption can be read back.
+    ScreenTests::WriteFontStrip("res/menufont.png", 42, [](int glyph) { return glyph + 3; }, 20, 1);
     menu = std::make_unique<Kest::MainMenu>(
         GlSupport::SavePng(GlSupport::MakeImage(32, 8, 6, [](int, int) { return GlSupport::Pixel{100, 100, 100, 255}; }), "menubg.png"));
   }
@@ -72,6 +93,21 @@ TEST_F(MainMenuTest, EscEndsTheMenuAfterItsPassAndItRunsAgain) {
 
   const ScreenTests::ScriptedKeys escape({}, {{kEscape}});
   EXPECT_FALSE(menu->Run());
+}
+
+// The buttons' captions, read back from the screen in the order they stand.
+TEST_F(MainMenuTest, TheButtonsSayPlayScoresCreditsQuit) {
+  {
+    const ScreenTests::ScriptedKeys escape({}, {{kEscape}});
+    menu->Run();
+  }
+  const ShownPicture shown;
+  std::vector<std::string> captions;
+  for (int y = 50; y < 550; ++y) {
+    const std::string text = ReadRow(shown, y, 370, 770);
+    if (!text.empty() && (captions.empty() || captions.back() != text)) captions.push_back(text);
+  }
+  EXPECT_EQ(captions, (std::vector<std::string>{"play", "scores", "credits", "quit"}));
 }
 
 TEST_F(MainMenuTest, AMissingMenuFontEndsTheMenuBeforeItsLoop) {

@@ -92,7 +92,10 @@ TEST_F(PlayWindows, EachGoalIsARowWithItsIconAndItsTextCentredOnIt) {
   }
   GlSupport::ResetCanvas();
   ShowGoals({"gh"});
-  EXPECT_EQ(CountPixels(Icon(1), IsRed), 0) << "other goals replace the rows";
+  goals->AddObjective("added in play");
+  GlSupport::ResetCanvas();
+  goals->Draw();
+  EXPECT_EQ(CountPixels(Icon(1), IsRed), 0) << "other goals replace the rows, and one added in play is not shown";
   EXPECT_EQ(CountPixels(Text(1, 1), IsWhite), 0);
 }
 
