@@ -1,9 +1,13 @@
 // The real game from a scratch copy of its stage: the menu, the play cycle through two short test tracks
-// and the high scores, the credits, the windows in play, and a still menu's processor time.
+// and the high scores, the credits, the windows in play, keys held across screens, ending the game from
+// outside, and a still menu's processor time.
 #include <gtest/gtest.h>
+
+#include <signal.h>
 
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 #include "tests/screens/gamescreen.h"
@@ -283,6 +287,36 @@ TEST(HeldKeysEndToEnd, EscWhileALevelWaitsGoesBackToTheMenu) {
   }));
   game.PressKey("Escape");
   EXPECT_EQ(game.WaitForExit(), 0);
+}
+
+// The close button and the signals of a logout, a kill and Ctrl+C end the game as "quit" does, each in two of the
+// menu, a waiting level, play and the result screen (left as by Esc: the new score is stored without a name).
+TEST(QuitEndToEnd, TheCloseButtonAndTheSignalsEndTheGameAsQuitDoes) {
+  const std::function<void(GameRun&, const std::string&)> asks[] = {
+      [](GameRun&, const std::string& window) { GameRun::CloseWindow(window); },
+      [](GameRun& game, const std::string&) { game.Signal(SIGTERM); },
+      [](GameRun& game, const std::string&) { game.Signal(SIGINT); },
+      [](GameRun& game, const std::string&) { game.Signal(SIGHUP); },
+  };
+  for (int round = 0; round < 8; ++round) {
+    const int place = round % 4;
+    SCOPED_TRACE("way " + std::to_string(round / 2) + ", place " + std::to_string(place));
+    GameRun game(VANTRAIL_STAGE_DIR, GameRun::NotStarted());
+    if (place == 0) StartOnTestStage(game);
+    else ASSERT_TRUE(StartWithTrack(game, "levels\\short.lua"));
+    const std::string window = game.WaitForWindow();
+    std::this_thread::sleep_for(1s);
+    if (place >= 2) game.PressKey("Return");
+    if (place == 3) {
+      game.KeyDown("Up");
+      EXPECT_TRUE(PollUntil(10000, [&] { return LogHas(game, "Finished"); }));
+      game.KeyUp("Up");
+      std::this_thread::sleep_for(500ms);
+    }
+    asks[round / 2](game, window);
+    EXPECT_EQ(game.WaitForExit(10000), 0);
+    if (place == 3) EXPECT_TRUE(HighScoresHave(game, "name=\"\" score="));
+  }
 }
 
 // The console's figures and event list (the right-hand 200 pixels); the
