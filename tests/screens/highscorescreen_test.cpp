@@ -15,12 +15,10 @@
 #include "tests/data/datafiles.h"
 #include "tests/support/glscreen/screen.h"
 #include "tests/screens/guifiles.h"
-#include "tests/screens/scriptedkeys.h"
+#include "tests/screens/escapekey.h"
 #include "tests/support/tracecapture.h"
 
 namespace {
-
-const int kEscape = (KEY_ESC << 8) | 27;
 
 class ResultScreen : public DataTest::DataFiles {
  protected:
@@ -73,7 +71,7 @@ TEST_F(ResultScreen, EscWritesTheTableWhenTheScoreMadeItAndNothingWhenNot) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.time);
-    const ScreenTests::ScriptedKeys escape({}, {{kEscape}});
+    const ScreenTests::EscapeKey escape;
     StoreTable();
     const std::string before = folder.Read("highscores.xml");
     Finish(c.time, c.flips, c.wheelies);
@@ -82,7 +80,7 @@ TEST_F(ResultScreen, EscWritesTheTableWhenTheScoreMadeItAndNothingWhenNot) {
   }
   // A run worth nothing is a score all the same, in a table with room for it.
   folder.Write("highscores.xml", "<?xml version='1.0' encoding='UTF-8'?>\n<highscores/>\n");
-  const ScreenTests::ScriptedKeys escape({}, {{kEscape}});
+  const ScreenTests::EscapeKey escape;
   Finish(0, 0, 0);
   EXPECT_EQ(StoredTable(), std::vector<std::string>{" 0"});
 }
@@ -94,9 +92,9 @@ TEST_F(ResultScreen, AScreenThatCannotBeBuiltEndsAtOnceAndWritesNothing) {
   const std::string before = folder.Read("highscores.xml");
   gcn::Image::setImageLoader(nullptr);
   TestSupport::TraceCapture trace;
-  const ScreenTests::ScriptedKeys escape({}, {{kEscape}});  // a loop that ran anyway would take it
+  const ScreenTests::EscapeKey escape;  // a loop that ran anyway would take it
   Finish(5000, 0, 0);
-  EXPECT_EQ(escape.Left(), 1u) << "the loop ran on half-built widgets";
+  EXPECT_FALSE(escape.Taken()) << "the loop ran on half-built widgets";
   EXPECT_EQ(folder.Read("highscores.xml"), before);
   EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Trying to load an image but no image loader is set."});
 }

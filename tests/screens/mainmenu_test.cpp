@@ -13,13 +13,12 @@
 #include "render/transforms.h"
 #include "tests/support/glscreen/screen.h"
 #include "tests/screens/guifiles.h"
-#include "tests/screens/scriptedkeys.h"
+#include "tests/screens/escapekey.h"
 #include "tests/support/gamerun.h"
 #include "tests/support/tracecapture.h"
 
 namespace {
 
-const int kEscape = (KEY_ESC << 8) | 27;
 
 // What the X server shows, from a screenshot: the window stands at its top left.
 class ShownPicture {
@@ -79,7 +78,7 @@ class MainMenuTest : public ::testing::Test {
 TEST_F(MainMenuTest, EscEndsTheMenuAfterItsPassAndItRunsAgain) {
   ol::Transforms::SetTintColor(ol::Rgba(0.0f, 0.0f, 0.0f, 1.0f));
   {
-    const ScreenTests::ScriptedKeys escape({}, {{kEscape}});
+    const ScreenTests::EscapeKey escape;
     EXPECT_FALSE(menu->Run());
   }
   EXPECT_EQ(menu->GetFont(), nullptr) << "the widgets are deleted";
@@ -91,14 +90,14 @@ TEST_F(MainMenuTest, EscEndsTheMenuAfterItsPassAndItRunsAgain) {
   EXPECT_GT(window.b, window.r + 40) << "the window's blue over the background";
   EXPECT_GT(shown.At(572, 351).b, window.b) << "the quit button's deeper blue";
 
-  const ScreenTests::ScriptedKeys escape({}, {{kEscape}});
+  const ScreenTests::EscapeKey escape;
   EXPECT_FALSE(menu->Run());
 }
 
 // The buttons' captions, read back from the screen in the order they stand.
 TEST_F(MainMenuTest, TheButtonsSayPlayScoresCreditsQuit) {
   {
-    const ScreenTests::ScriptedKeys escape({}, {{kEscape}});
+    const ScreenTests::EscapeKey escape;
     menu->Run();
   }
   const ShownPicture shown;
@@ -113,9 +112,9 @@ TEST_F(MainMenuTest, TheButtonsSayPlayScoresCreditsQuit) {
 TEST_F(MainMenuTest, AMissingMenuFontEndsTheMenuBeforeItsLoop) {
   std::remove("res/menufont.png");
   TestSupport::TraceCapture trace;
-  ScreenTests::ScriptedKeys escape({}, {{kEscape}});  // a loop that ran anyway would take it
+  ScreenTests::EscapeKey escape;  // a loop that ran anyway would take it
   EXPECT_FALSE(menu->Run());
-  EXPECT_EQ(escape.Left(), 1u) << "the loop ran on half-built widgets";
+  EXPECT_FALSE(escape.Taken()) << "the loop ran on half-built widgets";
   EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Cannot load font: res\\menufont.png"});
 }
 
