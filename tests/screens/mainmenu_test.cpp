@@ -19,7 +19,6 @@
 
 namespace {
 
-
 // What the X server shows, from a screenshot: the window stands at its top left.
 class ShownPicture {
  public:
