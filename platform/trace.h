@@ -1,6 +1,6 @@
 // The game's trace log: one plain text file, truncated at the first message of
 // a run, every message written whole and flushed at once. Safe to call from any
-// thread (the timer thread reports "Time is up!" through it).
+// thread.
 #pragma once
 
 #include <string>

@@ -7,7 +7,6 @@
 #include "game/level/eventmanager.h"
 #include "game/level/timeelapsed.h"
 #include "game/screens/debugconsole.h"
-#include "game/utility/utility.h"
 
 namespace Kest {
 

@@ -32,8 +32,9 @@ class TimerCondition {
   virtual void Tick(unsigned remainingTicks) = 0;
 };
 
-// Reports the end of the level time: "Time is up!", then the event
-// manager's time-up (the time-up event, or a restart of the level).
+// Reports the end of the level time: "Time is up!" on the debug console,
+// then the event manager's time-up (the time-up event, or a restart of the
+// level).
 class TimeUpCondition : public TimerCondition {
  public:
   void Tick(unsigned remainingTicks) override;
