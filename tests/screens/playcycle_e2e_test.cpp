@@ -228,6 +228,7 @@ TEST(HeldKeysEndToEnd, EscHeldInPlayOrInTheTrackListGoesBackToTheMenuOnly) {
   ASSERT_TRUE(ClickUntil(kStartButton.x + 80, kStartButton.y + 22,
                          [&] { return LogHas(game, "Loading the level levels\\short.lua"); }));
   CommandOutput("xdotool mousemove 20 580");
+  std::this_thread::sleep_for(1s);
   game.PressKey("Return");
   std::this_thread::sleep_for(500ms);
   Hold(game, "Escape");
@@ -278,9 +279,11 @@ TEST(HeldKeysEndToEnd, EscWhileALevelWaitsGoesBackToTheMenu) {
   ASSERT_TRUE(ClickUntil(kStartButton.x + 80, kStartButton.y + 22,
                          [&] { return LogHas(game, "Loading the level levels\\short.lua"); }));
   CommandOutput("xdotool mousemove 20 580");  // out of the menu's window
+  std::this_thread::sleep_for(1s);            // the level loaded: a key pressed before it waits is not its
   game.PressKey("Return");
   ASSERT_TRUE(PollUntil(10000, [&] { return LogHas(game, "Loading the level levels\\short.lua") >= 2; }))
       << "the level restarted";
+  std::this_thread::sleep_for(1s);
   game.PressKey("Escape");
   EXPECT_TRUE(Shows(game, "menu-again", [&](const std::string& shot) {
     return DifferentPixels(menu, shot, kMenuWindow) < 100;
