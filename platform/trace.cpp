@@ -21,9 +21,7 @@ TraceLog& Log() {
   return log;
 }
 
-}  // namespace
-
-void Trace(const std::string& text) {
+void Write(const std::string& text, bool endLine) {
   TraceLog& log = Log();
   std::lock_guard<std::mutex> lock(log.mutex);
   if (!log.file) {
@@ -31,9 +29,15 @@ void Trace(const std::string& text) {
     if (!log.file) return;  // nowhere to write: the game goes on without a log
   }
   std::fwrite(text.data(), 1, text.size(), log.file);
-  if (text.empty() || text.back() != '\n') std::fputc('\n', log.file);
+  if (endLine && (text.empty() || text.back() != '\n')) std::fputc('\n', log.file);
   std::fflush(log.file);
 }
+
+}  // namespace
+
+void Trace(const std::string& text) { Write(text, true); }
+
+void TraceVerbatim(const std::string& text) { Write(text, false); }
 
 void SetTraceFile(const std::string& path) {
   TraceLog& log = Log();

@@ -1,6 +1,6 @@
 // The game's trace log: one plain text file, truncated at the first message of
 // a run, every message written whole and flushed at once. Safe to call from any
-// thread (the timer thread reports "Time is up!" through it).
+// thread.
 #pragma once
 
 #include <string>
@@ -9,6 +9,8 @@ namespace Platform {
 
 // Writes text as one line: a line feed is added unless the text ends with one.
 void Trace(const std::string& text);
+// Writes text as it stands: the next message goes on from where it ends.
+void TraceVerbatim(const std::string& text);
 
 // Sends later messages to another file (tests use this). The file is
 // truncated by the next message. Default: "vantrail.log" in the working folder.

@@ -7,6 +7,7 @@
 #include "game/level/levelcondition.h"
 #include "game/level/timermanager.h"
 #include "game/level/variablemanager.h"
+#include "game/screens/objectiveswindow.h"
 #include "game/utility/utility.h"
 #include "script/arguments.h"
 #include "script/ownership.h"
@@ -51,7 +52,8 @@ void SetLevelTime(double seconds) {
 }
 
 void AddObjective(const char* text) {
-  if (text) Level::GetInstance()->AddObjective(text);
+  ObjectivesWindow* goals = ObjectivesWindow::GetInstance();
+  if (text && goals) goals->AddObjective(text);
 }
 
 void RestartLevel() {

@@ -92,7 +92,7 @@ bool ScriptManager::LoadScript(const std::string& fileName) {
   SkipCommentLine(source);
   runningLevelScript_ = true;
   limits_.StartBudget(state_, limits_.GetLimits().levelScriptInstructions);
-  const bool ran = Run(("@" + fileName).c_str(), source);
+  const bool ran = Run(("@" + fileName).c_str(), source, ErrorLine::kEnded);
   runningLevelScript_ = false;
   return ran;
 }
@@ -111,7 +111,7 @@ bool ScriptManager::RunString(const std::string& text) {
             "too long to run (not logged again for this level)");
     return false;
   }
-  const bool ran = Run(text.c_str(), text);
+  const bool ran = Run(text.c_str(), text, ErrorLine::kOpen);
   limits_.EndText();
   return ran;
 }
@@ -137,26 +137,28 @@ bool ScriptManager::OpenState() {
 
 // Precompiled chunks are refused: the interpreter does not check them, and
 // a broken one crashes it.
-bool ScriptManager::Run(const char* chunkName, const std::string& source) {
+bool ScriptManager::Run(const char* chunkName, const std::string& source, ErrorLine errorLine) {
   if (!source.empty() && source[0] == LUA_SIGNATURE[0]) {
     Log(std::string(chunkName) + ": precompiled chunks are not run");
     return false;
   }
   const bool ran = luaL_loadbuffer(state_, source.data(), source.size(), chunkName) == 0 &&
                    lua_pcall(state_, 0, 0, 0) == 0;
-  if (!ran) LogError();
+  if (!ran) LogError(errorLine);
   lua_settop(state_, 0);
   return ran;
 }
 
 // Texts that keep running past their budget would log a line every pass.
-void ScriptManager::LogError() {
+void ScriptManager::LogError(ErrorLine errorLine) {
   const char* message = lua_tostring(state_, -1);
   const std::string line = message ? message : "(a script error without a message)";
-  if (!limits_.RanPastBudget()) {
-    Log(line);
-  } else {
+  if (limits_.RanPastBudget()) {
     LogOnce(pastBudgetLogged_, line + " (not logged again for this level)");
+  } else if (errorLine == ErrorLine::kOpen) {
+    LogVerbatim(line);
+  } else {
+    Log(line);
   }
 }
 

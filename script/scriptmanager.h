@@ -56,8 +56,10 @@ class ScriptManager {
   explicit ScriptManager(const ScriptLimits& limits);
 
   bool OpenState();
-  bool Run(const char* chunkName, const std::string& source);
-  void LogError();
+  // An event text's error ends no line of the log; a level script's does.
+  enum class ErrorLine { kEnded, kOpen };
+  bool Run(const char* chunkName, const std::string& source, ErrorLine errorLine);
+  void LogError(ErrorLine errorLine = ErrorLine::kEnded);
   // Logs the line unless the flag says it was logged in this level.
   static void LogOnce(bool& logged, const std::string& line);
 

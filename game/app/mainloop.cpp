@@ -84,8 +84,16 @@ void MainLoop::Restart(std::uint32_t now) {
   lastStep_ = now;
 }
 
+// Esc leaves the waiting level for the menu: a level that restarts itself
+// at once cannot hold the player.
 void MainLoop::Wait(std::uint32_t now) {
-  const bool keyCame = game_.TakeKey();
+  const LoopGame::WaitingKey key = game_.TakeKey();
+  if (key == LoopGame::WaitingKey::kMenu) {
+    game_.ReturnToMenu();
+    lastStep_ = now;
+    return;
+  }
+  const bool keyCame = key == LoopGame::WaitingKey::kPlay;
   if (keyCame) {
     game_.RestartFrameCounter();
     ResetPassCounters();

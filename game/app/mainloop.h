@@ -32,8 +32,13 @@ class LoopGame {
   virtual void RestartLevel() = 0;
 
   virtual bool IsWaiting() = 0;
-  // Consumes one key press; false when none was waiting.
-  virtual bool TakeKey() = 0;
+  // What the key pressed while the level waits asks for: Esc the menu,
+  // any other key play.
+  enum class WaitingKey { kNone, kPlay, kMenu };
+  // Consumes one key press.
+  virtual WaitingKey TakeKey() = 0;
+  // Runs the menu, and loads the track chosen there or ends the game.
+  virtual void ReturnToMenu() = 0;
   // Starts a fresh frame-rate measurement after a break.
   virtual void RestartFrameCounter() = 0;
   virtual void StartPlay() = 0;

@@ -4,6 +4,7 @@
 
 #include "game/app/allegrokeyboard.h"
 #include "game/app/app.h"
+#include "game/app/quitrequest.h"
 #include "game/bike/bike.h"
 #include "game/screens/debugconsole.h"
 #include "game/level/eventmanager.h"
@@ -44,6 +45,14 @@ TrackRecord FinishedTrack(const TrackList& tracks) {
 
 void RunningGame::StartScriptPass() { ScriptManager::StartPass(); }
 
+bool RunningGame::IsRunning() { return running_ && !IsQuitRequested(); }
+
+FreshKeys& RunningGame::KeysFor(KeyScreen screen) {
+  if (keyScreen_ != screen) keys_.Open();
+  keyScreen_ = screen;
+  return keys_;
+}
+
 void RunningGame::RunTimerTicks() {
   if (TimerManager* timers = TimerManager::GetInstance()) timers->RunPendingTicks();
 }
@@ -62,10 +71,10 @@ void RunningGame::LoadTrack(const std::string& filename) {
 
 bool RunningGame::IsWaiting() { return Level::GetInstance()->IsWaiting(); }
 
-bool RunningGame::TakeKey() {
-  if (!keypressed()) return false;
-  readkey();
-  return true;
+LoopGame::WaitingKey RunningGame::TakeKey() {
+  FreshKeys& keys = KeysFor(KeyScreen::kWaiting);
+  if (!keys.KeyPressed()) return WaitingKey::kNone;
+  return keys.ReadKey() >> 8 == KEY_ESC ? WaitingKey::kMenu : WaitingKey::kPlay;
 }
 
 void RunningGame::RestartFrameCounter() {
@@ -87,16 +96,14 @@ void RunningGame::FinishLevel() {
   // A level that is no track of the list has no table to enter.
   if (!record.displayName.empty())
     screen.ShowHighScores(score.time, score.flips, score.wheelies, record.displayName);
+  if (IsQuitRequested()) return;
   if (tracks.NextTrack(record))
     LoadTrack(record.fileName);
   else
     ReturnToMenu();
 }
 
-bool RunningGame::HandleGameKeys() {
-  AllegroKeyboard keyboard;
-  return Kest::HandleGameKeys(keyboard, *this);
-}
+bool RunningGame::HandleGameKeys() { return Kest::HandleGameKeys(KeysFor(KeyScreen::kPlay), *this); }
 
 void RunningGame::PreStep() {
   if (Bike* bike = Bike::GetInstance()) bike->PreStep();
@@ -133,7 +140,7 @@ void RunningGame::UpdateAndDraw(float dt, bool simulate) {
 }
 
 void RunningGame::DrawObjectives() {
-  ObjectivesWindow::GetInstance()->Draw(Level::GetInstance()->GetObjectives());
+  ObjectivesWindow::GetInstance()->Draw();
 }
 
 void RunningGame::DrawConsole() {

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "game/app/allegrokeyboard.h"
+#include "game/app/freshkeys.h"
 #include "game/app/gamekeys.h"
 #include "game/app/mainloop.h"
 
@@ -12,13 +14,13 @@ namespace Kest {
 
 class RunningGame : public LoopGame, public KeyActions {
  public:
-  bool IsRunning() override { return running_; }
+  bool IsRunning() override;
   void StartScriptPass() override;
   void RunTimerTicks() override;
   bool IsRestartRequested() override;
   void RestartLevel() override;
   bool IsWaiting() override;
-  bool TakeKey() override;
+  WaitingKey TakeKey() override;
   void RestartFrameCounter() override;
   void StartPlay() override;
   bool IsFinished() override;
@@ -51,9 +53,16 @@ class RunningGame : public LoopGame, public KeyActions {
  private:
   // Loads the level script and fades it in from black.
   void LoadTrack(const std::string& filename);
+  // The waiting level and play are screens of their own to the keys: a key
+  // held as one of them begins is not pressed there.
+  enum class KeyScreen { kWaiting, kPlay };
+  FreshKeys& KeysFor(KeyScreen screen);
 
   bool running_ = true;
   bool consoleShown_ = false;
+  AllegroKeyboard keyboard_;
+  FreshKeys keys_{keyboard_};
+  KeyScreen keyScreen_ = KeyScreen::kWaiting;
 };
 
 }  // namespace Kest

@@ -9,6 +9,7 @@
 #include "game/screens/guifont.h"
 #include "game/level/level.h"
 #include "game/app/mainloop.h"
+#include "game/app/quitrequest.h"
 #include "game/screens/mainmenu.h"
 #include "game/screens/objectiveswindow.h"
 #include "game/app/runninggame.h"
@@ -63,6 +64,7 @@ void Play(std::uint32_t startTime) {
 bool StartUpGame() {
   objects.application = std::make_unique<App>(kScreenWidth, kScreenHeight);
   if (!objects.application->HasScreen()) return false;
+  InstallQuitRequests();
   TrackList::Create();
   TrackList::GetInstance()->Load();
   ObjectivesWindow::Create();
@@ -90,7 +92,7 @@ int RunGame(const std::string& commandLine) {
 }
 
 bool StartGameFromMenu() {
-  if (!MainMenu::GetInstance()->Run()) return false;
+  if (IsQuitRequested() || !MainMenu::GetInstance()->Run()) return false;
   TrackRecord track;
   if (!TrackList::GetInstance()->GetCurrentTrack(track)) {
     Log("Level list is empty! Cannot start the game.");

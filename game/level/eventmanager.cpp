@@ -18,15 +18,6 @@ void RunInScriptEngine(const std::string& text) {
   if (ScriptManager* engine = ScriptManager::GetInstance()) engine->RunString(text);
 }
 
-// An event's text as one short line of the trace log.
-std::string Summary(const std::string& text) {
-  constexpr std::size_t kMost = 72;
-  std::string line = text.substr(0, kMost);
-  const auto breaksLine = [](char c) { return c == '\n' || c == '\r' || c == '\t'; };
-  std::replace_if(line.begin(), line.end(), breaksLine, ' ');
-  return text.size() > kMost ? line + "..." : line;
-}
-
 }  // namespace
 
 // Holds from the moment the level time runs out.
@@ -120,8 +111,6 @@ void EventManager::Finish(std::size_t index) {
     condition->Reset();
     return;
   }
-  // Only once-only events are logged: a repeating one may run every step.
-  Log("Event: " + Summary(entry.text));
   entry.condition = nullptr;
   DeleteCondition(condition);
 }

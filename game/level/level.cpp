@@ -12,6 +12,7 @@
 #include "game/objects/resourcemanager.h"
 #include "game/objects/space.h"
 #include "game/screens/debugconsole.h"
+#include "game/screens/objectiveswindow.h"
 #include "game/utility/utility.h"
 #include "script/scriptmanager.h"
 
@@ -56,6 +57,8 @@ void Level::Load(const std::string& filename, bool wait) {
   DebugConsole::Log("restart " + script);
   ScriptManager::GetInstance()->LoadScript(script);
   name_ = script;
+  if (ObjectivesWindow* goals = ObjectivesWindow::GetInstance()) goals->Rebuild();
+  TimerManager::GetInstance()->ShowLevelTime();
 }
 
 // The old script state goes first: what its collector still owns must be
@@ -75,7 +78,7 @@ void Level::ResetGameState() {
   Bike::Create();
   TimerManager::GetInstance()->SetLevelTime(kLevelTimeTicks);
   app->GetSpace()->Insert(new TimerDisplay(), kTimerDisplayDepth);
-  objectives_.clear();
+  if (ObjectivesWindow* goals = ObjectivesWindow::GetInstance()) goals->Clear();
 }
 
 void Level::StartPlay() {

@@ -1,4 +1,4 @@
-// The level: its completion conditions and objectives, whether it waits for
+// The level: its completion conditions, whether it waits for
 // the player's key before play, and which level script was loaded last. A
 // load resets the whole game state for the level and runs its script.
 #pragma once
@@ -24,7 +24,8 @@ class Level {
 
   // Loads the level script (an empty name: the current level again, and
   // nothing at all before the first load) into a fresh world, space and
-  // script state; with wait, the level holds until the player's key.
+  // script state, with the objectives window's goals the script's own;
+  // with wait, the level holds until the player's key.
   void Load(const std::string& filename, bool wait);
   // The player's key came: play begins.
   void StartPlay();
@@ -40,10 +41,6 @@ class Level {
   void ClearConditions();
   int GetConditionCount() const { return static_cast<int>(conditions_.size()); }
 
-  // What the player is told to do, in the order the script added it.
-  void AddObjective(const std::string& text) { objectives_.push_back(text); }
-  const std::vector<std::string>& GetObjectives() const { return objectives_; }
-
   // The level script loaded last; empty before the first load.
   std::string GetName() const { return name_; }
 
@@ -51,7 +48,6 @@ class Level {
   void ResetGameState();
 
   std::vector<LevelCondition*> conditions_;
-  std::vector<std::string> objectives_;
   bool waiting_ = false;
   std::string name_;
 };

@@ -7,7 +7,6 @@
 #include "game/level/eventmanager.h"
 #include "game/level/timeelapsed.h"
 #include "game/screens/debugconsole.h"
-#include "game/utility/utility.h"
 
 namespace Kest {
 
@@ -26,7 +25,6 @@ void CountTick() { pendingTicks.fetch_add(1, std::memory_order_relaxed); }
 void TimeUpCondition::Tick(unsigned remaining) {
   if (remaining != 0) return;
   DebugConsole::Log("Time is up!");
-  Log("Time is up!");
   if (EventManager* events = EventManager::GetInstance()) events->OnTimeUp();
 }
 
@@ -49,6 +47,8 @@ unsigned TimerManager::TicksFromSeconds(int seconds) {
   constexpr unsigned kMostSeconds = std::numeric_limits<unsigned>::max() / kTicksPerSecond;
   return std::min(static_cast<unsigned>(std::max(seconds, 0)), kMostSeconds) * kTicksPerSecond;
 }
+
+void TimerManager::ShowLevelTime() { remainingTicks = levelTime_; }
 
 // Ticks counted before this play belong to no one.
 void TimerManager::Start() {

@@ -32,8 +32,9 @@ class TimerCondition {
   virtual void Tick(unsigned remainingTicks) = 0;
 };
 
-// Reports the end of the level time: "Time is up!", then the event
-// manager's time-up (the time-up event, or a restart of the level).
+// Reports the end of the level time: "Time is up!" on the debug console,
+// then the event manager's time-up (the time-up event, or a restart of the
+// level).
 class TimeUpCondition : public TimerCondition {
  public:
   void Tick(unsigned remainingTicks) override;
@@ -54,9 +55,9 @@ class TimerManager {
   TimerManager(const TimerManager&) = delete;
   TimerManager& operator=(const TimerManager&) = delete;
 
-  // Ticks of the level time left: what the last play left until the next
-  // starts, 0 before the first. What is left when the level finishes is its
-  // time score.
+  // Ticks of the level time left: during play the countdown, while a level
+  // waits its level time (ShowLevelTime), 0 before the first load. What is
+  // left when the level finishes is its time score.
   static unsigned GetRemainingTicks();
   // Whole seconds as ticks: a negative number counts as 0, and a time past
   // what the count holds as the most it holds.
@@ -65,6 +66,9 @@ class TimerManager {
   // The time the next play starts with, in ticks.
   void SetLevelTime(unsigned ticks) { levelTime_ = ticks; }
   unsigned GetLevelTime() const { return levelTime_; }
+  // The level has loaded and waits for play: the time left is the level
+  // time, as play will start with it.
+  void ShowLevelTime();
   // Play begins: the remaining time is the level time, the time-up timer
   // joins the timers, and the tick source starts.
   void Start();

@@ -4,6 +4,8 @@
 #include <guichan/widgets/container.hpp>
 #include <guichan/widgets/label.hpp>
 
+#include <iterator>
+
 #include "game/screens/mainmenu.h"
 #include "game/screens/screenguard.h"
 #include "game/screens/typewriter.h"
@@ -11,38 +13,30 @@
 
 namespace Kest {
 
-// Headings stand in the menu's font; names keep the widgets' global font,
-// whose capitals and signs the names need.
-struct CreditLine {
-  const char* text;
-  bool heading;
-};
-
 namespace {
 
-const CreditLine kCredits[] = {
-    {"game design and code", true},
-    {"the Vantrail team", false},
-    {"art and tracks", true},
-    {"the Vantrail team", false},
-    {"built on free software", true},
-    {"ODE, Allegro and AllegroGL", false},
-    {"Lua and tolua++, TinyXML", false},
-    {"Guichan and the DejaVu fonts", false},
-    {"     2026     ", true},
-    {"    press esc    ", true},
+// Every line stands in the menu's font, which has small letters only.
+const char* const kCredits[] = {
+    "game design and code",
+    "the vantrail team",
+    "art and tracks",
+    "the vantrail team",
+    "built on free software",
+    "ode, allegro and allegrogl",
+    "lua, tolua and tinyxml",
+    "guichan and the dejavu fonts",
+    "     2026     ",
+    "    press esc    ",
 };
 
 constexpr int kFirstLineY = 50;
 constexpr int kLineGap = 10;
 
-std::vector<std::string> CreditTexts() {
-  std::vector<std::string> texts;
-  for (const CreditLine& line : kCredits) texts.emplace_back(line.text);
-  return texts;
-}
-
 }  // namespace
+
+std::vector<std::string> CreditsScreen::Lines() {
+  return std::vector<std::string>(std::begin(kCredits), std::end(kCredits));
+}
 
 CreditsScreen::CreditsScreen(const std::string& background) : frame_(background) {}
 
@@ -68,13 +62,13 @@ void CreditsScreen::DeleteWidgets() {
 void CreditsScreen::Build() {
   gcn::Container& top = frame_.Open();
   int y = kFirstLineY;
-  for (const CreditLine& line : kCredits) AddLine(line, top, y);
+  for (const char* line : kCredits) AddLine(line, top, y);
 }
 
 // The typed text grows from the left end of where the whole line stands.
-void CreditsScreen::AddLine(const CreditLine& line, gcn::Container& top, int& y) {
-  auto label = std::make_unique<gcn::Label>(line.text);
-  if (line.heading) label->setFont(MainMenu::GetRunningFont());
+void CreditsScreen::AddLine(const char* text, gcn::Container& top, int& y) {
+  auto label = std::make_unique<gcn::Label>(text);
+  label->setFont(MainMenu::GetRunningFont());
   label->adjustSize();
   label->setPosition(int(frame_.Width() * 0.5f - float(label->getWidth() / 2)), y);
   y += label->getHeight() + kLineGap;
@@ -85,11 +79,11 @@ void CreditsScreen::AddLine(const CreditLine& line, gcn::Container& top, int& y)
 
 void CreditsScreen::Loop() {
   ScreenFrame::ResetCamera();
-  Typewriter typewriter(CreditTexts());
+  Typewriter typewriter(Lines());
   bool running = true;
   while (running) {
     const float factor = ol::FpsCounter::CountFrame();
-    if (ScreenFrame::TakeEscape()) running = false;
+    if (frame_.TakeEscape()) running = false;
     const bool typed = typewriter.Advance(factor);
     for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i]->setCaption(typewriter.Shown()[i]);
     frame_.ShowFrame(typed);

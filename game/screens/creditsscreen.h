@@ -1,5 +1,5 @@
-// The credits: ten centred lines typed out one character at a time over a
-// picture, again and again, until Esc returns to the menu.
+// The credits: ten centred lines in the menu's font typed out one character
+// at a time over a picture, again and again, until Esc returns to the menu.
 #pragma once
 
 #include <memory>
@@ -15,8 +15,6 @@ class Label;
 
 namespace Kest {
 
-struct CreditLine;
-
 class CreditsScreen {
  public:
   explicit CreditsScreen(const std::string& background);
@@ -29,11 +27,14 @@ class CreditsScreen {
   bool Run();
   void DeleteWidgets();
 
+  // The lines, in order.
+  static std::vector<std::string> Lines();
+
  private:
   void Build();
   // Adds the line's label to the container, empty, where its whole text
   // will stand centred, and moves y below it.
-  void AddLine(const CreditLine& line, gcn::Container& top, int& y);
+  void AddLine(const char* text, gcn::Container& top, int& y);
   void Loop();
 
   ScreenFrame frame_;

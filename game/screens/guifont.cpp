@@ -4,27 +4,17 @@
 #include <guichan/image.hpp>
 #include <guichan/widget.hpp>
 
+#include "game/screens/fontglyphs.h"
 #include "game/screens/imagefontfile.h"
 #include "game/utility/utility.h"
 #include "render/allegrogl/olimageloader.h"
 
 namespace Kest {
 
-namespace {
-
-// The strip's glyphs in order; the literal is split so that a hex escape
-// does not swallow the digits after it.
-const char kGlyphs[] =
-    " abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
-    "\xC5\xC4\xD6"
-    "0123456789.-:,\\=_/()+";
-
-}  // namespace
-
 GuiFont::GuiFont() : loader_(std::make_unique<gcn::OlImageLoader>()) {
   gcn::Image::setImageLoader(loader_.get());
   try {
-    font_ = LoadImageFont("res\\fixedfont.png", kGlyphs);
+    font_ = LoadImageFont("res\\fixedfont.png", kFixedFontGlyphs);
     gcn::Widget::setGlobalFont(font_.get());
   } catch (const gcn::Exception& e) {
     Log(e.getMessage());

@@ -1,6 +1,5 @@
 #include "game/screens/highscorescreen.h"
 
-#include <allegro.h>
 #include <guichan/image.hpp>
 #include <guichan/widgets/container.hpp>
 #include <guichan/widgets/dropdown.hpp>
@@ -67,7 +66,7 @@ void HighScoreScreen::ShowHighScores(unsigned timeScore, unsigned flipScore, uns
       },
       false);
   if (built) {
-    Loop(document, finder);
+    Loop(document, finder, scoreEntry && rank_ == -1);
     if (rank_ != -1) {
       finder.scores[static_cast<std::size_t>(rank_)].name = nameField_->getText();
       SaveHighScores(document, trackName, finder.scores);
@@ -79,8 +78,7 @@ void HighScoreScreen::ShowHighScores(unsigned timeScore, unsigned flipScore, uns
 
 void HighScoreScreen::Build(const std::string& trackName, const std::string& scoreLine,
                             const std::vector<HighScoreRecord>& table) {
-  const bool naming = rank_ != -1;
-  gcn::Container& top = frame_.Open(naming ? ScreenFrame::Keys::kWidgets : ScreenFrame::Keys::kScreen);
+  gcn::Container& top = frame_.Open();
   window_ = std::make_unique<gcn::Window>("High Scores " + trackName);
   window_->setDimension(gcn::Rectangle(0, 0, kWindowWidth, kWindowHeight));
   window_->setPosition(int((frame_.Width() - kWindowWidth) * 0.5f),
@@ -90,13 +88,13 @@ void HighScoreScreen::Build(const std::string& trackName, const std::string& sco
   const int y = scoreLine.empty() ? AddTrackChoice() : AddScoreLine(scoreLine);
   rowsTop_ = AddSeparator(y);
   top.add(window_.get());
+  // Focus needs the widget in the GUI's tree, which the window now is. The
+  // viewer shows no table until a track is picked.
   if (scoreLine.empty()) {
-    // The drop-down shows its first track from the start: so does the table.
-    trackPicked_.Notice();
+    dropDown_->requestFocus();
     return;
   }
   AddScoreRows(rowsTop_, table, rank_);
-  // Focus needs the field in the GUI's tree, which the window now is.
   if (nameField_) nameField_->requestFocus();
 }
 
@@ -135,20 +133,16 @@ int HighScoreScreen::AddSeparator(int y) {
   return y + separator_->getHeight() + 5;
 }
 
-void HighScoreScreen::Loop(XmlPathDocument& document, scoreFinder& finder) {
+void HighScoreScreen::Loop(XmlPathDocument& document, scoreFinder& finder, bool anyKeyEnds) {
   ol::Transforms::SetTintColor(ol::Rgba(1.0f, 1.0f, 1.0f, 1.0f));
   ScreenFrame::ResetCamera();
-  // Keys pressed during the ride are not meant for this screen.
-  clear_keybuf();
-  while (!key[KEY_ESC] && !done_.IsPressed()) {
+  while (!frame_.TakeEscape() && !done_.IsPressed()) {
     ol::FpsCounter::CountFrame();
     const bool picked = trackPicked_.TakeChange();
     if (picked) ShowPickedTrack(document, finder);
     frame_.ShowFrame(picked);
-    // Without a name to type, any key ends the screen.
-    if (rank_ == -1 && keypressed()) break;
+    if (anyKeyEnds && frame_.TakeKeyPress()) break;
   }
-  clear_keybuf();
 }
 
 void HighScoreScreen::ShowPickedTrack(XmlPathDocument& document, scoreFinder& finder) {

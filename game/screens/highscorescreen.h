@@ -1,12 +1,12 @@
 // One screen for the high-score tables, in three modes fixed when it opens:
-// - the viewer (from the menu): a drop-down of the tracks, and the table of
-//   the track picked there;
+// - the viewer (from the menu): a drop-down of the tracks, which has the
+//   keys, and the table of the track picked there (none before);
 // - the result of a finished run whose score did not make the table: the
 //   score line and the table;
 // - the result of a run whose score made it: the table with a name field in
 //   the new score's row; the table is written to "highscores.xml", with the
 //   name typed, when the screen ends by Enter or Esc.
-// Esc leaves every mode; in the first two, any key does.
+// Esc leaves every mode; in the second, any key does.
 #pragma once
 
 #include <memory>
@@ -63,7 +63,7 @@ class HighScoreScreen {
   int AddTrackChoice();
   int AddSeparator(int y);
   void AddRowLabel(const std::string& text, int x, int y, int width);
-  void Loop(XmlPathDocument& document, scoreFinder& finder);
+  void Loop(XmlPathDocument& document, scoreFinder& finder, bool anyKeyEnds);
   void ShowPickedTrack(XmlPathDocument& document, scoreFinder& finder);
 
   ScreenFrame frame_;

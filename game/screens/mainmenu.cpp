@@ -8,6 +8,7 @@
 #include "game/data/tracklist.h"
 #include "game/screens/buttonhandler.h"
 #include "game/screens/creditsscreen.h"
+#include "game/screens/fontglyphs.h"
 #include "game/screens/highscorescreen.h"
 #include "game/screens/imagefontfile.h"
 #include "game/screens/screenguard.h"
@@ -21,13 +22,6 @@ namespace Kest {
 namespace {
 
 MainMenu* instance = nullptr;
-
-// The menu font's glyphs in strip order: a to z, comma, space, a with
-// diaeresis (Latin-1 E4), colon, brackets and digits.
-const char kMenuGlyphs[] =
-    "abcdefghijklmnopqrstuvwxyz, "
-    "\xE4"
-    ":()0123456789";
 
 // The menu's entries, as their buttons' action ids say them.
 enum Entry { kPlay = 1, kScores = 2, kCredits = 4, kQuit = 5 };
@@ -79,7 +73,7 @@ void MainMenu::DeleteWidgets() {
 // The window stands 30 pixels from the right edge, centred from top to
 // bottom, whatever the screen size.
 void MainMenu::Build(ButtonHandler& handler) {
-  font_ = LoadImageFont("res\\menufont.png", kMenuGlyphs);
+  font_ = LoadImageFont("res\\menufont.png", kMenuFontGlyphs);
   gcn::Container& top = frame_.Open();
   window_ = std::make_unique<gcn::Window>("");
   window_->setDimension(gcn::Rectangle(0, 0, kWindowWidth, kWindowHeight));
@@ -115,7 +109,7 @@ bool MainMenu::Loop(ButtonHandler& handler) {
   bool running = true;
   while (running) {
     ol::FpsCounter::CountFrame();
-    if (ScreenFrame::TakeEscape()) running = false;
+    if (frame_.TakeEscape()) running = false;
     frame_.ShowFrame(false);
     switch (Act(handler.TakeChosen())) {
       case Outcome::kPlay:

@@ -3,20 +3,16 @@
 #include <guichan/key.hpp>
 #include <guichan/keyevent.hpp>
 
+#include "game/screens/fontglyphs.h"
+
 namespace Kest {
-
-namespace {
-
-bool IsPrintableAscii(int value) { return value >= ' ' && value <= '~'; }
-
-}  // namespace
 
 NameField::NameField() { adjustHeight(); }
 
 void NameField::keyPressed(gcn::KeyEvent& event) {
   const gcn::Key& key = event.getKey();
   const bool types = key.isCharacter() && key.getValue() != gcn::Key::TAB;
-  if (types && (!IsPrintableAscii(key.getValue()) || getText().size() >= kMaxLength)) {
+  if (types && (!IsGlyph(kFixedFontGlyphs, key.getValue()) || getText().size() >= kMaxLength)) {
     event.consume();
     return;
   }

@@ -1,8 +1,8 @@
 // The text field in which a player names a new high score. The name is
-// written to "highscores.xml", which is UTF-8: the field takes printable
-// ASCII only (the keyboard's Latin-1 letters would make the file unreadable)
-// and no more than 24 characters; every other key that would type is
-// ignored, while editing keys and Enter work as in any text field.
+// shown in the widgets' font wherever the table stands: the field takes the
+// characters of that font only, and no more than 24 of them; every other key
+// that would type is ignored, while editing keys and Enter work as in any
+// text field.
 #pragma once
 
 #include <cstddef>

@@ -8,6 +8,7 @@
 #include <guichan/widgets/window.hpp>
 
 #include "game/screens/mouseonlyinput.h"
+#include "game/screens/screenguard.h"
 #include "game/utility/utility.h"
 #include "render/allegrogl/olgraphics.h"
 
@@ -51,15 +52,29 @@ ObjectivesWindow* ObjectivesWindow::GetInstance() { return instance; }
 
 // Like the console, the window reads the mouse only: the key that starts
 // the level must reach the main loop.
-ObjectivesWindow::ObjectivesWindow()
-    : graphics_(std::make_unique<gcn::OlGraphics>()),
-      input_(std::make_unique<MouseOnlyInput>()),
-      window_(std::make_unique<gcn::Window>("Level objectives")),
-      gui_(std::make_unique<gcn::Gui>()) {
+ObjectivesWindow::ObjectivesWindow() {
+  const bool built = RunGuarded(
+      [this] {
+        Build();
+        return true;
+      },
+      false);
+  if (built) return;
+  window_.reset();
+  gui_.reset();
+  input_.reset();
+  graphics_.reset();
+}
+
+void ObjectivesWindow::Build() {
+  graphics_ = std::make_unique<gcn::OlGraphics>();
+  input_ = std::make_unique<MouseOnlyInput>();
+  window_ = std::make_unique<gcn::Window>("Level objectives");
   window_->setDimension(gcn::Rectangle(0, 0, kWindowArea.width, kWindowArea.height));
   window_->setPosition(kWindowArea.x, kWindowArea.y);
   window_->setBaseColor(gcn::Color(255, 255, 255, 200));
   window_->setMovable(false);
+  gui_ = std::make_unique<gcn::Gui>();
   gui_->setGraphics(graphics_.get());
   gui_->setInput(input_.get());
   gui_->setTop(window_.get());
@@ -67,17 +82,23 @@ ObjectivesWindow::ObjectivesWindow()
 
 ObjectivesWindow::~ObjectivesWindow() = default;
 
-void ObjectivesWindow::Draw(const std::vector<std::string>& objectives) {
-  if (objectives != objectives_) Rebuild(objectives);
+void ObjectivesWindow::AddObjective(const std::string& text) { objectives_.push_back(text); }
+
+void ObjectivesWindow::Clear() {
+  ClearRows();
+  objectives_.clear();
+}
+
+void ObjectivesWindow::Draw() {
+  if (!gui_) return;
   gui_->logic();
   gui_->draw();
 }
 
 // One row per goal, 42 pixels apart: the icon, and the text centred on it.
-void ObjectivesWindow::Rebuild(const std::vector<std::string>& objectives) {
+void ObjectivesWindow::Rebuild() {
   ClearRows();
-  objectives_ = objectives;
-  if (objectives_.empty()) return;
+  if (!window_ || objectives_.empty()) return;
   iconImage_ = LoadIconImage();
   int y = kFirstRowY;
   for (const std::string& text : objectives_) {

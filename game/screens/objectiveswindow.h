@@ -1,6 +1,8 @@
 // The "Level objectives" window, shown over the frozen level until the
 // player presses a key: one row per goal the level script declared, each
-// with the goal icon "res\objective.png".
+// with the goal icon "res\objective.png". Every level load clears the goals
+// before its script runs and rebuilds the rows after it, so a goal added
+// during play is never shown.
 #pragma once
 
 #include <memory>
@@ -21,7 +23,8 @@ namespace Kest {
 
 class ObjectivesWindow {
  public:
-  // Replaces the window by a new one.
+  // Replaces the window by a new one. A window whose widgets cannot be made
+  // is logged and stays usable, showing nothing.
   static void Create();
   static void Destroy();
   static ObjectivesWindow* GetInstance();
@@ -30,10 +33,17 @@ class ObjectivesWindow {
   ObjectivesWindow(const ObjectivesWindow&) = delete;
   ObjectivesWindow& operator=(const ObjectivesWindow&) = delete;
 
-  // Runs the window's GUI once and draws it over the frame, listing these
-  // goals; its rows are made again only when the goals differ from the
-  // ones it listed last.
-  void Draw(const std::vector<std::string>& objectives);
+  // The goal is shown from the next rebuild on.
+  void AddObjective(const std::string& text);
+  // Removes the rows and forgets the goals.
+  void Clear();
+  // The rows again, one per goal in the order they were added.
+  void Rebuild();
+  // Runs the window's GUI once and draws it over the frame.
+  void Draw();
+  void ClearRows();
+
+  const std::vector<std::string>& GetObjectives() const { return objectives_; }
 
  private:
   struct Row {
@@ -42,15 +52,15 @@ class ObjectivesWindow {
   };
 
   ObjectivesWindow();
-  void Rebuild(const std::vector<std::string>& objectives);
-  void ClearRows();
+  void Build();
 
   std::unique_ptr<gcn::OlGraphics> graphics_;
   std::unique_ptr<gcn::AllegroInput> input_;
   std::unique_ptr<gcn::Window> window_;
   std::unique_ptr<gcn::Gui> gui_;
-  // The goals the rows show, and the one icon image they share.
   std::vector<std::string> objectives_;
+  // The one icon image the rows share; the rows go first, before it and
+  // the window that holds them.
   std::unique_ptr<gcn::Image> iconImage_;
   std::vector<Row> rows_;
 };

@@ -4,9 +4,11 @@
 #include <guichan/gui.hpp>
 #include <guichan/widgets/container.hpp>
 
+#include "game/app/allegrokeyboard.h"
 #include "game/app/app.h"
+#include "game/app/quitrequest.h"
 #include "game/objects/resourcemanager.h"
-#include "game/screens/mouseonlyinput.h"
+#include "game/screens/screeninput.h"
 #include "platform/platform.h"
 #include "render/allegrogl/olgraphics.h"
 #include "render/canvas.h"
@@ -19,6 +21,9 @@ namespace {
 // Counts the frames every screen has shown: when another screen showed one
 // since this screen's last, this screen's picture is gone.
 unsigned framesShown = 0;
+
+AllegroKeyboard allegroKeyboard;
+Keyboard* screenKeyboard = &allegroKeyboard;
 
 RepaintPolicy::Mouse ReadMouse() { return RepaintPolicy::Mouse{mouse_x, mouse_y, mouse_b, mouse_z}; }
 
@@ -38,13 +43,9 @@ ScreenFrame::ScreenFrame(const std::string& background)
 
 ScreenFrame::~ScreenFrame() = default;
 
-gcn::Container& ScreenFrame::Open(Keys keys) {
-  keys_ = keys;
+gcn::Container& ScreenFrame::Open() {
   graphics_ = std::make_unique<gcn::OlGraphics>();
-  if (keys == Keys::kWidgets)
-    input_ = std::make_unique<gcn::AllegroInput>();
-  else
-    input_ = std::make_unique<MouseOnlyInput>();
+  input_ = std::make_unique<ScreenInput>(*screenKeyboard);
   top_ = std::make_unique<gcn::Container>();
   top_->setDimension(gcn::Rectangle(0, 0, int(width_), int(height_)));
   top_->setOpaque(false);
@@ -66,7 +67,8 @@ void ScreenFrame::Close() {
 }
 
 void ScreenFrame::ShowFrame(bool contentChanged) {
-  if (keys_ == Keys::kWidgets && keypressed()) contentChanged = true;
+  input_->_pollInput();
+  if (!input_->isKeyQueueEmpty()) contentChanged = true;
   gui_->logic();
   if (lastShown_ != framesShown) repaint_.Reset();
   const RepaintPolicy::Mouse mouse = ReadMouse();
@@ -86,9 +88,12 @@ void ScreenFrame::Draw() {
   if (cursor_) cursor_->Blit(float(mouse_x), float(mouse_y), 1.0f);
 }
 
-bool ScreenFrame::TakeEscape() {
-  if (!keypressed()) return false;
-  return (readkey() & ~0xFF) == (KEY_ESC << 8);
+bool ScreenFrame::TakeEscape() { return input_->TakeEscape() || IsQuitRequested(); }
+
+bool ScreenFrame::TakeKeyPress() { return input_->TakeKeyPress() || IsQuitRequested(); }
+
+void ScreenFrame::UseKeyboard(Keyboard* keyboard) {
+  screenKeyboard = keyboard ? keyboard : &allegroKeyboard;
 }
 
 void ScreenFrame::ResetCamera() {

@@ -1,7 +1,10 @@
 #include "game/screens/trackselectdialog.h"
 
-#include <allegro.h>
+#include <guichan/actionevent.hpp>
+#include <guichan/actionlistener.hpp>
 #include <guichan/imagefont.hpp>
+#include <guichan/key.hpp>
+#include <guichan/keylistener.hpp>
 #include <guichan/widgets/button.hpp>
 #include <guichan/widgets/container.hpp>
 #include <guichan/widgets/listbox.hpp>
@@ -21,6 +24,20 @@ namespace {
 
 constexpr int kWindowWidth = 700;
 constexpr int kWindowHeight = 500;
+
+// Enter in the list does what "start" does, once a row is picked.
+class EnterStarts : public gcn::KeyListener {
+ public:
+  EnterStarts(gcn::ListBox& list, gcn::ActionListener& start) : list_(list), start_(start) {}
+  void keyPressed(gcn::KeyEvent& event) override {
+    if (event.getKey().getValue() != gcn::Key::ENTER || list_.getSelected() == -1) return;
+    start_.action(gcn::ActionEvent(&list_, "start"));
+  }
+
+ private:
+  gcn::ListBox& list_;
+  gcn::ActionListener& start_;
+};
 
 }  // namespace
 
@@ -52,6 +69,7 @@ void TrackSelectDialog::DeleteWidgets() {
   listBox_.reset();
   start_.reset();
   window_.reset();
+  enterStarts_.reset();
 }
 
 // The window stands in the middle of the screen, the list over most of it
@@ -78,6 +96,10 @@ void TrackSelectDialog::Build(TrackSelectListModel& rows, gcn::ActionListener& s
   scrollArea_->setWidth(660);
   scrollArea_->setHeight(390);
   window_->add(scrollArea_.get(), 20, 20);
+  enterStarts_ = std::make_unique<EnterStarts>(*listBox_, start);
+  listBox_->addKeyListener(enterStarts_.get());
+  // Focus needs the list in the GUI's tree, which the window now is.
+  listBox_->requestFocus();
 
   start_ = std::make_unique<gcn::Button>("start");
   start_->setFont(MainMenu::GetRunningFont());
@@ -88,16 +110,12 @@ void TrackSelectDialog::Build(TrackSelectListModel& rows, gcn::ActionListener& s
   window_->add(start_.get(), 530, 430);
 }
 
-// Esc is read from the key state: the key buffer is left alone while the
-// dialog shows, and emptied when it ends, so that no key meant for the
-// dialog reaches the menu or the track.
 void TrackSelectDialog::Loop(const EnterAction& started) {
   ol::Transforms::SetTintColor(ol::Rgba(1.0f, 1.0f, 1.0f, 1.0f));
-  while (!key[KEY_ESC] && !started.IsPressed()) {
+  while (!frame_.TakeEscape() && !started.IsPressed()) {
     ol::FpsCounter::CountFrame();
     frame_.ShowFrame(ShowStartWhenPicked());
   }
-  clear_keybuf();
 }
 
 bool TrackSelectDialog::ShowStartWhenPicked() {

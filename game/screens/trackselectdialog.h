@@ -1,6 +1,7 @@
 // The dialog in which the player picks the track to play: every track of
 // the track list with its best score, and "start", which shows only while a
-// track is picked. Esc leaves without a choice.
+// track is picked. The list takes the keys from the start: Up and Down
+// pick, Enter starts the picked track. Esc leaves without a choice.
 #pragma once
 
 #include <memory>
@@ -11,6 +12,7 @@
 namespace gcn {
 class ActionListener;
 class Button;
+class KeyListener;
 class ListBox;
 class ScrollArea;
 class Window;
@@ -45,6 +47,7 @@ class TrackSelectDialog {
   std::unique_ptr<gcn::ListBox> listBox_;
   std::unique_ptr<gcn::ScrollArea> scrollArea_;
   std::unique_ptr<gcn::Button> start_;
+  std::unique_ptr<gcn::KeyListener> enterStarts_;
 };
 
 }  // namespace Kest

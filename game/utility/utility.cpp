@@ -13,6 +13,8 @@ namespace Kest {
 
 void Log(const std::string& text) { Platform::Trace(text); }
 
+void LogVerbatim(const std::string& text) { Platform::TraceVerbatim(text); }
+
 float RandomRange(float a, float b) {
   const float r = static_cast<float>(std::rand() % 32768);
   const float value = a + r * (b - a) * 3.0518509e-05f;

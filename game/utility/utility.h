@@ -11,6 +11,8 @@ namespace Kest {
 
 // Writes one line to the trace log "vantrail.log", verbatim.
 void Log(const std::string& text);
+// Writes the text to the trace log as it stands, without ending the line.
+void LogVerbatim(const std::string& text);
 
 // A value in [a, b] from the runtime's rand().
 float RandomRange(float a, float b);

@@ -28,7 +28,12 @@ class JournalGame : public Kest::LoopGame {
   bool IsRestartRequested() override { return restart; }
   void RestartLevel() override { Write("restart"); restart = false; }
   bool IsWaiting() override { return waiting; }
-  bool TakeKey() override { Write("take key"); return std::exchange(key, false); }
+  WaitingKey TakeKey() override {
+    Write("take key");
+    if (std::exchange(escape, false)) return WaitingKey::kMenu;
+    return std::exchange(key, false) ? WaitingKey::kPlay : WaitingKey::kNone;
+  }
+  void ReturnToMenu() override { Write("menu"); }
   void RestartFrameCounter() override { Write("frame counter"); }
   void StartPlay() override { Write("start play"); waiting = false; }
   bool IsFinished() override { return finished; }
@@ -52,7 +57,7 @@ class JournalGame : public Kest::LoopGame {
   int Count(const std::string& call) const { return int(std::count(calls.begin(), calls.end(), call)); }
 
   std::function<bool()> running = [] { return false; };
-  bool restart = false, waiting = false, key = false, finished = false, keysEndPass = false;
+  bool restart = false, waiting = false, key = false, escape = false, finished = false, keysEndPass = false;
   bool timeUpInTicks = false;
   int tickRuns = 0;
   float shake = 0;
@@ -180,6 +185,15 @@ TEST(MainLoopPlay, TheFirstStepAfterABreakIsShort) {
     loop.PassAt(5002);
     EXPECT_EQ(loop.game.Count("bike 2"), 1);
   }
+}
+
+// Esc while the level waits goes to the menu at once: no frame of the old
+// level, no play; the track loaded there waits in turn.
+TEST(MainLoopWaiting, EscGoesToTheMenuInsteadOfStartingPlay) {
+  Loop loop(0);
+  loop.game.waiting = loop.game.escape = true;
+  EXPECT_EQ(loop.PassAt(30), (Calls{"take key", "menu"}));
+  EXPECT_EQ(loop.PassAt(60), (Calls{"take key", "camera 600 200", "draw 60 0", "objectives", "refresh"}));
 }
 
 // Over a clock that moves only while the loop sleeps, every pass after the

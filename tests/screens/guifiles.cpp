@@ -20,14 +20,20 @@ void SaveImage(const std::string& file, BITMAP* image) {
 }  // namespace
 
 void WriteFontStrip(const std::string& file, int glyphs, const std::function<int(int)>& width,
-                    int height) {
-  std::vector<bool> separator(1, true);
+                    int height, int gap) {
+  enum Column { kSeparator, kInk, kGap };
+  std::vector<Column> columns(1, kSeparator);
   for (int glyph = 0; glyph < glyphs; ++glyph) {
-    separator.insert(separator.end(), std::size_t(width(glyph)), false);
-    separator.push_back(true);
+    columns.insert(columns.end(), std::size_t(width(glyph) - gap), kInk);
+    columns.insert(columns.end(), std::size_t(gap), kGap);
+    columns.push_back(kSeparator);
   }
-  SaveImage(file, GlSupport::MakeImage(32, int(separator.size()), height, [&separator](int x, int) {
-              return GlSupport::Pixel{255, separator[std::size_t(x)] ? 0 : 255, 255, 255};
+  SaveImage(file, GlSupport::MakeImage(32, int(columns.size()), height, [&columns](int x, int) {
+              switch (columns[std::size_t(x)]) {
+                case kSeparator: return GlSupport::Pixel{255, 0, 255, 255};
+                case kInk: return GlSupport::Pixel{255, 255, 255, 255};
+                default: return GlSupport::Pixel{0, 0, 0, 0};
+              }
             }));
 }
 

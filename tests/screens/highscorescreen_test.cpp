@@ -15,24 +15,17 @@
 #include "tests/data/datafiles.h"
 #include "tests/support/glscreen/screen.h"
 #include "tests/screens/guifiles.h"
+#include "tests/screens/escapekey.h"
 #include "tests/support/tracecapture.h"
 
 namespace {
 
-class HeldEscape {
- public:
-  HeldEscape() { key[KEY_ESC] = 1; }
-  ~HeldEscape() { key[KEY_ESC] = 0; }
-};
-
 class ResultScreen : public DataTest::DataFiles {
  protected:
   ResultScreen() {
-    clear_keybuf();
     ScreenTests::WriteImageFile("res/dlgseparator.png", 680, 4);
     LoadTracks("<track name='Hills' filename='hills.lua' max_high_scores='3'/>");
   }
-  ~ResultScreen() override { clear_keybuf(); }
 
   // A table of Hills, best first: 900 by Al, 700 by Bo, 500 by Cy.
   std::string StoreTable() const {
@@ -76,15 +69,20 @@ TEST_F(ResultScreen, EscWritesTheTableWhenTheScoreMadeItAndNothingWhenNot) {
       {1000, 0, 0, true, {" 1000", "Al 900", "Bo 700"}},
       {300, 0, 100, false, {"Al 900", "Bo 700", "Cy 500"}},
   };
-  const HeldEscape escape;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.time);
+    const ScreenTests::EscapeKey escape;
     StoreTable();
     const std::string before = folder.Read("highscores.xml");
     Finish(c.time, c.flips, c.wheelies);
     EXPECT_EQ(StoredTable(), c.table);
     EXPECT_EQ(folder.Read("highscores.xml") != before, c.written);
   }
+  // A run worth nothing is a score all the same, in a table with room for it.
+  folder.Write("highscores.xml", "<?xml version='1.0' encoding='UTF-8'?>\n<highscores/>\n");
+  const ScreenTests::EscapeKey escape;
+  Finish(0, 0, 0);
+  EXPECT_EQ(StoredTable(), std::vector<std::string>{" 0"});
 }
 
 // Without an image loader the separator cannot be made: the screen logs
@@ -94,10 +92,9 @@ TEST_F(ResultScreen, AScreenThatCannotBeBuiltEndsAtOnceAndWritesNothing) {
   const std::string before = folder.Read("highscores.xml");
   gcn::Image::setImageLoader(nullptr);
   TestSupport::TraceCapture trace;
-  const HeldEscape escape;  // so that a loop that ran anyway would end
-  simulate_keypress('a');
+  const ScreenTests::EscapeKey escape;  // a loop that ran anyway would take it
   Finish(5000, 0, 0);
-  EXPECT_TRUE(keypressed()) << "the loop ran on half-built widgets";
+  EXPECT_FALSE(escape.Taken()) << "the loop ran on half-built widgets";
   EXPECT_EQ(folder.Read("highscores.xml"), before);
   EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Trying to load an image but no image loader is set."});
 }

@@ -4,18 +4,20 @@
 #include <allegro.h>
 
 #include <cstdio>
+#include <cstring>
+#include <set>
 
+#include "game/screens/fontglyphs.h"
 #include "game/screens/guifont.h"
 #include "game/screens/mainmenu.h"
 #include "render/transforms.h"
 #include "tests/support/glscreen/screen.h"
 #include "tests/screens/guifiles.h"
+#include "tests/screens/escapekey.h"
 #include "tests/support/gamerun.h"
 #include "tests/support/tracecapture.h"
 
 namespace {
-
-const int kEscape = (KEY_ESC << 8) | 27;
 
 // What the X server shows, from a screenshot: the window stands at its top left.
 class ShownPicture {
@@ -41,16 +43,31 @@ class ShownPicture {
   BITMAP* image_ = nullptr;
 };
 
+// The text of one row of the picture in the test's menu font: each run of white pixels is one glyph, its width
+// telling which.
+std::string ReadRow(const ShownPicture& shown, int y, int x0, int x1) {
+  std::string text;
+  int run = 0;
+  for (int x = x0; x <= x1; ++x) {
+    const GlSupport::Pixel p = shown.At(x, y);
+    if (p.r > 240 && p.g > 240 && p.b > 240) {
+      ++run;
+      continue;
+    }
+    if (run >= 2 && run - 2 < int(std::strlen(Kest::kMenuFontGlyphs))) text += Kest::kMenuFontGlyphs[run - 2];
+    run = 0;
+  }
+  return text;
+}
+
 class MainMenuTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    clear_keybuf();
-    ScreenTests::WriteFontStrip("res/menufont.png", 42, [](int) { return 10; }, 20);
+    // Glyph i is a white block i + 2 pixels wide, one see-through column after it: a caption can be read back.
+    ScreenTests::WriteFontStrip("res/menufont.png", 42, [](int glyph) { return glyph + 3; }, 20, 1);
     menu = std::make_unique<Kest::MainMenu>(
         GlSupport::SavePng(GlSupport::MakeImage(32, 8, 6, [](int, int) { return GlSupport::Pixel{100, 100, 100, 255}; }), "menubg.png"));
   }
-  void TearDown() override { clear_keybuf(); }
-
   Kest::GuiFont guiFont;  // the image loader
   std::unique_ptr<Kest::MainMenu> menu;
 };
@@ -59,8 +76,10 @@ class MainMenuTest : public ::testing::Test {
 // starts untinted, whatever fade the game left behind.
 TEST_F(MainMenuTest, EscEndsTheMenuAfterItsPassAndItRunsAgain) {
   ol::Transforms::SetTintColor(ol::Rgba(0.0f, 0.0f, 0.0f, 1.0f));
-  simulate_keypress(kEscape);
-  EXPECT_FALSE(menu->Run());
+  {
+    const ScreenTests::EscapeKey escape;
+    EXPECT_FALSE(menu->Run());
+  }
   EXPECT_EQ(menu->GetFont(), nullptr) << "the widgets are deleted";
 
   const ShownPicture shown;
@@ -70,16 +89,31 @@ TEST_F(MainMenuTest, EscEndsTheMenuAfterItsPassAndItRunsAgain) {
   EXPECT_GT(window.b, window.r + 40) << "the window's blue over the background";
   EXPECT_GT(shown.At(572, 351).b, window.b) << "the quit button's deeper blue";
 
-  simulate_keypress(kEscape);
+  const ScreenTests::EscapeKey escape;
   EXPECT_FALSE(menu->Run());
+}
+
+// The buttons' captions, read back from the screen in the order they stand.
+TEST_F(MainMenuTest, TheButtonsSayPlayScoresCreditsQuit) {
+  {
+    const ScreenTests::EscapeKey escape;
+    menu->Run();
+  }
+  const ShownPicture shown;
+  std::vector<std::string> captions;
+  for (int y = 50; y < 550; ++y) {
+    const std::string text = ReadRow(shown, y, 370, 770);
+    if (!text.empty() && (captions.empty() || captions.back() != text)) captions.push_back(text);
+  }
+  EXPECT_EQ(captions, (std::vector<std::string>{"play", "scores", "credits", "quit"}));
 }
 
 TEST_F(MainMenuTest, AMissingMenuFontEndsTheMenuBeforeItsLoop) {
   std::remove("res/menufont.png");
   TestSupport::TraceCapture trace;
-  simulate_keypress(kEscape);  // a loop that ran anyway would take it
+  ScreenTests::EscapeKey escape;  // a loop that ran anyway would take it
   EXPECT_FALSE(menu->Run());
-  EXPECT_TRUE(keypressed()) << "the loop ran on half-built widgets";
+  EXPECT_FALSE(escape.Taken()) << "the loop ran on half-built widgets";
   EXPECT_EQ(trace.Lines(), std::vector<std::string>{"Cannot load font: res\\menufont.png"});
 }
 

@@ -47,7 +47,7 @@ std::vector<int> Codes(const std::string& text, const std::vector<int>& then = {
 }
 
 // Enter confirms the name (one action), even when it is full.
-TEST(NameField, TakesPrintableAsciiOnlyAtMost24CharactersAndEnterConfirms) {
+TEST(NameField, TakesTheFontsCharactersOnlyAtMost24AndEnterConfirms) {
   const std::string full = "abcdefghijklmnopqrstuvwx";  // 24
   struct Case {
     const char* what;
@@ -56,8 +56,9 @@ TEST(NameField, TakesPrintableAsciiOnlyAtMost24CharactersAndEnterConfirms) {
     int actions = 0;
   };
   const Case cases[] = {
-      {"every printable ASCII sign", Codes(" ~Ann O'Neil-2!"), " ~Ann O'Neil-2!"},
-      {"Latin-1 letters and signs", {'J', 0xE9, 'r', 0xF4, 0xA3, 0xFF, 'm', 'e'}, "Jrme"},
+      {"every sign of the font", Codes(" Ann.O-2:,\\=_/(x)+"), " Ann.O-2:,\\=_/(x)+"},
+      {"signs the font lacks", Codes("zz!'~?*Q"), "zzQ"},
+      {"the font's Latin-1 letters only", {'J', 0xC5, 0xE9, 0xC4, 0xF4, 0xD6, 0xA3, 0xFF, 'e'}, "J\xC5\xC4\xD6" "e"},
       {"beyond Latin-1", {'a', 0x20AC, 0x416, 'b'}, "ab"},
       {"control codes and tab", {'a', 1, 27, 127, Key::TAB, 'b'}, "ab"},
       {"a 25th character", Codes(full + "yz"), full},

@@ -1,9 +1,13 @@
 // The real game from a scratch copy of its stage: the menu, the play cycle through two short test tracks
-// and the high scores, the credits, the windows in play, and a still menu's processor time.
+// and the high scores, the credits, the windows in play, keys held across screens, ending the game from
+// outside, and a still menu's processor time.
 #include <gtest/gtest.h>
+
+#include <signal.h>
 
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 #include "tests/screens/gamescreen.h"
@@ -160,10 +164,17 @@ TEST(PlayCycleEndToEnd, PickRideNameAndOnThroughTheTracksBackToTheMenu) {
   ASSERT_TRUE(PollUntil(5000, [&] { return HighScoresHave(game, "<track name=\"Short Again\">\n        <score"); }));
   EXPECT_TRUE(Shows(game, "menu-last", isMenu)) << "the menu after the last track";
 
-  // "scores": the viewer opens on the first track's table.
-  EXPECT_TRUE(ClickUntil(572, kScores, [&] { return BrightPixels(game.Screenshot("table"), kFirstViewerRow) > 100; }))
+  // "scores": the viewer opens without a table; its drop-down has the keys, and Down picks the second track.
+  std::string viewer;
+  ASSERT_TRUE(ClickUntil(572, kScores, [&] {
+    viewer = game.Screenshot("viewer");
+    return DifferentPixels(menu, viewer, kMenuWindow) > 10000;
+  }));
+  EXPECT_EQ(BrightPixels(viewer, kFirstViewerRow), 0) << "no rows before a track is picked";
+  game.PressKey("Down");
+  EXPECT_TRUE(Shows(game, "table", [](const std::string& shot) { return BrightPixels(shot, kFirstViewerRow) > 100; }))
       << "a row of text";
-  game.PressKey("space");
+  game.PressKey("Escape");
 
   // The credits type out until Esc; "quit" ends the game.
   std::string credits;
@@ -179,12 +190,14 @@ TEST(PlayCycleEndToEnd, PickRideNameAndOnThroughTheTracksBackToTheMenu) {
   EXPECT_EQ(game.WaitForExit(), 0);
 }
 
+// A track out of the list has no table: its finish goes straight on.
 TEST(PlayCycleEndToEnd, ATrackFromTheCommandLineGoesOnToTheListsFirst) {
   GameRun game(VANTRAIL_STAGE_DIR, GameRun::NotStarted());
   ASSERT_TRUE(StartWithTrack(game, "levels\\solo.lua"));
-  ASSERT_TRUE(RideToTheFinish(game));
-  HoldEscape(game);
-  EXPECT_TRUE(PollUntil(10000, [&] { return LogHas(game, "Loading the level levels\\short.lua"); }));
+  game.PressKey("Return");
+  game.KeyDown("Up");
+  EXPECT_TRUE(PollUntil(20000, [&] { return LogHas(game, "Loading the level levels\\short.lua"); }));
+  game.KeyUp("Up");
   Quit(game);
 }
 
@@ -193,9 +206,121 @@ TEST(PlayCycleEndToEnd, WhenTheTimeRunsOutTheLevelStartsOver) {
   ASSERT_TRUE(StartWithTrack(game, "levels\\slow.lua"));
   game.PressKey("Return");
   EXPECT_TRUE(PollUntil(60000, [&] { return LogHas(game, "Loading the level levels\\slow.lua") == 2; }));
-  EXPECT_EQ(LogHas(game, "Time is up!"), 1);
+  EXPECT_EQ(LogHas(game, "Time is up!"), 0) << "the debug console's line only";
   EXPECT_EQ(LogHas(game, "Finished"), 0);
   Quit(game);
+}
+
+// A key held for 1.5 s, long past the keyboard's repeat delay.
+void Hold(const GameRun& game, const std::string& key) {
+  game.KeyDown(key);
+  std::this_thread::sleep_for(1500ms);
+  game.KeyUp(key);
+}
+
+// The Esc that leaves play or the track list does not reach the menu, whose own Esc would end the game. The track
+// list and the menu take keys: Down and Enter start the first track, Tab and Enter press the menu's buttons.
+TEST(HeldKeysEndToEnd, EscHeldInPlayOrInTheTrackListGoesBackToTheMenuOnly) {
+  GameRun game(VANTRAIL_STAGE_DIR, GameRun::NotStarted());
+  StartOnTestStage(game);
+  const std::string menu = WaitForMenu(game);
+  const auto isMenu = [&](const std::string& shot) { return DifferentPixels(menu, shot, kMenuWindow) < 100; };
+  ASSERT_TRUE(ClickUntil(572, kPlay, [&] { return !isMenu(game.Screenshot("dialog")); }));
+  game.PressKey("Down Return");
+  ASSERT_TRUE(PollUntil(5000, [&] { return LogHas(game, "Loading the level levels\\short.lua"); }));
+  CommandOutput("xdotool mousemove 20 580");
+  std::this_thread::sleep_for(1s);
+  game.PressKey("Return");
+  std::this_thread::sleep_for(500ms);
+  Hold(game, "Escape");
+  EXPECT_TRUE(Shows(game, "menu-after-play", isMenu));
+  ASSERT_TRUE(game.IsRunning()) << "held Esc in play";
+
+  ASSERT_TRUE(ClickUntil(572, kPlay, [&] { return !isMenu(game.Screenshot("dialog")); }));
+  Hold(game, "Escape");
+  EXPECT_TRUE(Shows(game, "menu-after-dialog", isMenu));
+  ASSERT_TRUE(game.IsRunning()) << "held Esc in the track list";
+  game.PressKey("Tab Tab Tab Return");  // from "play", which the click chose, to "quit"
+  EXPECT_EQ(game.WaitForExit(), 0);
+}
+
+// A finish with Up held and a score that misses the full table: the result screen waits for a key pressed on it,
+// and so does the next track (the list's first, after a track from the command line).
+TEST(HeldKeysEndToEnd, UpHeldAcrossTheFinishLeavesTheResultScreenShown) {
+  GameRun game(VANTRAIL_STAGE_DIR, GameRun::NotStarted());
+  std::ofstream(game.Folder() + "/highscores.xml")
+      << "<?xml version='1.0' encoding='UTF-8'?>\n<highscores><track name='Short Ride'>"
+         "<score date='1' name='Al' score='900000'/><score date='2' name='Bo' score='800000'/>"
+         "<score date='3' name='Cy' score='700000'/></track></highscores>\n";
+  ASSERT_TRUE(StartWithTrack(game, "levels\\short.lua"));
+  game.PressKey("Return");
+  game.KeyDown("Up");
+  ASSERT_TRUE(Shows(game, "result", [](const std::string& shot) { return BrightPixels(shot, kBelowTheRide, 10) > 10000; }));
+  std::this_thread::sleep_for(1500ms);
+  EXPECT_GT(BrightPixels(game.Screenshot("result-held"), kBelowTheRide, 10), 10000) << "the result screen stays";
+  EXPECT_EQ(LogHas(game, "Loading the level levels\\short.lua"), 1);
+  game.KeyUp("Up");
+  game.PressKey("Return");
+  ASSERT_TRUE(PollUntil(10000, [&] { return LogHas(game, "Loading the level levels\\short.lua") == 2; }));
+  std::this_thread::sleep_for(1s);
+  const std::string waiting = game.Screenshot("waiting");
+  std::this_thread::sleep_for(1s);
+  EXPECT_EQ(CommandOutput("compare -metric AE " + waiting + " " + game.Screenshot("still-waiting") + " null: 2>&1"), "0")
+      << "the next track waits for its key";
+  Quit(game);
+}
+
+// A level that restarts at its first step waits for a key again and again: Esc there leaves for the menu.
+TEST(HeldKeysEndToEnd, EscWhileALevelWaitsGoesBackToTheMenu) {
+  GameRun game(VANTRAIL_STAGE_DIR, GameRun::NotStarted());
+  StartOnTestStage(game);
+  std::ofstream(game.Folder() + "/levels/short.lua") << kShortTrack << "EventXGreater(nil, -1e30, 'RestartLevel()')\n";
+  const std::string menu = WaitForMenu(game);
+  ASSERT_TRUE(PickTheFirstTrack(game, menu));
+  ASSERT_TRUE(ClickUntil(kStartButton.x + 80, kStartButton.y + 22,
+                         [&] { return LogHas(game, "Loading the level levels\\short.lua"); }));
+  CommandOutput("xdotool mousemove 20 580");  // out of the menu's window
+  std::this_thread::sleep_for(1s);            // the level loaded: a key pressed before it waits is not its
+  game.PressKey("Return");
+  ASSERT_TRUE(PollUntil(10000, [&] { return LogHas(game, "Loading the level levels\\short.lua") >= 2; }))
+      << "the level restarted";
+  std::this_thread::sleep_for(1s);
+  game.PressKey("Escape");
+  EXPECT_TRUE(Shows(game, "menu-again", [&](const std::string& shot) {
+    return DifferentPixels(menu, shot, kMenuWindow) < 100;
+  }));
+  game.PressKey("Escape");
+  EXPECT_EQ(game.WaitForExit(), 0);
+}
+
+// The close button and the signals of a logout, a kill and Ctrl+C end the game as "quit" does, each in two of the
+// menu, a waiting level, play and the result screen (left as by Esc: the new score is stored without a name).
+TEST(QuitEndToEnd, TheCloseButtonAndTheSignalsEndTheGameAsQuitDoes) {
+  const std::function<void(GameRun&, const std::string&)> asks[] = {
+      [](GameRun&, const std::string& window) { GameRun::CloseWindow(window); },
+      [](GameRun& game, const std::string&) { game.Signal(SIGTERM); },
+      [](GameRun& game, const std::string&) { game.Signal(SIGINT); },
+      [](GameRun& game, const std::string&) { game.Signal(SIGHUP); },
+  };
+  for (int round = 0; round < 8; ++round) {
+    const int place = round % 4;
+    SCOPED_TRACE("way " + std::to_string(round / 2) + ", place " + std::to_string(place));
+    GameRun game(VANTRAIL_STAGE_DIR, GameRun::NotStarted());
+    if (place == 0) StartOnTestStage(game);
+    else ASSERT_TRUE(StartWithTrack(game, "levels\\short.lua"));
+    const std::string window = game.WaitForWindow();
+    std::this_thread::sleep_for(1s);
+    if (place >= 2) game.PressKey("Return");
+    if (place == 3) {
+      game.KeyDown("Up");
+      EXPECT_TRUE(PollUntil(10000, [&] { return LogHas(game, "Finished"); }));
+      game.KeyUp("Up");
+      std::this_thread::sleep_for(500ms);
+    }
+    asks[round / 2](game, window);
+    EXPECT_EQ(game.WaitForExit(10000), 0);
+    if (place == 3) EXPECT_TRUE(HighScoresHave(game, "name=\"\" score="));
+  }
 }
 
 // The console's figures and event list (the right-hand 200 pixels); the

@@ -5,6 +5,8 @@
 #include "game/bike/bike.h"
 #include "game/level/timermanager.h"
 #include "game/level/variablemanager.h"
+#include "game/utility/utility.h"
+#include "game/screens/objectiveswindow.h"
 #include "script/scriptmanager.h"
 #include "script/statelimits.h"
 #include "tests/script/scriptlevel.h"
@@ -50,11 +52,26 @@ TEST_F(Loading, AReloadStartsFromAFullyResetGame) {
   EXPECT_FALSE(Kest::VariableManager::GetInstance()->HasVariable("flag"));
   EXPECT_EQ(Level().GetConditionCount(), 0);
   EXPECT_EQ(Kest::TimerManager::GetInstance()->GetLevelTime(), 3000u);
-  EXPECT_EQ(Level().GetObjectives().size(), 1u);
+  EXPECT_EQ(Kest::TimerManager::GetRemainingTicks(), 3000u) << "the waiting level shows its own time";
+  EXPECT_EQ(Kest::ObjectivesWindow::GetInstance()->GetObjectives(), std::vector<std::string>{"Ride"});
   EXPECT_NEAR(Kest::Bike::GetInstance()->GetPosition().x, 0.0f, 1.0f);
   ASSERT_TRUE(Load(""));
   EXPECT_EQ(Kest::TimerManager::GetInstance()->GetLevelTime(), 99900u);
-  EXPECT_TRUE(Level().GetObjectives().empty());
+  EXPECT_EQ(Kest::TimerManager::GetRemainingTicks(), 99900u);
+  EXPECT_TRUE(Kest::ObjectivesWindow::GetInstance()->GetObjectives().empty());
+}
+
+// Events speak to the debug console only; an event text's error is written as it stands, the next message going
+// on from where it ends.
+TEST_F(Loading, EventsLeaveTheTraceLogAloneButForTheirTextsErrorsWhichEndNoLine) {
+  ASSERT_TRUE(Load("RegisterEvent(nil, CreateEventXGreater(-1e30), 'fired = 1', true)"));
+  Level().StartPlay();
+  Play(2);
+  EXPECT_EQ(Eval("fired"), "1");
+  EXPECT_FALSE(trace.Contains("Event"));
+  EXPECT_FALSE(Run("stop()"));
+  Kest::Log("next");
+  EXPECT_EQ(trace.Lines().back(), "[string \"stop()\"]:1: attempt to call global 'stop' (a nil value)next");
 }
 
 // A restart asked for by the level script itself would reload it forever.

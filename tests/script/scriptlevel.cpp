@@ -14,6 +14,7 @@
 #include "game/app/mainloop.h"
 #include "game/bike/bike.h"
 #include "game/level/eventmanager.h"
+#include "game/screens/objectiveswindow.h"
 #include "script/scriptmanager.h"
 
 namespace ScriptTest {
@@ -38,9 +39,11 @@ void ScriptLevel::SetUpTestSuite() {
 #endif
   }
   level = new Kest::Level();
+  Kest::ObjectivesWindow::Create();
 }
 
 void ScriptLevel::TearDownTestSuite() {
+  Kest::ObjectivesWindow::Destroy();
   delete level;
   level = nullptr;
 }

@@ -1,5 +1,6 @@
 #include "tests/support/gamerun.h"
 
+#include <X11/Xlib.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -65,6 +66,24 @@ void GameRun::Kill() {
   waitpid(pid_, nullptr, 0);
   pid_ = -1;
   exitCode_ = -1;
+}
+
+void GameRun::Signal(int signal) const {
+  if (pid_ > 0) kill(pid_, signal);
+}
+
+void GameRun::CloseWindow(const std::string& window) {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return;
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = std::stoul(window);
+  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+  XCloseDisplay(display);
 }
 
 bool GameRun::IsRunning() {

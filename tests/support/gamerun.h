@@ -28,6 +28,11 @@ class GameRun {
   void Start(const std::vector<std::string>& arguments = {});
   // Ends the game at once, as a crash or a power cut would (SIGKILL).
   void Kill();
+  // Sends the running game a signal.
+  void Signal(int signal) const;
+  // Asks the window to close as its close button does, with the window manager's message WM_DELETE_WINDOW (there is
+  // no window manager under the test's X server to send it).
+  static void CloseWindow(const std::string& window);
 
   // The X id of the game's window, once it is shown; empty when none came within the time. A game that ends before
   // its window shows is started once more, its log printed.

@@ -103,7 +103,7 @@ constexpr unsigned kMsPerTick = 10;
 struct RidingGame : Kest::RunningGame {
   RidingGame(const RideKeys& keys, const RideWatch& watch) : keyboard(keys), watch(watch) {}
 
-  bool TakeKey() override { return true; }
+  WaitingKey TakeKey() override { return WaitingKey::kPlay; }
   void RestartFrameCounter() override {}
   void RestartLevel() override { Stop(RideEnd::kRestarted); }
   void FinishLevel() override { Stop(RideEnd::kFinished); }
