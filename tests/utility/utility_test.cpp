@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -83,6 +84,25 @@ TEST(TraceLog, LinesFromManyThreadsStayWhole) {
   const std::vector<std::string> lines = trace.Lines();
   ASSERT_EQ(lines.size(), 800u);
   for (const std::string& line : lines) EXPECT_EQ(line, std::string(100, line[0]));
+}
+
+// A script can log without end: a line is cut at its longest length, and
+// the file stops at its size with one line saying so.
+TEST(TraceLog, LinesAndFileAreBounded) {
+  TestSupport::TraceCapture trace;
+  Kest::Log(std::string(Platform::kMostTraceLineBytes + 1000, 'y') + "\n");
+  const std::string line(1000, 'z');
+  for (std::size_t written = 0; written < 2 * Platform::kMostTraceFileBytes; written += line.size())
+    Kest::Log(line);
+  const std::vector<std::string> lines = trace.Lines();
+  ASSERT_GT(lines.size(), 2u);
+  EXPECT_EQ(lines[0], std::string(Platform::kMostTraceLineBytes, 'y') + Platform::kCutMark);
+  EXPECT_EQ(lines[1], line);
+  EXPECT_EQ(lines.back(), Platform::kTraceFullLine);
+  EXPECT_EQ(trace.Count(Platform::kTraceFullLine), 1);
+  std::ifstream file(trace.Path(), std::ios::ate);
+  EXPECT_LE(std::size_t(file.tellg()), Platform::kMostTraceFileBytes + 100);
+  EXPECT_GT(std::size_t(file.tellg()), Platform::kMostTraceFileBytes - line.size());
 }
 
 }  // namespace
