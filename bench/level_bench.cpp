@@ -1,16 +1,21 @@
 // The cost of loading each shipped track (reset, script run and world
 // build) and of one physics step on it as the main loop takes it (the
 // bike's pre-step, the collision pass over the drawn objects, the world
-// step, the bike's step). Needs an X server: run it under xvfb-run; it
+// step, the bike's step), and the restart of the largest level the caps
+// allow: as many named blocks as a level script can make, each tested by an
+// event. Needs an X server: run it under xvfb-run; it
 // reads the tracks from the build's stage folder.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "game/app/app.h"
 #include "game/bike/bike.h"
 #include "game/level/level.h"
+#include "game/objects/space.h"
 #include "platform/platform.h"
 #include "tessora/vec2.h"
 
@@ -61,5 +66,30 @@ void StepTrack(benchmark::State& state) {
   state.SetLabel(track);
 }
 BENCHMARK(StepTrack)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+namespace {
+
+// Blocks until the script's budget or the cap on objects stops it.
+const char* const kLargestLevel = "levels\\benchlargest.lua";
+const char* const kLargestLevelScript =
+    "local space = GetApplication():GetSpace()\n"
+    "for i = 1, 40000 do\n"
+    "  local block = CreateBlock(i * 12, 5000, 10, 10, '', false)\n"
+    "  if not block then break end\n"
+    "  space:Insert(block, 'n' .. i)\n"
+    "  EventYLess(block, -1e30, '')\n"
+    "end\n";
+
+void RestartLargestLevel(benchmark::State& state) {
+  if (!Ready(state)) return;
+  std::ofstream("levels/benchlargest.lua") << kLargestLevelScript;
+  TheLevel().Load(kLargestLevel, true);
+  for (auto _ : state) TheLevel().Load(std::string(), true);
+  state.counters["objects"] = double(Kest::GetApplication()->GetSpace()->size());
+  std::remove("levels/benchlargest.lua");
+}
+BENCHMARK(RestartLargestLevel)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
