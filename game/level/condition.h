@@ -19,6 +19,9 @@ class Condition {
   Condition& operator=(const Condition&) = delete;
 
   virtual bool IsSatisfied(Object* argument) = 0;
+  // Whether IsSatisfied reads the argument object: an event whose
+  // condition does must go with its object, the others outlive it.
+  virtual bool ReadsArgument() const { return false; }
   // After a repeating event has run: the condition waits for its next
   // occasion. Conditions that only look at the present need nothing.
   virtual void Reset() {}

@@ -142,6 +142,8 @@ void EventManager::Clear() {
     entry.condition = nullptr;
     DeleteCondition(condition);
   }
+  // No event is left to lose its object: the objects go unheard.
+  argumentWatch_.reset(new ArgumentWatch(*this));
   timeUpRegistered_ = false;
   if (!walking_) Sweep();
 }
@@ -172,9 +174,15 @@ void EventManager::DeleteCondition(Condition* condition) {
   delete condition;
 }
 
+// Only the events that would read the object go; the others keep firing
+// without it.
 void EventManager::OnArgumentDeleted(const Object* object) {
   for (Entry& entry : entries_) {
     if (entry.argument != object || !entry.condition) continue;
+    if (!entry.condition->ReadsArgument()) {
+      entry.argument = nullptr;
+      continue;
+    }
     Condition* condition = entry.condition;
     entry.condition = nullptr;
     DeleteCondition(condition);

@@ -35,8 +35,9 @@ class EventManager {
   EventManager(const EventManager&) = delete;
   EventManager& operator=(const EventManager&) = delete;
 
-  // The manager owns the condition from then on. An event on an object
-  // goes, with its condition, when the object is deleted. A null condition
+  // The manager owns the condition from then on. When the object is
+  // deleted, an event whose condition reads it (its position) goes with its
+  // condition; the others lose the object and stay. A null condition
   // is refused with a log line (false).
   bool AddEvent(Object* argument, Condition* condition, const std::string& text, bool once);
   // Runs the events whose conditions hold.
@@ -72,7 +73,7 @@ class EventManager {
   void RunEntry(std::size_t index);
   void Finish(std::size_t index);
   void DeleteCondition(Condition* condition);
-  // The object is being deleted: its events go.
+  // The object is being deleted: the events that read it go.
   void OnArgumentDeleted(const Object* object);
   void Sweep();
 
