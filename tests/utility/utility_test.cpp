@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <fstream>
 #include <string>
@@ -52,6 +53,8 @@ TEST(Conversions, TextToBoolAndNumbersAndBack) {
   EXPECT_EQ(Kest::StringToInt("  42abc"), 42);
   EXPECT_EQ(Kest::StringToInt("-3"), -3);
   EXPECT_EQ(Kest::StringToInt("abc"), 0);
+  EXPECT_EQ(Kest::StringToInt("3000000000"), INT_MAX);
+  EXPECT_EQ(Kest::StringToInt("-99999999999999999999"), INT_MIN);
   EXPECT_EQ(Kest::StringToNumber<unsigned long>("1700000000"), 1700000000ul);
   EXPECT_EQ(Kest::StringToNumber<unsigned>(""), 0u);
   EXPECT_EQ(Kest::ToString(0.5f), "0.5");
