@@ -5,6 +5,7 @@
 // collisions.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -91,7 +92,7 @@ class Object {
 
   // Forwarded to the physics object; objects without one ignore them.
   void SetMass(float density);
-  void SetCollisionMask(int mask);
+  void SetCollisionMask(std::uint32_t mask);
   // Routes the physics object's contacts to the collision watches. The
   // contact handling the physics object had before (a bike wheel's, a
   // boost's) keeps running first; switching off gives it back its place.
