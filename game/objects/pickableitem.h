@@ -40,7 +40,8 @@ class PickableItem : public Object {
 
   // The item holds the picture until it goes into the space; a picture it
   // held before is deleted. Refused with a log line (false) for the item
-  // itself and once the item is in the space.
+  // itself, an item that holds it (as its image, or its image's image...)
+  // and once the item is in the space.
   bool SetImage(Object* image);
   // Null when there is none, or once the picture was deleted.
   Object* GetImage() const { return image_.Get(); }
