@@ -4,13 +4,14 @@
 // text when it holds.
 #pragma once
 
+#include "game/utility/livecount.h"
 #include "render/vec2.h"
 
 namespace Kest {
 
 class Object;
 
-class Condition {
+class Condition : public LiveCount<Condition> {
  public:
   Condition() = default;
   // Scripts may still hold the condition: they are told before it goes.

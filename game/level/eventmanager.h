@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "game/level/condition.h"
+#include "game/utility/heldtext.h"
 
 namespace Kest {
 
@@ -37,8 +38,9 @@ class EventManager {
 
   // The manager owns the condition from then on. When the object is
   // deleted, an event whose condition reads it (its position) goes with its
-  // condition; the others lose the object and stay. A null condition
-  // is refused with a log line (false).
+  // condition; the others lose the object and stay. Refused (false): a null
+  // condition, with a log line, and any while the conditions alive are past
+  // their cap (livecount.h), with one log line per level.
   bool AddEvent(Object* argument, Condition* condition, const std::string& text, bool once);
   // Runs the events whose conditions hold.
   void Update();
@@ -65,7 +67,7 @@ class EventManager {
   struct Entry {
     Object* argument;
     Condition* condition;  // null once the entry is removed
-    std::string text;
+    HeldText text;
     bool once;
   };
 
@@ -81,6 +83,7 @@ class EventManager {
   bool walking_ = false;
   TimeUpCondition* timeUp_ = nullptr;
   bool timeUpRegistered_ = false;
+  bool refusedPastCap_ = false;
   std::unique_ptr<ArgumentWatch> argumentWatch_;
   TextRunner runText_;
 };

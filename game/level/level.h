@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "game/utility/heldtext.h"
+
 namespace Kest {
 
 class LevelCondition;
@@ -42,7 +44,7 @@ class Level {
 
   // What the player is told to do, in the order the script added it.
   void AddObjective(const std::string& text) { objectives_.push_back(text); }
-  const std::vector<std::string>& GetObjectives() const { return objectives_; }
+  const std::vector<HeldText>& GetObjectives() const { return objectives_; }
 
   // The level script loaded last; empty before the first load.
   std::string GetName() const { return name_; }
@@ -51,7 +53,7 @@ class Level {
   void ResetGameState();
 
   std::vector<LevelCondition*> conditions_;
-  std::vector<std::string> objectives_;
+  std::vector<HeldText> objectives_;
   bool waiting_ = false;
   std::string name_;
 };

@@ -21,19 +21,24 @@ VariableManager* VariableManager::GetInstance() { return instance.get(); }
 
 void VariableManager::SetVariable(const std::string& name, const std::string& value) {
   DebugConsole::Log(name + "=" + value);
-  variables_[name] = value;
+  const auto entry = variables_.find(name);
+  if (entry == variables_.end()) {
+    variables_.emplace(name, value);
+  } else {
+    entry->second = value;
+  }
   NotifyObservers(name, value);
 }
 
 void VariableManager::SetVariable(const std::string& name) { SetVariable(name, "1"); }
 
 bool VariableManager::HasVariable(const std::string& name) const {
-  return variables_.count(name) != 0;
+  return variables_.find(name) != variables_.end();
 }
 
 std::string VariableManager::GetVariable(const std::string& name) const {
   const auto entry = variables_.find(name);
-  return entry == variables_.end() ? std::string() : entry->second;
+  return entry == variables_.end() ? std::string() : entry->second.str();
 }
 
 void VariableManager::NotifyObservers(const std::string& name, const std::string& value) {

@@ -13,6 +13,7 @@
 
 #include "game/objects/observerlist.h"
 #include "game/objects/texture.h"
+#include "game/utility/livecount.h"
 #include "render/rgba.h"
 #include "render/vec2.h"
 #include "tessora/vec2.h"
@@ -47,7 +48,7 @@ ol::Rgba ColorFromBytes(int r, int g, int b, int a);
 bool BoxTouchesView(const ol::Vec2& min, const ol::Vec2& max, const ol::Vec2& viewMin,
                     const ol::Vec2& viewMax);
 
-class Object {
+class Object : public LiveCount<Object> {
  public:
   Object();
   // Tells the observers (kDestroyed) and lets go of every collision watch

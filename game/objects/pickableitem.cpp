@@ -50,7 +50,7 @@ bool PickableItem::SetImage(Object* image) {
     return false;
   }
   if (inserted_) {
-    Log("PickableItem: the image of " + name_ + " cannot change once the item is in the level");
+    Log("PickableItem: the image of " + name_.str() + " cannot change once the item is in the level");
     return false;
   }
   if (image == image_.Get()) return true;
@@ -74,7 +74,7 @@ void PickableItem::Pick() {
   if (VariableManager* variables = VariableManager::GetInstance()) variables->SetVariable(name_);
   SetRemoved(true);
   if (Object* image = image_.Get()) image->SetRemoved(true);
-  DebugConsole::Log("picked: " + name_);
+  DebugConsole::Log("picked: " + name_.str());
 }
 
 }  // namespace Kest

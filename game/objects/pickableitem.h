@@ -10,6 +10,7 @@
 #include "game/objects/object.h"
 #include "game/objects/objectlink.h"
 #include "game/objects/reaction.h"
+#include "game/utility/heldtext.h"
 
 namespace Kest {
 
@@ -57,7 +58,7 @@ class PickableItem : public Object {
 
   PickableItemCallback reaction_;
   std::unique_ptr<Tessora::Object> zone_;
-  std::string name_;
+  HeldText name_;
   ObjectLink image_;
   bool inserted_ = false;
 };

@@ -67,7 +67,7 @@ ResourceManager::~ResourceManager() {
 }
 
 void ResourceManager::ClearPrototypes() {
-  std::map<std::string, Object*> prototypes;
+  HeldTextMap<Object*> prototypes;
   prototypes.swap(prototypes_);
   for (auto& prototype : prototypes) delete prototype.second;
 }
@@ -116,7 +116,7 @@ void ResourceManager::RegisterObject(const std::string& name, Object* object) {
 
 bool ResourceManager::IsPrototype(const Object* object) const {
   return std::any_of(prototypes_.begin(), prototypes_.end(),
-                     [object](const std::pair<const std::string, Object*>& entry) {
+                     [object](const std::pair<const HeldText, Object*>& entry) {
                        return entry.second == object;
                      });
 }

@@ -7,6 +7,8 @@
 #include <map>
 #include <string>
 
+#include "game/utility/heldtext.h"
+
 namespace ol {
 class Bitmap;
 }
@@ -58,7 +60,7 @@ class ResourceManager {
  private:
   ResourceManager() = default;
 
-  std::map<std::string, Object*> prototypes_;
+  HeldTextMap<Object*> prototypes_;
   std::map<std::string, ol::Bitmap*> bitmaps_;
 };
 

@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "game/objects/object.h"
+#include "game/utility/heldtext.h"
 
 namespace Kest {
 
@@ -54,7 +55,7 @@ class Space {
 
  private:
   using BodyIndex = std::map<const Tessora::Object*, Object*>;
-  using NameIndex = std::map<std::string, Object*>;
+  using NameIndex = HeldTextMap<Object*>;
   // Where an object stands in the lookups; end when it has no entry there.
   struct Entries {
     BodyIndex::iterator body;

@@ -67,14 +67,14 @@ ObjectivesWindow::ObjectivesWindow()
 
 ObjectivesWindow::~ObjectivesWindow() = default;
 
-void ObjectivesWindow::Draw(const std::vector<std::string>& objectives) {
+void ObjectivesWindow::Draw(const std::vector<HeldText>& objectives) {
   if (objectives != objectives_) Rebuild(objectives);
   gui_->logic();
   gui_->draw();
 }
 
 // One row per goal, 42 pixels apart: the icon, and the text centred on it.
-void ObjectivesWindow::Rebuild(const std::vector<std::string>& objectives) {
+void ObjectivesWindow::Rebuild(const std::vector<HeldText>& objectives) {
   ClearRows();
   objectives_ = objectives;
   if (objectives_.empty()) return;

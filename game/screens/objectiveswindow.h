@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "game/utility/heldtext.h"
+
 namespace gcn {
 class AllegroInput;
 class Gui;
@@ -33,7 +35,7 @@ class ObjectivesWindow {
   // Runs the window's GUI once and draws it over the frame, listing these
   // goals; its rows are made again only when the goals differ from the
   // ones it listed last.
-  void Draw(const std::vector<std::string>& objectives);
+  void Draw(const std::vector<HeldText>& objectives);
 
  private:
   struct Row {
@@ -42,7 +44,7 @@ class ObjectivesWindow {
   };
 
   ObjectivesWindow();
-  void Rebuild(const std::vector<std::string>& objectives);
+  void Rebuild(const std::vector<HeldText>& objectives);
   void ClearRows();
 
   std::unique_ptr<gcn::OlGraphics> graphics_;
@@ -50,7 +52,7 @@ class ObjectivesWindow {
   std::unique_ptr<gcn::Window> window_;
   std::unique_ptr<gcn::Gui> gui_;
   // The goals the rows show, and the one icon image they share.
-  std::vector<std::string> objectives_;
+  std::vector<HeldText> objectives_;
   std::unique_ptr<gcn::Image> iconImage_;
   std::vector<Row> rows_;
 };

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "game/utility/heldtext.h"
 #include "platform/trace.h"
 #include "tests/support/tracecapture.h"
 
@@ -87,6 +88,24 @@ TEST(TraceLog, LinesFromManyThreadsStayWhole) {
   const std::vector<std::string> lines = trace.Lines();
   ASSERT_EQ(lines.size(), 800u);
   for (const std::string& line : lines) EXPECT_EQ(line, std::string(100, line[0]));
+}
+
+// A held text counts its bytes while it lives, however it is copied, moved,
+// assigned or kept as a key.
+TEST(HeldText, CountsItsBytesWhileItLives) {
+  const std::size_t before = Kest::HeldText::GetTotalBytes();
+  {
+    Kest::HeldText a(std::string(100, 'a'));
+    Kest::HeldText b = a;
+    Kest::HeldText c = std::move(a);
+    b = std::string(10, 'b');
+    c = c;
+    Kest::HeldTextMap<int> keys;
+    keys.emplace(std::string(1000, 'k'), 1);
+    EXPECT_EQ(keys.count(std::string(1000, 'k')), 1u);
+    EXPECT_EQ(Kest::HeldText::GetTotalBytes() - before, 1110u);
+  }
+  EXPECT_EQ(Kest::HeldText::GetTotalBytes(), before);
 }
 
 // A script can log without end: a line is cut at its longest length, and
