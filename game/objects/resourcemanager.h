@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <unordered_set>
 
 #include "game/utility/heldtext.h"
 
@@ -61,6 +62,8 @@ class ResourceManager {
   ResourceManager() = default;
 
   HeldTextMap<Object*> prototypes_;
+  // The same prototypes by address: every insertion into the space asks.
+  std::unordered_set<const Object*> prototypeObjects_;
   std::map<std::string, ol::Bitmap*> bitmaps_;
 };
 
