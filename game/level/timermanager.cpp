@@ -99,13 +99,7 @@ void TimerManager::AddTimer(TimeElapsedCondition* timer, const std::string& name
     return;
   }
   timers_.push_back(timer);
-  if (name.empty()) return;
-  const auto named = names_.find(name);
-  if (named == names_.end()) {
-    names_.emplace(name, timer);
-  } else {
-    named->second = timer;
-  }
+  if (!name.empty()) names_.insert_or_assign(name, timer);
 }
 
 TimeElapsedCondition* TimerManager::FindTimer(const std::string& name) const {

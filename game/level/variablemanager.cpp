@@ -21,19 +21,14 @@ VariableManager* VariableManager::GetInstance() { return instance.get(); }
 
 void VariableManager::SetVariable(const std::string& name, const std::string& value) {
   DebugConsole::Log(name + "=" + value);
-  const auto entry = variables_.find(name);
-  if (entry == variables_.end()) {
-    variables_.emplace(name, value);
-  } else {
-    entry->second = value;
-  }
+  variables_.insert_or_assign(name, value);
   NotifyObservers(name, value);
 }
 
 void VariableManager::SetVariable(const std::string& name) { SetVariable(name, "1"); }
 
 bool VariableManager::HasVariable(const std::string& name) const {
-  return variables_.find(name) != variables_.end();
+  return variables_.count(name) != 0;
 }
 
 std::string VariableManager::GetVariable(const std::string& name) const {
