@@ -18,6 +18,11 @@ int ToInt(double value) {
   return static_cast<int>(value);
 }
 
+std::uint32_t ToMask(double value) {
+  if (!(value >= 0.0)) return static_cast<std::uint32_t>(ToInt(value));
+  return value >= double(UINT32_MAX) ? UINT32_MAX : static_cast<std::uint32_t>(value);
+}
+
 int ToChannel(double value) { return std::min(std::max(ToInt(value), 0), 255); }
 
 float ToFloat(double value) {

@@ -3,6 +3,7 @@
 // reach the game as undefined behaviour.
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 
@@ -11,6 +12,10 @@ namespace ScriptArguments {
 
 // Truncated toward zero; NaN gives 0, numbers past the int range its bound.
 int ToInt(double value);
+// A bit mask of 32 bits: 0 .. 4294967295 as they are, negative ints as
+// their bits (-1 is every bit); NaN gives 0, numbers past either end the
+// nearest.
+std::uint32_t ToMask(double value);
 // A colour channel, held to 0..255.
 int ToChannel(double value);
 // Finite numbers past the float range become its bound; NaN and the

@@ -11,10 +11,10 @@ namespace ScriptApi {
 
 namespace {
 
+// Null when the condition was refused (and deleted).
 template <class T>
 T* Unclaimed(T* condition) {
-  if (condition) Ownership().Made<Condition>(condition);
-  return condition;
+  return condition && Ownership().Made<Condition>(condition) ? condition : nullptr;
 }
 
 }  // namespace

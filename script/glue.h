@@ -24,6 +24,7 @@
 #include "script/methods.h"
 #include "script/objectfunctions.h"
 #include "script/specialfunctions.h"
+#include "script/textarguments.h"
 
 // The glue writes `Mtolua_new((Kest::Sprite)(arguments))`: the type in
 // parentheses picks the constructor, the arguments follow it.
@@ -32,5 +33,11 @@
 #define KEST_SCRIPT_NEW(TYPE) ::Kest::ScriptApi::Constructor<TYPE>{tolua_S}
 #undef Mtolua_delete
 #define Mtolua_delete(EXP) ::Kest::ScriptApi::Collect(EXP)
+
+// Every text argument counts against what the level may hold.
+#define tolua_tocppstring(L, index, fallback) \
+  ::Kest::ScriptApi::TextArgument(L, index, fallback, "")
+#define tolua_tostring(L, index, fallback) \
+  ::Kest::ScriptApi::TextArgument(L, index, fallback, fallback)
 
 using namespace Kest::ScriptApi;

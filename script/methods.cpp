@@ -45,7 +45,7 @@ void SetMass(Object* object, double mass) {
   if (AreFinite("SetMass", {mass})) object->SetMass(float(mass));
 }
 
-void SetCollisionMask(Object* object, double mask) { object->SetCollisionMask(ToInt(mask)); }
+void SetCollisionMask(Object* object, double mask) { object->SetCollisionMask(ToMask(mask)); }
 
 void RemoveUserJoint(Object* object, double index) { object->RemoveUserJoint(ToInt(index)); }
 

@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "script/levelcaps.h"
 #include "script/statelimits.h"
 
 struct lua_State;
@@ -26,10 +27,11 @@ class ScriptOwnership {
   ScriptOwnership& operator=(const ScriptOwnership&) = delete;
 
   // The script made the value; returns it. Making it counts against the
-  // running chunk's instruction budget.
+  // running chunk's instruction budget. Null, with the value deleted, past
+  // the level's cap (levelcaps.h).
   template <class T>
   T* Made(T* value) {
-    if (!value) return value;
+    if (!value || !AdmitsMade(value)) return nullptr;
     unclaimed_[value] = [](const void* p) { delete static_cast<const T*>(p); };
     if (state_) StateLimits::ChargeObject(state_);
     return value;

@@ -4,13 +4,14 @@
 // text when it holds.
 #pragma once
 
+#include "game/utility/livecount.h"
 #include "render/vec2.h"
 
 namespace Kest {
 
 class Object;
 
-class Condition {
+class Condition : public LiveCount<Condition> {
  public:
   Condition() = default;
   // Scripts may still hold the condition: they are told before it goes.
@@ -19,6 +20,9 @@ class Condition {
   Condition& operator=(const Condition&) = delete;
 
   virtual bool IsSatisfied(Object* argument) = 0;
+  // Whether IsSatisfied reads the argument object: an event whose
+  // condition does must go with its object, the others outlive it.
+  virtual bool ReadsArgument() const { return false; }
   // After a repeating event has run: the condition waits for its next
   // occasion. Conditions that only look at the present need nothing.
   virtual void Reset() {}

@@ -15,6 +15,11 @@ bool ConditionComposite::IsSatisfied(Object* argument) {
                      [argument](Condition* member) { return member->IsSatisfied(argument); });
 }
 
+bool ConditionComposite::ReadsArgument() const {
+  return std::any_of(members_.begin(), members_.end(),
+                     [](const Condition* member) { return member->ReadsArgument(); });
+}
+
 bool ConditionComposite::Add(Condition* member) {
   auto* composite = dynamic_cast<ConditionComposite*>(member);
   const char* refusal = nullptr;

@@ -20,6 +20,8 @@ class ConditionComposite : public Condition {
   ~ConditionComposite() override;
 
   bool IsSatisfied(Object* argument) override;
+  // When any member does.
+  bool ReadsArgument() const override;
   // The composite owns the member from then on. Refused with a log line
   // (false): null; a composite that is in a composite already, is this
   // one, or holds it (it would own its own owner); and one that would make

@@ -75,6 +75,11 @@ bool EventManager::AddEvent(Object* argument, Condition* condition, const std::s
     Log("AddEvent: no condition");
     return false;
   }
+  if (Condition::IsPastCap()) {
+    if (!refusedPastCap_) Log("AddEvent: the level holds the most conditions it may");
+    refusedPastCap_ = true;
+    return false;
+  }
   const auto same = [condition](const Entry& entry) { return entry.condition == condition; };
   if (std::any_of(entries_.begin(), entries_.end(), same)) {
     Log("AddEvent: the condition has an event already");
@@ -131,7 +136,10 @@ void EventManager::Clear() {
     entry.condition = nullptr;
     DeleteCondition(condition);
   }
+  // No event is left to lose its object: the objects go unheard.
+  argumentWatch_.reset(new ArgumentWatch(*this));
   timeUpRegistered_ = false;
+  refusedPastCap_ = false;
   if (!walking_) Sweep();
 }
 
@@ -144,7 +152,7 @@ void EventManager::SetTimeUpEvent(const std::string& text) {
   if (timeUpRegistered_) return;
   timeUpRegistered_ = true;
   timeUp_ = new TimeUpCondition();
-  AddEvent(nullptr, timeUp_, text, true);
+  if (!AddEvent(nullptr, timeUp_, text, true)) DeleteCondition(timeUp_);
 }
 
 // A time-up event that has run already has nothing more to say.
@@ -161,9 +169,15 @@ void EventManager::DeleteCondition(Condition* condition) {
   delete condition;
 }
 
+// Only the events that would read the object go; the others keep firing
+// without it.
 void EventManager::OnArgumentDeleted(const Object* object) {
   for (Entry& entry : entries_) {
     if (entry.argument != object || !entry.condition) continue;
+    if (!entry.condition->ReadsArgument()) {
+      entry.argument = nullptr;
+      continue;
+    }
     Condition* condition = entry.condition;
     entry.condition = nullptr;
     DeleteCondition(condition);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "game/level/condition.h"
+#include "game/utility/heldtext.h"
 
 namespace Kest {
 
@@ -35,9 +36,11 @@ class EventManager {
   EventManager(const EventManager&) = delete;
   EventManager& operator=(const EventManager&) = delete;
 
-  // The manager owns the condition from then on. An event on an object
-  // goes, with its condition, when the object is deleted. A null condition
-  // is refused with a log line (false).
+  // The manager owns the condition from then on. When the object is
+  // deleted, an event whose condition reads it (its position) goes with its
+  // condition; the others lose the object and stay. Refused (false): a null
+  // condition, with a log line, and any while the conditions alive are past
+  // their cap (livecount.h), with one log line per level.
   bool AddEvent(Object* argument, Condition* condition, const std::string& text, bool once);
   // Runs the events whose conditions hold.
   void Update();
@@ -64,7 +67,7 @@ class EventManager {
   struct Entry {
     Object* argument;
     Condition* condition;  // null once the entry is removed
-    std::string text;
+    HeldText text;
     bool once;
   };
 
@@ -72,7 +75,7 @@ class EventManager {
   void RunEntry(std::size_t index);
   void Finish(std::size_t index);
   void DeleteCondition(Condition* condition);
-  // The object is being deleted: its events go.
+  // The object is being deleted: the events that read it go.
   void OnArgumentDeleted(const Object* object);
   void Sweep();
 
@@ -80,6 +83,7 @@ class EventManager {
   bool walking_ = false;
   TimeUpCondition* timeUp_ = nullptr;
   bool timeUpRegistered_ = false;
+  bool refusedPastCap_ = false;
   std::unique_ptr<ArgumentWatch> argumentWatch_;
   TextRunner runText_;
 };

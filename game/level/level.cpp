@@ -62,17 +62,19 @@ void Level::Load(const std::string& filename, bool wait) {
 }
 
 // The old script state goes first: what its collector still owns must be
-// deleted while the world it lives in stands. Prototypes with bodies go
-// before the world too; the rest of the old resources after it.
+// deleted while the world it lives in stands. The events go before the
+// objects they test (so that no object's end has to look for its events),
+// prototypes with bodies before the world too; the rest of the old
+// resources after it.
 void Level::ResetGameState() {
   ScriptManager::GetInstance()->Close();
   TimerManager::GetInstance()->Stop();
+  EventManager::GetInstance()->Clear();
   ResourceManager::GetInstance()->ClearPrototypes();
   App* app = GetApplication();
   app->ResetWorld();
   app->SetQueryUpdate(true);
   ClearConditions();
-  EventManager::GetInstance()->Clear();
   ResourceManager::Create();
   VariableManager::Create();
   Bike::Create();

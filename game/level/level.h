@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "game/utility/heldtext.h"
+
 namespace Kest {
 
 class LevelCondition;

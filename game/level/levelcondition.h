@@ -4,9 +4,12 @@
 
 #include <string>
 
+#include "game/utility/heldtext.h"
+#include "game/utility/livecount.h"
+
 namespace Kest {
 
-class LevelCondition {
+class LevelCondition : public LiveCount<LevelCondition> {
  public:
   LevelCondition() = default;
   // Scripts may still hold the condition: they are told before it goes.
@@ -26,7 +29,7 @@ class VariableCondition : public LevelCondition {
   const std::string& GetName() const { return name_; }
 
  private:
-  std::string name_;
+  HeldText name_;
 };
 
 }  // namespace Kest

@@ -11,6 +11,7 @@ namespace Kest {
 class ConditionObjectThreshold : public Condition {
  public:
   bool IsSatisfied(Object* argument) override;
+  bool ReadsArgument() const override { return true; }
 
  protected:
   enum Axis { kX, kY };
@@ -52,6 +53,7 @@ class ConditionObjectBox : public Condition {
  public:
   ConditionObjectBox(float x1, float y1, float x2, float y2) : x1_(x1), y1_(y1), x2_(x2), y2_(y2) {}
   bool IsSatisfied(Object* argument) override;
+  bool ReadsArgument() const override { return true; }
 
  private:
   float x1_, y1_, x2_, y2_;

@@ -33,6 +33,8 @@ class TimeElapsedCondition : public TimerCondition {
   // Counts again from the start; a timer that has run out stays out.
   void Restart();
   unsigned GetRemaining() const { return remaining_; }
+  // False once run out, and when the event manager refused the event.
+  bool HasEvent() const { return condition_ != nullptr; }
 
  private:
   unsigned remaining_;

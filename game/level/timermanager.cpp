@@ -91,10 +91,15 @@ void TimerManager::AddTimer(TimerCondition* timer) {
   if (timer) timers_.push_back(timer);
 }
 
+// A timer whose event was refused would count for nothing.
 void TimerManager::AddTimer(TimeElapsedCondition* timer, const std::string& name) {
   if (!timer) return;
+  if (!timer->HasEvent()) {
+    delete timer;
+    return;
+  }
   timers_.push_back(timer);
-  if (!name.empty()) names_[name] = timer;
+  if (!name.empty()) names_.insert_or_assign(name, timer);
 }
 
 TimeElapsedCondition* TimerManager::FindTimer(const std::string& name) const {

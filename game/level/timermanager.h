@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "game/level/ticksource.h"
+#include "game/utility/heldtext.h"
 
 namespace Kest {
 
@@ -79,7 +80,8 @@ class TimerManager {
 
   // The manager owns the timer from then on; a name lets RestartTimer find
   // it (a later timer of the same name takes the name over, and the earlier
-  // one keeps counting). An empty name is no name.
+  // one keeps counting). An empty name is no name. A script timer whose
+  // event was refused is deleted.
   void AddTimer(TimerCondition* timer);
   void AddTimer(TimeElapsedCondition* timer, const std::string& name);
   // Null for no name and for a name without a timer (a timer that has run
@@ -102,7 +104,7 @@ class TimerManager {
 
   unsigned levelTime_ = 0;
   std::vector<TimerCondition*> timers_;  // null where a timer was removed
-  std::map<std::string, TimeElapsedCondition*> names_;
+  HeldTextMap<TimeElapsedCondition*> names_;
   std::unique_ptr<TickSource> source_;
 };
 

@@ -21,7 +21,7 @@ VariableManager* VariableManager::GetInstance() { return instance.get(); }
 
 void VariableManager::SetVariable(const std::string& name, const std::string& value) {
   DebugConsole::Log(name + "=" + value);
-  variables_[name] = value;
+  variables_.insert_or_assign(name, value);
   NotifyObservers(name, value);
 }
 
@@ -33,7 +33,7 @@ bool VariableManager::HasVariable(const std::string& name) const {
 
 std::string VariableManager::GetVariable(const std::string& name) const {
   const auto entry = variables_.find(name);
-  return entry == variables_.end() ? std::string() : entry->second;
+  return entry == variables_.end() ? std::string() : entry->second.str();
 }
 
 void VariableManager::NotifyObservers(const std::string& name, const std::string& value) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/objects/observerlist.h"
+#include "game/utility/heldtext.h"
 
 namespace Kest {
 
@@ -19,7 +20,7 @@ class VariableObserver {
   const std::string& GetWatchedName() const { return name_; }
 
  private:
-  std::string name_;
+  HeldText name_;
 };
 
 class VariableManager {
@@ -47,7 +48,7 @@ class VariableManager {
  private:
   VariableManager() = default;
 
-  std::map<std::string, std::string> variables_;
+  HeldTextMap<HeldText> variables_;
   ObserverList<VariableObserver> observers_;
 };
 

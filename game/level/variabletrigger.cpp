@@ -16,9 +16,9 @@ VariableTriggerCondition::~VariableTriggerCondition() {
 bool VariableTriggerCondition::IsSatisfied(Object*) { return triggered_; }
 
 void VariableTriggerCondition::OnVariableChanged(const std::string& value) {
-  if (!expected_.empty() && value != expected_) return;
+  if (!expected_.empty() && value != expected_.str()) return;
   triggered_ = true;
-  DebugConsole::Log("Event: Variable " + expected_);
+  DebugConsole::Log("Event: Variable " + expected_.str());
   if (VariableManager* variables = VariableManager::GetInstance()) variables->RemoveObserver(this);
 }
 

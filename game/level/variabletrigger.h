@@ -22,7 +22,7 @@ class VariableTriggerCondition : public Condition, public VariableObserver {
   void OnVariableChanged(const std::string& value) override;
 
  private:
-  std::string expected_;
+  HeldText expected_;
   bool triggered_ = false;
 };
 

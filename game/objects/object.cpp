@@ -87,10 +87,8 @@ void Object::SetMass(float density) {
   if (Tessora::Object* body = GetBody()) body->SetMass(density);
 }
 
-void Object::SetCollisionMask(int mask) {
-  if (Tessora::Object* body = GetBody()) {
-    body->surface.collisionMask = static_cast<std::uint32_t>(mask);
-  }
+void Object::SetCollisionMask(std::uint32_t mask) {
+  if (Tessora::Object* body = GetBody()) body->surface.collisionMask = mask;
 }
 
 void Object::EnableCollisionCallback(bool on) {

@@ -5,6 +5,7 @@
 // collisions.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 
 #include "game/objects/observerlist.h"
 #include "game/objects/texture.h"
+#include "game/utility/livecount.h"
 #include "render/rgba.h"
 #include "render/vec2.h"
 #include "tessora/vec2.h"
@@ -46,7 +48,7 @@ ol::Rgba ColorFromBytes(int r, int g, int b, int a);
 bool BoxTouchesView(const ol::Vec2& min, const ol::Vec2& max, const ol::Vec2& viewMin,
                     const ol::Vec2& viewMax);
 
-class Object {
+class Object : public LiveCount<Object> {
  public:
   Object();
   // Tells the observers (kDestroyed) and lets go of every collision watch
@@ -91,7 +93,7 @@ class Object {
 
   // Forwarded to the physics object; objects without one ignore them.
   void SetMass(float density);
-  void SetCollisionMask(int mask);
+  void SetCollisionMask(std::uint32_t mask);
   // Routes the physics object's contacts to the collision watches. The
   // contact handling the physics object had before (a bike wheel's, a
   // boost's) keeps running first; switching off gives it back its place.

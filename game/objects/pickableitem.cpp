@@ -26,13 +26,31 @@ void PickableItem::DropHeldImage() {
   delete image;
 }
 
+namespace {
+
+const Object* ImageOf(const Object* object) {
+  const auto* item = dynamic_cast<const PickableItem*>(object);
+  return item ? item->GetImage() : nullptr;
+}
+
+// An item taken as an image holds its own image: an item that held itself
+// through any chain of them would never be deleted.
+bool WouldHoldItself(const PickableItem* item, const Object* image) {
+  for (const Object* held = image; held; held = ImageOf(held)) {
+    if (held == item) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool PickableItem::SetImage(Object* image) {
-  if (image == this) {
-    Log("PickableItem: an item cannot be its own image");
+  if (WouldHoldItself(this, image)) {
+    Log("PickableItem: an item cannot be its own image, nor that of an item it is the image of");
     return false;
   }
   if (inserted_) {
-    Log("PickableItem: the image of " + name_ + " cannot change once the item is in the level");
+    Log("PickableItem: the image of " + name_.str() + " cannot change once the item is in the level");
     return false;
   }
   if (image == image_.Get()) return true;
@@ -56,7 +74,7 @@ void PickableItem::Pick() {
   if (VariableManager* variables = VariableManager::GetInstance()) variables->SetVariable(name_);
   SetRemoved(true);
   if (Object* image = image_.Get()) image->SetRemoved(true);
-  DebugConsole::Log("picked: " + name_);
+  DebugConsole::Log("picked: " + name_.str());
 }
 
 }  // namespace Kest

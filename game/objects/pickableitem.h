@@ -10,6 +10,7 @@
 #include "game/objects/object.h"
 #include "game/objects/objectlink.h"
 #include "game/objects/reaction.h"
+#include "game/utility/heldtext.h"
 
 namespace Kest {
 
@@ -40,7 +41,8 @@ class PickableItem : public Object {
 
   // The item holds the picture until it goes into the space; a picture it
   // held before is deleted. Refused with a log line (false) for the item
-  // itself and once the item is in the space.
+  // itself, an item that holds it (as its image, or its image's image...)
+  // and once the item is in the space.
   bool SetImage(Object* image);
   // Null when there is none, or once the picture was deleted.
   Object* GetImage() const { return image_.Get(); }
@@ -56,7 +58,7 @@ class PickableItem : public Object {
 
   PickableItemCallback reaction_;
   std::unique_ptr<Tessora::Object> zone_;
-  std::string name_;
+  HeldText name_;
   ObjectLink image_;
   bool inserted_ = false;
 };

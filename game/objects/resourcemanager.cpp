@@ -1,6 +1,5 @@
 #include "game/objects/resourcemanager.h"
 
-#include <algorithm>
 #include <memory>
 #include <typeinfo>
 
@@ -67,8 +66,9 @@ ResourceManager::~ResourceManager() {
 }
 
 void ResourceManager::ClearPrototypes() {
-  std::map<std::string, Object*> prototypes;
+  HeldTextMap<Object*> prototypes;
   prototypes.swap(prototypes_);
+  prototypeObjects_.clear();
   for (auto& prototype : prototypes) delete prototype.second;
 }
 
@@ -107,18 +107,17 @@ void ResourceManager::RegisterObject(const std::string& name, Object* object) {
     return;
   }
   if (named != prototypes_.end()) {
+    prototypeObjects_.erase(named->second);
     delete named->second;
     named->second = object;
   } else {
     prototypes_.emplace(name, object);
   }
+  prototypeObjects_.insert(object);
 }
 
 bool ResourceManager::IsPrototype(const Object* object) const {
-  return std::any_of(prototypes_.begin(), prototypes_.end(),
-                     [object](const std::pair<const std::string, Object*>& entry) {
-                       return entry.second == object;
-                     });
+  return prototypeObjects_.count(object) != 0;
 }
 
 Object* ResourceManager::FindPrototype(const std::string& name) const {

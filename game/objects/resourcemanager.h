@@ -6,6 +6,9 @@
 
 #include <map>
 #include <string>
+#include <unordered_set>
+
+#include "game/utility/heldtext.h"
 
 namespace ol {
 class Bitmap;
@@ -58,7 +61,9 @@ class ResourceManager {
  private:
   ResourceManager() = default;
 
-  std::map<std::string, Object*> prototypes_;
+  HeldTextMap<Object*> prototypes_;
+  // The same prototypes by address: every insertion into the space asks.
+  std::unordered_set<const Object*> prototypeObjects_;
   std::map<std::string, ol::Bitmap*> bitmaps_;
 };
 

@@ -8,16 +8,11 @@
 
 namespace Kest {
 
-namespace {
-
-// Grey by the bike's distance; even with the bike on the corner a shade
-// short of full light.
-ol::Rgba CornerColor(const ol::Vec2& corner) {
+// Even with the bike on the corner a shade short of full light.
+ol::Rgba ShadowBitmap::CornerColor(const ol::Vec2& corner) {
   const float shade = float(Brightness(std::max(DistanceFromBike(corner), 1.0f))) / 255.0f;
   return ol::Rgba(shade, shade, shade, 1.0f);
 }
-
-}  // namespace
 
 ShadowBitmap::ShadowBitmap(float x, float y, const std::string& fileName) : x_(x), y_(y) {
   if (!fileName.empty()) texture_.Load(fileName);

@@ -14,6 +14,9 @@ class ShadowBitmap : public Object {
   // The picture's top-left corner at (x, y); an empty name loads nothing.
   ShadowBitmap(float x, float y, const std::string& fileName);
 
+  // The grey a corner at that point is drawn with, by the bike's distance.
+  static ol::Rgba CornerColor(const ol::Vec2& corner);
+
   void Draw() override;
   bool IsInView(const ol::Vec2&, const ol::Vec2&) const override { return true; }
 

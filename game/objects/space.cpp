@@ -8,11 +8,16 @@ namespace Kest {
 
 namespace {
 
-template <class Map>
-void EraseEntriesOf(Map& index, const Object* object) {
-  for (auto entry = index.begin(); entry != index.end();) {
-    entry = entry->second == object ? index.erase(entry) : std::next(entry);
-  }
+// The entry the object made in the index; end when the key had one before.
+template <class Index, class Key>
+typename Index::iterator Enter(Index& index, const Key& key, Object* object) {
+  const auto entry = index.emplace(key, object);
+  return entry.second ? entry.first : index.end();
+}
+
+template <class Index>
+void Leave(Index& index, typename Index::iterator entry) {
+  if (entry != index.end()) index.erase(entry);
 }
 
 bool IsPrototype(const Object* object) {
@@ -49,17 +54,19 @@ bool Space::InsertAt(Object* object, int depth, const std::string& name) {
   if (!Admits(object)) return false;
   object->SetDepth(static_cast<float>(depth));
   objects_.insert(object);
-  members_.insert(object);
-  if (const Tessora::Object* body = object->GetBody()) bodies_.emplace(body, object);
-  if (!name.empty()) names_.emplace(name, object);
+  Entries entries{bodies_.end(), names_.end()};
+  if (const Tessora::Object* body = object->GetBody()) entries.body = Enter(bodies_, body, object);
+  if (!name.empty()) entries.name = Enter(names_, name, object);
+  members_.emplace(object, entries);
   return true;
 }
 
 Space::Position Space::Erase(Position position) {
   Object* object = *position;
-  EraseEntriesOf(bodies_, object);
-  EraseEntriesOf(names_, object);
-  members_.erase(object);
+  const auto member = members_.find(object);
+  Leave(bodies_, member->second.body);
+  Leave(names_, member->second.name);
+  members_.erase(member);
   const Position next = objects_.erase(position);
   delete object;
   return next;

@@ -1,14 +1,16 @@
 // The objects of the current level, owned, in the order in which they are
 // updated and drawn (ascending depth, equal depths in insertion order), with
-// lookups by name and by physics body.
+// lookups by name and by physics body. Each object knows its own entries in
+// those lookups, so that erasing one costs the same however many there are.
 #pragma once
 
 #include <map>
 #include <set>
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "game/objects/object.h"
+#include "game/utility/heldtext.h"
 
 namespace Kest {
 
@@ -52,12 +54,20 @@ class Space {
   std::size_t size() const { return objects_.size(); }
 
  private:
+  using BodyIndex = std::map<const Tessora::Object*, Object*>;
+  using NameIndex = HeldTextMap<Object*>;
+  // Where an object stands in the lookups; end when it has no entry there.
+  struct Entries {
+    BodyIndex::iterator body;
+    NameIndex::iterator name;
+  };
+
   bool Admits(const Object* object) const;
 
   DepthOrder objects_;
-  std::map<const Tessora::Object*, Object*> bodies_;
-  std::map<std::string, Object*> names_;
-  std::unordered_set<const Object*> members_;
+  BodyIndex bodies_;
+  NameIndex names_;
+  std::unordered_map<const Object*, Entries> members_;
 };
 
 }  // namespace Kest

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "game/utility/heldtext.h"
+
 namespace ol {
 class Bitmap;
 class RenderMode;
@@ -47,7 +49,7 @@ class Texture {
   int GetHeight() const { return height_; }
 
  private:
-  std::string fileName_;
+  HeldText fileName_;
   std::unique_ptr<ol::Bitmap> bitmap_;
   int flipMode_ = 0;
   std::unique_ptr<ol::RenderMode> renderMode_;

@@ -80,9 +80,11 @@ void DebugConsole::Build() {
   window_->add(scroll_.get(), kMargin, y);
 }
 
+// Level scripts log texts of any length (a variable's value): the console
+// keeps the start of each, far more than its window shows.
 void DebugConsole::Log(const std::string& text) {
   if (!instance) return;
-  instance->events_->AddLines({ClockTime(std::time(nullptr)), "  " + text});
+  instance->events_->AddLines({ClockTime(std::time(nullptr)), "  " + text.substr(0, kMostTextBytes)});
 }
 
 void DebugConsole::Draw() {

@@ -37,8 +37,10 @@ class DebugConsole {
 
   static DebugConsole* GetInstance();
 
-  // Adds the local time and the indented text to the console's event list,
-  // from any thread; nothing while there is no console.
+  // Adds the local time and the indented text, cut at kMostTextBytes, to
+  // the console's event list, from any thread; nothing while there is no
+  // console.
+  static constexpr std::size_t kMostTextBytes = 4096;
   static void Log(const std::string& text);
 
   // Shows the figures, then runs the console's GUI once and draws it over

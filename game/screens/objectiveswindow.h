@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "game/utility/heldtext.h"
+
 namespace gcn {
 class AllegroInput;
 class Gui;
@@ -43,7 +45,7 @@ class ObjectivesWindow {
   void Draw();
   void ClearRows();
 
-  const std::vector<std::string>& GetObjectives() const { return objectives_; }
+  const std::vector<HeldText>& GetObjectives() const { return objectives_; }
 
  private:
   struct Row {
@@ -58,7 +60,7 @@ class ObjectivesWindow {
   std::unique_ptr<gcn::AllegroInput> input_;
   std::unique_ptr<gcn::Window> window_;
   std::unique_ptr<gcn::Gui> gui_;
-  std::vector<std::string> objectives_;
+  std::vector<HeldText> objectives_;
   // The one icon image the rows share; the rows go first, before it and
   // the window that holds them.
   std::unique_ptr<gcn::Image> iconImage_;

@@ -40,7 +40,14 @@ ol::Vec2 RotatePoint(const ol::Vec2& p, const float* m) {
 
 bool ParseBool(const std::string& text) { return text == "TRUE" || text == "true" || text == "1"; }
 
-int StringToInt(const std::string& text) { return StringToNumber<int>(text); }
+// The stream stores the nearest bound for a number out of range, and 0
+// when there is no number (failing either way).
+int StringToInt(const std::string& text) {
+  std::istringstream in(text);
+  int value = 0;
+  in >> value;
+  return value;
+}
 
 namespace {
 template <typename T>

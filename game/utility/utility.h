@@ -49,7 +49,7 @@ class DelayTimer {
 bool ParseBool(const std::string& text);
 
 // Reads a number from the start of the text (leading blanks skipped); a text
-// that holds no number gives 0.
+// that holds no number gives 0, a number past the int range its bound.
 int StringToInt(const std::string& text);
 
 template <typename Number>

@@ -60,12 +60,15 @@ TEST(BikeConditions, HoldAfterTheirOwnKindOnlyUntilReset) {
 }
 
 // A trigger waits for its value (any value when it expects none) and then
-// stops listening.
+// stops listening; one deleted before is not told.
 TEST(VariableTriggers, WaitForTheExpectedValueOnce) {
   Kest::VariableManager::Create();
   Kest::VariableManager& variables = *Kest::VariableManager::GetInstance();
   Kest::VariableTriggerCondition three("gate", "3");
   Kest::VariableTriggerCondition any("gate", "");
+  auto* deleted = new Kest::VariableTriggerCondition("gate", "");
+  variables.AddObserver(deleted);
+  delete deleted;
   variables.AddObserver(&three);
   variables.AddObserver(&any);
   variables.SetVariable("gate", "2");

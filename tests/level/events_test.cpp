@@ -84,6 +84,7 @@ TEST_F(EventWalk, ACollisionConditionLetsGoOfItsDeletedObject) {
     EXPECT_EQ(Ran("collided"), 0) << how;
     EXPECT_EQ(deletions.WasDeleted(collision), how != "composite") << how;
     EXPECT_EQ(Events().GetEventCount(), how == "composite" ? 1 : 0) << how;
+    if (how == "composite") EXPECT_EQ(collision->GetObject(), nullptr);
   }
   EXPECT_TRUE(Ran("delete") > 0);
   Events().Clear();
@@ -99,29 +100,48 @@ TEST_F(EventWalk, ARepeatingCollisionEventRunsAfterEachStepWithACollision) {
   EXPECT_EQ(Ran("collided"), 2);
 }
 
-// An event never tests an object that is gone: it goes with the object.
-TEST_F(EventWalk, AnEventOnAnObjectGoesWithTheObject) {
+// An event never tests an object that is gone: the events that read their
+// object (alone or in a composite) go with it, the others keep firing. A
+// text that deletes the object mid-walk leaves the walk on its entries.
+TEST_F(EventWalk, TheEventsThatReadAnObjectGoWithItTheOthersStay) {
   DeletionRecord deletions;
-  auto* object = new Kest::Circle(50, 0, 5, "", false);
-  auto* onObject = new Kest::ConditionObjectXGreater(10);
-  Events().AddEvent(object, onObject, "past", false);
+  Kest::Object* object = new Kest::Circle(50, 0, 5, "", false);
+  actions["delete"] = [&object] { delete std::exchange(object, nullptr); };
+  auto* past = new Kest::ConditionObjectXGreater(10);
+  auto* inside = new Kest::ConditionComposite;
+  inside->Add(new Switch);
+  inside->Add(new Kest::ConditionObjectBox(0, -10, 100, 10));
+  auto* unread = new Kest::ConditionComposite;
+  unread->Add(new Switch);
+  Events().AddEvent(object, past, "past", false);
+  Events().AddEvent(object, inside, "inside", false);
+  Events().AddEvent(object, new Switch, "switch", false);
+  Events().AddEvent(nullptr, new Switch, "delete", true);
+  Events().AddEvent(object, unread, "unread", false);
   Events().AddEvent(nullptr, new Kest::ConditionObjectXLess(10), "origin", false);
   Events().Update();
-  delete object;
   Events().Update();
-  EXPECT_EQ(ran, (Texts{"past", "origin", "origin"}));
-  EXPECT_TRUE(deletions.WasDeleted(onObject));
+  EXPECT_EQ(ran, (Texts{"past", "inside", "switch", "delete", "unread", "origin", "switch",
+                        "unread", "origin"}));
+  EXPECT_TRUE(deletions.WasDeleted(past));
+  EXPECT_TRUE(deletions.WasDeleted(inside));
+  EXPECT_EQ(Events().GetEventCount(), 3);
 }
 
-TEST_F(EventWalk, OnlyTheFirstTimeUpEventCountsAndItRunsOnce) {
-  Events().SetTimeUpEvent("first");
-  Events().SetTimeUpEvent("second");
-  Events().Update();
-  for (int i = 0; i < 2; ++i) {
-    Events().OnTimeUp();
+// One time-up event per level: a reload forgets it, so the next level
+// registers its own.
+TEST_F(EventWalk, OnlyTheFirstTimeUpEventOfALevelCountsAndItRunsOnce) {
+  for (const std::string level : {"first", "next"}) {
+    Events().SetTimeUpEvent(level);
+    Events().SetTimeUpEvent("second");
     Events().Update();
+    for (int i = 0; i < 2; ++i) {
+      Events().OnTimeUp();
+      Events().Update();
+    }
+    Events().Clear();
   }
-  EXPECT_EQ(ran, Texts{"first"});
+  EXPECT_EQ(ran, (Texts{"first", "next"}));
 }
 
 }  // namespace

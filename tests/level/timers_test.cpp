@@ -103,6 +103,15 @@ TEST_F(LevelTime, TheRemainingTimeCountsDownInPlayAndIsTheTimeScore) {
   EXPECT_EQ(TimerManager::GetRemainingTicks(), kMinute - 1234);
 }
 
+// Ticks counted but not yet run when play starts again belong to no one.
+TEST_F(LevelTime, PlayStartsWithTheWholeLevelTime) {
+  StartPlay();
+  ticks->Fire(50);
+  StartPlay();
+  Play(0);
+  EXPECT_EQ(TimerManager::GetRemainingTicks(), kMinute);
+}
+
 TEST_F(LevelTime, WithATimeUpEventTheTimeRunsOutOnceAndItsTextRuns) {
   StartPlay(200);
   Events().SetTimeUpEvent("up");

@@ -73,7 +73,8 @@ TEST_F(Variables, IncreaseVariableCountsUpNumbersOnly) {
     const char *before, *after;
     int notified;
   } rows[] = {{"7", "8", 1}, {"-1", "0", 1}, {"abc", "1", 1}, {"", "", 0}, {nullptr, nullptr, 0},
-              {"2147483647", "2147483647", 1}, {"12 laps", "13", 1}};
+              {"2147483647", "2147483647", 1}, {"3000000000", "2147483647", 1},
+              {"-3000000000", "-2147483647", 1}, {"12 laps", "13", 1}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.before ? row.before : "(unset)");
     VariableManager::Create();

@@ -81,6 +81,11 @@ TEST_F(ResourceManagerTest, ANameHoldsOnePrototypeOwnedByNoOneElse) {
   Resources().RegisterObject("ball", replacement);
   EXPECT_EQ(witness.destroyed, 1);
   EXPECT_EQ(Resources().FindPrototype("ball"), replacement);
+  // A new object at a gone prototype's address is no prototype.
+  EXPECT_FALSE(Resources().IsPrototype(ball));
+  EXPECT_TRUE(Resources().IsPrototype(replacement));
+  Resources().ClearPrototypes();
+  EXPECT_FALSE(Resources().IsPrototype(replacement));
 }
 
 // The prototype's shape is moved to the place and copied; lines do not

@@ -26,19 +26,22 @@ bool IsClockLine(const std::string& line) {
   return std::regex_match(line, std::regex("[0-2][0-9]:[0-5][0-9]:[0-6][0-9]"));
 }
 
-// Past 21 lines the oldest drops; texts stay whole, however long; rows past the end are empty.
+// Past 21 lines the oldest drops; texts stay whole up to the longest the console keeps, cut past it; rows past the end
+// are empty.
 TEST(ConsoleLog, KeepsTheLatest21LinesWholeEachEventAfterItsTime) {
   DebugConsole console;
-  for (int event = 1; event <= 10; ++event) DebugConsole::Log("event " + std::to_string(event));
-  const std::string last = "picked: " + std::string(1000, 'x');
+  for (int event = 1; event <= 9; ++event) DebugConsole::Log("event " + std::to_string(event));
+  const std::string last = "picked: " + std::string(DebugConsole::kMostTextBytes - 8, 'x');
+  DebugConsole::Log(last + "more");
   DebugConsole::Log(last);
   const std::vector<std::string> lines = LinesOf(console.GetEvents());
   ASSERT_EQ(lines.size(), 21u);
   EXPECT_EQ(lines.front(), "  event 1");
-  for (std::size_t i = 1; i + 2 < lines.size(); i += 2) {
+  for (std::size_t i = 1; i + 4 < lines.size(); i += 2) {
     EXPECT_TRUE(IsClockLine(lines[i])) << lines[i];
     EXPECT_EQ(lines[i + 1], "  event " + std::to_string(i / 2 + 2));
   }
+  EXPECT_EQ(lines[18], "  " + last) << "cut";
   EXPECT_EQ(lines.back(), "  " + last);
   EXPECT_EQ(console.GetEvents().getElementAt(21), "");
   EXPECT_EQ(console.GetEvents().getElementAt(-1), "");

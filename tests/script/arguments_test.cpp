@@ -25,6 +25,14 @@ TEST(ScriptArguments, IntsTruncateTowardZeroAndSaturateAndChannelsAreHeldToAByte
   for (const auto& c : channels) EXPECT_EQ(ToChannel(c.first), c.second) << c.first;
 }
 
+// Every mask of 32 bits keeps all its bits, written unsigned or as a negative int.
+TEST(ScriptArguments, MasksKeepAllTheirBits) {
+  const std::pair<double, std::uint32_t> masks[] = {
+      {0, 0},           {4294967295.0, 0xFFFFFFFFu}, {2147483648.0, 0x80000000u}, {-1, 0xFFFFFFFFu},
+      {-2, 0xFFFFFFFEu}, {kNaN, 0},                 {1e300, 0xFFFFFFFFu},       {-1e300, 0x80000000u}};
+  for (const auto& m : masks) EXPECT_EQ(ToMask(m.first), m.second) << m.first;
+}
+
 TEST(ScriptArguments, FloatsKeepTheirRangeAndOnlyFiniteOnesPass) {
   EXPECT_EQ(ToFloat(1e300), std::numeric_limits<float>::max());
   EXPECT_EQ(ToFloat(-1e300), -std::numeric_limits<float>::max());

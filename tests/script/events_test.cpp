@@ -125,6 +125,21 @@ TEST_F(Events, TimersAndTheLevelTimeTakeTheirSecondsAndNamesInBothForms) {
   EXPECT_EQ(timers.GetLevelTime(), Kest::TimerManager::TicksFromSeconds(INT_MAX));
 }
 
+// Without a time-up event the time running out restarts the level; once the level's time-up event has run, the time
+// is up for good and nothing restarts.
+TEST_F(Events, TheTimeRunningOutRestartsOnlyALevelWithoutATimeUpEvent) {
+  ASSERT_TRUE(Load("RegisterTimeUpEvent('ups = (ups or 0) + 1')"));
+  for (int i = 0; i < 2; ++i) {
+    Kest::EventManager::GetInstance()->OnTimeUp();
+    Check();
+  }
+  EXPECT_EQ(Eval("ups"), "1");
+  EXPECT_FALSE(Kest::Bike::GetInstance()->IsRestartRequested());
+  ASSERT_TRUE(Load(""));
+  Kest::EventManager::GetInstance()->OnTimeUp();
+  EXPECT_TRUE(Kest::Bike::GetInstance()->IsRestartRequested());
+}
+
 // A level that watches the bike's front wheel: the watch fires, and the bike still counts no wheelie while the wheel
 // rolls on the ground and still reports its wheel contacts.
 TEST_F(Events, AWheelWatchedByTheScriptKeepsTheBikesOwnWheelHandling) {

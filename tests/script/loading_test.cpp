@@ -53,7 +53,7 @@ TEST_F(Loading, AReloadStartsFromAFullyResetGame) {
   EXPECT_EQ(Level().GetConditionCount(), 0);
   EXPECT_EQ(Kest::TimerManager::GetInstance()->GetLevelTime(), 3000u);
   EXPECT_EQ(Kest::TimerManager::GetRemainingTicks(), 3000u) << "the waiting level shows its own time";
-  EXPECT_EQ(Kest::ObjectivesWindow::GetInstance()->GetObjectives(), std::vector<std::string>{"Ride"});
+  EXPECT_EQ(Kest::ObjectivesWindow::GetInstance()->GetObjectives(), std::vector<Kest::HeldText>{"Ride"});
   EXPECT_NEAR(Kest::Bike::GetInstance()->GetPosition().x, 0.0f, 1.0f);
   ASSERT_TRUE(Load(""));
   EXPECT_EQ(Kest::TimerManager::GetInstance()->GetLevelTime(), 99900u);

@@ -2,7 +2,10 @@
 // around the view, and static blocks that a script turns.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "game/bike/bike.h"
+#include "game/objects/bikelight.h"
 #include "game/objects/block.h"
 #include "game/objects/cloud.h"
 #include "game/objects/compositeblock.h"
@@ -79,6 +82,15 @@ TEST_F(Decorations, APictureIsLitAtEachCornerByTheBikesDistance) {
                  {400, 399, {155, 155, 155}},
                  {499, 399, {114, 114, 114}}});
   RemoveImage(white);
+  // Finer than a pixel tells: the bike on a corner lights it a shade short of full.
+  const Tessora::Vec2 bike = Kest::Bike::GetInstance()->GetPosition();
+  EXPECT_EQ(Kest::ShadowBitmap::CornerColor(ol::Vec2(bike.x, bike.y)).r, 254.0f / 255.0f);
+}
+
+// Light falls with the distance; what is infinitely far or not a number is dark.
+TEST(BikeLight, BrightnessFallsWithTheDistanceAndNothingUnknownIsNear) {
+  const float cases[][2] = {{0, 255}, {254.5f, 1}, {255, 0}, {INFINITY, 0}, {NAN, 0}};
+  for (const auto& c : cases) EXPECT_EQ(Kest::Brightness(c[0]), int(c[1])) << c[0];
 }
 
 // A 100 x 50 cloud with the camera at (1000, 2000); x fractions are held to the screen, y fractions are not.

@@ -59,7 +59,8 @@ TEST_F(SpecialScripts, NonFiniteNumbersAndShapesWithoutAreaAreRefused) {
   }
 }
 
-// The item takes its picture from the script, and the space takes both.
+// The item takes its picture from the script, and the space takes both. Items never hold each other in a ring (they
+// would never be freed).
 TEST_F(SpecialScripts, AnItemsPictureHasOneOwner) {
   ASSERT_TRUE(Load(R"(
     local space = GetApplication():GetSpace()
@@ -72,6 +73,12 @@ TEST_F(SpecialScripts, AnItemsPictureHasOneOwner) {
     item:SetImage(CreateSprite('', 1, 8, 8, 1, 10, 0, 0, true))
     other = CreatePickableItem('q', 0, 0, 10, 10)
     other:SetImage(Kest.Sprite:new_local('', 1, 8, 8, 1, 10, 0, 0, true))
+    local ring = {CreatePickableItem('r1', 0, 0, 10, 10), CreatePickableItem('r2', 0, 0, 10, 10),
+                  CreatePickableItem('r3', 0, 0, 10, 10)}
+    ring[1]:SetImage(ring[2])
+    ring[2]:SetImage(ring[3])
+    ring[3]:SetImage(ring[1])
+    ring[2]:SetImage(ring[1])
   )"));
   EXPECT_EQ(Global<Kest::PickableItem>("item")->GetImage(), Global<Kest::Object>("picture"));
   EXPECT_TRUE(Space().Contains(Global<Kest::Object>("picture")));
@@ -80,6 +87,7 @@ TEST_F(SpecialScripts, AnItemsPictureHasOneOwner) {
                               "cannot change once the item is in the level"}) {
     EXPECT_TRUE(trace.Contains(refusal)) << refusal;
   }
+  EXPECT_EQ(trace.Count("nor that of an item it is the image of"), 2);
   lua_gc(State(), LUA_GCCOLLECT, 0);
   EXPECT_NE(Global<Kest::PickableItem>("other")->GetImage(), nullptr) << "not the collector's";
 }

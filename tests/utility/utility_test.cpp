@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "game/utility/heldtext.h"
 #include "platform/trace.h"
 #include "tests/support/tracecapture.h"
 
@@ -51,6 +54,8 @@ TEST(Conversions, TextToBoolAndNumbersAndBack) {
   EXPECT_EQ(Kest::StringToInt("  42abc"), 42);
   EXPECT_EQ(Kest::StringToInt("-3"), -3);
   EXPECT_EQ(Kest::StringToInt("abc"), 0);
+  EXPECT_EQ(Kest::StringToInt("3000000000"), INT_MAX);
+  EXPECT_EQ(Kest::StringToInt("-99999999999999999999"), INT_MIN);
   EXPECT_EQ(Kest::StringToNumber<unsigned long>("1700000000"), 1700000000ul);
   EXPECT_EQ(Kest::StringToNumber<unsigned>(""), 0u);
   EXPECT_EQ(Kest::ToString(0.5f), "0.5");
@@ -83,6 +88,43 @@ TEST(TraceLog, LinesFromManyThreadsStayWhole) {
   const std::vector<std::string> lines = trace.Lines();
   ASSERT_EQ(lines.size(), 800u);
   for (const std::string& line : lines) EXPECT_EQ(line, std::string(100, line[0]));
+}
+
+// A held text counts its bytes while it lives, however it is copied, moved,
+// assigned or kept as a key.
+TEST(HeldText, CountsItsBytesWhileItLives) {
+  const std::size_t before = Kest::HeldText::GetTotalBytes();
+  {
+    Kest::HeldText a(std::string(100, 'a'));
+    Kest::HeldText b = a;
+    Kest::HeldText c = std::move(a);
+    b = std::string(10, 'b');
+    c = c;
+    Kest::HeldTextMap<int> keys;
+    keys.emplace(std::string(1000, 'k'), 1);
+    EXPECT_EQ(keys.count(std::string(1000, 'k')), 1u);
+    EXPECT_EQ(Kest::HeldText::GetTotalBytes() - before, 1110u);
+  }
+  EXPECT_EQ(Kest::HeldText::GetTotalBytes(), before);
+}
+
+// A script can log without end: a line is cut at its longest length, and
+// the file stops at its size with one line saying so.
+TEST(TraceLog, LinesAndFileAreBounded) {
+  TestSupport::TraceCapture trace;
+  Kest::Log(std::string(Platform::kMostTraceLineBytes + 1000, 'y') + "\n");
+  const std::string line(1000, 'z');
+  for (std::size_t written = 0; written < 2 * Platform::kMostTraceFileBytes; written += line.size())
+    Kest::Log(line);
+  const std::vector<std::string> lines = trace.Lines();
+  ASSERT_GT(lines.size(), 2u);
+  EXPECT_EQ(lines[0], std::string(Platform::kMostTraceLineBytes, 'y') + Platform::kCutMark);
+  EXPECT_EQ(lines[1], line);
+  EXPECT_EQ(lines.back(), Platform::kTraceFullLine);
+  EXPECT_EQ(trace.Count(Platform::kTraceFullLine), 1);
+  std::ifstream file(trace.Path(), std::ios::ate);
+  EXPECT_LE(std::size_t(file.tellg()), Platform::kMostTraceFileBytes + 100);
+  EXPECT_GT(std::size_t(file.tellg()), Platform::kMostTraceFileBytes - line.size());
 }
 
 }  // namespace

@@ -1,0 +1,75 @@
+// What a level's script may make the game hold: texts, objects and
+// conditions are capped per level, whatever the call that hands them over.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/level/condition.h"
+#include "game/level/eventmanager.h"
+#include "game/level/timermanager.h"
+#include "game/objects/object.h"
+#include "game/utility/heldtext.h"
+#include "tests/script/scriptlevel.h"
+
+namespace ScriptTest {
+namespace {
+
+class Caps : public ScriptLevel {};
+
+// Past the cap, the call that would hand over one more text is refused with
+// a script error naming it, whatever keeps the text; a reload starts the
+// next level from nothing. 4 MiB texts: 15 fit under 64 MiB with the rest.
+TEST_F(Caps, TheTextsALevelHandsTheGameAreCapped) {
+  const struct {
+    const char* call;
+    const char* refusal;
+  } calls[] = {{"RegisterTimerEvent(1000, big)", "#2 to 'RegisterTimerEvent'"},
+               {"SetVariable('v' .. i, big)", "#2 to 'SetVariable'"},
+               {"AddObjective(big)", "#1 to 'AddObjective'"}};
+  for (const auto& c : calls) {
+    SCOPED_TRACE(c.call);
+    EXPECT_FALSE(Load(std::string("big = string.rep('x', 4 * 1024 * 1024) made = 0 "
+                                  "for i = 1, 20 do ") +
+                      c.call + " made = made + 1 end"));
+    EXPECT_EQ(Eval("made"), "15");
+    EXPECT_TRUE(trace.Contains(std::string(c.refusal) + " (the level holds all the text it may"));
+  }
+  ASSERT_TRUE(Load(""));
+  EXPECT_LT(Kest::HeldText::GetTotalBytes(), 1u << 20);
+}
+
+// Made past the cap, an object or a condition is deleted at once and the
+// script gets nil; events stop there too, and timers without their event
+// are not kept. One log line per kind and level.
+TEST_F(Caps, ALevelHoldsAtMostItsCapOfObjectsAndConditions) {
+  Load(R"(
+    space = GetApplication():GetSpace()
+    function fill(count)
+      for i = 1, count do
+        local block = CreateBlock(0, 0, 5, 5, '', false)
+        if block then space:Insert(block) end
+      end
+    end
+    fill(30000)
+  )");
+  while (Kest::Object::GetLiveCount() < Kest::kMostAlive) Run("fill(90)");
+  Run("fill(90)");
+  EXPECT_EQ(Kest::Object::GetLiveCount(), Kest::kMostAlive);
+  EXPECT_EQ(Eval("CreateCircle(0, 0, 5, '', false)"), "nil");
+  EXPECT_EQ(trace.Count("The level holds the most objects it may"), 1);
+
+  ASSERT_TRUE(Load("for i = 1, 30000 do EventXGreater(nil, 1e30, '') end"));
+  EXPECT_EQ(Kest::Condition::GetLiveCount(), Kest::kMostAlive);
+  Run("RegisterTimerEvent(1, 'late') held = CreateEventXGreater(1)");
+  EXPECT_EQ(Eval("held"), "nil");
+  EXPECT_EQ(Kest::TimerManager::GetInstance()->GetTimerCount(), 0);
+  EXPECT_EQ(trace.Count("AddEvent: the level holds the most conditions it may"), 1);
+  EXPECT_EQ(trace.Count("The level holds the most conditions it may"), 1);
+
+  ASSERT_TRUE(Load(""));
+  EXPECT_LT(Kest::Object::GetLiveCount(), 100u);
+  EXPECT_EQ(Kest::Condition::GetLiveCount(), 0u);
+}
+
+}  // namespace
+}  // namespace ScriptTest
