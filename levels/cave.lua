@@ -100,7 +100,8 @@ EventYLess(driver, TOP - 120, "GetApplication():SetBgImage('res\\\\skyday.png')"
 GetBike():MoveTo(150, TOP - 40)
 local goals = {'star1', 'star2', 'finish'}
 for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
-AddObjective('Ride through the dark: the rock glows only near the bike')
-AddObjective('Jump the red pit and keep low under the roof')
-AddObjective('Collect both stars and find the flag at the way out')
+AddObjective('The rock glows only near the bike')
+AddObjective('Jump the red pit, stay under the roof')
+AddObjective('Collect both stars')
+AddObjective('Then find the flag at the way out')
 SetLevelTime(90)

@@ -118,6 +118,6 @@ EventBox(driver, FINISH, TOP - 400, FINISH + 500, TOP, "SetVariable('finished')"
 -- Along the way.
 EventXGreater(driver, 3072, "SetVariable('checkpoint', 'the hilltop')")
 EventXGreater(driver, 4608, "SetVariable('checkpoint', 'down the hill')")
-EventCollision(crates[1], space:FindObject('frontwheel'), "SetVariable('crates', 'scattered')")
+EventFrontWheelCollision(crates[1], "SetVariable('crates', 'scattered')", true)
 EventFlipped("SetVariable('flip', 'what a flip')")
 RegisterTimerEvent('half', 75, "SetVariable('clock', 'half the time is gone')")

@@ -87,6 +87,7 @@ end
 GetBike():MoveTo(150, TOP - 40)
 local goals = {'star1', 'star2', 'star3', 'finish'}
 for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
-AddObjective('Ride the hills fast: their crests throw you into the air')
-AddObjective('Catch the three stars over the crests, then reach the flag')
+AddObjective('Ride fast: the crests throw you up')
+AddObjective('Catch the stars over the crests')
+AddObjective('Then reach the flag')
 SetLevelTime(90)

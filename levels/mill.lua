@@ -105,7 +105,7 @@ space:Insert(CreateCloud('res\\cloud1.png', 0, -0.05, 0, 0.6, 0.05), SKY, '')
 GetBike():MoveTo(150, TOP - 40)
 local goals = {'star1', 'star2', 'finish'}
 for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
-AddObjective('Swim across the mill pond: the water holds the bike up')
-AddObjective('Ride over the turning wheel and up the roller lift')
-AddObjective('Collect both stars and reach the flag')
+AddObjective('Swim the pond: the water holds you')
+AddObjective('Ride the wheel and the roller lift')
+AddObjective('Collect both stars, then the flag')
 SetLevelTime(150)
