@@ -74,8 +74,7 @@ ramp(19 * TILE, 256, TOP, TOP - 96, true)
 meadow(24, 26, TOP + 40)
 ramp(26 * TILE, 128, TOP + 40, TOP)
 meadow(27, 34, TOP)
-local plate = CreateBlock(24 * TILE, TOP + 32, 256, 8, '', false)
-plate:SetFillColor(150, 160, 172, 255)
+local plate = CreateBlock(24 * TILE, TOP + 32, 256, 8, 'res\\plate.png', false)
 space:Insert(plate, GROUND, 'plate')
 EventRearWheelCollision(plate, "GetApplication():GetSpace():Insert(CreateLevelStar('star5', 3350, " ..
                         (TOP - 120) .. "), 'star5')", true)
@@ -83,14 +82,12 @@ EventRearWheelCollision(plate, "GetApplication():GetSpace():Insert(CreateLevelSt
 -- The gate and its button, a plate on the ground: a plank held upright,
 -- clear of the ground, by two hinges; the front wheel's touch on the
 -- button takes the upper one away and the gate falls flat.
-local gate = CreateBlock(29 * TILE, TOP - 204, 16, 192, '', true)
-gate:SetFillColor(150, 160, 172, 255)
+local gate = CreateBlock(29 * TILE, TOP - 204, 16, 192, 'res\\gate16x192.png', true)
 space:Insert(gate, 'gate')
 RotateObject(gate, 2)
 AnchorAt(gate, 29 * TILE + 8, TOP - 12)
 AnchorAt(gate, 29 * TILE + 8, TOP - 200)
-local button = CreateBlock(28 * TILE - 64, TOP - 8, 64, 8, '', false)
-button:SetFillColor(220, 60, 40, 255)
+local button = CreateBlock(28 * TILE - 64, TOP - 8, 64, 8, 'res\\button.png', false)
 space:Insert(button, GROUND, 'button')
 EventFrontWheelCollisionTarget(button, "DefaultSpaceFind('gate'):RemoveUserJoint(1)", true)
 star(6, 31 * TILE, TOP - 50)
