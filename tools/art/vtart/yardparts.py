@@ -20,7 +20,7 @@ from .canvas import circle, fill_and_outline, linear, radial, rounded_rect, set_
 GATES = {'gate16x160.png': (16, 160), 'gate16x192.png': (16, 192)}
 BUTTON = (64, 8)
 PLATE = (256, 8)
-LOG = (64, 320)      # the hinge at the top middle, the log's centre 32 above the foot
+LOG = (64, 192)      # the hinge 6 below the top middle, the log at the foot
 START_POST = (32, 128)
 
 RED = P.BIKE_RED
