@@ -55,7 +55,7 @@ end
 -- the throttle on a downhill rears up slowly, and a tap of Right now and
 -- then keeps its front wheel down. Each point is where the surface bends.
 local FLOOR = TOP + 360
-local line = eased({{-256, TOP}, {256, TOP}, {640, TOP + 20}, {3840, FLOOR - 20}, {4224, FLOOR}, {4864, FLOOR}})
+local line = eased({{-256, TOP}, {64, TOP}, {448, TOP + 24}, {3840, FLOOR - 20}, {4224, FLOOR}, {4864, FLOOR}})
 local function surface(x)
   for i = 1, #line - 1 do
     if x <= line[i + 1][1] then
@@ -72,7 +72,7 @@ hill(line)
 for x = -2 * TILE, 37 * TILE, TILE do
   for y = surface(x) + TILE / 2, FLOOR + 2 * TILE, TILE do tile(x, y, EARTH) end
 end
-space:Insert(CreateBitmap(230, TOP - 64, 'res\\sign.png'), GROUND, '')
+space:Insert(CreateBitmap(230, surface(262) - 56, 'res\\sign.png'), GROUND, '')
 -- A rider who heads for the wall is shown the way.
 EventXLess(space:FindObject('driver'), 60,
            "GetApplication():GetSpace():Insert(CreateBitmap(-150, " .. (TOP - 64) .. ", 'res\\\\sign.png'), -1, '')")
@@ -90,17 +90,15 @@ local flag = CreatePickableItem('finish', 4500, FLOOR - 128, 64, 128)
 flag:SetImage(CreateBitmap(4500, FLOOR - 128, 'res\\finish.png'))
 space:Insert(flag, 'finish')
 
--- The gate before the flag: a barrier held upright by two hinges, behind
--- the ground. The stars are counted; with the third its hinges go and it
--- drops through the ground out of the way.
-local gate = CreateBlock(4312, FLOOR - 168, 16, 160, 'res\\gate16x160.png', true)
+-- The gate before the flag: a barrier post, behind the turf, whose block
+-- reaches deeper into the ground than the post stands above it. The stars
+-- are counted; with the third the block turns flat about its middle, deep
+-- in the ground, and lets the bike by.
+local gate = CreateBlock(4312, FLOOR - 160, 16, 384, 'res\\gate16x160.png', false)
 space:Insert(gate, GROUND - 1, 'gate')
-AnchorAt(gate, 4320, FLOOR - 160)
-AnchorAt(gate, 4320, FLOOR - 16)
 SetVariable('stars', '0')
 for n = 1, 3 do EventVariableTriggered('star' .. n, "IncreaseVariable('stars')") end
-EventVariableTriggered('stars', '3', "local gate = DefaultSpaceFind('gate') gate:SetCollisionMask(0) " ..
-                       "gate:RemoveUserJoint(0) gate:RemoveUserJoint(0)")
+EventVariableTriggered('stars', '3', "local gate = DefaultSpaceFind('gate') gate:SetCollisionMask(0) RotateObject(gate, 90)")
 
 space:Insert(CreateCloud('res\\cloud1.png', 0, -0.05, 0, 0.1, 0.05), SKY, '')
 space:Insert(CreateCloud('res\\cloud2.png', 0, -0.1, 0, 0.7, 0.15), SKY, '')
