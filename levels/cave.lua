@@ -39,19 +39,19 @@ end
 
 -- A crystal cluster standing on a floor at y, shaded by the bike's nearness.
 local function crystals(x, y)
-  space:Insert(CreateShadowBitmap(x, y - 80, 'res\\crystals.png'), -2, '')
+  space:Insert(CreateShadowBitmap(x, y - 80, 'res\\crystals.png'), BACKDROP, '')
 end
 
 -- Stalactites along a roof from x1 to x2 with its bottom at y.
 local function fringe(x1, x2, y)
-  for x = x1, x2 - 128, 128 do space:Insert(CreateShadowBitmap(x, y, 'res\\stalactites.png'), -2, '') end
+  for x = x1, x2 - 128, 128 do space:Insert(CreateShadowBitmap(x, y, 'res\\stalactites.png'), BACKDROP, '') end
 end
 
 -- A crystal cluster hanging from a roof at y.
 local function hanging(x, y)
   local cluster = CreateShadowBitmap(x, y, 'res\\crystals.png')
   cluster:GetTexture():SetFlipVertically()
-  space:Insert(cluster, -2, '')
+  space:Insert(cluster, BACKDROP, '')
 end
 
 -- The mouth of the cave, and a wall behind the start.

@@ -109,6 +109,7 @@ stand(FLAG, FINISH, 11, 128)
 wall(6016, 4, WOOD)
 
 -- The rules: reach the flag before the time runs out.
+AddObjective('Let go of Up when the bike rears')
 AddObjective('Ride across the meadow to the flag')
 AddObjective('Keep your head off the ground')
 SetLevelTime(150)

@@ -11,6 +11,7 @@ local BOTTOM = TOP + 3 * TILE
 local STEP = 64
 local GROUND = -1
 local FILL = -2
+local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
 local SKY = -10000
 
 local app = GetApplication()
@@ -78,7 +79,7 @@ space:Insert(flag, 'finish')
 -- are counted; with the third the block turns flat about its middle, deep
 -- in the ground, and lets the bike by.
 local gate = CreateBlock(FINISH - 264, TOP - 192, 16, 448, 'res\\gate16x192.png', false)
-space:Insert(gate, FILL, 'gate')
+space:Insert(gate, BACKDROP, 'gate')
 SetVariable('stars', '0')
 for n = 1, 3 do EventVariableTriggered('star' .. n, "IncreaseVariable('stars')") end
 EventVariableTriggered('stars', '3', "local gate = DefaultSpaceFind('gate') gate:SetCollisionMask(0) RotateObject(gate, 90)")

@@ -11,6 +11,7 @@ local TILE = 128
 local TOP = 500
 local BOTTOM = TOP + 3 * TILE
 local GROUND = -1
+local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
 local SKY = -10000
 local STARS = 6
 
@@ -35,7 +36,7 @@ local function scaffold(first, last, top)
     local leg = CreateBlock(x + 56, top + 16, 16, TOP - top - 16, '', false)
     leg:SetFillColor(125, 80, 40, 255)
     leg:SetCollisionMask(0)
-    space:Insert(leg, -2, '')
+    space:Insert(leg, BACKDROP, '')
   end
 end
 

@@ -11,6 +11,7 @@ local TILE = 128
 local TOP = 480         -- the field's surface
 
 local GROUND = -1        -- the ground is drawn behind the bike
+local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
 local SKY = -10000       -- clouds behind the dials
 
 local app = GetApplication()
@@ -95,7 +96,7 @@ space:Insert(flag, 'finish')
 -- are counted; with the third the block turns flat about its middle, deep
 -- in the ground, and lets the bike by.
 local gate = CreateBlock(4312, FLOOR - 160, 16, 384, 'res\\gate16x160.png', false)
-space:Insert(gate, GROUND - 1, 'gate')
+space:Insert(gate, BACKDROP, 'gate')
 SetVariable('stars', '0')
 for n = 1, 3 do EventVariableTriggered('star' .. n, "IncreaseVariable('stars')") end
 EventVariableTriggered('stars', '3', "local gate = DefaultSpaceFind('gate') gate:SetCollisionMask(0) RotateObject(gate, 90)")
