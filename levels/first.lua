@@ -109,9 +109,8 @@ stand(FLAG, FINISH, 11, 128)
 wall(6016, 4, WOOD)
 
 -- The rules: reach the flag before the time runs out.
-AddObjective('Let go of Up when the bike rears')
 AddObjective('Ride across the meadow to the flag')
-AddObjective('Keep your head off the ground')
+AddObjective('Let go of Up when the bike rears')
 SetLevelTime(150)
 GetLevel():Add(CreateVariableCondition('finished'))
 EventBox(driver, FINISH, TOP - 400, FINISH + 500, TOP, "SetVariable('finished')")
