@@ -91,13 +91,14 @@ TEST(TrainingField, IsFinishedByHoldingUpAndTappingRightAtASteadyBeat) {
   }
 }
 
-// The objectives window is 400 pixels wide and starts its texts 70 pixels
-// in: every goal of every track fits on its row in the global font.
+// The objectives window is 400 by 300 pixels, starts its texts 70 pixels
+// in and its rows 10 down, 42 apart: every goal of every track fits on its
+// row in the global font, and every row in the window.
 TEST(ShippedTracks, EveryObjectiveFitsTheObjectivesWindowInTheGlobalFont) {
   RideStage();
   Kest::GuiFont guiFont;
   gcn::Window window;
-  window.setWidth(400);
+  window.setDimension(gcn::Rectangle(0, 0, 400, 300));
   const gcn::Font* font = window.getFont();  // the global font, as the window's labels have it
   const int room = window.getChildrenArea().width - 70;
   RideWatch firstStep;
@@ -106,6 +107,8 @@ TEST(ShippedTracks, EveryObjectiveFitsTheObjectivesWindowInTheGlobalFont) {
     RideTrack(track.fileName, RideKeys(), firstStep);
     const std::vector<std::string>& objectives = Kest::Level::GetInstance()->GetObjectives();
     EXPECT_FALSE(objectives.empty()) << track.displayName;
+    const int lastRowBottom = 10 + 42 * (int(objectives.size()) - 1) + 32;
+    EXPECT_LE(lastRowBottom, window.getChildrenArea().height) << track.displayName;
     for (const std::string& text : objectives)
       EXPECT_LE(font->getWidth(text), room) << track.displayName << ": " << text;
   }
