@@ -8,10 +8,9 @@ local GRASS = 'res\\grass.png'
 local EARTH = 'res\\ground.png'
 local ROCK = 'res\\rock.png'
 local TILE = 128
-local TOP = 480         -- the field's surface
-
+local TOP = 480          -- the start's surface
 local GROUND = -1        -- the ground is drawn behind the bike
-local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
+local BACKDROP = -200    -- behind the rider, whose head is drawn at -100
 local SKY = -10000       -- clouds behind the dials
 
 local app = GetApplication()
