@@ -7,7 +7,9 @@
 local TOP = 500
 local DEEP = 400       -- how far the rock reaches down and up
 local GLOW = 230       -- how far from the bike the rock glows
+local TILE = 128
 local GROUND = -1
+local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
 
 local app = GetApplication()
 local space = app:GetSpace()
@@ -27,21 +29,29 @@ local function step(x, low, high)
   space:Insert(CreateLine(x - 3 * (low - high), low, x, high, ''))
 end
 
+-- A tile of a texture that only shows, over the unseen rock outside or
+-- behind the rider.
+local function shown(x, y, image, depth)
+  local tile = CreateBlock(x, y, TILE, TILE, image, false)
+  tile:SetCollisionMask(0)
+  space:Insert(tile, depth, '')
+end
+
 -- A crystal cluster standing on a floor at y, shaded by the bike's nearness.
 local function crystals(x, y)
-  space:Insert(CreateShadowBitmap(x, y - 80, 'res\\crystals.png'), -2, '')
+  space:Insert(CreateShadowBitmap(x, y - 80, 'res\\crystals.png'), BACKDROP, '')
 end
 
 -- Stalactites along a roof from x1 to x2 with its bottom at y.
 local function fringe(x1, x2, y)
-  for x = x1, x2 - 128, 128 do space:Insert(CreateShadowBitmap(x, y, 'res\\stalactites.png'), -2, '') end
+  for x = x1, x2 - 128, 128 do space:Insert(CreateShadowBitmap(x, y, 'res\\stalactites.png'), BACKDROP, '') end
 end
 
 -- A crystal cluster hanging from a roof at y.
 local function hanging(x, y)
   local cluster = CreateShadowBitmap(x, y, 'res\\crystals.png')
   cluster:GetTexture():SetFlipVertically()
-  space:Insert(cluster, -2, '')
+  space:Insert(cluster, BACKDROP, '')
 end
 
 -- The mouth of the cave, and a wall behind the start.
@@ -84,23 +94,43 @@ floor(3300, 3500, TOP - 60)
 step(3300, TOP - 20, TOP - 60)
 floor(3500, 4600, TOP - 100)
 step(3500, TOP - 60, TOP - 100)
-roof(3100, 4000, TOP - 360)
-hanging(3600, TOP - 360)
-crystals(3800, TOP - 100)
-local flag = CreatePickableItem('finish', 4300, TOP - 228, 64, 128)
-flag:SetImage(CreateShadowBitmap(4300, TOP - 228, 'res\\finish.png'))
-space:Insert(flag, 'finish')
-space:Insert(CreateCompositeBlock(4600, TOP - 800, 300, 1200, false, true, true, 255, false, GLOW), GROUND, '')
+roof(3100, 3500, TOP - 360)
+hanging(3300, TOP - 360)
 
--- A fall into the pit starts again; out of the cave, it is day.
+-- The way out: past the last step the roof ends in the hill's rock face,
+-- the mouth's walls show against the daylight, and the floor runs on as a
+-- sunny meadow to the flag and a rock wall.
+local EXIT = 3500
+for y = TOP - 360 - 4 * TILE, TOP - 360 - TILE, TILE do shown(EXIT - TILE, y, 'res\\caverock.png', GROUND) end
+for x = 3116, EXIT - TILE, TILE do
+  for y = TOP - 360, TOP - 100, TILE do shown(x, y, 'res\\caverock.png', BACKDROP) end
+end
+for x = EXIT, 4600 - TILE, TILE do
+  shown(x, TOP - 114, 'res\\grass.png', GROUND)
+  for y = TOP - 114 + TILE, TOP + DEEP, TILE do shown(x, y, 'res\\ground.png', GROUND) end
+end
+-- The wall's rock, and its face outside.
+space:Insert(CreateCompositeBlock(4600, TOP - 800, 300, 1200, false, true, true, 255, false, GLOW), GROUND, '')
+for y = TOP - 800, TOP + DEEP, TILE do
+  for x = 4600, 4800, TILE do shown(x, y, 'res\\rock.png', GROUND) end
+end
+crystals(EXIT - 60, TOP - 100)
+local flag = CreatePickableItem('finish', 4300, TOP - 228, 64, 128)
+flag:SetImage(CreateBitmap(4300, TOP - 228, 'res\\finish.png'))
+space:Insert(flag, 'finish')
+
+-- A fall into the pit starts again; past the mouth, out of the cave, it
+-- is day.
 local driver = space:FindObject('driver')
 RegisterEvent(driver, CreateEventYGreater(TOP + 150), 'RestartLevel()')
-EventYLess(driver, TOP - 120, "GetApplication():SetBgImage('res\\\\skyday.png')")
+EventXGreater(driver, EXIT, "GetApplication():SetBgImage('res\\\\skyday.png')")
+EventYLess(driver, TOP - 120, "SetVariable('checkpoint', 'the last step')")
 
 GetBike():MoveTo(150, TOP - 40)
 local goals = {'star1', 'star2', 'finish'}
 for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
-AddObjective('Ride through the dark: the rock glows only near the bike')
-AddObjective('Jump the red pit and keep low under the roof')
-AddObjective('Collect both stars and find the flag at the way out')
+AddObjective('The rock glows only near the bike')
+AddObjective('Jump the red pit, stay under the roof')
+AddObjective('Collect both stars')
+AddObjective('Then find the flag at the way out')
 SetLevelTime(90)

@@ -11,17 +11,14 @@ local ROCK = 'res\\rock.png'
 local WOOD = 'res\\wood.png'
 local SIGN = 'res\\sign.png'
 local FLAG = 'res\\finish.png'
+local START_POST = 'res\\startpost.png'
 
-local TURF = {104, 178, 64}
-local BLADES = {150, 212, 88}
-local EARTH = {186, 140, 84}
 local PLANK = {176, 128, 76}
-local START = {220, 30, 200}
+local CLEAR = {0, 0, 0, 0}
 
 local TOP = 400   -- the meadow's surface
 local TILE = 128  -- the textures' size: the meadow is laid in whole tiles
 local TURF_TOP = 14     -- in a grass tile, the turf below the blade tips
-local TURF_BOTTOM = 34  -- and the earth below the turf
 local FINISH = 5376
 
 local app = GetApplication()
@@ -29,16 +26,17 @@ local space = app:GetSpace()
 app:SetBgImage(SKY)
 
 local function paint(object, colour)
-  object:SetFillColor(colour[1], colour[2], colour[3], 255)
+  object:SetFillColor(colour[1], colour[2], colour[3], colour[4] or 255)
   return object
 end
 
--- Tiles of turf from x on, so many wide, with earth under them.
+-- Tiles of turf from x on, so many wide, with earth under them deeper
+-- than the view ever looks.
 local function meadow(x, tiles)
   for i = 0, tiles - 1 do
     local left = x + i * TILE
     space:Insert(CreateBlock(left, TOP, TILE, TILE, GRASS, false))
-    space:Insert(CreateBlock(left, TOP + TILE, TILE, TILE, GROUND, false))
+    for y = TOP + TILE, TOP + 3 * TILE, TILE do space:Insert(CreateBlock(left, y, TILE, TILE, GROUND, false)) end
   end
 end
 
@@ -49,18 +47,12 @@ local function wall(x, tiles, image)
   end
 end
 
--- A mound on the meadow whose surface eases from one point to the next, in
--- slices: earth down past the grass tiles' ragged turf, and on it the blade
--- tips and the turf where the grass tiles draw them, below the surface the
--- bike rides on.
+-- A mound on the meadow whose surface eases from one point to the next:
+-- unseen slices of earth to ride on, shown by grass tiles laid along the
+-- surface, one a tile's width, turned to it.
 local function mound(points)
-  local function band(px, py, x, y, from, to, colour)
-    local upper = paint(CreateTriangle(px, py + from, x, y + from, x, y + to), colour)
-    local lower = paint(CreateTriangle(px, py + from, x, y + to, px, py + to), colour)
-    upper:SetCollisionMask(0)
-    lower:SetCollisionMask(0)
-    space:Insert(upper, 1)
-    space:Insert(lower, 1)
+  local function eased(ax, ay, bx, by, x)
+    return ay + (by - ay) * (1 - math.cos(math.pi * (x - ax) / (bx - ax))) / 2
   end
   for i = 1, #points - 1 do
     local ax, ay, bx, by = points[i][1], points[i][2], points[i + 1][1], points[i + 1][2]
@@ -70,11 +62,19 @@ local function mound(points)
       local x = ax + (bx - ax) * k / slices
       local y = ay + (by - ay) * (1 - math.cos(math.pi * k / slices)) / 2
       local base = TOP + TILE / 2
-      space:Insert(paint(CreateTriangle(px, py, x, y, x, base), EARTH), 1)
-      space:Insert(paint(CreateTriangle(px, py, x, base, px, base), EARTH), 1)
-      band(px, py, x, y, 0, TURF_TOP, BLADES)
-      band(px, py, x, y, TURF_TOP, TURF_BOTTOM, TURF)
+      space:Insert(paint(CreateTriangle(px, py, x, y, x, base), CLEAR), 1)
+      space:Insert(paint(CreateTriangle(px, py, x, base, px, base), CLEAR), 1)
       px, py = x, y
+    end
+    for x = ax, bx - TILE, TILE do
+      local y1, y2 = eased(ax, ay, bx, by, x), eased(ax, ay, bx, by, x + TILE)
+      local angle = math.atan2(y2 - y1, TILE)
+      local cx = x + TILE / 2 - math.sin(angle) * TILE / 2
+      local cy = (y1 + y2) / 2 + math.cos(angle) * TILE / 2
+      local turf = CreateBlock(cx - TILE / 2, cy - TILE / 2, TILE, TILE, GRASS, false)
+      turf:SetCollisionMask(0)
+      RotateObject(turf, math.deg(angle))
+      space:Insert(turf, -1)
     end
   end
 end
@@ -90,7 +90,7 @@ GetBike():MoveTo(250, TOP - 60)
 local driver = space:FindObject('driver')
 meadow(-512, 52)
 wall(-512, 4, ROCK)
-space:Insert(paint(CreateBlock(120, TOP - 120, 8, 120, '', false), START), -1)
+stand(START_POST, 124, 16, 128)
 stand(SIGN, 440, 32, 64)
 
 -- A long grassy hill, up and down again.
@@ -110,7 +110,7 @@ wall(6016, 4, WOOD)
 
 -- The rules: reach the flag before the time runs out.
 AddObjective('Ride across the meadow to the flag')
-AddObjective('Keep your head off the ground')
+AddObjective('Let go of Up when the bike rears')
 SetLevelTime(150)
 GetLevel():Add(CreateVariableCondition('finished'))
 EventBox(driver, FINISH, TOP - 400, FINISH + 500, TOP, "SetVariable('finished')")
@@ -118,6 +118,6 @@ EventBox(driver, FINISH, TOP - 400, FINISH + 500, TOP, "SetVariable('finished')"
 -- Along the way.
 EventXGreater(driver, 3072, "SetVariable('checkpoint', 'the hilltop')")
 EventXGreater(driver, 4608, "SetVariable('checkpoint', 'down the hill')")
-EventCollision(crates[1], space:FindObject('frontwheel'), "SetVariable('crates', 'scattered')")
+EventFrontWheelCollision(crates[1], "SetVariable('crates', 'scattered')", true)
 EventFlipped("SetVariable('flip', 'what a flip')")
 RegisterTimerEvent('half', 75, "SetVariable('clock', 'half the time is gone')")

@@ -11,6 +11,7 @@ local BOTTOM = TOP + 3 * TILE
 local STEP = 64
 local GROUND = -1
 local FILL = -2
+local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
 local SKY = -10000
 
 local app = GetApplication()
@@ -73,6 +74,16 @@ local flag = CreatePickableItem('finish', FINISH, TOP - 128, 64, 128)
 flag:SetImage(CreateBitmap(FINISH, TOP - 128, 'res\\finish.png'))
 space:Insert(flag, 'finish')
 
+-- The gate before the flag: a barrier post, behind the turf, whose block
+-- reaches deeper into the ground than the post stands above it. The stars
+-- are counted; with the third the block turns flat about its middle, deep
+-- in the ground, and lets the bike by.
+local gate = CreateBlock(FINISH - 264, TOP - 192, 16, 448, 'res\\gate16x192.png', false)
+space:Insert(gate, BACKDROP, 'gate')
+SetVariable('stars', '0')
+for n = 1, 3 do EventVariableTriggered('star' .. n, "IncreaseVariable('stars')") end
+EventVariableTriggered('stars', '3', "local gate = DefaultSpaceFind('gate') gate:SetCollisionMask(0) RotateObject(gate, 90)")
+
 space:Insert(CreateCloud('res\\cloud3.png', 0, -0.04, 0, 0.2, 0.08), SKY, '')
 -- Fireflies, pinned to the screen: each lights up somewhere new every time
 -- it comes round, after a rest of its own.
@@ -87,6 +98,8 @@ end
 GetBike():MoveTo(150, TOP - 40)
 local goals = {'star1', 'star2', 'star3', 'finish'}
 for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
-AddObjective('Ride the hills fast: their crests throw you into the air')
-AddObjective('Catch the three stars over the crests, then reach the flag')
+AddObjective('Ride fast: the crests throw you up')
+AddObjective('Catch the stars over the crests')
+AddObjective('The three stars open the gate')
+AddObjective('Then reach the flag')
 SetLevelTime(90)

@@ -12,6 +12,7 @@ local POND = TOP + 40          -- the water's surface
 local FLOOR = TOP - 256        -- the mill floor
 local BOTTOM = TOP + 3 * TILE
 local GROUND = -1
+local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
 local SKY = -10000
 
 local app = GetApplication()
@@ -100,12 +101,22 @@ local flag = CreatePickableItem('finish', 43 * TILE, TOP - 128, 64, 128)
 flag:SetImage(CreateBitmap(43 * TILE, TOP - 128, 'res\\finish.png'))
 space:Insert(flag, 'finish')
 
+-- The gate before the flag: a barrier post, behind the turf, whose block
+-- reaches deeper into the ground than the post stands above it. The stars
+-- are counted; with the second the block turns flat about its middle, deep
+-- in the ground, and lets the bike by.
+local gate = CreateBlock(41 * TILE, TOP - 192, 16, 448, 'res\\gate16x192.png', false)
+space:Insert(gate, BACKDROP, 'gate')
+SetVariable('stars', '0')
+for n = 1, 2 do EventVariableTriggered('star' .. n, "IncreaseVariable('stars')") end
+EventVariableTriggered('stars', '2', "local gate = DefaultSpaceFind('gate') gate:SetCollisionMask(0) RotateObject(gate, 90)")
+
 space:Insert(CreateCloud('res\\cloud1.png', 0, -0.05, 0, 0.6, 0.05), SKY, '')
 
 GetBike():MoveTo(150, TOP - 40)
 local goals = {'star1', 'star2', 'finish'}
 for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
-AddObjective('Swim across the mill pond: the water holds the bike up')
-AddObjective('Ride over the turning wheel and up the roller lift')
-AddObjective('Collect both stars and reach the flag')
+AddObjective('Swim the pond: the water holds you')
+AddObjective('Ride the wheel and the roller lift')
+AddObjective('Both stars open the gate to the flag')
 SetLevelTime(150)

@@ -11,8 +11,8 @@ local METAL = 'res\\metal.png'
 local SIGN = 'res\\sign.png'
 local FLAG = 'res\\finish.png'
 
-local CEMENT = {176, 174, 166}
 local STONE = {118, 112, 104}
+local CLEAR = {0, 0, 0, 0}
 
 local TILE = 128   -- the textures' size: rock is laid in whole tiles
 local FLOOR = 512  -- the quarry floor
@@ -26,7 +26,7 @@ local space = app:GetSpace()
 app:SetBgImage(SKY)
 
 local function paint(object, colour)
-  object:SetFillColor(colour[1], colour[2], colour[3], 255)
+  object:SetFillColor(colour[1], colour[2], colour[3], colour[4] or 255)
   return object
 end
 
@@ -41,9 +41,15 @@ local function rock(x, tiles, top, surface)
   end
 end
 
+-- The height of a surface that eases from a to b, at x between them.
+local function eased(ax, ay, bx, by, x)
+  return ay + (by - ay) * (1 - math.cos(math.pi * (x - ax) / (bx - ax))) / 2
+end
+
 -- A surface that eases from one point to the next, in slices 32 wide
--- filled down to the base.
-local function slope(points, base, colour)
+-- filled down to the base: unseen shapes to ride on, shown by tiles of the
+-- texture laid along the surface, one a tile's width, turned to it.
+local function slope(points, base, image)
   for i = 1, #points - 1 do
     local ax, ay, bx, by = points[i][1], points[i][2], points[i + 1][1], points[i + 1][2]
     local slices = math.max(1, math.floor((bx - ax) / 32))
@@ -51,9 +57,19 @@ local function slope(points, base, colour)
     for k = 1, slices do
       local x = ax + (bx - ax) * k / slices
       local y = ay + (by - ay) * (1 - math.cos(math.pi * k / slices)) / 2
-      space:Insert(paint(CreateTriangle(px, py, x, y, x, base), colour), 1)
-      space:Insert(paint(CreateTriangle(px, py, x, base, px, base), colour), 1)
+      space:Insert(paint(CreateTriangle(px, py, x, y, x, base), CLEAR), 1)
+      space:Insert(paint(CreateTriangle(px, py, x, base, px, base), CLEAR), 1)
       px, py = x, y
+    end
+    for x = ax, bx - TILE, TILE do
+      local y1, y2 = eased(ax, ay, bx, by, x), eased(ax, ay, bx, by, x + TILE)
+      local angle = math.atan2(y2 - y1, TILE)
+      local cx = x + TILE / 2 - math.sin(angle) * TILE / 2
+      local cy = (y1 + y2) / 2 + math.cos(angle) * TILE / 2
+      local tile = CreateBlock(cx - TILE / 2, cy - TILE / 2, TILE, TILE, image, false)
+      tile:SetCollisionMask(0)
+      RotateObject(tile, math.deg(angle))
+      space:Insert(tile, -1)
     end
   end
 end
@@ -72,7 +88,7 @@ stand(SIGN, 440, FLOOR, 32, 64)
 
 -- A concrete ramp up to the first shelf, and boulders lying on it.
 rock(1536, 12, FLOOR, ROCK)
-slope({{1536, FLOOR}, {3072, SHELF}}, FLOOR, CEMENT)
+slope({{1536, FLOOR}, {3072, SHELF}}, FLOOR, CONCRETE)
 rock(3072, 10, SHELF, CONCRETE)
 RegisterObject(paint(CreateCircle(0, 0, 14, '', true), STONE), 'boulder')
 for i = 0, 2 do
@@ -82,9 +98,9 @@ end
 -- Another ramp up to the top shelf of metal plates, a hump on it, and the
 -- flag at its end.
 rock(4352, 12, SHELF, ROCK)
-slope({{4352, SHELF}, {5888, TOP}}, SHELF, CEMENT)
+slope({{4352, SHELF}, {5888, TOP}}, SHELF, CONCRETE)
 rock(5888, 27, TOP, METAL)
-slope({{6400, TOP}, {7424, TOP - 48}, {8448, TOP}}, TOP, STONE)
+slope({{6400, TOP}, {7424, TOP - 48}, {8448, TOP}}, TOP, ROCK)
 stand(FLAG, FINISH, TOP, 11, 128)
 rock(9344, 1, TOP - 4 * TILE, ROCK)
 

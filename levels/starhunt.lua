@@ -11,6 +11,7 @@ local TILE = 128
 local TOP = 500
 local BOTTOM = TOP + 3 * TILE
 local GROUND = -1
+local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
 local SKY = -10000
 local STARS = 6
 
@@ -35,7 +36,7 @@ local function scaffold(first, last, top)
     local leg = CreateBlock(x + 56, top + 16, 16, TOP - top - 16, '', false)
     leg:SetFillColor(125, 80, 40, 255)
     leg:SetCollisionMask(0)
-    space:Insert(leg, -2, '')
+    space:Insert(leg, BACKDROP, '')
   end
 end
 
@@ -74,8 +75,7 @@ ramp(19 * TILE, 256, TOP, TOP - 96, true)
 meadow(24, 26, TOP + 40)
 ramp(26 * TILE, 128, TOP + 40, TOP)
 meadow(27, 34, TOP)
-local plate = CreateBlock(24 * TILE, TOP + 32, 256, 8, '', false)
-plate:SetFillColor(150, 160, 172, 255)
+local plate = CreateBlock(24 * TILE, TOP + 32, 256, 8, 'res\\plate.png', false)
 space:Insert(plate, GROUND, 'plate')
 EventRearWheelCollision(plate, "GetApplication():GetSpace():Insert(CreateLevelStar('star5', 3350, " ..
                         (TOP - 120) .. "), 'star5')", true)
@@ -83,14 +83,12 @@ EventRearWheelCollision(plate, "GetApplication():GetSpace():Insert(CreateLevelSt
 -- The gate and its button, a plate on the ground: a plank held upright,
 -- clear of the ground, by two hinges; the front wheel's touch on the
 -- button takes the upper one away and the gate falls flat.
-local gate = CreateBlock(29 * TILE, TOP - 204, 16, 192, '', true)
-gate:SetFillColor(150, 160, 172, 255)
+local gate = CreateBlock(29 * TILE, TOP - 204, 16, 192, 'res\\gate16x192.png', true)
 space:Insert(gate, 'gate')
 RotateObject(gate, 2)
 AnchorAt(gate, 29 * TILE + 8, TOP - 12)
 AnchorAt(gate, 29 * TILE + 8, TOP - 200)
-local button = CreateBlock(28 * TILE - 64, TOP - 8, 64, 8, '', false)
-button:SetFillColor(220, 60, 40, 255)
+local button = CreateBlock(28 * TILE - 64, TOP - 8, 64, 8, 'res\\button.png', false)
 space:Insert(button, GROUND, 'button')
 EventFrontWheelCollisionTarget(button, "DefaultSpaceFind('gate'):RemoveUserJoint(1)", true)
 star(6, 31 * TILE, TOP - 50)
@@ -116,6 +114,8 @@ space:Insert(CreateCloud('res\\cloud1.png', 0, -0.04, 0, 0.75, 0.1), SKY, '')
 GetBike():MoveTo(150, TOP - 40)
 GetLevel():Add(CreateVariableCondition('allstars'))
 GetLevel():Add(CreateVariableCondition('finish'))
-AddObjective('Find the six stars: the flag comes out when you have them all')
-AddObjective('Knock the button to let the gate down; press the plate in the dip')
+AddObjective('Find all six stars to bring the flag')
+AddObjective('Knock the red button: the gate drops')
+AddObjective('Press the plate in the dip')
+AddObjective('Then reach the flag by the sign')
 SetLevelTime(120)

@@ -13,6 +13,7 @@ local TOP = 480
 local MOAT = TOP + 160       -- the water's surface
 local BOTTOM = TOP + 3 * TILE
 local GROUND = -1
+local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
 local SKY = -10000
 
 local app = GetApplication()
@@ -55,7 +56,7 @@ for x = 4 * TILE, 31 * TILE, 13 * TILE do
     for column = 0, 2 do
       local stone = CreateBlock(x + column * TILE, y, TILE, TILE, ROCK, false)
       stone:SetCollisionMask(0)
-      space:Insert(stone, -2, '')
+      space:Insert(stone, BACKDROP, '')
     end
   end
 end
@@ -93,7 +94,9 @@ space:Insert(CreateCloud('res\\cloud2.png', 0, -0.1, 0, 0.4, 0.08), SKY, '')
 
 GetBike():MoveTo(150, TOP - 40)
 GetLevel():Add(CreateVariableCondition('finish'))
-AddObjective('Race the drawbridges: the first goes up after 15 seconds')
-AddObjective('Pass the banner to hold the second; the third drops under you')
+AddObjective('Race the drawbridges to the flag')
+AddObjective('The first goes up after 15 seconds')
+AddObjective('Pass the banner to hold the second')
+AddObjective('The third drops under you')
 AddObjective('Reach the flag before sunset')
 SetLevelTime(45)

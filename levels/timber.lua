@@ -12,6 +12,7 @@ local DECK = TOP - 64          -- the raised deck after the second seesaw
 local BOTTOM = TOP + 3 * TILE
 local GROUND = -1
 local SKY = -10000
+local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
 local PINE = {150, 96, 52}
 
 local app = GetApplication()
@@ -59,18 +60,23 @@ for y = DECK - 3 * TILE, DECK - TILE, TILE do
   for x = 2048, 2432, 384 do
     local lumber = CreateBlock(x, y, TILE, TILE, WOOD, false)
     lumber:SetCollisionMask(0)
-    space:Insert(lumber, -2, '')
+    space:Insert(lumber, BACKDROP, '')
   end
 end
-space:Insert(CreateBitmap(2112, DECK - 400, 'res\\plank384x20.png'), -2, '')
-local log = Kest.Composite(2304, DECK - 380, '', true)
-log:AddLine(0, 0, 0, 240)
-log:AddCircle(0, 270, 30)
-log:Finalize()
+space:Insert(CreateBitmap(2112, DECK - 400, 'res\\plank384x20.png'), BACKDROP, '')
+-- The log and its rod are one block, 64 by 192, turned about its middle:
+-- it is placed so that, turned, its top is at the hinge. Hanging still it
+-- clears a rider's helmet; swinging, it sweeps the air over the deck.
+local HINGE = {2304, DECK - 380}
+local LOG_ANGLE = math.rad(-50)
+local drop = 90   -- from the hinge to the block's middle
+local cx = HINGE[1] - drop * math.sin(LOG_ANGLE)
+local cy = HINGE[2] + drop * math.cos(LOG_ANGLE)
+local log = CreateBlock(cx - 32, cy - 96, 64, 192, 'res\\log.png', true)
 log:SetMass(20)
 space:Insert(log, 'log')
-AnchorAt(log, 2304, DECK - 380)
-RotateObject(log, -50)
+RotateObject(log, math.deg(LOG_ANGLE))
+AnchorAt(log, HINGE[1], HINGE[2])
 
 -- The pit, and the plank bridge hinged at its near rim, resting on the far
 -- one; a star halfway over.
@@ -98,6 +104,8 @@ space:Insert(CreateCloud('res\\cloud2.png', 0, -0.05, 0, 0.5, 0.05), SKY, '')
 GetBike():MoveTo(150, TOP - 40)
 GetLevel():Add(CreateVariableCondition('star1'))
 GetLevel():Add(CreateVariableCondition('finish'))
-AddObjective('Ride up the seesaws and let them tip you down')
-AddObjective('Pass under the swinging log, and cross the plank bridge quickly')
+AddObjective('Ride up the seesaws to tip them')
+AddObjective('Pass under the swinging log')
+AddObjective('Take the star on the bridge, fast')
+AddObjective('Then reach the flag')
 SetLevelTime(120)

@@ -1,17 +1,16 @@
--- Training Field: the first ride. A flat run to find the throttle, a low
--- hill to feel it pull, a ramp up onto a terrace, a small jump to try the
--- leans in the air, and a slope down to the flag where the brake is
--- wanted. Three stars lie on the way, all at wheel height.
+-- Training Field: the first ride, made to be finished by holding Up and
+-- tapping Right now and then: a short flat start, then a long run down
+-- gentle slopes into the valley where the flag stands. Three stars lie on
+-- the way, all at wheel height, and a gate before the flag drops into the
+-- ground once all three are in. Jumps and climbs come on later tracks.
 
 local GRASS = 'res\\grass.png'
 local EARTH = 'res\\ground.png'
 local ROCK = 'res\\rock.png'
 local TILE = 128
-local TOP = 480         -- the field's surface
-local TERRACE = TOP - 40
-local BOTTOM = TOP + 3 * TILE
-
+local TOP = 480          -- the start's surface
 local GROUND = -1        -- the ground is drawn behind the bike
+local BACKDROP = -200    -- behind the rider, whose head is drawn at -100
 local SKY = -10000       -- clouds behind the dials
 
 local app = GetApplication()
@@ -20,15 +19,6 @@ app:SetBgImage('res\\skyday.png')
 
 local function tile(x, y, image)
   space:Insert(CreateBlock(x, y, TILE, TILE, image, false), GROUND, '')
-end
-
--- Columns of tiles from the first to the last tile across, each from its
--- top down to the bottom: turf, then earth.
-local function field(first, last, top)
-  for x = first * TILE, last * TILE, TILE do
-    tile(x, top, GRASS)
-    for y = top + TILE, BOTTOM, TILE do tile(x, y, EARTH) end
-  end
 end
 
 -- Turf laid along a line: one tile turned to the slope for each step of
@@ -47,55 +37,77 @@ local function hill(points)
   end
 end
 
--- A wooden ramp: an invisible wedge to ride and its picture.
-local function ramp(x, top, width, height, name)
-  local wedge = CreateTriangle(x, top + height, x + width, top + height, x + width, top)
-  wedge:SetFillColor(0, 0, 0, 0)
-  space:Insert(wedge, GROUND, name or '')
-  space:Insert(CreateBitmap(x, top, 'res\\ramp' .. width .. 'x' .. height .. '.png'), GROUND, '')
+-- The points of a line that eases from each given point to the next, with
+-- no corner for a fast bike to take off from: 64 pixels a step.
+local function eased(points)
+  local line = {points[1]}
+  for i = 1, #points - 1 do
+    local x1, y1, x2, y2 = points[i][1], points[i][2], points[i + 1][1], points[i + 1][2]
+    local steps = math.max(1, math.floor((x2 - x1) / 64))
+    for k = 1, steps do
+      line[#line + 1] = {x1 + (x2 - x1) * k / steps, y1 + (y2 - y1) * (1 - math.cos(math.pi * k / steps)) / 2}
+    end
+  end
+  return line
+end
+
+-- The field falls gently from the start to the flag: a bike that holds
+-- the throttle on a downhill rears up slowly, and a tap of Right now and
+-- then keeps its front wheel down. Each point is where the surface bends.
+local FLOOR = TOP + 360
+local line = eased({{-256, TOP}, {64, TOP}, {448, TOP + 24}, {3840, FLOOR - 20}, {4224, FLOOR}, {4864, FLOOR}})
+local function surface(x)
+  for i = 1, #line - 1 do
+    if x <= line[i + 1][1] then
+      return line[i][2] + (line[i + 1][2] - line[i][2]) * (x - line[i][1]) / (line[i + 1][1] - line[i][1])
+    end
+  end
+  return FLOOR
 end
 
 -- The start: a rock wall behind the bike and a sign pointing the way.
-for y = TOP - 3 * TILE, BOTTOM, TILE do tile(-3 * TILE, y, ROCK) end
-field(-2, 14, TOP)
-space:Insert(CreateBitmap(230, TOP - 64, 'res\\sign.png'), GROUND, '')
+for y = TOP - 3 * TILE, TOP + 2 * TILE, TILE do tile(-3 * TILE, y, ROCK) end
+hill(line)
+-- Earth under the turf, each column from a little below the surface.
+for x = -2 * TILE, 37 * TILE, TILE do
+  for y = surface(x) + TILE / 2, FLOOR + 2 * TILE, TILE do tile(x, y, EARTH) end
+end
+space:Insert(CreateBitmap(230, surface(262) - 56, 'res\\sign.png'), GROUND, '')
 -- A rider who heads for the wall is shown the way.
 EventXLess(space:FindObject('driver'), 60,
            "GetApplication():GetSpace():Insert(CreateBitmap(-150, " .. (TOP - 64) .. ", 'res\\\\sign.png'), -1, '')")
-space:Insert(CreateLevelStar('star1', 820, TOP - 50), 'star1')
 
--- A low hill.
-hill({{1000, TOP}, {1128, TOP - 24}, {1256, TOP - 40}, {1384, TOP - 24}, {1512, TOP}})
+-- Three stars along the way, at wheel height.
+local places = {900, 2300, 3600}
+for n = 1, #places do
+  local x = places[n]
+  space:Insert(CreateLevelStar('star' .. n, x, surface(x) - 50), 'star' .. n)
+end
 
--- A ramp up onto the terrace, the second star on it.
-ramp(14 * TILE, TERRACE, 128, 40)
-field(15, 20, TERRACE)
-space:Insert(CreateLevelStar('star2', 2150, TERRACE - 50), 'star2')
-
--- A kicker at the terrace's end, and the slope down that takes the landing.
-ramp(2432, TERRACE - 64, 192, 64, 'kicker')
--- Over the kicker's lip, the front wheel's next touch is the landing.
-EventXGreater(space:FindObject('driver'), 2624,
-              "EventFrontWheelCollision(DefaultSpaceFind('kicker'), \"SetVariable('landed')\", true)")
-field(21, 26, TOP)
-hill({{2688, TERRACE}, {2816, TERRACE + 10}, {2944, TERRACE + 28}, {3072, TOP}})
-space:Insert(CreateLevelStar('star3', 3300, TOP - 50), 'star3')
-
--- Down to the flag, and a wall to stop at.
-field(27, 36, TOP + 80)
-hill({{3456, TOP}, {3584, TOP + 20}, {3712, TOP + 56}, {3840, TOP + 80}})
-for y = TOP - 2 * TILE, BOTTOM, TILE do tile(37 * TILE, y, ROCK) end
-local flag = CreatePickableItem('finish', 4400, TOP - 48, 64, 128)
-flag:SetImage(CreateBitmap(4400, TOP - 48, 'res\\finish.png'))
+-- The flag in the valley, and a wall to stop at.
+for y = FLOOR - 3 * TILE, FLOOR + 2 * TILE, TILE do tile(38 * TILE, y, ROCK) end
+local flag = CreatePickableItem('finish', 4500, FLOOR - 128, 64, 128)
+flag:SetImage(CreateBitmap(4500, FLOOR - 128, 'res\\finish.png'))
 space:Insert(flag, 'finish')
+
+-- The gate before the flag: a barrier post, behind the turf, whose block
+-- reaches deeper into the ground than the post stands above it. The stars
+-- are counted; with the third the block turns flat about its middle, deep
+-- in the ground, and lets the bike by.
+local gate = CreateBlock(4312, FLOOR - 160, 16, 384, 'res\\gate16x160.png', false)
+space:Insert(gate, BACKDROP, 'gate')
+SetVariable('stars', '0')
+for n = 1, 3 do EventVariableTriggered('star' .. n, "IncreaseVariable('stars')") end
+EventVariableTriggered('stars', '3', "local gate = DefaultSpaceFind('gate') gate:SetCollisionMask(0) RotateObject(gate, 90)")
 
 space:Insert(CreateCloud('res\\cloud1.png', 0, -0.05, 0, 0.1, 0.05), SKY, '')
 space:Insert(CreateCloud('res\\cloud2.png', 0, -0.1, 0, 0.7, 0.15), SKY, '')
 
 GetBike():MoveTo(120, TOP - 40)
-local goals = {'star1', 'star2', 'star3', 'landed', 'finish'}
+local goals = {'star1', 'star2', 'star3', 'finish'}
 for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
-AddObjective('Up rides on, Down brakes')
-AddObjective('Left and Right lean the rider back and forward: jump the kicker and land')
-AddObjective('Collect the three stars and ride through the flag')
+AddObjective('Hold Up to ride, Down brakes')
+AddObjective('Tap Right when the front wheel lifts')
+AddObjective('Three stars open the gate')
+AddObjective('Then ride through the flag')
 SetLevelTime(90)

@@ -68,7 +68,10 @@ std::vector<ImageSpec> Images() {
       {"rotationsegment.png", 32, 32, 0, true}, {"cursor.png", 32, 32, 0, false}, {"objective.png", 32, 32, 0, true},
       {"dlgseparator.png", 680, 4, 0, false}, {"water.png", 128, 128, 0, false}, {"grass.png", 128, 128, 0, false},
       {"finish.png", 64, 128, 0, true}, {"boost.png", 64, 32, 0, false}, {"sign.png", 64, 64, 0, true},
-      {"cloud1.png", 256, 128, 0, true}, {"cloud2.png", 128, 64, 0, true}, {"cloud3.png", 256, 128, 0, true}};
+      {"cloud1.png", 256, 128, 0, true}, {"cloud2.png", 128, 64, 0, true}, {"cloud3.png", 256, 128, 0, true},
+      // Drawn at the size of the level blocks that show them.
+      {"gate16x160.png", 16, 160, 0, false}, {"gate16x192.png", 16, 192, 0, false}, {"button.png", 64, 8, 0, false},
+      {"plate.png", 256, 8, 0, false}, {"log.png", 64, 192, 0, true}, {"startpost.png", 32, 128, 0, false}};
   for (int d = 0; d < 10; ++d) images.push_back({"num" + std::to_string(d) + ".png", 28, 40, 0, d == 1});
   for (const char* name : kBackdrops) images.push_back({name, 800, 600, 0, false});
   for (const char* name : kSolidTiles) images.push_back({name, 128, 128, 0, false});
@@ -89,6 +92,8 @@ TEST(AssetImages, EveryFileIsRgba8WithTheSizeAndCornersTheCodeAssumes) {
   }
   const Pixels dial = ReadRgba8("speedmeter.png");  // hangs from the top edge: round below
   EXPECT_LT(std::max(dial.at(0, dial.height - 1).a, dial.at(dial.width - 1, dial.height - 1).a), kTrace);
+  // and closed along that edge by a light bar, not cut through its dark face
+  for (int x : {20, dial.width / 2 - 20, dial.width - 21}) EXPECT_GT(dial.at(x, 2).g, 128) << "at " << x;
 }
 
 // Backdrops and solid textures are opaque; water lets the level show through but is never invisible.

@@ -329,11 +329,11 @@ const Area kFigures{610, 20, 180, 130};
 const Area kEvents{612, 170, 178, 400};
 Area GoalRow(int row) { return Area{222, 176 + 42 * row, 370, 32}; }
 
-// The leftmost column of the start post's colour (found nowhere else on the
-// meadow) left of the console; -1 when it is out of view.
+// The leftmost column of the start post's violet (found nowhere else on
+// the meadow) left of the console; -1 when it is out of view.
 int PostColumn(const std::string& shot) {
   const std::string box = CommandOutput("convert " + shot + " -crop 600x600+0+0 +repage -fuzz 5% -fill black "
-                                        "+opaque 'rgb(220,30,200)' -format %@ info:");
+                                        "+opaque 'rgb(138,43,227)' -format %@ info:");
   const std::size_t plus = box.find('+');
   return box.rfind("0x0", 0) == 0 || plus == std::string::npos ? -1 : std::stoi(box.substr(plus + 1));
 }

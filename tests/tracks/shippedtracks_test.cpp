@@ -18,6 +18,12 @@
 #include <string>
 #include <vector>
 
+#include <allegro.h>
+#include <guichan/font.hpp>
+#include <guichan/widgets/window.hpp>
+
+#include "game/level/level.h"
+#include "game/screens/guifont.h"
 #include "script/scriptmanager.h"
 #include "tests/support/tracecapture.h"
 #include "tests/tracks/trackride.h"
@@ -65,6 +71,48 @@ std::string TestNameOf(const ::testing::TestParamInfo<Kest::TrackRecord>& info) 
 }
 
 INSTANTIATE_TEST_SUITE_P(TrackList, ShippedTrack, ::testing::ValuesIn(ShippedTracks()), TestNameOf);
+
+// The first track is for someone who has never ridden: holding Up and
+// tapping Right at a steady beat, slow or quick, finishes it with every
+// goal taken.
+TEST(TrainingField, IsFinishedByHoldingUpAndTappingRightAtASteadyBeat) {
+  RideStage();
+  for (int beat : {400, 500, 700}) {  // physics steps of 2 ms between taps
+    RideKeys keys;
+    keys.runs.push_back(KeyRun{1});
+    for (int tap = 0; tap < 15000 / beat; ++tap) keys.runs.push_back(KeyRun{beat, true, false, KEY_RIGHT});
+    const RideResult ride = RideTrack("levels\\training.lua", keys);
+    EXPECT_EQ(ride.end, RideEnd::kFinished) << "a tap every " << beat << " steps: " << RideEndName(ride.end) << " at "
+                                            << ride.bike.x << ", " << ride.bike.y;
+    EXPECT_LT(ride.playMs, ride.levelTimeMs);
+    if (ride.end == RideEnd::kFinished)
+      std::cout << "Training Field, Up held and Right tapped every " << beat * 2 << " ms: " << ride.playMs / 1000.0
+                << " s, score " << ride.score.time + ride.score.flips + ride.score.wheelies << "\n";
+  }
+}
+
+// The objectives window is 400 by 300 pixels, starts its texts 70 pixels
+// in and its rows 10 down, 42 apart: every goal of every track fits on its
+// row in the global font, and every row in the window.
+TEST(ShippedTracks, EveryObjectiveFitsTheObjectivesWindowInTheGlobalFont) {
+  RideStage();
+  Kest::GuiFont guiFont;
+  gcn::Window window;
+  window.setDimension(gcn::Rectangle(0, 0, 400, 300));
+  const gcn::Font* font = window.getFont();  // the global font, as the window's labels have it
+  const int room = window.getChildrenArea().width - 70;
+  RideWatch firstStep;
+  firstStep.step = [](int, const Tessora::Vec2&) { return true; };
+  for (const Kest::TrackRecord& track : ShippedTracks()) {
+    RideTrack(track.fileName, RideKeys(), firstStep);
+    const std::vector<std::string>& objectives = Kest::Level::GetInstance()->GetObjectives();
+    EXPECT_FALSE(objectives.empty()) << track.displayName;
+    const int lastRowBottom = 10 + 42 * (int(objectives.size()) - 1) + 32;
+    EXPECT_LE(lastRowBottom, window.getChildrenArea().height) << track.displayName;
+    for (const std::string& text : objectives)
+      EXPECT_LE(font->getWidth(text), room) << track.displayName << ": " << text;
+  }
+}
 
 // Where a value of each type is at work in a level script.
 const std::map<std::string, std::vector<std::string>> kTypeEvidence = {

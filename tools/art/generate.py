@@ -15,7 +15,7 @@ import sys
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from vtart import effects, fonts, hud, props, rider, scenes, skies, structures, terrain, trackparts, vehicle  # noqa: E402
+from vtart import effects, fonts, hud, props, rider, scenes, skies, structures, terrain, trackparts, vehicle, yardparts  # noqa: E402
 from vtart.canvas import new_canvas, save_png  # noqa: E402
 from vtart.sheet import write_contact_sheet  # noqa: E402
 
@@ -91,7 +91,7 @@ def level_images():
         ('skyday.png', scenes.SCENE_SIZE, skies.draw_sky_day),
         ('skydusk.png', scenes.SCENE_SIZE, skies.draw_sky_dusk),
         ('skycave.png', scenes.SCENE_SIZE, skies.draw_sky_cave),
-    ] + trackparts.track_images()
+    ] + trackparts.track_images() + yardparts.yard_images()
 
 
 def write_images(res_dir):

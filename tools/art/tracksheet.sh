@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Contact sheet of the tracks, for looking at them together: for each track
-# of tracklist.xml its start, and the view halfway along its recorded ride
-# (tests/tracks/rides/), played headless by the build's trackrider under
-# Xvfb. Needs a built tree (cmake --build build) and ImageMagick.
+# of tracklist.xml four moments of its recorded ride (tests/tracks/rides/):
+# the start, a third and two thirds along, and the last steps before the
+# keys end, played headless by the build's trackrider under Xvfb. Needs a built tree (cmake --build build) and ImageMagick.
 # Usage: tools/art/tracksheet.sh [build-dir] [sheet.png]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -19,14 +19,16 @@ while IFS=$'\t' read -r name file; do
   keys=$root/tests/tracks/rides/$base.keys
   later=()
   if [ -f "$keys" ]; then
-    later=(--shot "$(awk '{ total += $1 } END { print int(total / 2) }' "$keys")" "$shots/$base-b.png")
+    total=$(awk '!/^#/ && NF { total += $1 } END { print total }' "$keys")
+    later=(--shot $((total / 3)) "$shots/$base-b.png" --shot $((total * 2 / 3)) "$shots/$base-c.png"
+           --shot $((total - 300)) "$shots/$base-d.png")
   else
     keys=$shots/none.keys
     : > "$keys"
   fi
   (cd "$shots" && xvfb-run -a -s "-screen 0 1024x768x24" "$rider" "$file" "$keys" --every 1000000 \
     --shot 60 "$shots/$base-a.png" "${later[@]}" >/dev/null) || true
-  for part in a b; do
+  for part in a b c d; do
     [ -f "$shots/$base-$part.png" ] && labelled+=(-label "$name" "$shots/$base-$part.png")
   done
 done < <(sed -n 's/.*name="\([^"]*\)" filename="\([^"]*\)".*/\1\t\2/p' "$root/tracklist.xml")

@@ -5,7 +5,7 @@ import math
 import cairo
 
 from . import palette as P
-from .canvas import capsule, circle, fill_and_outline, linear, polygon, radial, set_colour
+from .canvas import capsule, circle, fill_and_outline, linear, polygon, radial, rounded_rect, set_colour
 
 SPEEDMETER_SIZE = (128, 64)
 SPEED_PIVOT = (64, 0)
@@ -68,11 +68,24 @@ def draw_speedmeter(ctx):
         ctx.set_line_width(2.0 if start > 12 else 3.0)
         ctx.stroke()
     _ticks(ctx, cx, cy, 58.5, [math.radians(12 + 13 * i) for i in range(13)], 3)
+    # The game shows only this half, hung from the screen's top edge: a
+    # chrome bar along that edge closes the half-disc into a whole dial.
+    _top_bar(ctx, SPEEDMETER_SIZE[0], 6.0)
     # Pivot boss under the needle.
     ctx.new_path()
     ctx.arc(cx, cy, 9.0, 0, math.pi)
     ctx.close_path()
     fill_and_outline(ctx, radial(cx, cy, 0, 9, [(0, P.METAL), (1, P.METAL_DARK)]), P.INK, 1.2)
+
+
+def _top_bar(ctx, width, depth):
+    """A chrome bar along the top edge, its lower corners rounded."""
+    rounded_rect(ctx, 0.5, -depth, width - 1, 2 * depth, depth * 0.8)
+    ctx.set_source(linear(0, 0, 0, depth, [(0, P.METAL_LIGHT), (1, P.METAL_DARK)]))
+    ctx.fill_preserve()
+    set_colour(ctx, P.INK)
+    ctx.set_line_width(1.4)
+    ctx.stroke()
 
 
 def draw_needle(ctx):

@@ -7,6 +7,8 @@ buttons and text sit there; the detail lives along the edges and bottom.
 
 import math
 
+import cairo
+
 from . import palette as P
 from . import rider, vehicle
 from .canvas import circle, linear, radial, rng, rounded_rect, set_colour, smooth_open
@@ -284,6 +286,39 @@ def draw_main_menu(ctx):
         round_tree(ctx, x, ridge_y(near, x) + 14, s)
     _fence(ctx, near, 215, 420)
     _bike_on_hill(ctx, near, 670)
+    _title(ctx)
+
+
+# The menu's button window covers x 370 to 770 and y 50 to 550 of the
+# 800 x 600 screen; the game's name stands left of it, over the sky.
+TITLE = 'Vantrail'
+TITLE_BOX = (24, 40, 330, 110)
+
+
+def _title(ctx):
+    """The game's name in gold letters with an ink ring and a soft shadow."""
+    x0, y0, width, height = TITLE_BOX
+    ctx.select_font_face('DejaVu Sans', cairo.FONT_SLANT_ITALIC, cairo.FONT_WEIGHT_BOLD)
+    ctx.set_font_size(height)
+    extents = ctx.text_extents(TITLE)
+    scale = min(width / extents.width, height / extents.height)
+    ctx.save()
+    ctx.translate(x0 - extents.x_bearing * scale, y0 - extents.y_bearing * scale)
+    ctx.scale(scale, scale)
+    for dx, dy, colour in ((4, 5, P.with_alpha(P.INK, 0.35)), (0, 0, None)):
+        ctx.new_path()
+        ctx.move_to(dx, dy)
+        ctx.text_path(TITLE)
+        if colour:
+            set_colour(ctx, colour)
+            ctx.fill()
+            continue
+        ctx.set_source(linear(0, extents.y_bearing, 0, 0, [(0, P.GOLD_LIGHT), (0.55, P.GOLD), (1, P.GOLD_DARK)]))
+        ctx.fill_preserve()
+        set_colour(ctx, P.INK)
+        ctx.set_line_width(3.0)
+        ctx.stroke()
+    ctx.restore()
 
 
 def _trail(ctx, ridge):
