@@ -24,6 +24,7 @@
 
 #include "game/level/level.h"
 #include "game/screens/guifont.h"
+#include "game/screens/objectiveswindow.h"
 #include "script/scriptmanager.h"
 #include "tests/support/tracecapture.h"
 #include "tests/tracks/trackride.h"
@@ -97,6 +98,7 @@ TEST(TrainingField, IsFinishedByHoldingUpAndTappingRightAtASteadyBeat) {
 TEST(ShippedTracks, EveryObjectiveFitsTheObjectivesWindowInTheGlobalFont) {
   RideStage();
   Kest::GuiFont guiFont;
+  Kest::ObjectivesWindow::Create();
   gcn::Window window;
   window.setDimension(gcn::Rectangle(0, 0, 400, 300));
   const gcn::Font* font = window.getFont();  // the global font, as the window's labels have it
@@ -105,13 +107,14 @@ TEST(ShippedTracks, EveryObjectiveFitsTheObjectivesWindowInTheGlobalFont) {
   firstStep.step = [](int, const Tessora::Vec2&) { return true; };
   for (const Kest::TrackRecord& track : ShippedTracks()) {
     RideTrack(track.fileName, RideKeys(), firstStep);
-    const std::vector<std::string>& objectives = Kest::Level::GetInstance()->GetObjectives();
+    const std::vector<Kest::HeldText>& objectives = Kest::ObjectivesWindow::GetInstance()->GetObjectives();
     EXPECT_FALSE(objectives.empty()) << track.displayName;
     const int lastRowBottom = 10 + 42 * (int(objectives.size()) - 1) + 32;
     EXPECT_LE(lastRowBottom, window.getChildrenArea().height) << track.displayName;
     for (const std::string& text : objectives)
       EXPECT_LE(font->getWidth(text), room) << track.displayName << ": " << text;
   }
+  Kest::ObjectivesWindow::Destroy();
 }
 
 // Where a value of each type is at work in a level script.
