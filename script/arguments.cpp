@@ -38,22 +38,8 @@ bool AreFinite(const char* function, std::initializer_list<double> values) {
   return finite;
 }
 
-namespace {
-
-bool LeavesTheFolder(const std::string& name) {
-  if (name.find(':') != std::string::npos || name[0] == '/' || name[0] == '\\') return true;
-  for (std::size_t start = 0; start <= name.size();) {
-    const std::size_t end = std::min(name.find_first_of("/\\", start), name.size());
-    if (name.compare(start, end - start, "..") == 0) return true;
-    start = end + 1;
-  }
-  return false;
-}
-
-}  // namespace
-
 bool IsGameFile(const char* function, const std::string& name) {
-  if (name.empty() || !LeavesTheFolder(name)) return true;
+  if (!LeavesGameFolder(name)) return true;
   Log(std::string(function) + ": a file outside the game's folder is refused");
   return false;
 }

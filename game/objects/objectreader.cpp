@@ -38,7 +38,7 @@ void ObjectReader::WalkScene(XmlPathDocument& document, const AttributeMap* defa
 
 // The walk ends with the first object: it is the only one kept.
 bool ObjectReader::Visit(const std::string& /*name*/, AttributeMap& attributes, TiXmlNode* node) {
-  if (first_) return false;
+  if (first_ || NamesFileOutsideTheGame(attributes)) return false;
   const auto def = attributes.find("def");
   if (def != attributes.end()) {
     const std::string included = def->second;
@@ -52,6 +52,18 @@ bool ObjectReader::Visit(const std::string& /*name*/, AttributeMap& attributes, 
   }
   first_.reset(MakeObject(attributes));
   return !first_;
+}
+
+// Scene files come with tracks from anywhere: a file named outside the
+// game's folder ends the read, as a broken file would.
+bool ObjectReader::NamesFileOutsideTheGame(const AttributeMap& attributes) const {
+  for (const char* key : {"def", "texture"}) {
+    const auto file = attributes.find(key);
+    if (file == attributes.end() || !LeavesGameFolder(file->second)) continue;
+    Log("Scene file " + walking_->GetFileName() + ": " + file->second + " is outside the game's folder, refused");
+    return true;
+  }
+  return false;
 }
 
 void ObjectReader::Include(const std::string& fileName, const AttributeMap& defaults) {

@@ -2,7 +2,8 @@
 //
 // Under "/scene" every child element is visited, whatever its name. An
 // element with "def" includes the scene file it names, its other attributes
-// overriding those of the included elements. An element whose "shape" is
+// overriding those of the included elements; files named outside the game's
+// folder ("def", "texture") end the read. An element whose "shape" is
 // "composite" has its parts walked. Every other element, composites
 // included, is made by the maker its "class" names (see shapemakers.h).
 #pragma once
@@ -50,6 +51,7 @@ class ObjectReader : public NodeIterator {
 
  private:
   void WalkScene(XmlPathDocument& document, const AttributeMap* defaults);
+  bool NamesFileOutsideTheGame(const AttributeMap& attributes) const;
   void Include(const std::string& fileName, const AttributeMap& defaults);
   bool MayInclude(const std::string& fileName);
   void WalkComposite(AttributeMap& attributes, TiXmlNode* node);

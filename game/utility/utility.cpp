@@ -38,6 +38,17 @@ ol::Vec2 RotatePoint(const ol::Vec2& p, const float* m) {
   return ol::Vec2(m[0] * p.x + m[1] * p.y, m[4] * p.x + m[5] * p.y);
 }
 
+bool LeavesGameFolder(const std::string& name) {
+  if (name.empty()) return false;
+  if (name.find(':') != std::string::npos || name[0] == '/' || name[0] == '\\') return true;
+  for (std::size_t start = 0; start <= name.size();) {
+    const std::size_t end = std::min(name.find_first_of("/\\", start), name.size());
+    if (name.compare(start, end - start, "..") == 0) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
 bool ParseBool(const std::string& text) { return text == "TRUE" || text == "true" || text == "1"; }
 
 // The stream stores the nearest bound for a number out of range, and 0

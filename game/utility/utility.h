@@ -45,6 +45,11 @@ class DelayTimer {
   float delay_ = 0.0f;
 };
 
+// True for a file name that reaches outside the game's folder: absolute in
+// either slash style, with a drive, or with a ".." part. Tracks come from
+// anywhere, and what they name must stay inside the game.
+bool LeavesGameFolder(const std::string& name);
+
 // True for exactly "TRUE", "true" and "1".
 bool ParseBool(const std::string& text);
 

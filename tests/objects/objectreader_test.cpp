@@ -22,8 +22,19 @@ namespace {
 using Kest::AttributeMap;
 using Built = std::unique_ptr<Kest::Object>;
 
+// Runs in its scratch folder, which stands for the game's folder: scene
+// files name the files they include relative to it.
 class SceneFile : public TestSupport::Scene {
  protected:
+  void SetUp() override {
+    previous_ = getcwd(nullptr, 0);
+    ASSERT_EQ(chdir(folder.Folder().c_str()), 0);
+  }
+  void TearDown() override {
+    EXPECT_EQ(chdir(previous_), 0);
+    std::free(previous_);
+  }
+
   // Writes a scene file with these elements; returns its path.
   std::string Write(const std::string& name, const std::string& elements) {
     return folder.Write(name, "<?xml version='1.0'?>\n<scene>\n" + elements + "\n</scene>\n");
@@ -33,10 +44,13 @@ class SceneFile : public TestSupport::Scene {
   }
   // An element that includes another file of the folder.
   std::string Include(const std::string& name, const std::string& attributes = "") {
-    return "<part def='" + folder.Path(name) + "' " + attributes + "/>";
+    return "<part def='" + name + "' " + attributes + "/>";
   }
 
   TestSupport::ScratchFolder folder;
+
+ private:
+  char* previous_ = nullptr;
 };
 
 template <class T>
@@ -164,6 +178,22 @@ TEST_F(SceneFile, AFileNestedFarTooDeepBuildsNothing) {
   TestSupport::TraceCapture trace;
   EXPECT_EQ(Load("<c class='circle' radius='3'>" + TestSupport::NestedElements() + "</c>"), nullptr);
   EXPECT_TRUE(trace.Contains("nest deeper"));
+}
+
+// A scene file that came with a track reads nothing outside the game's folder.
+TEST_F(SceneFile, FilesOutsideTheGamesFolderAreRefusedWithOneLogLine) {
+  Write("leaf.xml", "<c class='circle' radius='3'/>");
+  ASSERT_NE(Load(Include("leaf.xml")), nullptr);
+  for (const std::string& element :
+       {Include(folder.Path("leaf.xml")), Include("..\\leaf.xml"), Include("c:leaf.xml"),
+        std::string("<c class='circle' radius='3' texture='/etc/x.png'/>"),
+        std::string("<c class='circle' radius='3' texture='res/../../x.png'/>")}) {
+    SCOPED_TRACE(element);
+    TestSupport::TraceCapture trace;
+    EXPECT_EQ(Load(element), nullptr);
+    ASSERT_EQ(trace.Lines().size(), 1u);
+    EXPECT_TRUE(trace.Contains("outside the game's folder"));
+  }
 }
 
 // The game opens scene files by names relative to the folder it runs in.
