@@ -9,6 +9,7 @@
 #include "render/framebuffer.h"
 #include "render/gl.h"
 #include "render/graphicsdriver.h"
+#include "render/opaquetextures.h"
 #include "render/rect.h"
 #include "render/settings.h"
 #include "render/setup.h"
@@ -100,6 +101,14 @@ void Bitmap::BlitStretched(float x, float y, float w, float h, float opacity) co
   DrawTexturedQuad(texture_, QuadPlacement{x, y, false, 0.0f, 0.0f, 0.0f}, w, h, opacity);
 }
 
+void Bitmap::BlitTexelForTexel(float x, float y) const {
+  if (!IsValid()) return;
+  DrawTexturedQuad(texture_, QuadPlacement{x, y, false, 0.0f, 0.0f, 0.0f},
+                   static_cast<float>(Width()), static_cast<float>(Height()), 1.0f, TEXEL_SAMPLING);
+}
+
+bool Bitmap::IsOpaque() const { return OpaqueTextures::IsOpaque(texture_.texture); }
+
 void Bitmap::BlitRotated(float x, float y, float angle, float opacity) const {
   if (!IsValid()) return;
   DrawTexturedQuad(texture_, QuadPlacement{x, y, true, angle, pivotX_, pivotY_},
@@ -169,6 +178,7 @@ void Bitmap::ReplaceMemoryBitmap(BITMAP* bitmap) {
 void Bitmap::DeleteOwnTexture() {
   if (texture_.texture != 0 && !textureShared_) {
     DrawBatch::Flush();
+    OpaqueTextures::Forget(texture_.texture);
     glDeleteTextures(1, &texture_.texture);
   }
   texture_.texture = 0;
