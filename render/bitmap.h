@@ -89,6 +89,9 @@ class Bitmap : public GarbageCollected {
   void AddToGarbageCollector() override;
 
  private:
+  // Copies the image onto the screen where that gives the same pixels as
+  // drawing it texel for texel at (x, y); false where it does not.
+  bool CopiesToScreen(float x, float y) const;
   void ReplaceMemoryBitmap(BITMAP* bitmap);
   void DeleteOwnTexture();
 

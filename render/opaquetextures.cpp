@@ -1,11 +1,13 @@
 #include "render/opaquetextures.h"
 
-#include <unordered_set>
+#include <unordered_map>
 
 namespace ol {
 namespace {
 
-std::unordered_set<unsigned int> opaque;
+// The opaque textures and the version of each.
+std::unordered_map<unsigned int, unsigned long> opaque;
+unsigned long recordings = 0;
 
 bool AllAlphaFull(const std::vector<unsigned char>& rgba) {
   for (std::size_t alpha = 3; alpha < rgba.size(); alpha += 4) {
@@ -18,7 +20,7 @@ bool AllAlphaFull(const std::vector<unsigned char>& rgba) {
 
 void OpaqueTextures::Record(unsigned int texture, const std::vector<unsigned char>& rgba) {
   if (texture != 0 && AllAlphaFull(rgba)) {
-    opaque.insert(texture);
+    opaque[texture] = ++recordings;
   } else {
     opaque.erase(texture);
   }
@@ -26,6 +28,11 @@ void OpaqueTextures::Record(unsigned int texture, const std::vector<unsigned cha
 
 void OpaqueTextures::Forget(unsigned int texture) { opaque.erase(texture); }
 
-bool OpaqueTextures::IsOpaque(unsigned int texture) { return opaque.count(texture) != 0; }
+bool OpaqueTextures::IsOpaque(unsigned int texture) { return Version(texture) != 0; }
+
+unsigned long OpaqueTextures::Version(unsigned int texture) {
+  const auto found = opaque.find(texture);
+  return found == opaque.end() ? 0 : found->second;
+}
 
 }  // namespace ol

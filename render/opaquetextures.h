@@ -17,6 +17,9 @@ class OpaqueTextures {
   static void Forget(unsigned int texture);
   // False for texture 0 and for any texture not recorded as opaque.
   static bool IsOpaque(unsigned int texture);
+  // Which recording of the texture's opaque image holds, never the same
+  // for two (a name is used again after a delete); 0 when not opaque.
+  static unsigned long Version(unsigned int texture);
 };
 
 }  // namespace ol
