@@ -49,14 +49,24 @@ bool IsHidden() {
   return screenHidden && active.target == BACK_BUFFER_TARGET && Settings::HasPixelSavings();
 }
 
-// The scissor of the clip rectangle on top, none when there is none, and
+// Whether the clip rectangle on top cuts nothing away: there is none, or
+// it holds the whole window. (A bitmap target lies in a corner of the back
+// buffer: there the scissor also keeps drawing off the rest.)
+bool IsUnclipped() {
+  if (active.clips.empty()) return true;
+  const ClipRect& top = active.clips.back();
+  return active.target != BITMAP_TARGET && top.x <= 0 && top.y <= 0 &&
+         top.x + top.w >= active.width && top.y + top.h >= active.height;
+}
+
+// The scissor of the clip rectangle on top, none when it cuts nothing, and
 // an empty one while the canvas is hidden.
 void ApplyScissor() {
   const bool hidden = IsHidden();
   DrawBatch::SetUnseen(hidden);
   if (hidden) {
     glScissor(0, 0, 0, 0);
-  } else if (active.clips.empty()) {
+  } else if (IsUnclipped()) {
     glDisable(GL_SCISSOR_TEST);
     return;
   } else {
@@ -194,7 +204,7 @@ void Canvas::HideScreenDrawing(bool hidden) {
 }
 
 bool Canvas::IsWholeBackBuffer() {
-  return active.target == BACK_BUFFER_TARGET && active.clips.empty() &&
+  return active.target == BACK_BUFFER_TARGET && IsUnclipped() &&
          active.pixelWriteMode == WRITE_COLOR_AND_ALPHA;
 }
 

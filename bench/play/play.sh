@@ -46,14 +46,18 @@ steps_taken() {
   read -r n <"$work/steps" 2>/dev/null
   [[ $n =~ ^[0-9]+$ ]] && echo $((10#$n)) || echo 0
 }
-loads() { grep -c '^Loading the level' "$work/stage/vantrail.log" 2>/dev/null || echo 0; }
+loads() {
+  local n
+  n=$(grep -c '^Loading the level' "$work/stage/vantrail.log" 2>/dev/null)
+  echo "${n:-0}"
+}
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # One measurement of a track: prints "cores steps_a_second restarted(0/1)".
 measure() {
   local script=$1 pid c0 c1 s0 s1 l0
   rm -f "$work/steps"
-  (cd "$work/stage" && SOAK_STEPS=$work/steps LD_PRELOAD=$work/probe.so exec ./vantrail "$script") &
+  (cd "$work/stage" && SOAK_STEPS=$work/steps LD_PRELOAD=$work/probe.so exec ./vantrail "$script" >/dev/null 2>&1) &
   pid=$!
   for _ in $(seq 100); do
     [ "$(loads)" -gt 0 ] && xdotool search --onlyvisible --name . >/dev/null 2>&1 && break
