@@ -204,7 +204,7 @@ void Canvas::HideScreenDrawing(bool hidden) {
 }
 
 bool Canvas::IsWholeBackBuffer() {
-  return active.target == BACK_BUFFER_TARGET && IsUnclipped() &&
+  return active.target == BACK_BUFFER_TARGET && !IsHidden() && IsUnclipped() &&
          active.pixelWriteMode == WRITE_COLOR_AND_ALPHA;
 }
 

@@ -68,8 +68,8 @@ class Canvas {
   // For a pass that the next one paints over whole.
   static void HideScreenDrawing(bool hidden);
   // Whether a draw may reach every pixel of the back buffer, every channel:
-  // it is the target, no clip cuts any pixel away and no channel is left
-  // out.
+  // it is the target, not hidden, no clip cuts any pixel away and no
+  // channel is left out.
   static bool IsWholeBackBuffer();
 
   // Ends the frame: flips the back buffer, finishes the front buffer, or
