@@ -59,14 +59,14 @@ bool IsUnclipped() {
          top.x + top.w >= active.width && top.y + top.h >= active.height;
 }
 
-// The scissor of the clip rectangle on top, none when it cuts nothing, and
+// The scissor of the clip rectangle on top, none when there is none, and
 // an empty one while the canvas is hidden.
 void ApplyScissor() {
   const bool hidden = IsHidden();
   DrawBatch::SetUnseen(hidden);
   if (hidden) {
     glScissor(0, 0, 0, 0);
-  } else if (IsUnclipped()) {
+  } else if (active.clips.empty()) {
     glDisable(GL_SCISSOR_TEST);
     return;
   } else {

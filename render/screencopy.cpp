@@ -39,6 +39,13 @@ bool CanBlit() {
   return canBlit;
 }
 
+bool ScissorHoldsTheWindow() {
+  GLint box[4] = {};
+  glGetIntegerv(GL_SCISSOR_BOX, box);
+  return box[0] <= 0 && box[1] <= 0 && box[0] + box[2] >= Setup::GetScreenWidth() &&
+         box[1] + box[3] >= Setup::GetScreenHeight();
+}
+
 int Texels(float coordinate, int size) { return static_cast<int>(std::lround(coordinate * size)); }
 
 GLuint FramebufferOf(GLuint texture, GLenum binding) {
@@ -102,10 +109,15 @@ bool ScreenCopy::Copy(const TextureInfo& texture, int x, int y) {
                     kept.width == texture.imageWidth && kept.height == texture.imageHeight;
   if (!same && !KeepScreenOrdered(texture, version)) return false;
   const int bottom = Setup::GetScreenHeight() - y - kept.height;
+  // Under any scissor the renderer shades the blit: one that holds the whole
+  // window cuts nothing and is left off meanwhile.
+  const bool scissorCutsNothing = glIsEnabled(GL_SCISSOR_TEST) && ScissorHoldsTheWindow();
+  if (scissorCutsNothing) glDisable(GL_SCISSOR_TEST);
   glBindFramebuffer(GL_READ_FRAMEBUFFER, kept.framebuffer);
   glBlitFramebuffer(0, kept.height, kept.width, 0, x, bottom, x + kept.width, bottom + kept.height,
                     GL_COLOR_BUFFER_BIT, GL_NEAREST);
   glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+  if (scissorCutsNothing) glEnable(GL_SCISSOR_TEST);
   return true;
 }
 

@@ -57,6 +57,10 @@ TEST_F(PixelSavings, ATexelForTexelBlitShowsWhatThePlainBlitShows) {
     ol::Transforms::SetPosition(-30.0f, 17.0f);
     image->BlitTexelForTexel(100.0f, 50.0f);
   });
+  ExpectSameEitherWay("clipped to the window", [&] {
+    ol::Canvas::SetClipping(0, 0, 800, 600);
+    image->BlitTexelForTexel(100.0f, 50.0f);
+  });
   ExpectSameEitherWay("clipped", [&] {
     ol::Canvas::SetClipping(110, 60, 20, 15);
     image->BlitTexelForTexel(100.0f, 50.0f);
