@@ -13,7 +13,8 @@
 # or its bare name (training). Environment: PLAY_SECONDS (the span, default
 # 10), PLAY_SETTLE_S (seconds of play before it, default 2), PLAY_REPEAT
 # (default 3). A track whose level loaded again during the span (the rider
-# fell) is marked "restarted".
+# fell) is marked "restarted"; a run in which the game ended on its own
+# shows as "-", is left out of the medians, and its trace log is kept.
 set -u
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -51,6 +52,12 @@ loads() {
   n=$(grep -c '^Loading the level' "$work/stage/vantrail.log" 2>/dev/null)
   echo "${n:-0}"
 }
+keep_log() {
+  local kept
+  kept=$(mktemp /tmp/vantrail-play-log-XXXXXX)
+  cp "$work/stage/vantrail.log" "$kept" 2>/dev/null
+  echo "$kept"
+}
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # One measurement of a track: prints "cores steps_a_second restarted(0/1)".
@@ -70,7 +77,13 @@ measure() {
   c0=$(cpu_ticks $pid) s0=$(steps_taken)
   sleep "$seconds"
   c1=$(cpu_ticks $pid) s1=$(steps_taken)
-  kill "$pid" 2>/dev/null
+  if ! kill "$pid" 2>/dev/null; then
+    # The game ended on its own: no figures, and its log is kept.
+    wait "$pid"
+    echo "game ended with status $? on $script; log: $(keep_log)" >&2
+    echo "- - 0"
+    return
+  fi
   wait "$pid" 2>/dev/null
   awk -v c=$((c1 - c0)) -v s=$((s1 - s0)) -v t="$ticks_per_s" -v span="$seconds" -v r=$(($(loads) > l0)) \
     'BEGIN { printf "%.3f %.0f %d\n", c / t / span, s / span, r }'
@@ -84,8 +97,8 @@ for track in "${tracks[@]}"; do
   case $track in *.lua) script=$track ;; *) script="levels\\$track.lua" ;; esac
   : >"$work/runs"
   for _ in $(seq "$repeat"); do measure "$script" >>"$work/runs"; done
-  cores=$(cut -d' ' -f1 "$work/runs" | median)
-  steps=$(cut -d' ' -f2 "$work/runs" | median)
+  cores=$(grep -v '^-' "$work/runs" | cut -d' ' -f1 | median)
+  steps=$(grep -v '^-' "$work/runs" | cut -d' ' -f2 | median)
   restarted=$(awk '$3 == 1 { n++ } END { print n + 0 }' "$work/runs")
   runs=$(cut -d' ' -f1,2 "$work/runs" | tr '\n' ';' | sed 's/;$//')
   [ "$restarted" -gt 0 ] && runs="$runs ($restarted restarted)"
