@@ -6,6 +6,7 @@
 
 #include "platform/platform.h"
 #include "render/gl.h"
+#include "render/opaquetextures.h"
 #include "render/textureinfo.h"
 #include "render/textureupload.h"
 
@@ -58,6 +59,7 @@ TextureInfo AllegroGraphicsDriver::UploadTexture(const float* pixels, TextureInf
   texture.texture = BindNewTexture();
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, texture.textureWidth, texture.textureHeight, 0, GL_RGBA,
                GL_FLOAT, pixels);
+  OpaqueTextures::Forget(texture.texture);  // its alpha is not looked at
   return texture;
 }
 

@@ -1,5 +1,6 @@
 #include "render/bitmap.h"
 
+#include <cmath>
 #include <vector>
 
 #include "platform/platform.h"
@@ -9,7 +10,11 @@
 #include "render/framebuffer.h"
 #include "render/gl.h"
 #include "render/graphicsdriver.h"
+#include "render/opaquetextures.h"
 #include "render/rect.h"
+#include "render/blenders.h"
+#include "render/screencopy.h"
+#include "render/transforms.h"
 #include "render/settings.h"
 #include "render/setup.h"
 #include "render/textureimage.h"
@@ -100,6 +105,26 @@ void Bitmap::BlitStretched(float x, float y, float w, float h, float opacity) co
   DrawTexturedQuad(texture_, QuadPlacement{x, y, false, 0.0f, 0.0f, 0.0f}, w, h, opacity);
 }
 
+// An opaque image drawn untinted onto whole pixels of the back buffer, under
+// the alpha blender, shows its texels unchanged: it is copied.
+bool Bitmap::CopiesToScreen(float x, float y) const {
+  const Vec2 onScreen = Transforms::GetPosition() + Vec2(x, y);
+  const Rgba& tint = *Transforms::GetTintColor();
+  return Settings::HasPixelSavings() && IsOpaque() && Canvas::IsWholeBackBuffer() &&
+         Blenders::IsAlphaBlending() && tint.r == 1.0f && tint.g == 1.0f && tint.b == 1.0f &&
+         tint.a == 1.0f && onScreen.x == std::floor(onScreen.x) &&
+         onScreen.y == std::floor(onScreen.y) &&
+         ScreenCopy::Copy(texture_, static_cast<int>(onScreen.x), static_cast<int>(onScreen.y));
+}
+
+void Bitmap::BlitTexelForTexel(float x, float y) const {
+  if (!IsValid() || CopiesToScreen(x, y)) return;
+  DrawTexturedQuad(texture_, QuadPlacement{x, y, false, 0.0f, 0.0f, 0.0f},
+                   static_cast<float>(Width()), static_cast<float>(Height()), 1.0f, TEXEL_SAMPLING);
+}
+
+bool Bitmap::IsOpaque() const { return OpaqueTextures::IsOpaque(texture_.texture); }
+
 void Bitmap::BlitRotated(float x, float y, float angle, float opacity) const {
   if (!IsValid()) return;
   DrawTexturedQuad(texture_, QuadPlacement{x, y, true, angle, pivotX_, pivotY_},
@@ -169,6 +194,7 @@ void Bitmap::ReplaceMemoryBitmap(BITMAP* bitmap) {
 void Bitmap::DeleteOwnTexture() {
   if (texture_.texture != 0 && !textureShared_) {
     DrawBatch::Flush();
+    OpaqueTextures::Forget(texture_.texture);
     glDeleteTextures(1, &texture_.texture);
   }
   texture_.texture = 0;

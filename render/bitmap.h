@@ -60,6 +60,9 @@ class Bitmap : public GarbageCollected {
   // Blits draw nothing while the bitmap has no texture. Angles are radians.
   void Blit(float x, float y, float opacity = 1.0f) const;
   void BlitStretched(float x, float y, float w, float h, float opacity = 1.0f) const;
+  // At its own size, read texel for texel: for a place that lands on whole
+  // pixels (a picture fixed to the screen), where filtering changes nothing.
+  void BlitTexelForTexel(float x, float y) const;
   void BlitRotated(float x, float y, float angle, float opacity = 1.0f) const;
   void BlitWithMode(float x, float y, const RenderMode& mode, float opacity = 1.0f) const;
   void BlitRotatedWithMode(float x, float y, float angle, const RenderMode& mode,
@@ -72,6 +75,8 @@ class Bitmap : public GarbageCollected {
   TextureInfo& GetTextureInfo() { return texture_; }
   // Whether load found no alpha in the image and made it opaque.
   bool AlphaWasFilled() const { return alphaFilled_; }
+  // Whether every texel a blit can read is known to be opaque.
+  bool IsOpaque() const;
 
   void Destroy(bool leaveCollector) override;
   OlLoadResult ExecuteQueuedCommands() override;
@@ -84,6 +89,9 @@ class Bitmap : public GarbageCollected {
   void AddToGarbageCollector() override;
 
  private:
+  // Copies the image onto the screen where that gives the same pixels as
+  // drawing it texel for texel at (x, y); false where it does not.
+  bool CopiesToScreen(float x, float y) const;
   void ReplaceMemoryBitmap(BITMAP* bitmap);
   void DeleteOwnTexture();
 

@@ -17,7 +17,9 @@ struct BlendPair {
   }
 };
 
-BlendPair current = {GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA};
+constexpr BlendPair ALPHA_PAIR = {GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA};
+
+BlendPair current = ALPHA_PAIR;
 // What GL blends with: at first nothing (a copy).
 BlendPair applied = {GL_ONE, GL_ZERO};
 std::deque<BlendPair> saved;
@@ -40,7 +42,7 @@ void Apply(const BlendPair& pair) {
 
 void Blenders::Set(int preset) {
   switch (preset) {
-    case ALPHA_BLENDER: current = {GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA}; break;
+    case ALPHA_BLENDER: current = ALPHA_PAIR; break;
     case ADDITIVE_BLENDER: current = {GL_SRC_ALPHA, GL_ONE}; break;
     case SUBTRACTIVE_BLENDER: current = {GL_ZERO, GL_ONE_MINUS_SRC_COLOR}; break;
     case COPY_BLENDER: current = {GL_ONE, GL_ZERO}; break;
@@ -65,5 +67,7 @@ bool Blenders::KeepsUnderTransparent() {
   return applied.source == GL_SRC_ALPHA &&
          (applied.destination == GL_ONE_MINUS_SRC_ALPHA || applied.destination == GL_ONE);
 }
+
+bool Blenders::IsAlphaBlending() { return applied == ALPHA_PAIR; }
 
 }  // namespace ol

@@ -26,6 +26,9 @@ class Blenders {
   // blending in force scales the source by its alpha and keeps the
   // destination.
   static bool KeepsUnderTransparent();
+  // Whether GL blends with the alpha blender: a draw of alpha 1 then
+  // replaces what lies beneath, as a draw without blending would.
+  static bool IsAlphaBlending();
 };
 
 }  // namespace ol

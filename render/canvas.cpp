@@ -7,6 +7,7 @@
 #include "render/drawbatch.h"
 #include "render/framebuffer.h"
 #include "render/gl.h"
+#include "render/settings.h"
 #include "render/setup.h"
 #include "render/transforms.h"
 
@@ -14,6 +15,7 @@ namespace ol {
 namespace {
 
 CanvasRecord active;
+bool screenHidden = false;
 // The back and front buffers' records while another target is active.
 std::map<int, CanvasRecord> savedRecords;
 std::deque<CanvasRecord> canvasStack;
@@ -43,7 +45,41 @@ CanvasRecord NewRecord(int width, int height, int target, Bitmap* bitmap) {
   return record;
 }
 
+bool IsHidden() {
+  return screenHidden && active.target == BACK_BUFFER_TARGET && Settings::HasPixelSavings();
+}
+
+// Whether the clip rectangle on top cuts nothing away: there is none, or
+// it holds the whole window. (A bitmap target lies in a corner of the back
+// buffer: there the scissor also keeps drawing off the rest.)
+bool IsUnclipped() {
+  if (active.clips.empty()) return true;
+  const ClipRect& top = active.clips.back();
+  return active.target != BITMAP_TARGET && top.x <= 0 && top.y <= 0 &&
+         top.x + top.w >= active.width && top.y + top.h >= active.height;
+}
+
+// The scissor of the clip rectangle on top, none when there is none, and
+// an empty one while the canvas is hidden.
+void ApplyScissor() {
+  const bool hidden = IsHidden();
+  DrawBatch::SetUnseen(hidden);
+  if (hidden) {
+    glScissor(0, 0, 0, 0);
+  } else if (active.clips.empty()) {
+    glDisable(GL_SCISSOR_TEST);
+    return;
+  } else {
+    const ClipRect& top = active.clips.back();
+    glScissor(top.x, ScissorBase() - top.y - top.h, top.w, top.h);
+  }
+  glEnable(GL_SCISSOR_TEST);
+}
+
+// The bitmap's image is copied into the back buffer to be drawn on: that
+// copy and what follows are never hidden.
 void BindBitmap(Bitmap& bitmap) {
+  ApplyScissor();
   if (FrameBuffer* framebuffer = FrameBuffer::GetInstance())
     framebuffer->BindToTexture(bitmap.GetTextureInfo());
 }
@@ -70,26 +106,19 @@ void Canvas::Fill(float r, float g, float b, float a, int channelMode) {
 
 void Canvas::SetClipping(int x, int y, int w, int h) {
   DrawBatch::Flush();
-  glEnable(GL_SCISSOR_TEST);
   active.clips.push_back(ClipRect{x, y, w, h});
-  ApplyClipping();
+  ApplyScissor();
 }
 
 void Canvas::DisableClipping() {
   DrawBatch::Flush();
   active.clips.clear();
-  glDisable(GL_SCISSOR_TEST);
+  ApplyScissor();
 }
 
 void Canvas::ApplyClipping() {
-  if (active.clips.empty()) {
-    DisableClipping();
-    return;
-  }
   DrawBatch::Flush();
-  const ClipRect& top = active.clips.back();
-  glScissor(top.x, ScissorBase() - top.y - top.h, top.w, top.h);
-  glEnable(GL_SCISSOR_TEST);
+  ApplyScissor();
 }
 
 void Canvas::ApplyState() {
@@ -166,6 +195,17 @@ void Canvas::SelectBuffer(int target) {
     glDrawBuffer(GL_FRONT);
     glReadBuffer(GL_FRONT);
   }
+}
+
+void Canvas::HideScreenDrawing(bool hidden) {
+  DrawBatch::Flush();
+  screenHidden = hidden;
+  ApplyScissor();
+}
+
+bool Canvas::IsWholeBackBuffer() {
+  return active.target == BACK_BUFFER_TARGET && !IsHidden() && IsUnclipped() &&
+         active.pixelWriteMode == WRITE_COLOR_AND_ALPHA;
 }
 
 void Canvas::Refresh() {

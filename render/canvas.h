@@ -62,6 +62,16 @@ class Canvas {
 
   static void SelectBuffer(int target);
 
+  // While hidden (and the pixel savings are on), drawing on the back buffer
+  // reaches no pixel: gathered draws are forgotten and GL's own draws and
+  // fills are scissored to nothing. Drawing into bitmaps goes on as ever.
+  // For a pass that the next one paints over whole.
+  static void HideScreenDrawing(bool hidden);
+  // Whether a draw may reach every pixel of the back buffer, every channel:
+  // it is the target, not hidden, no clip cuts any pixel away and no
+  // channel is left out.
+  static bool IsWholeBackBuffer();
+
   // Ends the frame: flips the back buffer, finishes the front buffer, or
   // copies what was drawn into the target bitmap.
   static void Refresh();

@@ -6,7 +6,9 @@
 
 #include "render/blenders.h"
 #include "render/gl.h"
+#include "render/opaquetextures.h"
 #include "render/overlapgrid.h"
+#include "render/settings.h"
 
 namespace ol {
 namespace {
@@ -22,9 +24,11 @@ struct DrawState {
   GLenum mode = GL_TRIANGLES;  // GL_TRIANGLES or GL_LINES
   GLuint texture = 0;
   float lineWidth = 0.0f;  // 0 for triangles
+  bool texelSampled = false;
 
   bool operator==(const DrawState& o) const {
-    return mode == o.mode && texture == o.texture && lineWidth == o.lineWidth;
+    return mode == o.mode && texture == o.texture && lineWidth == o.lineWidth &&
+           texelSampled == o.texelSampled;
   }
 };
 
@@ -33,6 +37,7 @@ struct DrawState {
 struct Run {
   DrawState state;
   std::vector<BatchVertex> vertices;
+  bool translucent = false;  // some vertex has alpha below 1
 };
 
 // The pending runs are the first runCount; the rest keep their storage for
@@ -53,6 +58,7 @@ DrawState primitiveState;
 Affine placement;
 BatchVertex current = {0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f};
 long drawsMade = 0;
+bool unseen = false;
 
 // A long batch goes to GL in draws of this many vertices: whole triangles
 // and whole segments. The software renderer's work on smoothed lines grows
@@ -64,9 +70,12 @@ constexpr std::size_t VERTICES_PER_DRAW = 384;
 bool IsLineKind(GLenum kind) { return kind == GL_LINES || kind == GL_LINE_LOOP; }
 
 // The run the primitive joins.
-std::vector<BatchVertex>* destination = nullptr;
+Run* destination = nullptr;
 
-void Put(std::size_t i) { destination->push_back(primitive[i]); }
+void Put(std::size_t i) {
+  destination->vertices.push_back(primitive[i]);
+  if (primitive[i].a < 1.0f) destination->translucent = true;
+}
 
 void PutTriangle(std::size_t i, std::size_t j, std::size_t k) {
   Put(i);
@@ -127,6 +136,39 @@ void DisableArrays() {
   glDisableClientState(GL_VERTEX_ARRAY);
 }
 
+// Triangles of full alpha, untextured or of an opaque texture, under the
+// alpha blender: blending would give back the source unchanged. (Smoothed
+// lines fade at their edges, so they always blend.)
+bool NeedsNoBlending(const Run& run) {
+  const DrawState& state = run.state;
+  return Settings::HasPixelSavings() && state.mode == GL_TRIANGLES && !run.translucent &&
+         (state.texture == 0 || OpaqueTextures::IsOpaque(state.texture)) &&
+         Blenders::IsAlphaBlending();
+}
+
+// Draws the run's vertices in GL draws of at most VERTICES_PER_DRAW.
+void DrawVertices(const Run& run) {
+  const std::vector<BatchVertex>& vertices = run.vertices;
+  for (std::size_t first = 0; first < vertices.size(); first += VERTICES_PER_DRAW) {
+    const std::size_t count = std::min(VERTICES_PER_DRAW, vertices.size() - first);
+    glDrawArrays(run.state.mode, static_cast<GLint>(first), static_cast<GLsizei>(count));
+    ++drawsMade;
+  }
+}
+
+// Texel-sampled runs read their texture unfiltered for the run's draws and
+// then give it its own filters back.
+void DrawTexelSampled(const Run& run) {
+  GLint magnify = GL_LINEAR, minify = GL_LINEAR;
+  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &magnify);
+  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minify);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  DrawVertices(run);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magnify);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minify);
+}
+
 void DrawRun(const Run& run) {
   const std::vector<BatchVertex>& vertices = run.vertices;
   if (vertices.empty()) return;
@@ -142,11 +184,14 @@ void DrawRun(const Run& run) {
     glDisable(GL_TEXTURE_2D);
   }
   if (state.mode == GL_LINES) glLineWidth(state.lineWidth);
-  for (std::size_t first = 0; first < vertices.size(); first += VERTICES_PER_DRAW) {
-    const std::size_t count = std::min(VERTICES_PER_DRAW, vertices.size() - first);
-    glDrawArrays(state.mode, static_cast<GLint>(first), static_cast<GLsizei>(count));
-    ++drawsMade;
+  const bool unblended = NeedsNoBlending(run);
+  if (unblended) glDisable(GL_BLEND);
+  if (state.texelSampled && state.texture != 0) {
+    DrawTexelSampled(run);
+  } else {
+    DrawVertices(run);
   }
+  if (unblended) glEnable(GL_BLEND);
 }
 
 Affine ModelView() {
@@ -190,6 +235,7 @@ ScreenBox PrimitiveBox() {
 std::size_t StartRun() {
   if (runs.size() == runCount) runs.emplace_back();
   runs[runCount].state = primitiveState;
+  runs[runCount].translucent = false;
   return runCount++;
 }
 
@@ -235,12 +281,13 @@ void ClearRuns() {
 }  // namespace
 
 void DrawBatch::Begin(unsigned int kind, const Affine& where, unsigned int texture,
-                      float lineWidth) {
+                      float lineWidth, TextureSampling sampling) {
   primitive.clear();
   primitiveKind = kind;
   const bool lines = IsLineKind(kind);
+  const bool texelSampled = sampling == TEXEL_SAMPLING && Settings::HasPixelSavings();
   primitiveState = DrawState{lines ? GLenum(GL_LINES) : GLenum(GL_TRIANGLES), texture,
-                             lines ? lineWidth : 0.0f};
+                             lines ? lineWidth : 0.0f, texelSampled};
   placement = where;
 }
 
@@ -268,7 +315,7 @@ void DrawBatch::End() {
     primitive.clear();
     return;
   }
-  destination = &runs[RunToJoin()].vertices;
+  destination = &runs[RunToJoin()];
   if (primitiveState.mode == GL_LINES) {
     PutLines();
   } else {
@@ -279,6 +326,10 @@ void DrawBatch::End() {
 
 void DrawBatch::Flush() {
   if (runCount == 0) return;
+  if (unseen) {
+    ClearRuns();
+    return;
+  }
   EnableArrays();
   for (std::size_t run = 0; run < runCount; ++run) DrawRun(runs[run]);
   DisableArrays();
@@ -286,6 +337,11 @@ void DrawBatch::Flush() {
 }
 
 void DrawBatch::Discard() { ClearRuns(); }
+
+void DrawBatch::SetUnseen(bool hidden) {
+  Flush();
+  unseen = hidden;
+}
 
 void DrawBatch::FlushForDirectDrawing() {
   Flush();

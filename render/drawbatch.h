@@ -15,13 +15,20 @@
 
 namespace ol {
 
+// How a texture is read: filtered as it was set up, or texel for texel
+// (exact, and cheaper, where a texture lands 1:1 on whole pixels).
+enum TextureSampling {
+  FILTERED_SAMPLING = 0,
+  TEXEL_SAMPLING = 1,
+};
+
 class DrawBatch {
  public:
   // Starts a primitive of one of GL's kinds: GL_TRIANGLE_FAN, GL_POLYGON
   // (convex), GL_QUADS, GL_QUAD_STRIP, GL_LINES or GL_LINE_LOOP. Texture 0
   // draws untextured; the line width counts for lines only.
   static void Begin(unsigned int kind, const Affine& placement, unsigned int texture = 0,
-                    float lineWidth = 1.0f);
+                    float lineWidth = 1.0f, TextureSampling sampling = FILTERED_SAMPLING);
   // The colour and texture coordinate of the vertices added from now on;
   // both stay until changed, as GL's current ones do.
   static void SetColor(const Rgba& color);
@@ -34,6 +41,9 @@ class DrawBatch {
   static void Flush();
   // Forgets what was gathered, for when it would be painted over whole.
   static void Discard();
+  // While unseen, every flush forgets what was gathered instead of drawing
+  // it: the canvas hides a pass so.
+  static void SetUnseen(bool unseen);
   // Flushes, then gives GL the current colour with texturing off, for a
   // shape that draws with GL itself.
   static void FlushForDirectDrawing();

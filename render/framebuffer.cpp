@@ -9,6 +9,7 @@
 #include "render/canvas.h"
 #include "render/drawbatch.h"
 #include "render/gl.h"
+#include "render/opaquetextures.h"
 #include "render/setup.h"
 #include "render/textureinfo.h"
 #include "render/texturequad.h"
@@ -106,6 +107,7 @@ void BackbufFramebuf::RefreshSurface() {
   const GLint readBuffer = SelectBackForReading();
   glFlush();
   glFinish();
+  OpaqueTextures::Forget(bound_->texture);
   glBindTexture(GL_TEXTURE_2D, bound_->texture);
   glCopyTexSubImage2D(GL_TEXTURE_2D, 0, TexelX(*bound_), TexelY(*bound_), 0,
                       Setup::GetScreenHeight() - bound_->imageHeight, bound_->imageWidth,
@@ -126,6 +128,7 @@ void BackbufFramebuf::ReadPixels(int x, int y, int w, int h, unsigned int format
 void BackbufFramebuf::CopyToTexture(int x, int y, int w, int h, int textureYOffset) {
   if (bound_ == nullptr) return;
   DrawBatch::Flush();
+  OpaqueTextures::Forget(bound_->texture);
   glBindTexture(GL_TEXTURE_2D, bound_->texture);
   glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, textureYOffset, x, Setup::GetScreenHeight() - y - h,
                       w, h);

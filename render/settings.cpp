@@ -7,6 +7,7 @@ namespace ol {
 namespace {
 
 bool antialiasing = true;
+bool pixelSavings = true;
 
 }  // namespace
 
@@ -22,6 +23,13 @@ void Settings::SetAntialiasing(bool on) {
 }
 
 bool Settings::IsAntialiased() { return antialiasing; }
+
+void Settings::SetPixelSavings(bool on) {
+  DrawBatch::Flush();
+  pixelSavings = on;
+}
+
+bool Settings::HasPixelSavings() { return pixelSavings; }
 
 void Settings::SetOrthographicProjection(int w, int h) {
   DrawBatch::Flush();

@@ -12,6 +12,7 @@
 #include "render/collector.h"
 #include "render/gl.h"
 #include "render/graphicsdriver.h"
+#include "render/screencopy.h"
 #include "render/settings.h"
 #include "render/transforms.h"
 
@@ -59,6 +60,7 @@ bool Setup::SetupScreen(int width, int height, bool fullscreen, int depth, int z
     return false;
   }
   KeepFreedHeapForTheRenderer();
+  ScreenCopy::ForgetContext();
   screenWidth = width;
   screenHeight = height;
   colorDepth = depth;

@@ -41,15 +41,16 @@ constexpr CornerPoint QUAD_CORNERS[] = {
 }  // namespace
 
 void DrawTexturedQuad(const TextureInfo& texture, const QuadPlacement& placement, float w, float h,
-                      float opacity) {
+                      float opacity, TextureSampling sampling) {
   SetColor(WHITE, opacity);
-  EmitTextureRect(texture, Placed(placement), w, h);
+  EmitTextureRect(texture, Placed(placement), w, h, sampling);
 }
 
-void EmitTextureRect(const TextureInfo& texture, const Affine& placement, float w, float h) {
+void EmitTextureRect(const TextureInfo& texture, const Affine& placement, float w, float h,
+                     TextureSampling sampling) {
   const float u = texture.rectX;
   const float v = texture.rectY;
-  DrawBatch::Begin(GL_TRIANGLE_FAN, placement, texture.texture);
+  DrawBatch::Begin(GL_TRIANGLE_FAN, placement, texture.texture, 1.0f, sampling);
   DrawBatch::SetTexCoord(u, v);
   DrawBatch::AddVertex(0.0f, h);
   DrawBatch::SetTexCoord(u + texture.rectW, v);

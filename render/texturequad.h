@@ -2,6 +2,8 @@
 // the canvas. The colour is the tint with its alpha times the opacity.
 #pragma once
 
+#include "render/drawbatch.h"
+
 namespace ol {
 
 struct Affine;
@@ -22,11 +24,12 @@ struct QuadPlacement {
 
 // The whole image, drawn w x h.
 void DrawTexturedQuad(const TextureInfo& texture, const QuadPlacement& placement, float w, float h,
-                      float opacity);
+                      float opacity, TextureSampling sampling = FILTERED_SAMPLING);
 
 // The texture's image rectangle as a w x h quad with its top-left corner at
 // the placement's origin, in the current colour.
-void EmitTextureRect(const TextureInfo& texture, const Affine& placement, float w, float h);
+void EmitTextureRect(const TextureInfo& texture, const Affine& placement, float w, float h,
+                     TextureSampling sampling = FILTERED_SAMPLING);
 
 // The image at its own size, through a render mode that may cut, flip or
 // colour it.

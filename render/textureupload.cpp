@@ -5,6 +5,7 @@
 #include "render/allegrodriver.h"
 #include "render/gl.h"
 #include "render/graphicsdriver.h"
+#include "render/opaquetextures.h"
 
 namespace ol {
 namespace {
@@ -77,6 +78,8 @@ TextureInfo UploadImageTexture(BITMAP* image) {
   info.texture = BindNewTexture();
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pixels.width, pixels.height, 0, GL_RGBA,
                GL_UNSIGNED_BYTE, pixels.rgba.data());
+  // Padding included: filtering at the image's edges may reach into it.
+  OpaqueTextures::Record(info.texture, pixels.rgba);
   return info;
 }
 

@@ -6,6 +6,7 @@
 #include "game/objects/space.h"
 #include "game/utility/utility.h"
 #include "render/bitmap.h"
+#include "render/blenders.h"
 #include "render/canvas.h"
 #include "render/setup.h"
 #include "render/transforms.h"
@@ -74,11 +75,27 @@ void App::StartFadeFromBlack() {
   ol::Transforms::SetTintColor(ol::Rgba(0.0f, 0.0f, 0.0f, 1.0f));
 }
 
-bool App::UpdateAndDraw(float dt, bool simulate) {
+bool App::UpdateAndDraw(float dt, bool simulate, bool paintedOver) {
+  const bool hidden = paintedOver && PassCoversScreen();
+  if (hidden) ol::Canvas::HideScreenDrawing(true);
   AdvanceFade(dt);
   DrawBackground();
   WalkSpace(dt, simulate);
+  if (hidden) ol::Canvas::HideScreenDrawing(false);
   return true;
+}
+
+// A pass begins with the background, drawn at the screen's top-left corner,
+// or with a fill. Nothing a pass draws changes what decides whether that
+// covers every pixel (the canvas, the background, the tint's alpha, the
+// blender: sprites put it back), so this pass's start tells for the next.
+bool App::PassCoversScreen() {
+  if (!ol::Canvas::IsWholeBackBuffer()) return false;
+  const ol::Bitmap* background = CurrentBackground();
+  if (!background) return true;
+  return background->IsOpaque() && background->Width() >= ol::Canvas::Width() &&
+         background->Height() >= ol::Canvas::Height() && ol::Blenders::IsAlphaBlending() &&
+         ol::Transforms::GetTintColor()->a == 1.0f;
 }
 
 void App::AdvanceFade(float dt) {
@@ -97,12 +114,18 @@ void App::SetBgImage(const std::string& fileName) {
   backgroundGeneration_ = ResourceManager::GetGeneration();
 }
 
-void App::DrawBackground() {
+const ol::Bitmap* App::CurrentBackground() {
   if (!backgroundFile_.empty() && backgroundGeneration_ != ResourceManager::GetGeneration()) {
     SetBgImage(backgroundFile_);
   }
-  if (background_ && background_->IsValid()) {
-    background_->Blit(camera_.x, camera_.y);
+  return background_ && background_->IsValid() ? background_.get() : nullptr;
+}
+
+// The background is fixed to the screen: at the camera, it lands on whole
+// pixels.
+void App::DrawBackground() {
+  if (const ol::Bitmap* background = CurrentBackground()) {
+    background->BlitTexelForTexel(camera_.x, camera_.y);
   } else {
     ol::Canvas::Fill(0.0f, 0.0f, 0.0f, 1.0f);
   }

@@ -66,8 +66,10 @@ class App {
 
   // One frame: fade, clear, then for each object in depth order delete it
   // if it was removed, else update it (when simulating), and draw and list
-  // it if it is in view. Always true.
-  bool UpdateAndDraw(float dt, bool simulate);
+  // it if it is in view. Always true. A pass that the next one paints over
+  // does all of that but leaves the screen's pixels alone when the next
+  // pass begins by covering the whole screen.
+  bool UpdateAndDraw(float dt, bool simulate, bool paintedOver = false);
   // One physics step of the given length over the objects drawn last.
   void Simulate(float step);
 
@@ -77,6 +79,10 @@ class App {
  private:
   void AdvanceFade(float dt);
   void DrawBackground();
+  // The background to draw, fetched again after a level load; null for the
+  // plain fill.
+  const ol::Bitmap* CurrentBackground();
+  bool PassCoversScreen();
   void WalkSpace(float dt, bool simulate);
 
   std::unique_ptr<Space> space_;

@@ -145,7 +145,7 @@ void MainLoop::StepPhysics(std::uint32_t now) {
 // what the next physics step collides.
 void MainLoop::DrawFrame(std::uint32_t now) {
   const float dt = static_cast<float>(now - lastFrame_);
-  game_.UpdateAndDraw(dt, true);
+  game_.UpdateAndDrawPaintedOver(dt);
   if (ReportDue(now, lastFrameReport_)) {
     game_.ReportFrameFigure(framePasses_);
     framePasses_ = 0.0f;

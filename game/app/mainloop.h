@@ -61,6 +61,9 @@ class LoopGame {
   virtual float RandomShake() = 0;
   virtual void SetCamera(const ol::Vec2& camera) = 0;
   virtual void UpdateAndDraw(float dt, bool simulate) = 0;
+  // A simulated update and draw that the next one paints over: where that
+  // one covers the whole screen, this one's pixels need not be drawn.
+  virtual void UpdateAndDrawPaintedOver(float dt) { UpdateAndDraw(dt, true); }
   virtual void DrawObjectives() = 0;
   // Draws the debug console when the player has it shown.
   virtual void DrawConsole() = 0;

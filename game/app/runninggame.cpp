@@ -139,6 +139,10 @@ void RunningGame::UpdateAndDraw(float dt, bool simulate) {
   GetApplication()->UpdateAndDraw(dt, simulate);
 }
 
+void RunningGame::UpdateAndDrawPaintedOver(float dt) {
+  GetApplication()->UpdateAndDraw(dt, true, true);
+}
+
 void RunningGame::DrawObjectives() {
   ObjectivesWindow::GetInstance()->Draw();
 }

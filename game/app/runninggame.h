@@ -35,6 +35,7 @@ class RunningGame : public LoopGame, public KeyActions {
   float RandomShake() override;
   void SetCamera(const ol::Vec2& camera) override;
   void UpdateAndDraw(float dt, bool simulate) override;
+  void UpdateAndDrawPaintedOver(float dt) override;
   void DrawObjectives() override;
   void DrawConsole() override;
   void Refresh() override;

@@ -8,6 +8,7 @@
 
 #include "game/objects/object.h"
 #include "game/objects/space.h"
+#include "render/canvas.h"
 #include "render/transforms.h"
 #include "tessora/circle.h"
 #include "tessora/dynamic.h"
@@ -136,6 +137,34 @@ TEST_F(AppTest, EveryDrawnObjectCollidesHoweverManyAreInView) {
   for (const Ball* ball : balls) untouched += ball->contacts == 0;
   EXPECT_EQ(app->GetDrawList().size(), 1400u);
   EXPECT_EQ(untouched, 0);
+}
+
+// A pass that the next one paints over updates and draws every object, but
+// leaves the screen alone where the next begins by covering all of it: with
+// the fill or an opaque background of the screen's size. A smaller
+// background covers too little, so then the pass shows.
+TEST_F(AppTest, APassPaintedOverLeavesTheScreenAloneWhereTheNextCoversIt) {
+  using namespace TestSupport;
+  AddProbe("a", 0);
+  const std::string sky = WriteImage("res\\test_sky.png", 800, 600, kBlue);
+  const std::string small = WriteImage("res\\test_small_sky.png", 799, 600, kGreen);
+  const std::string none;
+  for (const std::string& background : {none, sky}) {
+    app->SetBgImage(background);
+    ol::Canvas::Fill(1.0f, 0.0f, 0.0f, 1.0f);
+    journal.clear();
+    app->UpdateAndDraw(16.0f, true, true);
+    EXPECT_EQ(journal, (Journal{"update a", "draw a"})) << background;
+    EXPECT_TRUE(IsColour(ReadPixel(10, 10), kRed)) << background;
+  }
+  app->SetBgImage(small);
+  app->UpdateAndDraw(16.0f, true, true);
+  EXPECT_TRUE(IsColour(ReadPixel(10, 10), kGreen));
+  app->SetBgImage(sky);
+  app->UpdateAndDraw(16.0f, true);
+  EXPECT_TRUE(IsColour(ReadPixel(10, 10), kBlue));
+  RemoveImage(sky);
+  RemoveImage(small);
 }
 
 TEST_F(AppTest, ANewWorldForgetsTheObjectsDrawnInTheOldOne) {

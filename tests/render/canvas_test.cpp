@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "render/bitmap.h"
 #include "render/blenders.h"
 #include "render/canvas.h"
 #include "render/drawbatch.h"
@@ -144,6 +145,53 @@ TEST_F(Canvas, AntialiasingSmoothsLinesOnlyAndTurnsOffBoth) {
   ol::Settings::SetAntialiasing(true);
   EXPECT_TRUE(glIsEnabled(GL_LINE_SMOOTH));
   EXPECT_FALSE(glIsEnabled(GL_POINT_SMOOTH));
+}
+
+// A hidden screen takes no pixel from gathered draws, GL's own draws or
+// fills, while a bitmap target still takes its drawing; with the savings
+// off nothing is hidden.
+TEST_F(Canvas, AHiddenScreenTakesNoPixelButBitmapsStillTakeTheirDrawing) {
+  ol::Bitmap target;
+  target.Load(GlSupport::SavePng(GlSupport::MakeImage(32, 8, 8, [](int, int) { return GlSupport::Pixel{}; }),
+                                 "target.png"));
+  ol::Canvas::HideScreenDrawing(true);
+  ol::Rect(0, 20, 20, 20).Draw(RED);
+  ol::DrawBatch::FlushForDirectDrawing();
+  glBegin(GL_QUADS);
+  glVertex2f(30, 20), glVertex2f(50, 20), glVertex2f(50, 40), glVertex2f(30, 40);
+  glEnd();
+  ol::Canvas::Fill(1, 0, 0, 1);
+  ol::Canvas::PushCanvas();
+  ol::Canvas::SetToBitmap(target);
+  ol::Rect(0, 0, 8, 8).Draw(RED);
+  ASSERT_TRUE(ol::Canvas::PopCanvas());
+  ol::Rect(60, 20, 20, 20).Draw(RED);
+  ol::Canvas::HideScreenDrawing(false);
+  // Drawing into a bitmap works in the back buffer's corner: only there.
+  EXPECT_EQ(CountRed(0, 0, 800, 600), 64);
+  EXPECT_EQ(CountRed(0, 0, 8, 8), 64);
+  target.Blit(100, 100);
+  EXPECT_EQ(CountRed(100, 100, 8, 8), 64);
+
+  ol::Settings::SetPixelSavings(false);
+  ol::Canvas::HideScreenDrawing(true);
+  ol::Rect(0, 20, 20, 20).Draw(RED);
+  ol::Canvas::HideScreenDrawing(false);
+  ol::Settings::SetPixelSavings(true);
+  EXPECT_EQ(CountRed(0, 20, 20, 20), 400);
+}
+
+// The widgets leave a clip of the whole window behind: it cuts nothing.
+TEST_F(Canvas, AClipHoldingTheWholeWindowLeavesItWhole) {
+  ol::Canvas::SetClipping(0, 0, 800, 600);
+  EXPECT_TRUE(ol::Canvas::IsWholeBackBuffer());
+  ol::Canvas::SetClipping(0, 0, 800, 599);
+  EXPECT_FALSE(ol::Canvas::IsWholeBackBuffer());
+  ol::Canvas::DisableClipping();
+  ol::Canvas::HideScreenDrawing(true);
+  EXPECT_FALSE(ol::Canvas::IsWholeBackBuffer());
+  ol::Canvas::HideScreenDrawing(false);
+  EXPECT_TRUE(ol::Canvas::IsWholeBackBuffer());
 }
 
 }  // namespace

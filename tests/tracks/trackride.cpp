@@ -3,6 +3,7 @@
 #include <allegro.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
@@ -120,23 +121,33 @@ struct RidingGame : Kest::RunningGame {
     ++steps;
     Span(RidePart::kStep, false);
   }
-  // Without anyone looking, each frame is drawn clipped to one pixel: the
+  void UpdateAndDraw(float dt, bool simulate) override {
+    BeginDrawing();
+    RunningGame::UpdateAndDraw(dt, simulate);
+  }
+  void UpdateAndDrawPaintedOver(float dt) override {
+    BeginDrawing();
+    RunningGame::UpdateAndDrawPaintedOver(dt);
+  }
+  // Without anyone looking, a frame is drawn clipped to one pixel: the
   // picture plays no part in the ride, and filling the whole screen twice a
   // frame in software would make a ride many times slower.
-  void UpdateAndDraw(float dt, bool simulate) override {
-    if (!drawing) Span(RidePart::kFrame, true);
-    drawing = true;
-    if (!watch.frame) {
-      ol::Canvas::DisableClipping();
-      ol::Canvas::SetClipping(0, 0, 1, 1);
+  void BeginDrawing() {
+    if (!drawing) {
+      Span(RidePart::kFrame, true);
+      shown = watch.frame && frames % std::max(1, watch.framesApart) == 0;
     }
-    RunningGame::UpdateAndDraw(dt, simulate);
+    drawing = true;
+    if (clipped || !shown) ol::Canvas::DisableClipping();
+    clipped = !shown;
+    if (clipped) ol::Canvas::SetClipping(0, 0, 1, 1);
   }
   void DrawObjectives() override {}
   void Refresh() override {
-    if (watch.frame) watch.frame(steps);
+    if (shown) watch.frame(steps);
     RunningGame::Refresh();
     drawing = false;
+    ++frames;
     Span(RidePart::kFrame, false);
   }
 
@@ -152,6 +163,9 @@ struct RidingGame : Kest::RunningGame {
   const RideWatch& watch;
   int steps = 0;
   bool drawing = false;  // between a frame's first drawing and its flip
+  bool shown = false;     // the frame being drawn is shown to the watcher
+  bool clipped = false;   // the clip to one pixel is set
+  int frames = 0;         // frames shown on the screen so far
   bool over = false;
   RideEnd end = RideEnd::kOutOfKeys;
 };
@@ -180,6 +194,10 @@ RideKeys LoadRideKeys(const std::string& path) {
 
 RideResult RideTrack(const std::string& track, const RideKeys& keys, const RideWatch& watch) {
   std::srand(1);  // the camera shake's seed
+  // What a level places by the camera as it loads (the clouds), and the
+  // first frame, must not depend on where the last ride ended.
+  Kest::GetApplication()->SetCamera(ol::Vec2());
+  ol::Canvas::DisableClipping();  // the last ride's clip to a pixel
   Kest::GetApplication()->StartFadeFromBlack();
   Kest::Level::GetInstance()->Load(track, true);
   RideResult result;

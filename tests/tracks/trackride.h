@@ -58,12 +58,15 @@ enum class RidePart {
 
 // After each physics step: the step count and the bike's place; true ends the
 // ride there. Before each frame is shown: the step count, the frame in the
-// back buffer. As each step and frame begins and ends (for the bench that
-// times them): which it is.
+// back buffer; with a frame watcher, one frame in every `framesApart` is
+// drawn whole and shown to it (the first among them), the others are drawn
+// clipped to a pixel. As each step and frame begins and ends (for the bench
+// that times them): which it is.
 struct RideWatch {
   std::function<bool(int step, const Tessora::Vec2& bike)> step;
   std::function<void(int step)> frame;
   std::function<void(RidePart part, bool begins)> span;
+  int framesApart = 1;
 };
 
 // Loads the track and rides it with the keys, after RideStage.
