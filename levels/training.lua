@@ -4,7 +4,7 @@
 -- the way, all at wheel height, and a gate before the flag drops into the
 -- ground once all three are in. Jumps and climbs come on later tracks.
 
-local GRASS = 'res\\grass.png'
+local TURF = 'res\\turf.png'
 local EARTH = 'res\\ground.png'
 local ROCK = 'res\\rock.png'
 local TILE = 128
@@ -21,9 +21,11 @@ local function tile(x, y, image)
   space:Insert(CreateBlock(x, y, TILE, TILE, image, false), GROUND, '')
 end
 
--- Turf laid along a line: one tile turned to the slope for each step of
+-- Turf laid along a line: one block turned to the slope for each step of
 -- the points, its top edge on the line. Each reaches a little past its
--- ends, so no sky shows through where the line bends.
+-- ends, so no sky shows through where the line bends. The block is a tile
+-- deep; its picture is only the part left in sight, the earth below it and
+-- the next piece covering the rest.
 local function hill(points)
   for i = 1, #points - 1 do
     local x1, y1, x2, y2 = points[i][1], points[i][2], points[i + 1][1], points[i + 1][2]
@@ -31,7 +33,7 @@ local function hill(points)
     local angle = math.atan2(y2 - y1, x2 - x1)
     local cx = (x1 + x2) / 2 - math.sin(angle) * TILE / 2
     local cy = (y1 + y2) / 2 + math.cos(angle) * TILE / 2
-    local turf = CreateBlock(cx - length / 2, cy - TILE / 2, length, TILE, GRASS, false)
+    local turf = CreateBlock(cx - length / 2, cy - TILE / 2, length, TILE, TURF, false)
     RotateObject(turf, math.deg(angle))
     space:Insert(turf, GROUND, '')
   end

@@ -76,6 +76,7 @@ def level_images():
     return [
         ('ground.png', tile, terrain.draw_ground),
         ('grass.png', tile, terrain.draw_grass),
+        ('turf.png', terrain.TURF_SIZE, terrain.draw_turf),
         ('rock.png', tile, terrain.draw_rock),
         ('wood.png', tile, structures.draw_wood),
         ('metal.png', tile, structures.draw_metal),

@@ -12,7 +12,7 @@ import math
 import cairo
 
 from . import palette as P
-from .canvas import circle, linear, radial, rng, set_colour, smooth_open
+from .canvas import circle, linear, new_canvas, radial, rng, set_colour, smooth_open
 from .tiling import TILE, nearest_cells, paint_pixels, periodic_noise, scatter, wrapped
 
 # Row where the grass tile's solid surface starts; only blade tips stand
@@ -152,6 +152,26 @@ def draw_grass(ctx):
     ctx.set_line_width(1.4)
     ctx.stroke()
 
+
+
+# The turf laid along an eased line, one turned piece for each 64-pixel
+# step: each piece draws only what stays in sight. The next piece covers
+# all but its first step (and its last 8 pixels, the overlap that closes
+# bends), and the earth laid 64 pixels under the line covers everything
+# below, so the piece keeps the top half of the grass tile's first step.
+TURF_STEP = 64
+TURF_SIZE = (TURF_STEP + 8, TILE // 2)
+
+
+def draw_turf(ctx):
+    """Where pieces overlap, the blade tips of the piece before show
+    through those of the next, so each piece carries the grass tile's
+    second step under its first."""
+    grass, grass_ctx = new_canvas(TILE, TILE)
+    draw_grass(grass_ctx)
+    for x in (-TURF_STEP, 0):
+        ctx.set_source_surface(grass, x, 0)
+        ctx.paint()
 
 def _blades(ctx, surface):
     """Tufts of pointed blades: tall ones above the surface, short dark
