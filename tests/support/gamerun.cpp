@@ -101,17 +101,22 @@ int GameRun::WaitForExit(int timeoutMs) {
 // The game's window is the only one shown on the test's own X server.
 std::string GameRun::WaitForWindow(int timeoutMs) {
   std::string window;
-  for (int attempt = 0; attempt < 2; ++attempt) {
+  constexpr int kAttempts = 4;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
     PollUntil(timeoutMs, [&] {
       window = CommandOutput("xdotool search --onlyvisible --name . 2>/dev/null | head -n 1");
       return !window.empty() || !IsRunning();
     });
     if (!window.empty() || IsRunning()) break;
-    // The game ended before it showed a window: say why in the test's output, then start it once more, since a busy X
-    // server now and then refuses the first window.
+    // The game ended before it showed a window: say why in the test's output, then start it again after a pause,
+    // since a busy X server now and then refuses the graphics library for a few seconds (seen under the thread
+    // sanitizer, right after a killed game).
     std::fprintf(stderr, "The game ended with code %d before its window showed; its log:\n", exitCode_);
     for (const std::string& line : LogLines()) std::fprintf(stderr, "  %s\n", line.c_str());
-    if (attempt == 0) Start(arguments_);
+    if (attempt + 1 < kAttempts) {
+      std::this_thread::sleep_for(std::chrono::seconds(1 + attempt));
+      Start(arguments_);
+    }
   }
   return window;
 }
