@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "game/utility/heldtext.h"
-
 namespace Kest {
 
 class LevelCondition;
