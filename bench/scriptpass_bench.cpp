@@ -140,6 +140,7 @@ void BM_NamedTimersRemadeEverySecond(benchmark::State& state) {
   timers.SetTickSource(std::unique_ptr<Kest::TickSource>(ticks));
   const auto remake = [&timers](const std::string& name) {
     timers.AddTimer(new Kest::TimeElapsedCondition(Kest::TimerManager::kTicksPerSecond, name), name);
+    return true;
   };
   Kest::EventManager::GetInstance()->SetTextRunner(remake);
   timers.SetLevelTime(~0u);

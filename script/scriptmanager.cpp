@@ -101,15 +101,23 @@ void ScriptManager::StartPass() {
   if (instance) instance->limits_.StartPass();
 }
 
-// A text the pass has no budget left for is skipped, as it would be cut
-// short at once.
 bool ScriptManager::RunString(const std::string& text) {
+  skipped_ = false;
   if (!state_) return false;
-  if (!limits_.StartText(state_, limits_.GetLimits().eventTextInstructions, text.size())) {
-    LogOnce(skipLogged_,
-            "Script texts skipped: one pass of the game has spent its script budget, or a text is "
-            "too long to run (not logged again for this level)");
-    return false;
+  switch (limits_.StartText(state_, text.size())) {
+    case StateLimits::TextStart::kStarted:
+      break;
+    case StateLimits::TextStart::kWaits:
+      skipped_ = true;
+      LogOnce(waitLogged_,
+              "Script texts wait: one pass of the game has spent its script budget, the rest run "
+              "in the next passes (not logged again for this level)");
+      return false;
+    case StateLimits::TextStart::kTooLong:
+      LogOnce(tooLongLogged_,
+              "A script text too long to run in a pass of the game is dropped (not logged again "
+              "for this level)");
+      return false;
   }
   const bool ran = Run(text.c_str(), text, ErrorLine::kOpen);
   limits_.EndText();
@@ -131,7 +139,7 @@ bool ScriptManager::OpenState() {
   GuardLibrary(state_, *ownership_);
   GuardStringLibrary(state_);
   limits_.StartPass();
-  skipLogged_ = pastBudgetLogged_ = false;
+  waitLogged_ = tooLongLogged_ = pastBudgetLogged_ = false;
   return true;
 }
 
