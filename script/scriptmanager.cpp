@@ -101,6 +101,12 @@ void ScriptManager::StartPass() {
   if (instance) instance->limits_.StartPass();
 }
 
+void ScriptManager::ChargeObserversTold(std::size_t count) {
+  if (instance && instance->running_) {
+    StateLimits::ChargeObservers(instance->state_, static_cast<long>(count));
+  }
+}
+
 bool ScriptManager::RunString(const std::string& text) {
   skipped_ = false;
   if (!state_) return false;
@@ -150,8 +156,10 @@ bool ScriptManager::Run(const char* chunkName, const std::string& source, ErrorL
     Log(std::string(chunkName) + ": precompiled chunks are not run");
     return false;
   }
+  running_ = true;
   const bool ran = luaL_loadbuffer(state_, source.data(), source.size(), chunkName) == 0 &&
                    lua_pcall(state_, 0, 0, 0) == 0;
+  running_ = false;
   if (!ran) LogError(errorLine);
   lua_settop(state_, 0);
   return ran;

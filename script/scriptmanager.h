@@ -43,6 +43,9 @@ class ScriptManager {
   // A pass of the main loop begins: the texts it runs share a fresh pass
   // budget. Nothing without an engine.
   static void StartPass();
+  // The running chunk told so many variable observers: its budget pays.
+  // Nothing when no chunk runs (a picked item sets its variable).
+  static void ChargeObserversTold(std::size_t count);
   // Ends the state: the script's values go, and what the script made and
   // nobody took is deleted. Nothing when there is no state.
   void Close();
@@ -70,6 +73,7 @@ class ScriptManager {
   lua_State* state_ = nullptr;
   std::unique_ptr<ScriptOwnership> ownership_;
   bool runningLevelScript_ = false;
+  bool running_ = false;
   bool skipped_ = false;
   bool waitLogged_ = false;
   bool tooLongLogged_ = false;

@@ -65,6 +65,10 @@ void StateLimits::ChargeLines(lua_State* L, long count) {
   Charge(L, count * Of(L).limits_.instructionsPerLine);
 }
 
+void StateLimits::ChargeObservers(lua_State* L, long count) {
+  Charge(L, count * Of(L).limits_.instructionsPerObserver);
+}
+
 // The charge comes from a function the script called, where the chunk
 // cannot end: the hook is set to run at the next instruction instead of
 // up to a thousand later, or a loop could make a hundred more objects.

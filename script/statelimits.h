@@ -27,6 +27,9 @@ struct ScriptLimits {
   // What each line of an arc's shape counts as: the largest arcs have over
   // a hundred thousand, so that a handful of them is a second's work.
   long instructionsPerLine = 100;
+  // What telling one observer of a variable counts as: a level can give
+  // one name thousands of observers and set it a million times.
+  long instructionsPerObserver = 10;
   // Instructions all the texts of one pass may run together.
   long passInstructions = 20000000;
   // What running a text counts as besides its instructions: compiling it,
@@ -64,6 +67,7 @@ class StateLimits {
   // the chunk ends at its next instruction if nothing is left.
   static void ChargeObject(lua_State* L, long count = 1);
   static void ChargeLines(lua_State* L, long count);
+  static void ChargeObservers(lua_State* L, long count);
   // The running chunk is about to do work the interpreter does not count,
   // worth so many instructions: when its budget cannot cover that, the
   // chunk ends here with the budget's error instead.

@@ -117,5 +117,17 @@ TEST_F(Budget, EventTextsMakingManyObjectsRunWholeAndWaitTheirTurn) {
   Kest::ScriptManager::Create();
 }
 
+// Telling a variable's observers is the script's work: a thousand events on one name, set ten thousand times, end
+// at the level script's budget.
+TEST_F(Budget, TellingAVariablesObserversSpendsTheBudget) {
+  Kest::ScriptLimits limits;
+  limits.levelScriptInstructions = 2000000;
+  Kest::ScriptManager::Create(limits);
+  EXPECT_FALSE(Load("for i = 1, 1000 do EventVariableTriggered('v', 'never', '') end "
+                    "for i = 1, 10000 do SetVariable('v', 'x') sets = i end"));
+  EXPECT_LE(std::stol(Eval("sets")), limits.levelScriptInstructions / (1000 * limits.instructionsPerObserver));
+  Kest::ScriptManager::Create();
+}
+
 }  // namespace
 }  // namespace ScriptTest
