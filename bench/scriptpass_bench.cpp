@@ -89,8 +89,9 @@ BENCHMARK(BM_ClassTableWrites)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Event texts that do an ordinary amount of work: one text making two
 // thousand conditions (each counts as a made object), and thirty once-only
-// events making ninety each, all firing in one pass. Counted: what was made
-// after three passes, and the texts that ran.
+// events making ninety each, all firing in one pass. Counted: the texts
+// that ran whole in three passes (when each text had a million
+// instructions and an object cost 10,000: none of one, 22 of thirty).
 void RunEventsMakingConditions(benchmark::State& state, int events, int each) {
   const std::string text = "made = (made or 0) + 1 for i = 1, " + std::to_string(each) +
                            " do local c = CreateEventXGreater(i) end ran = (ran or 0) + 1";
@@ -131,7 +132,8 @@ class BenchTicks : public Kest::TickSource {
 };
 
 // 18,500 named one-second timers, each re-made by its own event when it
-// fires: one second of play (a hundred ticks, a pass each) is timed.
+// fires: one second of play (a hundred ticks, a pass each) is timed
+// (about 1.3 s when removing a timer searched the list and its name).
 void BM_NamedTimersRemadeEverySecond(benchmark::State& state) {
   Kest::EventManager::Create();
   Kest::TimerManager::Create();
@@ -160,7 +162,8 @@ void BM_NamedTimersRemadeEverySecond(benchmark::State& state) {
 BENCHMARK(BM_NamedTimersRemadeEverySecond)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // A level script with 19,000 variable events on one name, that never
-// fire, and a million sets of that name: the load is timed.
+// fire, and a million sets of that name: the load is timed (over 200 s
+// when every set walked every observer uncharged; now the budget ends it).
 void BM_VariableTriggersAndAMillionSets(benchmark::State& state) {
   for (auto _ : state) {
     Kest::VariableManager::Create();
