@@ -12,6 +12,7 @@
 #include "script/arguments.h"
 #include "script/conditionmakers.h"
 #include "script/handover.h"
+#include "script/levelcaps.h"
 
 namespace Kest {
 namespace ScriptApi {
@@ -88,6 +89,7 @@ void EventVariableTriggered(const std::string& name, const std::string& text) {
 void EventVariableTriggered(const std::string& name, const std::string& value,
                             const std::string& text) {
   auto* condition = new VariableTriggerCondition(name, value);
+  if (!AdmitsMade(static_cast<Condition*>(condition))) return;
   if (VariableManager* variables = VariableManager::GetInstance()) {
     variables->AddObserver(condition);
   }

@@ -101,15 +101,29 @@ void ScriptManager::StartPass() {
   if (instance) instance->limits_.StartPass();
 }
 
-// A text the pass has no budget left for is skipped, as it would be cut
-// short at once.
+void ScriptManager::ChargeObserversTold(std::size_t count) {
+  if (instance && instance->running_) {
+    StateLimits::ChargeObservers(instance->state_, static_cast<long>(count));
+  }
+}
+
 bool ScriptManager::RunString(const std::string& text) {
+  skipped_ = false;
   if (!state_) return false;
-  if (!limits_.StartText(state_, limits_.GetLimits().eventTextInstructions, text.size())) {
-    LogOnce(skipLogged_,
-            "Script texts skipped: one pass of the game has spent its script budget, or a text is "
-            "too long to run (not logged again for this level)");
-    return false;
+  switch (limits_.StartText(state_, text.size())) {
+    case StateLimits::TextStart::kStarted:
+      break;
+    case StateLimits::TextStart::kWaits:
+      skipped_ = true;
+      LogOnce(waitLogged_,
+              "Script texts wait: one pass of the game has spent its script budget, the rest run "
+              "in the next passes (not logged again for this level)");
+      return false;
+    case StateLimits::TextStart::kTooLong:
+      LogOnce(tooLongLogged_,
+              "A script text too long to run in a pass of the game is dropped (not logged again "
+              "for this level)");
+      return false;
   }
   const bool ran = Run(text.c_str(), text, ErrorLine::kOpen);
   limits_.EndText();
@@ -131,7 +145,7 @@ bool ScriptManager::OpenState() {
   GuardLibrary(state_, *ownership_);
   GuardStringLibrary(state_);
   limits_.StartPass();
-  skipLogged_ = pastBudgetLogged_ = false;
+  waitLogged_ = tooLongLogged_ = pastBudgetLogged_ = false;
   return true;
 }
 
@@ -142,8 +156,10 @@ bool ScriptManager::Run(const char* chunkName, const std::string& source, ErrorL
     Log(std::string(chunkName) + ": precompiled chunks are not run");
     return false;
   }
+  running_ = true;
   const bool ran = luaL_loadbuffer(state_, source.data(), source.size(), chunkName) == 0 &&
                    lua_pcall(state_, 0, 0, 0) == 0;
+  running_ = false;
   if (!ran) LogError(errorLine);
   lua_settop(state_, 0);
   return ran;

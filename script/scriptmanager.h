@@ -37,9 +37,15 @@ class ScriptManager {
   // current pass of the main loop; true when it compiled and ran without an
   // error.
   bool RunString(const std::string& text);
+  // The last RunString found the pass's budget spent: the text did not run
+  // and should be handed over again in a later pass.
+  bool WasSkipped() const { return skipped_; }
   // A pass of the main loop begins: the texts it runs share a fresh pass
   // budget. Nothing without an engine.
   static void StartPass();
+  // The running chunk told so many variable observers: its budget pays.
+  // Nothing when no chunk runs (a picked item sets its variable).
+  static void ChargeObserversTold(std::size_t count);
   // Ends the state: the script's values go, and what the script made and
   // nobody took is deleted. Nothing when there is no state.
   void Close();
@@ -67,7 +73,10 @@ class ScriptManager {
   lua_State* state_ = nullptr;
   std::unique_ptr<ScriptOwnership> ownership_;
   bool runningLevelScript_ = false;
-  bool skipLogged_ = false;
+  bool running_ = false;
+  bool skipped_ = false;
+  bool waitLogged_ = false;
+  bool tooLongLogged_ = false;
   bool pastBudgetLogged_ = false;
 };
 

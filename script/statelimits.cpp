@@ -20,14 +20,18 @@ void StateLimits::StartBudget(lua_State* L, long instructions) {
   lua_sethook(L, &StateLimits::CountInstructions, LUA_MASKCOUNT, kHookInterval);
 }
 
-bool StateLimits::StartText(lua_State* L, long instructions, std::size_t textSize) {
-  const long budget = std::min(instructions, passLeft_);
+void StateLimits::StartPass() {
+  passLeft_ = std::min(passLeft_, 0L) + limits_.passInstructions;
+}
+
+StateLimits::TextStart StateLimits::StartText(lua_State* L, std::size_t textSize) {
   const std::size_t compiling =
       limits_.instructionsPerRun + textSize / static_cast<std::size_t>(limits_.bytesPerInstruction);
-  if (budget <= 0 || compiling >= static_cast<std::size_t>(budget)) return false;
-  StartBudget(L, budget - static_cast<long>(compiling));
-  textStart_ = budget;
-  return true;
+  if (compiling >= static_cast<std::size_t>(limits_.passInstructions)) return TextStart::kTooLong;
+  if (passLeft_ <= 0 || compiling >= static_cast<std::size_t>(passLeft_)) return TextStart::kWaits;
+  StartBudget(L, limits_.passInstructions - static_cast<long>(compiling));
+  textStart_ = limits_.passInstructions;
+  return TextStart::kStarted;
 }
 
 // The interpreter turns a refused allocation into its "not enough memory"
@@ -59,6 +63,10 @@ void StateLimits::ChargeObject(lua_State* L, long count) {
 
 void StateLimits::ChargeLines(lua_State* L, long count) {
   Charge(L, count * Of(L).limits_.instructionsPerLine);
+}
+
+void StateLimits::ChargeObservers(lua_State* L, long count) {
+  Charge(L, count * Of(L).limits_.instructionsPerObserver);
 }
 
 // The charge comes from a function the script called, where the chunk

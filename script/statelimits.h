@@ -2,8 +2,10 @@
 // interpreter allocates, and an instruction budget per chunk. Going past
 // either raises a script error, which ends the chunk like any other. The
 // chunks of one pass of the main loop (event and timer texts) share the
-// pass's budget besides, so that however many there are, the pass ends in
-// about a tenth of a second.
+// pass's budget, about a tenth of a second: a text starts while the pass
+// has budget left and may then run as far as a whole pass's budget, so
+// that a text which fits a pass always runs whole; what it spends past the
+// pass's share comes out of the passes after it.
 #pragma once
 
 #include <cstddef>
@@ -17,14 +19,17 @@ struct ScriptLimits {
   std::size_t memoryCap = 64u << 20;
   // Instructions a level script may run: about a second of work.
   long levelScriptInstructions = 200000000;
-  // Instructions an event text may run: a few milliseconds of work.
-  long eventTextInstructions = 1000000;
   // What making one game object counts as: the game's work for it, which
-  // the interpreter does not see, so that a script cannot make millions.
-  long instructionsPerObject = 10000;
+  // the interpreter does not see (making a block takes about as long as
+  // 400 instructions; its insertion and deletion as much again), so that
+  // a script cannot make millions and an event text can make thousands.
+  long instructionsPerObject = 2000;
   // What each line of an arc's shape counts as: the largest arcs have over
   // a hundred thousand, so that a handful of them is a second's work.
   long instructionsPerLine = 100;
+  // What telling one observer of a variable counts as: a level can give
+  // one name thousands of observers and set it a million times.
+  long instructionsPerObserver = 10;
   // Instructions all the texts of one pass may run together.
   long passInstructions = 20000000;
   // What running a text counts as besides its instructions: compiling it,
@@ -44,13 +49,16 @@ class StateLimits {
   lua_State* NewState();
   // The next chunk may run this many instructions.
   void StartBudget(lua_State* L, long instructions);
-  // A pass of the main loop begins: its texts have the whole pass budget.
-  void StartPass() { passLeft_ = limits_.passInstructions; }
-  // The next chunk is a text of the pass: it may run this many
-  // instructions, or what the pass has left if that is less, and its size
-  // (compiling it) counts against them; false, with nothing started, when
-  // that leaves nothing to run. EndText takes what it used from the pass.
-  bool StartText(lua_State* L, long instructions, std::size_t textSize);
+  // A pass of the main loop begins: its texts have the pass budget, less
+  // what the texts of the last pass spent beyond theirs.
+  void StartPass();
+  // The next chunk is a text of the pass: its size (compiling it) counts
+  // against its instructions. It starts when the pass has budget left for
+  // that (kStarted); else it waits for a later pass (kWaits), or never
+  // runs when a whole pass could not compile it (kTooLong). EndText takes
+  // what a started text used from the pass.
+  enum class TextStart { kStarted, kWaits, kTooLong };
+  TextStart StartText(lua_State* L, std::size_t textSize);
   void EndText() { passLeft_ -= textStart_ - instructionsLeft_; }
   // Whether the last chunk that ended in an error ran past its budget.
   bool RanPastBudget() const { return ranPast_; }
@@ -59,6 +67,7 @@ class StateLimits {
   // the chunk ends at its next instruction if nothing is left.
   static void ChargeObject(lua_State* L, long count = 1);
   static void ChargeLines(lua_State* L, long count);
+  static void ChargeObservers(lua_State* L, long count);
   // The running chunk is about to do work the interpreter does not count,
   // worth so many instructions: when its budget cannot cover that, the
   // chunk ends here with the budget's error instead.

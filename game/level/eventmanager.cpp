@@ -1,7 +1,7 @@
 #include "game/level/eventmanager.h"
 
-#include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 #include "game/bike/bike.h"
 #include "game/objects/object.h"
@@ -14,8 +14,12 @@ namespace {
 
 std::unique_ptr<EventManager> instance;
 
-void RunInScriptEngine(const std::string& text) {
-  if (ScriptManager* engine = ScriptManager::GetInstance()) engine->RunString(text);
+// Without an engine there is nothing to wait for.
+bool RunInScriptEngine(const std::string& text) {
+  ScriptManager* engine = ScriptManager::GetInstance();
+  if (!engine) return true;
+  engine->RunString(text);
+  return !engine->WasSkipped();
 }
 
 }  // namespace
@@ -80,72 +84,93 @@ bool EventManager::AddEvent(Object* argument, Condition* condition, const std::s
     refusedPastCap_ = true;
     return false;
   }
-  const auto same = [condition](const Entry& entry) { return entry.condition == condition; };
-  if (std::any_of(entries_.begin(), entries_.end(), same)) {
+  if (places_.count(condition)) {
     Log("AddEvent: the condition has an event already");
     return false;
   }
-  entries_.push_back(Entry{argument, condition, text, once});
+  places_.emplace(condition, entries_.insert(entries_.end(), Entry{argument, condition, text, once}));
   if (argument) argumentWatch_->Watch(argument);
   return true;
 }
 
 void EventManager::Update() {
   walking_ = true;
-  for (std::size_t i = 0; i < entries_.size(); ++i) RunEntry(i);
+  ++pass_;
+  RunWaiting();
+  for (auto entry = entries_.begin(); entry != entries_.end(); ++entry) Test(entry);
   walking_ = false;
   Sweep();
 }
 
-// The entry is read by its index each time: a text that registers events
-// may move the list in memory.
-void EventManager::RunEntry(std::size_t index) {
-  Condition* condition = entries_[index].condition;
-  if (!condition || !condition->IsSatisfied(entries_[index].argument)) return;
-  const std::string text = entries_[index].text;
-  runText_(text);
-  Finish(index);
+void EventManager::RunWaiting() {
+  while (!waiting_.empty()) {
+    const auto entry = waiting_.front();
+    if (entry->condition && !Run(entry)) return;
+    waiting_.pop_front();
+    entry->waiting = false;
+    Finish(entry);
+  }
+}
+
+// Once a text waits, every text fired after it waits behind it. An event
+// whose text ran from the queue in this pass is not tested again in it.
+void EventManager::Test(Entries::iterator entry) {
+  if (!entry->condition || entry->waiting || entry->ranInPass == pass_) return;
+  if (!entry->condition->IsSatisfied(entry->argument)) return;
+  if (!waiting_.empty() || !Run(entry)) {
+    entry->waiting = true;
+    waiting_.push_back(entry);
+    return;
+  }
+  Finish(entry);
+}
+
+// The text is copied: the text it runs may remove its own event.
+bool EventManager::Run(Entries::iterator entry) {
+  const std::string text = entry->text;
+  if (!runText_(text)) return false;
+  entry->ranInPass = pass_;
+  return true;
 }
 
 // Nothing to do when the text removed its own event.
-void EventManager::Finish(std::size_t index) {
-  Entry& entry = entries_[index];
-  Condition* condition = entry.condition;
+void EventManager::Finish(Entries::iterator entry) {
+  Condition* condition = entry->condition;
   if (!condition) return;
-  if (!entry.once) {
+  if (!entry->once) {
     condition->Reset();
     return;
   }
-  entry.condition = nullptr;
+  Detach(entry);
   DeleteCondition(condition);
 }
 
 bool EventManager::Remove(Condition* condition) {
-  if (!condition) return false;
-  const auto entry = std::find_if(entries_.begin(), entries_.end(),
-                                  [condition](const Entry& e) { return e.condition == condition; });
-  if (entry == entries_.end()) return false;
-  entry->condition = nullptr;
-  if (!walking_) Sweep();
+  const auto place = places_.find(condition);
+  if (place == places_.end()) return false;
+  const auto entry = place->second;
+  Detach(entry);
+  if (!walking_ && !entry->waiting) entries_.erase(entry);
   return true;
 }
 
+void EventManager::Detach(Entries::iterator entry) {
+  places_.erase(entry->condition);
+  entry->condition = nullptr;
+}
+
+// The conditions are forgotten before they go: none can find its entry
+// from its destructor.
 void EventManager::Clear() {
-  for (Entry& entry : entries_) {
-    Condition* condition = entry.condition;
-    entry.condition = nullptr;
-    DeleteCondition(condition);
-  }
+  places_.clear();
+  for (Entry& entry : entries_) DeleteCondition(std::exchange(entry.condition, nullptr));
   // No event is left to lose its object: the objects go unheard.
   argumentWatch_.reset(new ArgumentWatch(*this));
   timeUpRegistered_ = false;
   refusedPastCap_ = false;
-  if (!walking_) Sweep();
-}
-
-int EventManager::GetEventCount() const {
-  return static_cast<int>(std::count_if(entries_.begin(), entries_.end(),
-                                        [](const Entry& entry) { return entry.condition; }));
+  if (walking_) return;
+  waiting_.clear();
+  entries_.clear();
 }
 
 void EventManager::SetTimeUpEvent(const std::string& text) {
@@ -172,23 +197,22 @@ void EventManager::DeleteCondition(Condition* condition) {
 // Only the events that would read the object go; the others keep firing
 // without it.
 void EventManager::OnArgumentDeleted(const Object* object) {
-  for (Entry& entry : entries_) {
-    if (entry.argument != object || !entry.condition) continue;
-    if (!entry.condition->ReadsArgument()) {
-      entry.argument = nullptr;
+  for (auto entry = entries_.begin(); entry != entries_.end(); ++entry) {
+    if (entry->argument != object || !entry->condition) continue;
+    if (!entry->condition->ReadsArgument()) {
+      entry->argument = nullptr;
       continue;
     }
-    Condition* condition = entry.condition;
-    entry.condition = nullptr;
+    Condition* condition = entry->condition;
+    Detach(entry);
     DeleteCondition(condition);
   }
   if (!walking_) Sweep();
 }
 
+// A node still in the queue is unlinked once the queue lets it go.
 void EventManager::Sweep() {
-  entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
-                                [](const Entry& entry) { return !entry.condition; }),
-                 entries_.end());
+  entries_.remove_if([](const Entry& entry) { return !entry.condition && !entry.waiting; });
 }
 
 }  // namespace Kest

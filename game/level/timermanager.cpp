@@ -77,29 +77,39 @@ void TimerManager::OnTick() {
 }
 
 void TimerManager::TickAll(unsigned remaining) {
-  for (std::size_t i = 0; i < timers_.size();) {
-    if (!timers_[i]) {
-      timers_.erase(timers_.begin() + static_cast<std::ptrdiff_t>(i));
+  for (auto node = timers_.begin(); node != timers_.end();) {
+    if (!*node) {
+      node = timers_.erase(node);
       continue;
     }
-    timers_[i]->Tick(remaining);
-    ++i;
+    (*node)->Tick(remaining);
+    ++node;
   }
 }
 
 void TimerManager::AddTimer(TimerCondition* timer) {
-  if (timer) timers_.push_back(timer);
+  if (!timer || places_.count(timer)) return;
+  places_[timer] = Place{timers_.insert(timers_.end(), timer), names_.end()};
 }
 
-// A timer whose event was refused would count for nothing.
+// A timer whose event was refused would count for nothing. A name taken
+// over is no longer the earlier timer's.
 void TimerManager::AddTimer(TimeElapsedCondition* timer, const std::string& name) {
   if (!timer) return;
   if (!timer->HasEvent()) {
     delete timer;
     return;
   }
-  timers_.push_back(timer);
-  if (!name.empty()) names_.insert_or_assign(name, timer);
+  AddTimer(static_cast<TimerCondition*>(timer));
+  if (name.empty()) return;
+  auto named = names_.find(name);
+  if (named == names_.end()) {
+    named = names_.emplace(name, timer).first;
+  } else {
+    places_.at(named->second).name = names_.end();
+    named->second = timer;
+  }
+  places_.at(timer).name = named;
 }
 
 TimeElapsedCondition* TimerManager::FindTimer(const std::string& name) const {
@@ -108,25 +118,23 @@ TimeElapsedCondition* TimerManager::FindTimer(const std::string& name) const {
 }
 
 void TimerManager::RemoveTimer(TimerCondition* timer) {
-  const auto entry = std::find(timers_.begin(), timers_.end(), timer);
-  if (!timer || entry == timers_.end()) return;
-  const auto name = std::find_if(names_.begin(), names_.end(),
-                                 [timer](const auto& named) { return named.second == timer; });
-  if (name != names_.end()) names_.erase(name);
-  *entry = nullptr;
+  const auto place = places_.find(timer);
+  if (place == places_.end()) return;
+  if (place->second.name != names_.end()) names_.erase(place->second.name);
+  *place->second.node = nullptr;
+  places_.erase(place);
   delete timer;
 }
 
 void TimerManager::ClearTimers() {
-  std::vector<TimerCondition*> timers;
+  std::list<TimerCondition*> timers;
   timers.swap(timers_);
+  places_.clear();
   names_.clear();
   for (TimerCondition* timer : timers) delete timer;
 }
 
-int TimerManager::GetTimerCount() const {
-  return static_cast<int>(timers_.size() - std::count(timers_.begin(), timers_.end(), nullptr));
-}
+int TimerManager::GetTimerCount() const { return static_cast<int>(places_.size()); }
 
 void TimerManager::SetTickSource(std::unique_ptr<TickSource> source) {
   source_->Stop();

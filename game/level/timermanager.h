@@ -9,10 +9,10 @@
 // one built-in timer reports the end of the level time.
 #pragma once
 
-#include <map>
+#include <list>
 #include <memory>
 #include <string>
-#include <vector>
+#include <unordered_map>
 
 #include "game/level/ticksource.h"
 #include "game/utility/heldtext.h"
@@ -102,9 +102,20 @@ class TimerManager {
   void OnTick();
   void TickAll(unsigned remainingTicks);
 
+  using Names = HeldTextMap<TimeElapsedCondition*>;
+  // Where a timer held is: its node of the list, and its name when it
+  // holds one, so that removing it costs no search.
+  struct Place {
+    std::list<TimerCondition*>::iterator node;
+    Names::iterator name;
+  };
+
   unsigned levelTime_ = 0;
-  std::vector<TimerCondition*> timers_;  // null where a timer was removed
-  HeldTextMap<TimeElapsedCondition*> names_;
+  // Ticked in this order. A removed timer's node is nulled and unlinked by
+  // the next tick walk, so that a timer may remove itself while ticked.
+  std::list<TimerCondition*> timers_;
+  std::unordered_map<const TimerCondition*, Place> places_;
+  Names names_;
   std::unique_ptr<TickSource> source_;
 };
 

@@ -3,10 +3,11 @@
 // with none.
 #pragma once
 
-#include <map>
+#include <cstddef>
+#include <list>
 #include <string>
+#include <unordered_map>
 
-#include "game/objects/observerlist.h"
 #include "game/utility/heldtext.h"
 
 namespace Kest {
@@ -31,8 +32,10 @@ class VariableManager {
   static void Destroy();
   static VariableManager* GetInstance();
 
-  // Writes "name=value" to the debug console, stores the value and tells
-  // the observers of that name, even when the value did not change.
+  // Writes "name=value" to the debug console (its start only: a value may
+  // be megabytes long), stores the value and tells the observers of that
+  // name, even when the value did not change. The script that set it pays
+  // for each observer told.
   void SetVariable(const std::string& name, const std::string& value);
   // The same with the value "1".
   void SetVariable(const std::string& name);
@@ -40,16 +43,31 @@ class VariableManager {
   // Empty for a variable that does not exist.
   std::string GetVariable(const std::string& name) const;
 
-  void AddObserver(VariableObserver* observer) { observers_.Add(observer); }
+  // Null and observers already listed are ignored.
+  void AddObserver(VariableObserver* observer);
   // Safe from inside OnVariableChanged.
-  void RemoveObserver(VariableObserver* observer) { observers_.Remove(observer); }
-  void NotifyObservers(const std::string& name, const std::string& value);
+  void RemoveObserver(VariableObserver* observer);
+  // Tells the observers of the name, in the order they joined; returns how
+  // many were told.
+  std::size_t NotifyObservers(const std::string& name, const std::string& value);
 
  private:
+  // The observers of one name. A node whose observer left during a walk is
+  // nulled and unlinked by the outermost walk; outside walks it goes at
+  // once, so that neither removing nor telling walks other names.
+  using Observers = std::list<VariableObserver*>;
+  struct Place {
+    HeldTextMap<Observers>::iterator name;
+    Observers::iterator node;
+  };
+
   VariableManager() = default;
+  void DropIfEmpty(HeldTextMap<Observers>::iterator name);
 
   HeldTextMap<HeldText> variables_;
-  ObserverList<VariableObserver> observers_;
+  HeldTextMap<Observers> observers_;
+  std::unordered_map<const VariableObserver*, Place> places_;
+  int walks_ = 0;
 };
 
 }  // namespace Kest

@@ -40,6 +40,40 @@ TEST_F(EventWalk, AOnceOnlyEventRunsOnceAndGoesARepeatingOneIsResetAndStays) {
   EXPECT_EQ(Events().GetEventCount(), 1);
 }
 
+// A text the pass cannot afford waits, with its event: in a later pass the
+// texts that waited run first, in the order they fired, and only then does
+// a once-only event go and a repeating one reset. An event removed while
+// its text waits never runs it.
+TEST_F(EventWalk, TextsThePassCannotAffordWaitAndRunLaterInTheOrderTheyFired) {
+  DeletionRecord deletions;
+  auto* second = new Switch;
+  auto* removed = new Switch;
+  auto* repeating = new Switch;
+  Events().AddEvent(nullptr, new Switch, "first", true);
+  Events().AddEvent(nullptr, second, "second", true);
+  Events().AddEvent(nullptr, removed, "removed", true);
+  Events().AddEvent(nullptr, repeating, "repeating", false);
+  textsLeftInPass = 1;
+  Events().Update();
+  EXPECT_FALSE(deletions.WasDeleted(second));
+  EXPECT_EQ(repeating->resets, 0);
+  EXPECT_EQ(Events().GetWaitingCount(), 3);
+  EXPECT_TRUE(Events().Remove(removed));
+  Events().AddEvent(nullptr, new Switch, "later", true);
+  textsLeftInPass = 1;
+  Events().Update();
+  textsLeftInPass = -1;
+  Events().Update();
+  EXPECT_EQ(repeating->asked, 1) << "not tested again while it waits, nor in the pass its text ran";
+  Events().Update();
+  EXPECT_EQ(ran, (Texts{"first", "second", "repeating", "later", "repeating"}));
+  EXPECT_TRUE(deletions.WasDeleted(second));
+  EXPECT_EQ(repeating->resets, 2);
+  EXPECT_EQ(Events().GetEventCount(), 1);
+  EXPECT_EQ(Events().GetWaitingCount(), 0);
+  delete removed;
+}
+
 // Events registered by a text are reached in the same walk; events removed
 // by a text do not run, and are gone after the walk.
 TEST_F(EventWalk, TextsAddEventsThatRunInTheSameWalkAndRemoveEventsThatThenDoNotRun) {

@@ -63,6 +63,7 @@ TEST_F(LevelTime, RestartTimerSetsARunningTimerBackAndLeavesAFiredOneAlone) {
   EXPECT_EQ(Timers().FindTimer("lap")->GetRemaining(), 500u);
   Play(300);
   EXPECT_EQ(ran, Texts{"early"});
+  EXPECT_NE(Timers().FindTimer("lap"), nullptr) << "the name went with the later timer";
   Play(200);
   EXPECT_EQ(ran, (Texts{"early", "lap"}));
   EXPECT_EQ(Timers().FindTimer("lap"), nullptr);

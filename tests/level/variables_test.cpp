@@ -57,6 +57,19 @@ TEST_F(Variables, AnObserverThatLeavesMidWalkIsNotToldAgainWhileTheOthersAre) {
   EXPECT_EQ(journal, (std::vector<std::string>{"gate=a", "gate=a", "gate=b"}));
 }
 
+// Told once however often it joined, not once it left, again once it
+// joins anew; what the script pays for is the number told.
+TEST_F(Variables, EachObserverIsToldOnceAndTheCountToldIsReturned) {
+  Watcher twice("gate", journal), other("gate", journal), gone("gate", journal), door("door", journal);
+  for (Watcher* watcher : {&twice, &twice, &other, &gone, &door}) Manager().AddObserver(watcher);
+  Manager().RemoveObserver(&gone);
+  EXPECT_EQ(Manager().NotifyObservers("gate", "x"), 2u);
+  EXPECT_EQ(journal, (std::vector<std::string>{"gate=x", "gate=x"}));
+  Manager().AddObserver(&gone);
+  EXPECT_EQ(Manager().NotifyObservers("gate", "y"), 3u);
+  EXPECT_EQ(Manager().NotifyObservers("nobody", "y"), 0u);
+}
+
 TEST_F(Variables, AVariableExistsOnceSetEvenToTheEmptyText) {
   EXPECT_FALSE(Manager().HasVariable("key"));
   EXPECT_EQ(Manager().GetVariable("key"), "");

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "game/level/eventmanager.h"
 #include "script/scriptmanager.h"
 #include "tests/script/scriptlevel.h"
 
@@ -59,30 +60,24 @@ TEST_F(Budget, StringWorkInALoopSpendsTheBudget) {
 
 // A substitution's result counts too: it can be far longer than what the call was given.
 TEST_F(Budget, WhatAStringCallReturnsSpendsTheBudget) {
-  Kest::ScriptLimits limits;
-  limits.eventTextInstructions = limits.passInstructions * 10;
-  Kest::ScriptManager::Create(limits);
-  ASSERT_TRUE(Load(""));
+  const Kest::ScriptLimits limits;
   EXPECT_FALSE(Run("for i = 1, 100 do local s = string.gsub(string.rep('a', 300000), 'a', string.rep('x', 60)) "
                    "done = i end"));
   const long outputWork = 300000 * 60 / limits.bytesPerInstruction;
   EXPECT_LE(std::stol(Eval("done")), limits.passInstructions / outputWork);
-  Kest::ScriptManager::Create();
 }
 
-// Ten thousand events that never end their texts: one pass runs as many as its budget allows, and what is cut
-// short or skipped is logged once in the level, however many passes follow.
+// Ten thousand events that never end their texts: each pass's budget goes to one of them, the others wait their
+// turn, and what is cut short or waits is logged once in the level, however many passes follow.
 TEST_F(Budget, ThePassBudgetCoversEveryTextOfThePass) {
-  const Kest::ScriptLimits limits;
   ASSERT_TRUE(Load("ran = 0 for i = 1, 10000 do "
                    "RegisterEvent(nil, CreateEventXGreater(-1e30), 'ran = ran + 1 while true do end', false) end"));
   Play(1);
-  const int most = int(limits.passInstructions / limits.eventTextInstructions) + 1;
-  EXPECT_LE(std::stoi(Eval("ran")), most);
+  EXPECT_EQ(Eval("ran"), "1");
   Play(3);
-  EXPECT_LE(std::stoi(Eval("ran")), 4 * most);
+  EXPECT_EQ(Eval("ran"), "4");
   EXPECT_EQ(trace.Count("instruction budget"), 1);
-  EXPECT_EQ(trace.Count("Script texts skipped"), 1);
+  EXPECT_EQ(trace.Count("Script texts wait"), 1);
 }
 
 // Short texts count too, and so does compiling a long one.
@@ -97,7 +92,40 @@ TEST_F(Budget, ManyShortTextsAndOneLongTextCountAgainstThePass) {
   ASSERT_TRUE(Load("EventXGreater(nil, -1e30, string.rep(' ', 20000000) .. 'long = true')"));
   Play(3);
   EXPECT_EQ(Eval("long"), "nil");
-  EXPECT_EQ(trace.Count("Script texts skipped"), 2) << "once in each level";
+  EXPECT_EQ(trace.Count("Script texts wait"), 1);
+  EXPECT_EQ(trace.Count("too long to run"), 1);
+  Kest::ScriptManager::Create();
+}
+
+// An event text has the whole pass: one makes two thousand blocks. Once-only events that fire together, each making
+// ninety, take what the pass affords; the others wait for the next passes, and every text runs once, in order.
+TEST_F(Budget, EventTextsMakingManyObjectsRunWholeAndWaitTheirTurn) {
+  ASSERT_TRUE(Load("EventXGreater(nil, -1e30, [[for i = 1, 2000 do CreateBlock(i, 0, 1, 1, '', false) made = i end]])"));
+  Play(1);
+  EXPECT_EQ(Eval("made"), "2000");
+
+  Kest::ScriptLimits limits;
+  limits.passInstructions = 3 * 90 * limits.instructionsPerObject;
+  Kest::ScriptManager::Create(limits);
+  ASSERT_TRUE(Load("order = '' for e = 1, 30 do EventXGreater(nil, -1e30, "
+                   "'for i = 1, 90 do CreateBlock(i, 0, 1, 1, \"\", false) end order = order .. \"' .. e .. ',\"') end"));
+  std::string all;
+  for (int e = 1; e <= 30; ++e) all += std::to_string(e) + ",";
+  Play(30);
+  EXPECT_EQ(Eval("order"), all);
+  EXPECT_EQ(Kest::EventManager::GetInstance()->GetEventCount(), 0);
+  Kest::ScriptManager::Create();
+}
+
+// Telling a variable's observers is the script's work: a thousand events on one name, set ten thousand times, end
+// at the level script's budget.
+TEST_F(Budget, TellingAVariablesObserversSpendsTheBudget) {
+  Kest::ScriptLimits limits;
+  limits.levelScriptInstructions = 2000000;
+  Kest::ScriptManager::Create(limits);
+  EXPECT_FALSE(Load("for i = 1, 1000 do EventVariableTriggered('v', 'never', '') end "
+                    "for i = 1, 10000 do SetVariable('v', 'x') sets = i end"));
+  EXPECT_LE(std::stol(Eval("sets")), limits.levelScriptInstructions / (1000 * limits.instructionsPerObserver));
   Kest::ScriptManager::Create();
 }
 

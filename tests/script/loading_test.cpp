@@ -97,7 +97,7 @@ TEST_F(Loading, ARunawayScriptIsStoppedAndTheGameGoesOn) {
 // Objects made count against the script's budget, which the interpreter alone would not see.
 TEST_F(Loading, AScriptThatMakesObjectsWithoutEndIsStopped) {
   Kest::ScriptLimits limits;
-  limits.levelScriptInstructions = 2000000;
+  limits.levelScriptInstructions = limits.passInstructions = 2000000;
   const std::size_t most = limits.levelScriptInstructions / limits.instructionsPerObject + 100;
   Kest::ScriptManager::Create(limits);
   EXPECT_FALSE(Load("local space = GetApplication():GetSpace() "
@@ -118,6 +118,7 @@ TEST_F(Loading, ScriptsThatMakeObjectsOfManyPiecesAreStoppedEarly) {
   WriteFile("scratch-arc.xml", "<scene><a class='arc' radius='5000' quarter='2'/></scene>");
   Kest::ScriptLimits limits;
   limits.levelScriptInstructions = 2000000;
+  limits.instructionsPerObject = 10000;
   Kest::ScriptManager::Create(limits);
   // Some 3500 lines in a quarter of radius 5000, a segment per 20 of rope.
   const struct {
