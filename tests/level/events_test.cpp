@@ -118,7 +118,9 @@ TEST_F(EventWalk, ACollisionConditionLetsGoOfItsDeletedObject) {
     EXPECT_EQ(Ran("collided"), 0) << how;
     EXPECT_EQ(deletions.WasDeleted(collision), how != "composite") << how;
     EXPECT_EQ(Events().GetEventCount(), how == "composite" ? 1 : 0) << how;
-    if (how == "composite") EXPECT_EQ(collision->GetObject(), nullptr);
+    if (how == "composite") {
+      EXPECT_EQ(collision->GetObject(), nullptr);
+    }
   }
   EXPECT_TRUE(Ran("delete") > 0);
   Events().Clear();
