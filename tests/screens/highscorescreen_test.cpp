@@ -85,6 +85,23 @@ TEST_F(ResultScreen, EscWritesTheTableWhenTheScoreMadeItAndNothingWhenNot) {
   EXPECT_EQ(StoredTable(), std::vector<std::string>{" 0"});
 }
 
+// A track may keep any number of scores: the screen shows the best hundred and says so once, and a new score below
+// them still gets its name field and its place in the file.
+TEST_F(ResultScreen, ALongTableShowsItsBestRowsAndStillStoresANewScoreBelowThem) {
+  LoadTracks("<track name='Hills' filename='hills.lua' max_high_scores='2147483647'/>");
+  std::string scores;
+  for (int i = 0; i < 150; ++i) scores += "<score date='1' name='P' score='" + std::to_string(1000 - i) + "'/>";
+  folder.Write("highscores.xml",
+               "<?xml version='1.0' encoding='UTF-8'?>\n<highscores><track name='Hills'>" + scores + "</track></highscores>\n");
+  TestSupport::TraceCapture trace;
+  const ScreenTests::EscapeKey escape;
+  Finish(0, 0, 0);
+  EXPECT_EQ(trace.Lines(), std::vector<std::string>{"High scores: showing the best 100 of 151 entries"});
+  const std::vector<std::string> table = StoredTable();
+  ASSERT_EQ(table.size(), 151u);
+  EXPECT_EQ(table.back(), " 0");
+}
+
 // Without an image loader the separator cannot be made: the screen logs
 // why, runs no loop (the key stays waiting) and writes no score.
 TEST_F(ResultScreen, AScreenThatCannotBeBuiltEndsAtOnceAndWritesNothing) {
