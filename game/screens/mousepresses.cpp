@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include <atomic>
+#include <mutex>
 
 namespace Kest {
 
@@ -12,8 +13,10 @@ std::atomic<int> pressed{0};
 
 }  // namespace
 
+// The callback is put in place once, before Allegro's thread may read it.
 void MousePresses::Open() {
-  mouse_callback = &MousePresses::OnMouse;
+  static std::once_flag installed;
+  std::call_once(installed, [] { mouse_callback = &MousePresses::OnMouse; });
   pressed.store(0);
 }
 
