@@ -58,7 +58,6 @@ void Level::Load(const std::string& filename, bool wait) {
   ScriptManager::GetInstance()->LoadScript(script);
   name_ = script;
   if (ObjectivesWindow* goals = ObjectivesWindow::GetInstance()) goals->Rebuild();
-  TimerManager::GetInstance()->ShowLevelTime();
 }
 
 // The old script state goes first: what its collector still owns must be

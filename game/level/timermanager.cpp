@@ -48,8 +48,6 @@ unsigned TimerManager::TicksFromSeconds(int seconds) {
   return std::min(static_cast<unsigned>(std::max(seconds, 0)), kMostSeconds) * kTicksPerSecond;
 }
 
-void TimerManager::ShowLevelTime() { remainingTicks = levelTime_; }
-
 // Ticks counted before this play belong to no one.
 void TimerManager::Start() {
   source_->Stop();

@@ -56,9 +56,10 @@ class TimerManager {
   TimerManager(const TimerManager&) = delete;
   TimerManager& operator=(const TimerManager&) = delete;
 
-  // Ticks of the level time left: during play the countdown, while a level
-  // waits its level time (ShowLevelTime), 0 before the first load. What is
-  // left when the level finishes is its time score.
+  // Ticks of the level time left: during play the countdown; a load leaves
+  // it alone, so until the next play starts it keeps what the last play
+  // left (0 before the first). What is left when the level finishes is its
+  // time score.
   static unsigned GetRemainingTicks();
   // Whole seconds as ticks: a negative number counts as 0, and a time past
   // what the count holds as the most it holds.
@@ -67,9 +68,6 @@ class TimerManager {
   // The time the next play starts with, in ticks.
   void SetLevelTime(unsigned ticks) { levelTime_ = ticks; }
   unsigned GetLevelTime() const { return levelTime_; }
-  // The level has loaded and waits for play: the time left is the level
-  // time, as play will start with it.
-  void ShowLevelTime();
   // Play begins: the remaining time is the level time, the time-up timer
   // joins the timers, and the tick source starts.
   void Start();

@@ -8,8 +8,10 @@
 #include <guichan/widgets/listbox.hpp>
 #include <guichan/widgets/window.hpp>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 #include "game/data/xmlpathdocument.h"
 #include "game/screens/namefield.h"
@@ -28,6 +30,9 @@ constexpr int kMargin = 10;
 const char kSeparatorImage[] = "res\\dlgseparator.png";
 const gcn::Color kWindowColour(0, 150, 200, 190);
 const gcn::Color kDropDownColour(0, 150, 220, 190);
+// A track may keep any number of scores, and the library walks all of its
+// widgets for every one it deletes: the screen shows the best ones only.
+constexpr std::size_t kMostRowsShown = 100;
 
 std::string ScoreLine(unsigned time, unsigned flips, unsigned wheelies, unsigned total) {
   char line[128];
@@ -59,6 +64,7 @@ void HighScoreScreen::ShowHighScores(unsigned timeScore, unsigned flipScore, uns
   const std::string scoreLine =
       scoreEntry ? ScoreLine(timeScore, flipScore, wheelieScore, total) : std::string();
   done_ = EnterAction();
+  rowsCutLogged_ = false;
   const bool built = RunGuarded(
       [&] {
         Build(trackName, scoreLine, finder.scores);
@@ -152,31 +158,44 @@ void HighScoreScreen::ShowPickedTrack(XmlPathDocument& document, scoreFinder& fi
   window_->setCaption("High Scores - " + trackPicked_.Selected());
 }
 
+// Past the cap, the new score's row still comes last, for its name.
 void HighScoreScreen::AddScoreRows(int y, const std::vector<HighScoreRecord>& table, int rank) {
   if (table.empty()) AddRowLabel("No high scores for this level", kMargin, y, 500);
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    const HighScoreRecord& entry = table[i];
-    int step = 0;
-    if (int(i) == rank) {
-      y += 4;
-      nameField_ = std::make_unique<NameField>();
-      nameField_->setWidth(300);
-      nameField_->setFrameSize(4);
-      nameField_->setBaseColor(gcn::Color(100, 0, 0, 200));
-      nameField_->setBackgroundColor(gcn::Color(255, 255, 255, 100));
-      nameField_->addActionListener(&done_);
-      window_->add(nameField_.get(), kMargin, y);
-      step = int(nameField_->getFrameSize()) + nameField_->getHeight() + 5;
-    } else {
-      AddRowLabel(entry.name, kMargin, y, 300);
-      step = rows_.back()->getHeight() + 5;
-    }
-    AddRowLabel(ToString(entry.score), 320, y, 100);
-    AddRowLabel(FormatScoreDate(entry.date), 430, y, 250);
-    y += step;
-  }
+  const std::size_t shown = std::min(table.size(), kMostRowsShown);
+  if (shown < table.size()) LogRowsCut(table.size());
+  for (std::size_t i = 0; i < shown; ++i) y = AddScoreRow(y, table[i], int(i) == rank);
+  if (rank >= int(shown)) AddScoreRow(y, table[static_cast<std::size_t>(rank)], true);
   // The drop-down's list unfolds over the rows, not under them.
   if (dropDown_) dropDown_->requestMoveToTop();
+}
+
+// The entry's name, or the name field for the new score; returns the y of
+// the next row.
+int HighScoreScreen::AddScoreRow(int y, const HighScoreRecord& entry, bool named) {
+  int step = 0;
+  if (named) {
+    y += 4;
+    nameField_ = std::make_unique<NameField>();
+    nameField_->setWidth(300);
+    nameField_->setFrameSize(4);
+    nameField_->setBaseColor(gcn::Color(100, 0, 0, 200));
+    nameField_->setBackgroundColor(gcn::Color(255, 255, 255, 100));
+    nameField_->addActionListener(&done_);
+    window_->add(nameField_.get(), kMargin, y);
+    step = int(nameField_->getFrameSize()) + nameField_->getHeight() + 5;
+  } else {
+    AddRowLabel(entry.name, kMargin, y, 300);
+    step = rows_.back()->getHeight() + 5;
+  }
+  AddRowLabel(ToString(entry.score), 320, y, 100);
+  AddRowLabel(FormatScoreDate(entry.date), 430, y, 250);
+  return y + step;
+}
+
+void HighScoreScreen::LogRowsCut(std::size_t entries) {
+  if (std::exchange(rowsCutLogged_, true)) return;
+  Log("High scores: showing the best " + std::to_string(kMostRowsShown) + " of " +
+      std::to_string(entries) + " entries");
 }
 
 // A width of 0 keeps the label as wide as its text.

@@ -49,7 +49,8 @@ class HighScoreScreen {
   void ViewHighScores(const std::string& trackName);
 
   // The table's rows from y down, best first (one line for an empty
-  // table); the entry at rank (-1 for none) gets the name field.
+  // table), at most a hundred of them; the entry at rank (-1 for none)
+  // gets the name field.
   void AddScoreRows(int y, const std::vector<HighScoreRecord>& table, int rank);
   void ClearRows();
   void DeleteWidgets();
@@ -62,7 +63,10 @@ class HighScoreScreen {
   int AddScoreLine(const std::string& scoreLine);
   int AddTrackChoice();
   int AddSeparator(int y);
+  int AddScoreRow(int y, const HighScoreRecord& entry, bool named);
   void AddRowLabel(const std::string& text, int x, int y, int width);
+  // Once per opening of the screen.
+  void LogRowsCut(std::size_t entries);
   void Loop(XmlPathDocument& document, scoreFinder& finder, bool anyKeyEnds);
   void ShowPickedTrack(XmlPathDocument& document, scoreFinder& finder);
 
@@ -77,6 +81,7 @@ class HighScoreScreen {
   int rowsTop_ = 0;
   // The new score's place in the table; -1 when there is none.
   int rank_ = -1;
+  bool rowsCutLogged_ = false;
   EnterAction done_;
   dropdownAction trackPicked_;
   TrackListModel tracks_;

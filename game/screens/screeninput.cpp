@@ -4,7 +4,11 @@
 
 #include <utility>
 
+#include "game/screens/mousepresses.h"
+
 namespace Kest {
+
+ScreenInput::ScreenInput(Keyboard& keyboard) : keys_(keyboard) { MousePresses::Open(); }
 
 bool ScreenInput::TakeEscape() {
   pollKeyInput();
@@ -50,6 +54,28 @@ void ScreenInput::ReleaseLetGoKeys() {
     mKeyQueue.push(input);
     pressed = mPressedKeys.erase(pressed);
   }
+}
+
+// The presses are taken before the library reads the buttons: one that is
+// still down then shows as a press of its own.
+void ScreenInput::pollMouseInput() {
+  const int pressed = MousePresses::Take();
+  const int downBefore = DownButtons();
+  gcn::AllegroInput::pollMouseInput();
+  const int tapped = pressed & ~downBefore & ~DownButtons();
+  if (tapped & MousePresses::kLeft) PushTap(gcn::MouseInput::LEFT);
+  if (tapped & MousePresses::kRight) PushTap(gcn::MouseInput::RIGHT);
+  if (tapped & MousePresses::kMiddle) PushTap(gcn::MouseInput::MIDDLE);
+}
+
+int ScreenInput::DownButtons() const {
+  return (mMouseButton1 ? MousePresses::kLeft : 0) | (mMouseButton2 ? MousePresses::kRight : 0) |
+         (mMouseButton3 ? MousePresses::kMiddle : 0);
+}
+
+void ScreenInput::PushTap(unsigned int button) {
+  mMouseQueue.push(gcn::MouseInput(button, gcn::MouseInput::PRESSED, mLastMouseX, mLastMouseY, 0));
+  mMouseQueue.push(gcn::MouseInput(button, gcn::MouseInput::RELEASED, mLastMouseX, mLastMouseY, 0));
 }
 
 }  // namespace Kest

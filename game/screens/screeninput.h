@@ -3,7 +3,8 @@
 // it leaves the screen and never reaches a widget. Every other key goes to
 // the widgets as the library's own input would hand it over (the focused
 // list, drop-down, button or text field), and counts as a key press for
-// screens that any key ends.
+// screens that any key ends. A mouse press that came and went between two
+// polls (a tap) still reaches the widgets (MousePresses).
 #pragma once
 
 #include <guichan/allegro/allegroinput.hpp>
@@ -14,7 +15,7 @@ namespace Kest {
 
 class ScreenInput : public gcn::AllegroInput {
  public:
-  explicit ScreenInput(Keyboard& keyboard) : keys_(keyboard) {}
+  explicit ScreenInput(Keyboard& keyboard);
 
   // Reads the waiting keys; true once after Esc was among them.
   bool TakeEscape();
@@ -23,8 +24,12 @@ class ScreenInput : public gcn::AllegroInput {
 
  protected:
   void pollKeyInput() override;
+  void pollMouseInput() override;
 
  private:
+  // The buttons down at the last poll, as MousePresses bits.
+  int DownButtons() const;
+  void PushTap(unsigned int button);
   void Press(int value);
   void ReleaseLetGoKeys();
 

@@ -15,6 +15,11 @@
 #include "tessora/world.h"
 #include "tests/support/screen.h"
 
+#include <allegro.h>
+#include <loadpng.h>
+
+#include "platform/platform.h"
+
 namespace {
 
 using Journal = std::vector<std::string>;
@@ -139,10 +144,20 @@ TEST_F(AppTest, EveryDrawnObjectCollidesHoweverManyAreInView) {
   EXPECT_EQ(untouched, 0);
 }
 
+// A green picture of the screen's size that lets half of what is beneath
+// show through; returns its game name.
+std::string WriteSeeThroughSky() {
+  BITMAP* image = create_bitmap_ex(32, 800, 600);
+  clear_to_color(image, makeacol32(0, 255, 0, 128));
+  save_png((Platform::ExecutableDirectory() + "res/test_pane.png").c_str(), image, nullptr);
+  destroy_bitmap(image);
+  return "res\\test_pane.png";
+}
+
 // A pass that the next one paints over updates and draws every object, but
 // leaves the screen alone where the next begins by covering all of it: with
-// the fill or an opaque background of the screen's size. A smaller
-// background covers too little, so then the pass shows.
+// the fill or an opaque background of the screen's size. A smaller or a
+// see-through background covers too little, so then the pass shows.
 TEST_F(AppTest, APassPaintedOverLeavesTheScreenAloneWhereTheNextCoversIt) {
   using namespace TestSupport;
   AddProbe("a", 0);
@@ -160,6 +175,12 @@ TEST_F(AppTest, APassPaintedOverLeavesTheScreenAloneWhereTheNextCoversIt) {
   app->SetBgImage(small);
   app->UpdateAndDraw(16.0f, true, true);
   EXPECT_TRUE(IsColour(ReadPixel(10, 10), kGreen));
+  const std::string pane = WriteSeeThroughSky();
+  app->SetBgImage(pane);
+  ol::Canvas::Fill(1.0f, 0.0f, 0.0f, 1.0f);
+  app->UpdateAndDraw(16.0f, true, true);
+  EXPECT_FALSE(IsColour(ReadPixel(10, 10), kRed)) << "the see-through sky over the fill";
+  RemoveImage(pane);
   app->SetBgImage(sky);
   app->UpdateAndDraw(16.0f, true);
   EXPECT_TRUE(IsColour(ReadPixel(10, 10), kBlue));

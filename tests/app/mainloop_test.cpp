@@ -19,10 +19,13 @@ using Calls = std::vector<std::string>;
 class JournalGame : public Kest::LoopGame {
  public:
   bool IsRunning() override { return running(); }
-  // Not journalled: it runs first in every pass. A time-up among the ticks
-  // asks for a restart.
+  // Not journalled, as the ticks: they run first in every pass, the script
+  // pass before any text can run.
+  void StartScriptPass() override { ++scriptPasses; }
+  // A time-up among the ticks asks for a restart.
   void RunTimerTicks() override {
     ++tickRuns;
+    ticksInTheirScriptPass = ticksInTheirScriptPass && scriptPasses == tickRuns;
     restart = restart || timeUpInTicks;
   }
   bool IsRestartRequested() override { return restart; }
@@ -60,6 +63,8 @@ class JournalGame : public Kest::LoopGame {
   bool restart = false, waiting = false, key = false, escape = false, finished = false, keysEndPass = false;
   bool timeUpInTicks = false;
   int tickRuns = 0;
+  int scriptPasses = 0;
+  bool ticksInTheirScriptPass = true;
   float shake = 0;
   Calls calls;
 
@@ -141,19 +146,26 @@ TEST(MainLoopPlay, ReportsPassesPerStepAndPerFrameEveryHalfSecond) {
 }
 
 // Restart before waiting, waiting before finishing, finishing before play.
-// The ticks run before the branch is chosen, in every branch: a time-up
-// among them restarts the level in the same pass.
+// The ticks run before the branch is chosen, in every branch, after the
+// pass's one script pass began: a time-up among them restarts the level in
+// the same pass.
 TEST(MainLoopBranches, EachPassTakesTheFirstBranchThatApplies) {
   const Calls passes[] = {{"restart"},
                           {"take key", "camera 600 200", "draw 100 0", "objectives", "refresh"},
                           {"finish"}};
-  for (int branch = 0; branch < 3; ++branch) {
+  for (int branch = 0; branch < 4; ++branch) {
     Loop loop(0);
     loop.game.restart = branch == 0;
     loop.game.waiting = branch <= 1;
-    loop.game.finished = true;
-    EXPECT_EQ(loop.PassAt(100), passes[branch]);
-    EXPECT_EQ(loop.game.tickRuns, 1);
+    loop.game.finished = branch <= 2;
+    const Calls first = loop.PassAt(100);
+    if (branch < 3) {
+      EXPECT_EQ(first, passes[branch]);
+    }
+    loop.PassAt(200);
+    EXPECT_EQ(loop.game.tickRuns, 2);
+    EXPECT_EQ(loop.game.scriptPasses, 2);
+    EXPECT_TRUE(loop.game.ticksInTheirScriptPass);
   }
   Loop loop(0);
   loop.game.timeUpInTicks = true;

@@ -3,7 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <fstream>
 #include <string>
+#include <vector>
+
+#include "platform/trace.h"
 
 namespace {
 
@@ -26,6 +31,22 @@ TEST(Platform, ClockCountsMillisecondsAcrossASleep) {
   const std::uint32_t slept = Platform::Milliseconds() - before;  // unsigned: survives a wrap
   EXPECT_GE(slept, 60u);
   EXPECT_LT(slept, 600u);
+}
+
+// A line of exactly the longest length is kept whole, with or without its
+// line feed; one byte more and it is cut there.
+TEST(TraceLog, ALineIsCutOnlyPastTheLongestLength) {
+  const std::string path = ::testing::TempDir() + "platform_trace.log";
+  Platform::SetTraceFile(path);
+  const std::string longest(Platform::kMostTraceLineBytes, 'x');
+  Platform::Trace(longest);
+  Platform::Trace(longest + "\n");
+  Platform::Trace(longest + "y");
+  std::vector<std::string> lines;
+  std::ifstream file(path);
+  for (std::string line; std::getline(file, line);) lines.push_back(line);
+  EXPECT_EQ(lines, (std::vector<std::string>{longest, longest, longest + Platform::kCutMark}));
+  std::remove(path.c_str());
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "tests/support/glscreen/screen.h"
 #include "tests/screens/guifiles.h"
 #include "tests/screens/escapekey.h"
+#include "tests/screens/scriptedkeys.h"
 #include "tests/support/tracecapture.h"
 
 namespace {
@@ -83,6 +84,30 @@ TEST_F(ResultScreen, EscWritesTheTableWhenTheScoreMadeItAndNothingWhenNot) {
   const ScreenTests::EscapeKey escape;
   Finish(0, 0, 0);
   EXPECT_EQ(StoredTable(), std::vector<std::string>{" 0"});
+}
+
+// A track may keep any number of scores: the screen shows the best hundred and says so once an opening, and a new
+// score below them still gets its name field and its place in the file.
+TEST_F(ResultScreen, ALongTableShowsItsBestRowsAndStillStoresANewScoreBelowThem) {
+  LoadTracks("<track name='Hills' filename='hills.lua' max_high_scores='2147483647'/>"
+             "<track name='Dunes' filename='dunes.lua' max_high_scores='2147483647'/>");
+  std::string scores;
+  for (int i = 0; i < 150; ++i) scores += "<score date='1' name='P' score='" + std::to_string(1000 - i) + "'/>";
+  folder.Write("highscores.xml", "<?xml version='1.0' encoding='UTF-8'?>\n<highscores><track name='Hills'>" + scores +
+                                     "</track><track name='Dunes'>" + scores + "</track></highscores>\n");
+  TestSupport::TraceCapture trace;
+  {
+    const ScreenTests::EscapeKey escape;
+    Finish(0, 0, 0);
+  }
+  const std::vector<std::string> table = StoredTable();
+  ASSERT_EQ(table.size(), 301u);
+  EXPECT_EQ(table[150], " 0");
+  const ScreenTests::ScriptedKeys picks({KEY_DOWN << 8, KEY_UP << 8});  // Dunes, then Hills again
+  Kest::HighScoreScreen("").ViewHighScores("");
+  EXPECT_TRUE(picks.AllTaken());
+  EXPECT_EQ(trace.Lines(), (std::vector<std::string>{"High scores: showing the best 100 of 151 entries",
+                                                      "High scores: showing the best 100 of 150 entries"}));
 }
 
 // Without an image loader the separator cannot be made: the screen logs
