@@ -356,7 +356,9 @@ TEST(QuitEndToEnd, TheCloseButtonAndTheSignalsEndTheGameAsQuitDoes) {
     }
     asks[round / 2](game, window);
     EXPECT_EQ(game.WaitForExit(10000), 0);
-    if (place == 3) EXPECT_TRUE(HighScoresHave(game, "name=\"\" score="));
+    if (place == 3) {
+      EXPECT_TRUE(HighScoresHave(game, "name=\"\" score="));
+    }
   }
 }
 
