@@ -82,7 +82,7 @@ TEST_F(Budget, WhatAStringCallReturnsSpendsTheBudget) {
   EXPECT_FALSE(Run("for i = 1, 100 do local s = string.gsub(string.rep('a', 300000), 'a', string.rep('x', 60)) "
                    "done = i end"));
   const long outputWork = 300000 * 60 / limits.bytesPerInstruction;
-  EXPECT_LE(std::stol(Eval("done")), limits.passInstructions / outputWork);
+  EXPECT_LE(std::stol(Eval("done or 0")), limits.passInstructions / outputWork);
 }
 
 // Ten thousand events that never end their texts: each pass's budget goes to one of them, the others wait their
