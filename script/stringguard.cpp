@@ -57,8 +57,8 @@ std::string RunningFunction(lua_State* L) {
 }
 
 void SettleWork(lua_State* L) {
-  const double work =
-      double(pendingSteps) * kInstructionsPerStep + double(pendingBytes) / double(Kest::StateLimits::BytesPerInstruction(L));
+  const double bytesPerInstruction = double(Kest::StateLimits::BytesPerInstruction(L));
+  const double work = double(pendingSteps) * kInstructionsPerStep + double(pendingBytes) / bytesPerInstruction;
   pendingSteps = pendingBytes = 0;
   Kest::StateLimits::Spend(L, work, RunningFunction(L).c_str());
 }
@@ -72,6 +72,9 @@ int OpenInProtectedMode(lua_State* L) {
 
 namespace Kest {
 
-void GuardStringLibrary(lua_State* L) { lua_cpcall(L, &OpenInProtectedMode, nullptr); }
+// A fresh state has the few kilobytes this takes.
+void GuardStringLibrary(lua_State* L) {
+  if (lua_cpcall(L, &OpenInProtectedMode, nullptr) != 0) lua_pop(L, 1);
+}
 
 }  // namespace Kest
