@@ -95,14 +95,15 @@ void BM_HonestStringCalls(benchmark::State& state) {
 }
 BENCHMARK(BM_HonestStringCalls)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// A copy far past the state's memory, and a plain search that compares all of a long needle at every place.
-void BM_HugeRepeatAndQuadraticPlainSearch(benchmark::State& state) {
-  RunPasses(state,
-            "local s = string.rep('ab', 2^30) "
-            "local found = string.find(long .. long, string.rep('a', 100000) .. 'b', 1, true)",
-            2);
+// A copy far past the state's memory.
+void BM_HugeRepeat(benchmark::State& state) { RunPasses(state, "local s = string.rep('ab', 2^30)", 1); }
+BENCHMARK(BM_HugeRepeat)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A plain search that compares most of a long needle at every place of the text.
+void BM_QuadraticPlainSearch(benchmark::State& state) {
+  RunPasses(state, "local found = string.find(long .. long, string.rep('a', 100000) .. 'b', 1, true)", 1);
 }
-BENCHMARK(BM_HugeRepeatAndQuadraticPlainSearch)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_QuadraticPlainSearch)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_ClassTableWrites(benchmark::State& state) {
   RunPasses(state, "Kest.Object.__gc = function() while true do end end Kest.Object.tolua_ubox = 1", 1000);
