@@ -3,8 +3,10 @@
 // event whose condition holds). Each benchmark is one kind of script: ten
 // thousand texts that never end, a backtracking pattern, string.rep of the
 // empty text two billion times, a loop of cheap string calls on a long
-// text, and writes to the module's class tables. A pass is timed once per
-// iteration; what the game allows a pass is about 100 ms.
+// text, a huge copy and a quadratic plain search, and writes to the
+// module's class tables; and, for scale, the ordinary string calls of a
+// track, which run to their results. A pass is timed once per iteration;
+// what the game allows a pass is about 100 ms.
 #include <benchmark/benchmark.h>
 #include <lua.hpp>
 
@@ -81,6 +83,27 @@ void BM_SubstitutionsThatMultiplyTheirText(benchmark::State& state) {
   RunPasses(state, "local s = string.gsub(string.sub(long, 1, 10000), 'a', string.rep('x', 60))", 100);
 }
 BENCHMARK(BM_SubstitutionsThatMultiplyTheirText)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Ordinary string calls of a track: pairs out of a text, a trim, a search and a word.
+void BM_HonestStringCalls(benchmark::State& state) {
+  RunPasses(state,
+            "local pairs = string.match(string.rep('key=value ', 20), '(%w+)=(%w+)') "
+            "local trimmed = string.gsub('  ' .. string.rep('word ', 1000) .. '  ', '^%s*(.-)%s*$', '%1') "
+            "local found = string.find('a' .. string.rep('x', 1198) .. 'b', 'a.-b') "
+            "local word = string.match(string.rep('word', 300), '(%a+)')",
+            1);
+}
+BENCHMARK(BM_HonestStringCalls)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A copy far past the state's memory.
+void BM_HugeRepeat(benchmark::State& state) { RunPasses(state, "local s = string.rep('ab', 2^30)", 1); }
+BENCHMARK(BM_HugeRepeat)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A plain search that compares most of a long needle at every place of the text.
+void BM_QuadraticPlainSearch(benchmark::State& state) {
+  RunPasses(state, "local found = string.find(long .. long, string.rep('a', 100000) .. 'b', 1, true)", 1);
+}
+BENCHMARK(BM_QuadraticPlainSearch)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_ClassTableWrites(benchmark::State& state) {
   RunPasses(state, "Kest.Object.__gc = function() while true do end end Kest.Object.tolua_ubox = 1", 1000);

@@ -78,10 +78,10 @@ void StateLimits::Charge(lua_State* L, long instructions) {
   if (limits.instructionsLeft_ < 0) lua_sethook(L, &StateLimits::CountInstructions, LUA_MASKCOUNT, 1);
 }
 
-void StateLimits::Spend(lua_State* L, double instructions) {
+void StateLimits::Spend(lua_State* L, double instructions, const char* function) {
   StateLimits& limits = Of(L);
   if (!(instructions <= double(limits.instructionsLeft_))) {
-    RaisePastBudget(L, 1);
+    RaisePastBudget(L, 1, function);
     return;
   }
   limits.instructionsLeft_ -= static_cast<long>(instructions);
@@ -95,10 +95,11 @@ void StateLimits::CountInstructions(lua_State* L, lua_Debug*) {
 
 // The level names the script's function: 0 in the hook, 1 in a function
 // the script called.
-void StateLimits::RaisePastBudget(lua_State* L, int level) {
+void StateLimits::RaisePastBudget(lua_State* L, int level, const char* function) {
   Of(L).ranPast_ = true;
   luaL_where(L, level);
-  lua_pushstring(L, "the script ran past its instruction budget");
+  lua_pushfstring(L, "%s%sthe script ran past its instruction budget", function ? function : "",
+                  function ? ": " : "");
   lua_concat(L, 2);
   lua_error(L);
 }

@@ -70,8 +70,9 @@ class StateLimits {
   static void ChargeObservers(lua_State* L, long count);
   // The running chunk is about to do work the interpreter does not count,
   // worth so many instructions: when its budget cannot cover that, the
-  // chunk ends here with the budget's error instead.
-  static void Spend(lua_State* L, double instructions);
+  // chunk ends here with the budget's error instead, naming the function
+  // when one is given.
+  static void Spend(lua_State* L, double instructions, const char* function = nullptr);
   // The running chunk did such work: its budget shrinks, and the chunk
   // ends at its next instruction if nothing is left.
   static void Charge(lua_State* L, long instructions);
@@ -84,7 +85,7 @@ class StateLimits {
  private:
   static void* Allocate(void* self, void* block, std::size_t oldSize, std::size_t newSize);
   static void CountInstructions(lua_State* L, lua_Debug* debug);
-  static void RaisePastBudget(lua_State* L, int level);
+  static void RaisePastBudget(lua_State* L, int level, const char* function = nullptr);
   // The limits a state was made with (they are its allocator's data).
   static StateLimits& Of(lua_State* L);
 

@@ -1,11 +1,11 @@
-// The string library, bounded. Its functions work inside C, where the
-// instruction budget does not see them: the pattern matcher backtracks
-// without limit and recurses once per quantified item, string.rep loops
-// once per copy however little it copies. Every call's worst case is
-// reckoned from its arguments before it runs and spent from the running
-// chunk's budget; a call whose worst case is more than a few hundredths of
-// a second, or whose pattern would recurse too deep, is refused with a
-// script error naming the function. Call once the library is open.
+// The level's string library: Lua 5.1's own, built from Debian's source with
+// our patch (tools/lua/counted-strlib.patch), so that every call gives what
+// stock Lua gives and pays for the work it really does as it does it:
+// matcher steps, loop rounds and bytes built are charged to the running
+// chunk's budget, and a call that spends the budget ends the chunk with an
+// error naming the function. The matcher's recursion is bounded, so no
+// pattern can overflow the C stack. Call once the stock library is open:
+// its table keeps its place and gets the counted functions.
 #pragma once
 
 struct lua_State;

@@ -35,3 +35,5 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 "$root/tools/build-ode.sh" "$build/ode"
+# The level's string library is Lua's own, built with our patch: fetch its source.
+"$root/tools/lua/fetch-strlib.sh" "$build/lua"
