@@ -126,12 +126,14 @@ void BM_Bike(benchmark::State& state) {
 }
 BENCHMARK(BM_Bike)->Unit(benchmark::kMicrosecond);
 
-// The first steps of the pile, while it is still heaped up.
+// The first steps of the pile, while it is still heaped up. The collision
+// pass's caps bound them: without, a step took 50 s and 2.8 GB (millions of
+// contact joints); with them, under 25 ms and 16 MB, mostly the world step.
 void BM_Pile(benchmark::State& state) {
   Scene scene;
   BuildPile(scene);
   for (auto _ : state) scene.Simulate();
 }
-BENCHMARK(BM_Pile)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_Pile)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
