@@ -77,8 +77,18 @@ class Grid {
       for (std::int64_t x = p.x0; x <= p.x1; ++x) entries_.push_back({Key(x, y), i});
     }
   }
-  // After the last Add, before the first Meeting.
-  void Seal() { std::sort(entries_.begin(), entries_.end()); }
+  // After the last Add, before the first Meeting: the entries by bucket, in
+  // the order of the boxes within each.
+  void Seal() {
+    bucketBits_ = 1;
+    while ((std::size_t{1} << bucketBits_) < entries_.size()) ++bucketBits_;
+    starts_.assign((std::size_t{1} << bucketBits_) + 1, 0);
+    for (const Entry& e : entries_) ++starts_[Bucket(e.first) + 1];
+    for (std::size_t b = 1; b < starts_.size(); ++b) starts_[b] += starts_[b - 1];
+    std::vector<int> next(starts_.begin(), starts_.end() - 1);
+    byBucket_.resize(entries_.size());
+    for (const Entry& e : entries_) byBucket_[next[Bucket(e.first)]++] = e;
+  }
 
   // Appends the boxes of this grid after box i that overlap it.
   void Meeting(int i, std::vector<int>& out) const {
@@ -98,15 +108,22 @@ class Grid {
   using Entry = std::pair<std::int64_t, int>;  // cell key, box index
 
   static std::int64_t Key(std::int64_t x, std::int64_t y) { return x * (std::int64_t{1} << 32) + y; }
+  std::size_t Bucket(std::int64_t key) const {
+    return (static_cast<std::uint64_t>(key) * 0x9E3779B97F4A7C15u) >> (64 - bucketBits_);
+  }
 
-  // Two gridded boxes that share several cells meet in one of them only:
-  // the first cell of the rectangle they share.
+  // A bucket holds the cells whose keys hash alike. Two gridded boxes that
+  // share several cells meet in one of them only: the first cell of the
+  // rectangle they share.
   void MeetingInCell(int i, std::int64_t x, std::int64_t y, std::vector<int>& out) const {
     const std::int64_t key = Key(x, y);
-    for (auto it = std::lower_bound(entries_.begin(), entries_.end(), Entry{key, i + 1});
-         it != entries_.end() && it->first == key; ++it) {
+    const std::size_t bucket = Bucket(key);
+    const auto end = byBucket_.begin() + starts_[bucket + 1];
+    for (auto it = std::partition_point(byBucket_.begin() + starts_[bucket], end,
+                                        [i](const Entry& e) { return e.second <= i; });
+         it != end; ++it) {
       const Placement& other = places_[it->second];
-      if (std::max(places_[i].x0, other.x0) == x && std::max(places_[i].y0, other.y0) == y) {
+      if (it->first == key && std::max(places_[i].x0, other.x0) == x && std::max(places_[i].y0, other.y0) == y) {
         Consider(i, it->second, out);
       }
     }
@@ -126,7 +143,10 @@ class Grid {
   const std::vector<Placement>& places_;
   std::vector<int> members_;    // ascending
   std::vector<int> wide_;       // ascending
-  std::vector<Entry> entries_;  // by cell, then by box
+  std::vector<Entry> entries_;  // in the order of the boxes
+  int bucketBits_ = 1;
+  std::vector<int> starts_;  // where each bucket begins in byBucket_
+  std::vector<Entry> byBucket_;
 };
 
 }  // namespace
