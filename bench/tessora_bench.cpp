@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "game/app/app.h"
@@ -94,6 +95,23 @@ void BuildBike(Scene& scene) {
   for (int i = 0; i < 12; ++i) scene.AddDynamic(new Tessora::Circle(Vec2(150.0f + i * 30, 135), 10));
 }
 
+// 4,000 circles and blocks of about 16 units dropped at random into one
+// 40 by 40 square above a floor, as a level script could: nearly every
+// pair overlaps.
+void BuildPile(Scene& scene) {
+  scene.AddStatic(new Tessora::Block(Vec2(400, 510), 800, 20));
+  std::mt19937 rng(7);
+  std::uniform_real_distribution<float> spot(380, 420);
+  for (int i = 0; i < 4000; ++i) {
+    const Vec2 centre(spot(rng), spot(rng) - 100);
+    if (i % 2) {
+      scene.AddDynamic(new Tessora::Block(centre, 16, 16));
+    } else {
+      scene.AddDynamic(new Tessora::Circle(centre, 8));
+    }
+  }
+}
+
 void BM_RestingCircles(benchmark::State& state) {
   Scene scene;
   BuildRestingCircles(scene);
@@ -107,5 +125,15 @@ void BM_Bike(benchmark::State& state) {
   for (auto _ : state) scene.Simulate();
 }
 BENCHMARK(BM_Bike)->Unit(benchmark::kMicrosecond);
+
+// The first steps of the pile, while it is still heaped up. The collision
+// pass's caps bound them: without, a step took 50 s and 2.8 GB (millions of
+// contact joints); with them, under 25 ms and 16 MB, mostly the world step.
+void BM_Pile(benchmark::State& state) {
+  Scene scene;
+  BuildPile(scene);
+  for (auto _ : state) scene.Simulate();
+}
+BENCHMARK(BM_Pile)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace

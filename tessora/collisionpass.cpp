@@ -4,6 +4,10 @@
 #include "tessora/pairs.h"
 #include "tessora/world.h"
 
+#include <string>
+
+#include "platform/trace.h"
+
 namespace Tessora {
 
 namespace {
@@ -13,6 +17,12 @@ bool ShareBit(const Object& a, const Object& b) {
 }
 
 bool HasCallback(const Object& o) { return o.surface.contactCallback != nullptr; }
+
+void LogOnce(bool& logged, const std::string& line) {
+  if (logged) return;
+  logged = true;
+  Platform::Trace(line + " (not logged again for this level)");
+}
 
 // A missing object gets the empty box, which overlaps nothing.
 std::vector<BoundingBox> BoxesOf(const std::vector<Object*>& objects) {
@@ -28,15 +38,20 @@ std::vector<BoundingBox> BoxesOf(const std::vector<Object*>& objects) {
 // Pairs whose boxes do not overlap cannot overlap, so only the others are
 // visited, still in list order: the earlier object of the list is A. The
 // boxes are those at the start of the pass (callbacks do not move objects).
+// One pair more than the cap is asked for, to learn that there are more.
 void World::CollideObjects(const std::vector<Object*>& objects) {
   dJointGroupEmpty(contactGroup_);
   contactTotal_ = 0;
   std::vector<bool> moving;
   moving.reserve(objects.size());
   for (const Object* o : objects) moving.push_back(o && o->IsDynamic());
-  for (const IndexPair& pair : OverlappingBoxPairs(BoxesOf(objects), moving)) {
-    CollidePair(objects[pair.first], objects[pair.second]);
+  std::vector<IndexPair> pairs = OverlappingBoxPairs(BoxesOf(objects), moving, kMostPairsPerStep + 1);
+  if (pairs.size() > static_cast<std::size_t>(kMostPairsPerStep)) {
+    pairs.pop_back();
+    LogOnce(pairCapLogged_, "Collision pass: more than " + std::to_string(kMostPairsPerStep) +
+                                " overlapping pairs in one step; the rest are left out of the step");
   }
+  for (const IndexPair& pair : pairs) CollidePair(objects[pair.first], objects[pair.second]);
 }
 
 // A pair whose masks share no bit but that has a callback is a sensor: the
@@ -50,7 +65,16 @@ void World::CollidePair(Object* a, Object* b) {
   buffer_.Reset(a, b);
   Collide(*a->GetShape(), *b->GetShape(), buffer_);
   buffer_.MixSurfaces();
-  if (!solid) return;
+  if (solid) MakeJoints();
+}
+
+// A pair gets all its joints or none.
+void World::MakeJoints() {
+  if (contactTotal_ + buffer_.GetCount() > kMostContactJointsPerStep) {
+    LogOnce(jointCapLogged_, "Collision pass: more than " + std::to_string(kMostContactJointsPerStep) +
+                                 " contacts in one step; the rest make no contact joints in that step");
+    return;
+  }
   buffer_.CreateJoints(world_, contactGroup_);
   contactTotal_ += buffer_.GetCount();
 }

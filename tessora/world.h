@@ -46,19 +46,32 @@ class World {
   // As CreateHinge, with the fixed world as the second side.
   dJointID CreateAnchor(Object* object, const Vec2& anchor, float brake, float erp);
 
+  // What one collision pass does at most, so that a heap of bodies cannot
+  // stall the game: the pairs whose boxes overlap that it collides, and the
+  // contact joints it makes. A ridden track stays far below both (at most
+  // about a hundred pairs).
+  static constexpr int kMostPairsPerStep = 20000;
+  static constexpr int kMostContactJointsPerStep = 5000;
+
   // The collision pass over the candidates in draw order (null entries are
   // skipped): contacts of the last pass go, every pair with a dynamic side
   // that overlaps is collided, its callbacks run, and pairs whose collision
-  // masks share a bit get contact joints.
+  // masks share a bit get contact joints. The pairs past kMostPairsPerStep
+  // are not collided, and a pair whose contacts would take the joints past
+  // kMostContactJointsPerStep makes none; the first time in a world that
+  // each cap is reached is logged.
   void CollideObjects(const std::vector<Object*>& objects);
   // Contact joints made by the last collision pass.
   int GetContactTotal() const { return contactTotal_; }
 
  private:
   void CollidePair(Object* a, Object* b);
+  void MakeJoints();
   dJointID CreateHingeJoint(dBodyID a, dBodyID b, const Vec2& anchor, float brake, float erp);
 
   int contactTotal_ = 0;
+  bool pairCapLogged_ = false;
+  bool jointCapLogged_ = false;
   dWorldID world_;
   dJointGroupID contactGroup_;
   ContactBuffer buffer_;
