@@ -62,7 +62,7 @@ std::vector<ImageSpec> Images() {
   std::vector<ImageSpec> images = {
       {"wheel.png", 60, 60, 0, true}, {"moto.png", 200, 100, 0, true}, {"head.png", 40, 40, 0, true},
       {"body.png", 60, 20, 0, true}, {"thigh.png", 30, 6, 0, true}, {"foot.png", 30, 8, 0, true},
-      {"hair.png", 10, 4, 0, false}, {"hair2.png", 10, 4, 0, false}, {"hair3.png", 10, 4, 0, false},
+      {"hair.png", 36, 8, 0, false}, {"hair2.png", 10, 4, 0, false}, {"hair3.png", 10, 4, 0, false},
       {"hair4.png", 10, 4, 0, false}, {"smoke.png", 512, 512, 128, false}, {"smoke_small.png", 512, 128, 64, false},
       {"staritem.png", 256, 32, 32, false}, {"speedmeter.png", 128, 64, 0, false},
       {"speedmeterneedle.png", 64, 8, 0, true}, {"rotationmeter.png", 64, 64, 0, true},

@@ -40,7 +40,8 @@ def drawn_images():
         ('thigh.png', rider.LIMB_SIZE, rider.draw_limb),
         ('foot.png', rider.FOOT_SIZE, rider.draw_foot),
     ]
-    for i, name in enumerate(('hair.png', 'hair2.png', 'hair3.png', 'hair4.png')):
+    images.append(('hair.png', rider.SCARF_ROOT_SIZE, rider.draw_scarf_root))
+    for i, name in enumerate(('hair2.png', 'hair3.png', 'hair4.png'), start=1):
         images.append((name, rider.SCARF_SIZE, _scarf(i)))
     images += [
         ('smoke.png', (512, 512), effects.draw_smoke),
