@@ -29,8 +29,10 @@ const std::string kMenuGlyphs =
     "\xE4"
     ":()0123456789";
 
-const char* const kBackdrops[] = {"mainmenubg.png", "forest.png", "skyday.png", "skydusk.png", "skycave.png"};
-const char* const kSolidTiles[] = {"ground.png", "rock.png", "wood.png", "metal.png", "concrete.png", "caverock.png"};
+const char* const kBackdrops[] = {"mainmenubg.png", "forest.png", "skyday.png", "skydusk.png", "skynight.png",
+                                  "skycave.png"};
+const char* const kSolidTiles[] = {"ground.png",   "rock.png",     "wood.png",     "metal.png",
+                                   "concrete.png", "caverock.png", "gorgewall.png"};
 
 struct Rgba { unsigned char r, g, b, a; };
 
@@ -73,7 +75,8 @@ std::vector<ImageSpec> Images() {
       {"cloud1.png", 256, 128, 0, true}, {"cloud2.png", 128, 64, 0, true}, {"cloud3.png", 256, 128, 0, true},
       // Drawn at the size of the level blocks that show them.
       {"gate16x160.png", 16, 160, 0, false}, {"gate16x192.png", 16, 192, 0, false}, {"button.png", 64, 8, 0, false},
-      {"plate.png", 256, 8, 0, false}, {"log.png", 64, 192, 0, true}, {"startpost.png", 32, 128, 0, false}};
+      {"plate.png", 256, 8, 0, false}, {"log.png", 64, 192, 0, true}, {"startpost.png", 32, 128, 0, false},
+      {"boulder.png", 28, 28, 0, true}, {"castlewall.png", 384, 232, 0, false}};
   for (int d = 0; d < 10; ++d) images.push_back({"num" + std::to_string(d) + ".png", 28, 40, 0, d == 1});
   for (const char* name : kBackdrops) images.push_back({name, 800, 600, 0, false});
   for (const char* name : kSolidTiles) images.push_back({name, 128, 128, 0, false});
