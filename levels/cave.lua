@@ -10,24 +10,12 @@ local GLOW = 230       -- how far from the bike the rock glows
 local TILE = 128
 local GROUND = -1
 local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
+local BEHIND = -10001   -- behind the dials too (at -9999), so never over them
+local ROCK = 'res\\caverock.png'
 
 local app = GetApplication()
 local space = app:GetSpace()
 app:SetBgImage('res\\skycave.png')
-
--- Lit rock: the floor from x1 to x2 with its top at y, black away from the
--- bike, and the roof with its bottom at y, unseen away from the bike.
-local function floor(x1, x2, y)
-  space:Insert(CreateCompositeBlock(x1, y, x2 - x1, DEEP, false, true, true, 255, false, GLOW), GROUND, '')
-end
-local function roof(x1, x2, y)
-  space:Insert(CreateCompositeBlock(x1, y - DEEP, x2 - x1, DEEP, false, false, true, 200, true, GLOW), GROUND, '')
-end
-
--- An unseen ramp up a step, so the wheels roll up it.
-local function step(x, low, high)
-  space:Insert(CreateLine(x - 3 * (low - high), low, x, high, ''))
-end
 
 -- A tile of a texture that only shows, over the unseen rock outside or
 -- behind the rider.
@@ -35,6 +23,32 @@ local function shown(x, y, image, depth)
   local tile = CreateBlock(x, y, TILE, TILE, image, false)
   tile:SetCollisionMask(0)
   space:Insert(tile, depth, '')
+end
+
+-- The rock's own face over x1 to x2 and y1 to y2 (each a whole number of
+-- tiles tall): the last column is set back to end at x2, so no rock shows
+-- past the rock's edge.
+local function face(x1, x2, y1, y2)
+  for x = x1, x2 - 1, TILE do
+    for y = y1, y2 - 1, TILE do shown(math.min(x, x2 - TILE), y, ROCK, BEHIND) end
+  end
+end
+
+-- Lit rock: the floor from x1 to x2 with its top at y, and the roof with
+-- its bottom at y. The rock's face shows everywhere; near the bike a glow
+-- lies over it, green-blue on the floor and blue on the roof.
+local function floor(x1, x2, y)
+  face(x1, x2, y, y + 4 * TILE)
+  space:Insert(CreateCompositeBlock(x1, y, x2 - x1, DEEP, false, true, true, 110, true, GLOW), GROUND, '')
+end
+local function roof(x1, x2, y)
+  face(x1, x2, y - 4 * TILE, y)
+  space:Insert(CreateCompositeBlock(x1, y - DEEP, x2 - x1, DEEP, false, false, true, 90, true, GLOW), GROUND, '')
+end
+
+-- An unseen ramp up a step, so the wheels roll up it.
+local function step(x, low, high)
+  space:Insert(CreateLine(x - 3 * (low - high), low, x, high, ''))
 end
 
 -- A crystal cluster standing on a floor at y, shaded by the bike's nearness.
@@ -57,7 +71,8 @@ end
 -- The mouth of the cave, and a wall behind the start.
 floor(-600, 900, TOP)
 roof(-600, 900, TOP - 300)
-space:Insert(CreateCompositeBlock(-600, TOP - 700, 300, 700, false, true, true, 255, false, GLOW), GROUND, '')
+face(-600, -300, TOP - 6 * TILE, TOP)
+space:Insert(CreateCompositeBlock(-600, TOP - 700, 300, 700, false, true, true, 110, true, GLOW), GROUND, '')
 crystals(500, TOP)
 
 -- A step down, and the pit to jump from a lip at its edge. A miner's lamp
@@ -72,7 +87,8 @@ space:Insert(lamp, GROUND, 'lamp')
 AnchorAt(lamp, 1150, TOP - 256)
 RotateObject(lamp, 30)
 step(1500, TOP + 40, TOP + 10)
-space:Insert(CreateCompositeBlock(1500, TOP + 260, 200, DEEP, true, false, false, 255, false, GLOW), GROUND, '')
+face(1500, 1700, TOP + 260, TOP + 260 + 4 * TILE)
+space:Insert(CreateCompositeBlock(1500, TOP + 260, 200, DEEP, true, false, false, 160, true, GLOW), GROUND, '')
 roof(1500, 1700, TOP - 280)
 space:Insert(CreateLevelStar('star1', 1590, TOP - 70), 'star1')
 floor(1700, 2500, TOP + 20)
@@ -98,17 +114,20 @@ roof(3100, 3500, TOP - 360)
 hanging(3300, TOP - 360)
 
 -- The way out: past the last step the roof ends in the hill's rock face,
--- the mouth's walls show against the daylight, and the floor runs on as a
--- sunny meadow to the flag and a rock wall.
+-- and through the mouth the day shows: a sunny meadow running on to the
+-- flag and a rock wall, under the day's sky (behind the dials, like the
+-- rock).
 local EXIT = 3500
-for y = TOP - 360 - 4 * TILE, TOP - 360 - TILE, TILE do shown(EXIT - TILE, y, 'res\\caverock.png', GROUND) end
-for x = 3116, EXIT - TILE, TILE do
-  for y = TOP - 360, TOP - 100, TILE do shown(x, y, 'res\\caverock.png', BACKDROP) end
-end
 for x = EXIT, 4600 - TILE, TILE do
   shown(x, TOP - 114, 'res\\grass.png', GROUND)
   for y = TOP - 114 + TILE, TOP + DEEP, TILE do shown(x, y, 'res\\ground.png', GROUND) end
 end
+-- The sky twice, the second mirrored so that its hills run on from the first.
+local sky = CreateBitmap(EXIT, TOP - 660, 'res\\skyday.png')
+space:Insert(sky, BEHIND, '')
+local mirrored = CreateBitmap(EXIT + 800, TOP - 660, 'res\\skyday.png')
+mirrored:GetTexture():SetFlipHorizontally()
+space:Insert(mirrored, BEHIND, '')
 -- The wall's rock, and its face outside.
 space:Insert(CreateCompositeBlock(4600, TOP - 800, 300, 1200, false, true, true, 255, false, GLOW), GROUND, '')
 for y = TOP - 800, TOP + DEEP, TILE do
@@ -119,11 +138,9 @@ local flag = CreatePickableItem('finish', 4300, TOP - 228, 64, 128)
 flag:SetImage(CreateBitmap(4300, TOP - 228, 'res\\finish.png'))
 space:Insert(flag, 'finish')
 
--- A fall into the pit starts again; past the mouth, out of the cave, it
--- is day.
+-- A fall into the pit starts again.
 local driver = space:FindObject('driver')
 RegisterEvent(driver, CreateEventYGreater(TOP + 150), 'RestartLevel()')
-EventXGreater(driver, EXIT, "GetApplication():SetBgImage('res\\\\skyday.png')")
 EventYLess(driver, TOP - 120, "SetVariable('checkpoint', 'the last step')")
 
 GetBike():MoveTo(150, TOP - 40)

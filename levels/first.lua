@@ -7,6 +7,7 @@
 local SKY = 'res\\skyday.png'
 local GRASS = 'res\\grass.png'
 local GROUND = 'res\\ground.png'
+local TURF = 'res\\turf.png'
 local ROCK = 'res\\rock.png'
 local WOOD = 'res\\wood.png'
 local SIGN = 'res\\sign.png'
@@ -47,12 +48,31 @@ local function wall(x, tiles, image)
   end
 end
 
+-- A scenery block: drawn, never touched.
+local function scenery(x, y, width, image)
+  local block = CreateBlock(x, y, width, TILE, image, false)
+  block:SetCollisionMask(0)
+  return block
+end
+
+-- The height of a surface that eases through the points, at x.
+local function eased(points, x)
+  for i = 1, #points - 1 do
+    local ax, ay, bx, by = points[i][1], points[i][2], points[i + 1][1], points[i + 1][2]
+    if x <= bx then return ay + (by - ay) * (1 - math.cos(math.pi * (x - ax) / (bx - ax))) / 2 end
+  end
+  return points[#points][2]
+end
+
 -- A mound on the meadow whose surface eases from one point to the next:
--- unseen slices of earth to ride on, shown by grass tiles laid along the
--- surface, one a tile's width, turned to it.
+-- unseen slices of earth to ride on, each shown by a strip of turf turned
+-- to it and reaching a little past its ends. Under the strips, earth
+-- covers the meadow's turf beneath the mound: a tile per column, its top
+-- just under the strips' turf (which lies below the blade tips).
 local function mound(points)
-  local function eased(ax, ay, bx, by, x)
-    return ay + (by - ay) * (1 - math.cos(math.pi * (x - ax) / (bx - ax))) / 2
+  for x = points[1][1], points[#points][1] - TILE, TILE do
+    local low = math.max(eased(points, x), eased(points, x + TILE))
+    space:Insert(scenery(x, low + TURF_TOP, TILE, GROUND))
   end
   for i = 1, #points - 1 do
     local ax, ay, bx, by = points[i][1], points[i][2], points[i + 1][1], points[i + 1][2]
@@ -64,17 +84,14 @@ local function mound(points)
       local base = TOP + TILE / 2
       space:Insert(paint(CreateTriangle(px, py, x, y, x, base), CLEAR), 1)
       space:Insert(paint(CreateTriangle(px, py, x, base, px, base), CLEAR), 1)
-      px, py = x, y
-    end
-    for x = ax, bx - TILE, TILE do
-      local y1, y2 = eased(ax, ay, bx, by, x), eased(ax, ay, bx, by, x + TILE)
-      local angle = math.atan2(y2 - y1, TILE)
-      local cx = x + TILE / 2 - math.sin(angle) * TILE / 2
-      local cy = (y1 + y2) / 2 + math.cos(angle) * TILE / 2
-      local turf = CreateBlock(cx - TILE / 2, cy - TILE / 2, TILE, TILE, GRASS, false)
-      turf:SetCollisionMask(0)
+      local length = math.sqrt((x - px) ^ 2 + (y - py) ^ 2) + 8
+      local angle = math.atan2(y - py, x - px)
+      local cx = (px + x) / 2 - math.sin(angle) * TILE / 2
+      local cy = (py + y) / 2 + math.cos(angle) * TILE / 2
+      local turf = scenery(cx - length / 2, cy - TILE / 2, length, TURF)
       RotateObject(turf, math.deg(angle))
-      space:Insert(turf, -1)
+      space:Insert(turf)
+      px, py = x, y
     end
   end
 end

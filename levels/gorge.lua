@@ -12,7 +12,7 @@ local BOTTOM = TOP + 5 * TILE
 local GROUND = -1
 local SKY = -10000
 local PLANK = {176, 120, 66}
-local NET = {120, 84, 48}
+local ROPE = {120, 84, 48}
 
 local app = GetApplication()
 local space = app:GetSpace()
@@ -27,19 +27,21 @@ local function shelf(first, last, top)
   end
 end
 
--- The river under a gap, and its bed.
+-- The river under a gap, its bed, and the gorge's far side behind it from
+-- the rims down (behind the dials too, so it never covers them).
 local function river(first, last)
   for x = first * TILE, last * TILE, TILE do
+    for y = TOP, RIVER, TILE do space:Insert(CreateBitmap(x, y, 'res\\gorgewall.png'), SKY, '') end
     space:Insert(CreateBitmap(x, RIVER, WATER), 1, '')
     space:Insert(CreateBlock(x, RIVER + TILE, TILE, TILE, ROCK, false), GROUND, '')
   end
   space:Insert(CreateWater(first * TILE, RIVER, (last - first + 1) * TILE, TILE))
 end
 
--- A bridge of planks from rim to rim, with a net of rope above it.
-local function bridge(x1, y1, x2, y2, length)
-  space:Insert(CreateRope(12, x1, y1, x2, y2, length, 0.4, 14, PLANK[1], PLANK[2], PLANK[3], 255,
-                          NET[1], NET[2], NET[3], 90))
+-- A bridge of planks from rim to rim, its deck a band `depth` deep.
+local function bridge(x1, y1, x2, y2, length, depth, colour)
+  colour = colour or PLANK
+  space:Insert(CreateRope(12, x1, y1, x2, y2, length, 0.4, depth or 14, colour[1], colour[2], colour[3], 255))
 end
 
 shelf(-3, 4, TOP)
@@ -53,10 +55,10 @@ shelf(7, 9, TOP)
 
 -- A sagging one to the pillar, and on from the pillar.
 river(10, 12)
-space:Insert(CreateRope(12, 10 * TILE, TOP, 13 * TILE, TOP, 390, 0.4, 20, PLANK[1], PLANK[2], PLANK[3], 255))
+bridge(10 * TILE, TOP, 13 * TILE, TOP, 390, 20)
 shelf(13, 13, TOP)
 river(14, 16)
-space:Insert(CreateRope(12, 14 * TILE, TOP, 17 * TILE, TOP, 390, 0.4, 30, NET[1], NET[2], NET[3], 255))
+bridge(14 * TILE, TOP, 17 * TILE, TOP, 390, 30, ROPE)
 space:Insert(CreateLevelStar('star1', 15 * TILE + 54, TOP - 30), 'star1')
 shelf(17, 19, TOP)
 
@@ -65,9 +67,9 @@ river(20, 24)
 bridge(20 * TILE, TOP, 25 * TILE, TOP, 660)
 shelf(25, 27, TOP)
 
--- The climb to the far rim, on a bridge with a net under it.
+-- The climb to the far rim.
 river(28, 30)
-space:Insert(CreateRope(12, 28 * TILE, TOP, 31 * TILE, TOP - 96, 396, 0.4, NET[1], NET[2], NET[3], 110))
+bridge(28 * TILE, TOP, 31 * TILE, TOP - 96, 396)
 shelf(31, 38, TOP - 96)
 for y = TOP - 5 * TILE, TOP - 96, TILE do space:Insert(CreateBlock(39 * TILE, y, TILE, TILE, ROCK, false), GROUND, '') end
 local flag = CreatePickableItem('finish', 36 * TILE, TOP - 96 - 128, 64, 128)

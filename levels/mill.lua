@@ -31,12 +31,20 @@ local function bank(first, last, top, cap, body)
 end
 
 -- A slope of turned turf tiles from (x1, y1) to (x2, y2), one tile long.
-local function slope(x1, y1, x2, y2)
+-- A bank drawn over the pond's water keeps its riding block at the ground's
+-- depth, unseen, and shows a copy that touches nothing at the given depth.
+local function slope(x1, y1, x2, y2, overWater)
   local angle, length = math.atan2(y2 - y1, x2 - x1), math.sqrt((x2 - x1) ^ 2 + (y2 - y1) ^ 2) + 8
-  local turf = CreateBlock((x1 + x2 - length) / 2 - math.sin(angle) * TILE / 2,
-                           (y1 + y2) / 2 + (math.cos(angle) - 1) * TILE / 2, length, TILE, GRASS, false)
-  RotateObject(turf, math.deg(angle))
-  space:Insert(turf, GROUND, '')
+  local function turned(image, depth, touches)
+    local turf = CreateBlock((x1 + x2 - length) / 2 - math.sin(angle) * TILE / 2,
+                             (y1 + y2) / 2 + (math.cos(angle) - 1) * TILE / 2, length, TILE, image, false)
+    if not touches then turf:SetCollisionMask(0) end
+    RotateObject(turf, math.deg(angle))
+    space:Insert(turf, depth, '')
+  end
+  if not overWater then return turned(GRASS, GROUND, true) end
+  turned('res\\clear.png', GROUND, true)
+  turned(GRASS, overWater, false)
 end
 
 -- Water from tile `first` to tile `last`: the zone that floats the bike,
@@ -52,15 +60,18 @@ for y = TOP - 3 * TILE, BOTTOM, TILE do tile(-3 * TILE, y, ROCK) end
 bank(-2, 7, TOP)
 
 -- The mill pond: down a bank into the water, across, and up the far bank.
+-- Its banks are drawn over its water, so the water shows only between
+-- them, and its bed is earth like the banks.
 local BED = TOP + 130
-slope(1024, TOP, 1152, TOP + 80)
-slope(1152, TOP + 80, 1280, BED)
-bank(8, 13, BED, ROCK, ROCK)
+local BANK = 3   -- over the water's picture at 2
+slope(1024, TOP, 1152, TOP + 80, BANK)
+slope(1152, TOP + 80, 1280, BED, BANK)
+bank(8, 13, BED, EARTH, EARTH)
 water(8, 12, POND, BED - POND)
 space:Insert(CreateLevelStar('star1', 1334, BED - 50), 'star1')
-slope(1408, BED, 1536, BED - 36)
-slope(1536, BED - 36, 1664, TOP + 36)
-slope(1664, TOP + 36, 1792, TOP)
+slope(1408, BED, 1536, BED - 36, BANK)
+slope(1536, BED - 36, 1664, TOP + 36, BANK)
+slope(1664, TOP + 36, 1792, TOP, BANK)
 bank(14, 14, TOP)
 
 -- The water wheel in its race: a ramp up to its top, and the far bank.

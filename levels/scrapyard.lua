@@ -47,15 +47,12 @@ end
 for y = TOP - 3 * TILE, BOTTOM, TILE do tile(-3 * TILE, y, CONCRETE) end
 floor(-2, 10)
 
--- Up the leaning girder onto the bridge; crates hold the bridge up, but
--- none stands in the pit.
+-- Up the leaning girder onto the bridge; crates, each a wheel and more
+-- high, hold the bridge up, but none stands in the pit.
 space:Insert(CreateObject('levels\\parts\\ramp.xml', 600, BRIDGE), GROUND, '')
 for x = 840, 1864, 256 do
   part('girder', x + 128, BRIDGE + 16)
-  if x < 1352 or x > 1800 then
-    part('pillar', x + 20, TOP - 20)
-    part('pillar', x + 20, TOP - 60)
-  end
+  if x < 1352 or x > 1800 then part('pillar', x + 32, TOP - 32) end
 end
 space:Insert(CreateLevelStar('star1', 1600, BRIDGE - 50), 'star1')
 space:Insert(CreateObject('levels\\parts\\ramp.xml', 2120, BRIDGE, true, false), GROUND, '')
@@ -64,7 +61,7 @@ floor(14, 33)
 
 -- A spill of spools, and loose crates in the way.
 for i = 0, 2 do part('spool', 2700 + i * 220, TOP - 24) end
-for i = 0, 1 do part('crate', 3500 + i * 300, TOP - 20) end
+for i = 0, 1 do part('crate', 3500 + i * 300, TOP - 32) end
 
 -- Welders at work: sparks showering from the bridge and the heap, each
 -- shower after a pause of its own.

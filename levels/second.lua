@@ -10,8 +10,8 @@ local CONCRETE = 'res\\concrete.png'
 local METAL = 'res\\metal.png'
 local SIGN = 'res\\sign.png'
 local FLAG = 'res\\finish.png'
+local BOULDER = 'res\\boulder.png'
 
-local STONE = {118, 112, 104}
 local CLEAR = {0, 0, 0, 0}
 
 local TILE = 128   -- the textures' size: rock is laid in whole tiles
@@ -31,12 +31,13 @@ local function paint(object, colour)
 end
 
 -- Rock from x on, so many tiles wide, its surface at top, down to the
--- bottom; the top row in the given texture.
-local function rock(x, tiles, top, surface)
+-- bottom; the top row in the given texture, the rows under it in the body's
+-- (rock unless given).
+local function rock(x, tiles, top, surface, body)
   for i = 0, tiles - 1 do
     local left = x + i * TILE
     for y = top, BOTTOM - 1, TILE do
-      space:Insert(CreateBlock(left, y, TILE, TILE, y == top and surface or ROCK, false))
+      space:Insert(CreateBlock(left, y, TILE, TILE, y == top and surface or body or ROCK, false))
     end
   end
 end
@@ -86,21 +87,23 @@ rock(-512, 16, FLOOR, ROCK)
 rock(-640, 1, FLOOR - 4 * TILE, ROCK)
 stand(SIGN, 440, FLOOR, 32, 64)
 
--- A concrete ramp up to the first shelf, and boulders lying on it.
-rock(1536, 12, FLOOR, ROCK)
+-- A concrete ramp up to the first shelf, and boulders lying on it. The
+-- ramps and the shelf are concrete right through, so no rock shows at
+-- their joins.
+rock(1536, 12, FLOOR, CONCRETE, CONCRETE)
 slope({{1536, FLOOR}, {3072, SHELF}}, FLOOR, CONCRETE)
-rock(3072, 10, SHELF, CONCRETE)
-RegisterObject(paint(CreateCircle(0, 0, 14, '', true), STONE), 'boulder')
+rock(3072, 10, SHELF, CONCRETE, CONCRETE)
+RegisterObject(CreateCircle(0, 0, 14, BOULDER, true), 'boulder')
 for i = 0, 2 do
-  space:Insert(paint(CloneObject('boulder', 3456 + i * 160, SHELF - 15), STONE))
+  space:Insert(CloneObject('boulder', 3456 + i * 160, SHELF - 15))
 end
 
 -- Another ramp up to the top shelf of metal plates, a hump on it, and the
 -- flag at its end.
-rock(4352, 12, SHELF, ROCK)
+rock(4352, 12, SHELF, CONCRETE, CONCRETE)
 slope({{4352, SHELF}, {5888, TOP}}, SHELF, CONCRETE)
 rock(5888, 27, TOP, METAL)
-slope({{6400, TOP}, {7424, TOP - 48}, {8448, TOP}}, TOP, ROCK)
+slope({{6400, TOP}, {7424, TOP - 48}, {8448, TOP}}, TOP, METAL)
 stand(FLAG, FINISH, TOP, 11, 128)
 rock(9344, 1, TOP - 4 * TILE, ROCK)
 

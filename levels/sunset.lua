@@ -2,8 +2,8 @@
 -- running. The first bridge is drawn up after 15 seconds; the second
 -- after 20, counted again from the moment the rider passes the banner; the
 -- third is rickety and drops two seconds after the front wheel first
--- touches it. When the level time runs out the sun sets. A bike in a moat
--- starts again.
+-- touches it. The sun is low from the start, and when the level time runs
+-- out it has set. A bike in a moat starts again.
 
 local GRASS = 'res\\grass.png'
 local EARTH = 'res\\ground.png'
@@ -18,7 +18,7 @@ local SKY = -10000
 
 local app = GetApplication()
 local space = app:GetSpace()
-app:SetBgImage('res\\skyday.png')
+app:SetBgImage('res\\skydusk.png')
 
 local function tile(x, y, image) space:Insert(CreateBlock(x, y, TILE, TILE, image, false), GROUND, '') end
 
@@ -50,15 +50,9 @@ end
 local function drop(name) return "DefaultSpaceFind('" .. name .. "'):RemoveUserJoint(1)" end
 
 -- Stretches of the castle's wall behind the way, with nothing to touch,
--- low enough to leave the dials clear.
+-- low enough to leave the dials clear; the turf hides their feet.
 for x = 4 * TILE, 31 * TILE, 13 * TILE do
-  for y = TOP - 208, TOP - TILE, 80 do
-    for column = 0, 2 do
-      local stone = CreateBlock(x + column * TILE, y, TILE, TILE, ROCK, false)
-      stone:SetCollisionMask(0)
-      space:Insert(stone, BACKDROP, '')
-    end
-  end
+  space:Insert(CreateBitmap(x, TOP - 208, 'res\\castlewall.png'), BACKDROP, '')
 end
 for y = TOP - 3 * TILE, BOTTOM, TILE do tile(-3 * TILE, y, ROCK) end
 bank(-2, 6)
@@ -84,7 +78,7 @@ RegisterEvent(nil, CreateEventCollision(DefaultSpaceFind('bridge3'), space:FindO
               "RegisterTimerEvent(2, \"" .. drop('bridge3') .. "\")")
 bank(27, 36)
 RegisterEvent(driver, CreateEventYGreater(MOAT), 'RestartLevel()')
-RegisterTimeUpEvent("GetApplication():SetBgImage('res\\\\skydusk.png')")
+RegisterTimeUpEvent("GetApplication():SetBgImage('res\\\\skynight.png')")
 
 for y = TOP - 3 * TILE, BOTTOM, TILE do tile(37 * TILE, y, ROCK) end
 local flag = CreatePickableItem('finish', 35 * TILE, TOP - 128, 64, 128)

@@ -15,7 +15,7 @@ import sys
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from vtart import effects, fonts, hud, props, rider, scenes, skies, structures, terrain, trackparts, vehicle, yardparts  # noqa: E402
+from vtart import effects, fonts, hud, props, rider, scenery, scenes, skies, structures, terrain, trackparts, vehicle, yardparts  # noqa: E402
 from vtart.canvas import new_canvas, save_png  # noqa: E402
 from vtart.sheet import write_contact_sheet  # noqa: E402
 
@@ -40,7 +40,8 @@ def drawn_images():
         ('thigh.png', rider.LIMB_SIZE, rider.draw_limb),
         ('foot.png', rider.FOOT_SIZE, rider.draw_foot),
     ]
-    for i, name in enumerate(('hair.png', 'hair2.png', 'hair3.png', 'hair4.png')):
+    images.append(('hair.png', rider.SCARF_ROOT_SIZE, rider.draw_scarf_root))
+    for i, name in enumerate(('hair2.png', 'hair3.png', 'hair4.png'), start=1):
         images.append((name, rider.SCARF_SIZE, _scarf(i)))
     images += [
         ('smoke.png', (512, 512), effects.draw_smoke),
@@ -66,7 +67,7 @@ def drawn_images():
 # contact sheet shows across and down so a seam would stand out. Grass and
 # the boost strip only repeat sideways.
 TILE_REPEATS = {name: (2, 2) for name in ('ground.png', 'rock.png', 'wood.png', 'metal.png', 'concrete.png',
-                                          'caverock.png', 'water.png')}
+                                          'caverock.png', 'water.png', 'gorgewall.png')}
 TILE_REPEATS.update({'grass.png': (3, 1), 'boost.png': (4, 1)})
 
 
@@ -91,8 +92,9 @@ def level_images():
         ('cloud3.png', skies.BIG_CLOUD, skies.draw_cloud3),
         ('skyday.png', scenes.SCENE_SIZE, skies.draw_sky_day),
         ('skydusk.png', scenes.SCENE_SIZE, skies.draw_sky_dusk),
+        ('skynight.png', scenes.SCENE_SIZE, skies.draw_sky_night),
         ('skycave.png', scenes.SCENE_SIZE, skies.draw_sky_cave),
-    ] + trackparts.track_images() + yardparts.yard_images()
+    ] + trackparts.track_images() + yardparts.yard_images() + scenery.scenery_images()
 
 
 def write_images(res_dir):

@@ -7,8 +7,10 @@ It compares colours without alpha, so no other pixel may carry the
 separator's RGB, not even a fully transparent one: empty pixels are
 transparent black.
 
-Each cell keeps a one-pixel transparent margin on both sides, so a smoothed
-blit never picks up the magenta of the neighbouring separator.
+A cell is as wide as its glyph's ink and ring, no wider: the library steps
+on by the whole cell, so any blank column in it would widen every word. The
+GUI draws glyphs at whole pixels and unscaled, so a smoothed blit never
+reaches the separator beside a cell.
 """
 
 import subprocess
@@ -18,7 +20,6 @@ import cairo
 from . import palette as P
 
 SEPARATOR = (1.0, 0.0, 1.0, 1.0)
-MARGIN = 1
 
 # The glyph orders the game passes to gcn::ImageFont (Latin-1 bytes).
 GUI_GLYPHS = (' ' + 'abcdefghijklmnopqrstuvwxyz' + 'ABCDEFGHIJKLMNOPQRSTUVWXYZ'
@@ -57,22 +58,23 @@ class FontStyle:
         # strip: only the few tallest and deepest glyphs lose a little ring
         # there, and the whole font gets a size larger.
         self.clip_rows = clip_rows
-        # Widest cell the game's layout allows, margins included.
+        # Widest cell the game's layout allows.
         self.max_cell = max_cell
 
 
 # GUI text: white with a one-pixel dark ring, readable on sky, grass and
 # the dark dialogs alike.
-GUI_STYLE = FontStyle('DejaVu Sans', False, 14, outline=1, shadow=None, space=3,
+GUI_STYLE = FontStyle('DejaVu Sans', False, 14, outline=1, shadow=None, space=4,
                       fill=(P.HELMET_WHITE, P.mix(P.HELMET_WHITE, P.HELMET_SHADE, 0.6)),
                       outline_colour=P.mix(P.INK, (0, 0, 0), 0.3), clip_rows=1)
 # Menu words: chunky bold gold letters with an ink ring and a drop shadow,
 # like the countdown digits. Slightly condensed so the size can be larger
-# within the 24-pixel cell limit.
-MENU_STYLE = FontStyle('DejaVu Sans', True, 32, outline=2, shadow=(1, 2), space=7,
+# within the cell limit, which keeps the longest menu words inside their
+# buttons.
+MENU_STYLE = FontStyle('DejaVu Sans', True, 32, outline=2, shadow=(1, 2), space=8,
                        fill=(P.mix(P.SUN, (1, 1, 1), 0.6), P.GOLD),
                        outline_colour=P.INK, x_scale=0.88, hint=cairo.HINT_STYLE_SLIGHT,
-                       max_cell=24)
+                       max_cell=22)
 
 
 def check_font_installed(style):
@@ -147,7 +149,7 @@ def fit_size(style, glyphs):
         boxes = [_ink(style, size, ch) for ch in glyphs if ch != ' ']
         rise = -min(b[1] for b in boxes)
         drop = max(b[3] for b in boxes)
-        widest = max(b[2] - b[0] for b in boxes) + left + right + 2 * MARGIN
+        widest = max(b[2] - b[0] for b in boxes) + left + right
         fits_width = style.max_cell is None or widest <= style.max_cell
         if fits_width and rise + drop + top + bottom <= style.height + 2 * style.clip_rows:
             return size
@@ -197,7 +199,7 @@ def _glyph_mask(style, size, ch, width, origin_x, baseline):
 
 
 def render_glyph(style, size, baseline, ch, cell_width=None):
-    """Surface holding one glyph's ink area (without the cell margins).
+    """Surface holding one glyph's cell: its ink and ring.
 
     cell_width forces a width (tabular digits); the glyph is centred in it.
     """
@@ -258,14 +260,14 @@ def build_strip(style, glyphs):
     """The font image and the list of cell widths (what the library will
     report as each glyph's width)."""
     _, _, rendered = layout(style, glyphs)
-    cells = [g.get_width() + 2 * MARGIN for g in rendered]
+    cells = [g.get_width() for g in rendered]
     width = 1 + sum(c + 1 for c in cells)
     surface = cairo.ImageSurface(cairo.FORMAT_ARGB32, width, style.height)
     ctx = cairo.Context(surface)
     x = 0
     for glyph, cell in zip(rendered, cells):
         _separator(ctx, x, style.height)
-        ctx.set_source_surface(glyph, x + 1 + MARGIN, 0)
+        ctx.set_source_surface(glyph, x + 1, 0)
         ctx.paint()
         x += cell + 1
     _separator(ctx, x, style.height)

@@ -10,7 +10,16 @@ from .canvas import capsule, circle, fill_and_outline, linear, polygon, radial, 
 SPEEDMETER_SIZE = (128, 64)
 SPEED_PIVOT = (64, 0)
 NEEDLE_SIZE = (64, 8)
-NEEDLE_LENGTH = 29
+# The needle is shared with the rotation dial (radius 32), so it stays short;
+# the speed dial's tick ring is brought in to meet its tip.
+NEEDLE_LENGTH = 31
+SPEED_TICKS_OUTER = 36.0
+SPEED_FACE = 42.0
+SPEED_BEZEL = 45.5
+# As speed rises the needle swings down from lying along the top edge to the
+# left (rest) to lying along it to the right (top speed): the ticks span that
+# whole visible half.
+SPEED_TICK_END = math.radians(2)
 ROTATIONMETER_SIZE = 64
 SEGMENT_SIZE = 32
 DIGIT_SIZE = (28, 40)
@@ -19,16 +28,20 @@ TRACK_INNER, TRACK_OUTER = 17.5, 27.0
 TRACK_GAP = math.radians(5)
 
 
-def _ticks(ctx, cx, cy, radius, angles, long_every):
+def _ticks(ctx, cx, cy, radius, angles, long_every, cased=False):
+    """Tick marks; cased ticks get a dark rim so they also read on chrome."""
     for i, a in enumerate(angles):
         major = i % long_every == 0
         r0 = radius - (8.5 if major else 5.0)
-        ctx.new_path()
-        ctx.move_to(cx + r0 * math.cos(a), cy + r0 * math.sin(a))
-        ctx.line_to(cx + radius * math.cos(a), cy + radius * math.sin(a))
-        set_colour(ctx, P.HELMET_WHITE if major else P.with_alpha(P.HELMET_WHITE, 0.7))
-        ctx.set_line_width(2.0 if major else 1.2)
-        ctx.stroke()
+        width = 2.0 if major else 1.2
+        colour = P.HELMET_WHITE if major else P.with_alpha(P.HELMET_WHITE, 0.7)
+        for line_colour, line_width in ([(P.INK, width + 1.6)] if cased else []) + [(colour, width)]:
+            ctx.new_path()
+            ctx.move_to(cx + r0 * math.cos(a), cy + r0 * math.sin(a))
+            ctx.line_to(cx + radius * math.cos(a), cy + radius * math.sin(a))
+            set_colour(ctx, line_colour)
+            ctx.set_line_width(line_width)
+            ctx.stroke()
 
 
 def _dial_face(ctx, cx, cy, r, start, end):
@@ -57,25 +70,26 @@ def _dial_face(ctx, cx, cy, r, start, end):
 def draw_speedmeter(ctx):
     """Half-disc hanging from the top edge; its centre is the needle pivot."""
     cx, cy = SPEED_PIVOT
-    _dial_face(ctx, cx, cy, 63.8, 0, math.pi)
-    # The needle rests pointing left and sweeps down to the right as speed
-    # rises, so the band inside the ticks warms up to a red top end.
-    for start, end, colour in ((50, 168, P.with_alpha(P.HIGHLIGHT, 0.55)),
-                               (12, 50, P.with_alpha(P.NEEDLE, 0.9))):
-        ctx.new_path()
-        ctx.arc(cx, cy, 52.0, math.radians(start), math.radians(end))
-        set_colour(ctx, colour)
-        ctx.set_line_width(2.0 if start > 12 else 3.0)
-        ctx.stroke()
-    _ticks(ctx, cx, cy, 58.5, [math.radians(12 + 13 * i) for i in range(13)], 3)
+    _dial_face(ctx, cx, cy, SPEED_BEZEL, 0, math.pi)
     # The game shows only this half, hung from the screen's top edge: a
     # chrome bar along that edge closes the half-disc into a whole dial.
-    _top_bar(ctx, SPEEDMETER_SIZE[0], 6.0)
+    _top_bar(ctx, SPEEDMETER_SIZE[0], 4.0)
+    # A band just outside the ticks warms up towards the top end on the right.
+    rest = math.pi - SPEED_TICK_END
+    for start, end, colour, width in ((0.3 * math.pi, rest, P.with_alpha(P.HIGHLIGHT, 0.6), 2.0),
+                                      (SPEED_TICK_END, 0.3 * math.pi, P.with_alpha(P.NEEDLE, 0.95), 3.0)):
+        ctx.new_path()
+        ctx.arc(cx, cy, SPEED_TICKS_OUTER + 2.5, start, end)
+        set_colour(ctx, colour)
+        ctx.set_line_width(width)
+        ctx.stroke()
+    step = (rest - SPEED_TICK_END) / 12
+    _ticks(ctx, cx, cy, SPEED_TICKS_OUTER, [SPEED_TICK_END + step * i for i in range(13)], 3, cased=True)
     # Pivot boss under the needle.
     ctx.new_path()
-    ctx.arc(cx, cy, 9.0, 0, math.pi)
+    ctx.arc(cx, cy, 6.0, 0, math.pi)
     ctx.close_path()
-    fill_and_outline(ctx, radial(cx, cy, 0, 9, [(0, P.METAL), (1, P.METAL_DARK)]), P.INK, 1.2)
+    fill_and_outline(ctx, radial(cx, cy, 0, 6, [(0, P.METAL), (1, P.METAL_DARK)]), P.INK, 1.2)
 
 
 def _top_bar(ctx, width, depth):
@@ -89,10 +103,12 @@ def _top_bar(ctx, width, depth):
 
 
 def draw_needle(ctx):
-    """Needle pointing to -x, turning about the image centre."""
+    """Needle pointing to -x, turning about the image centre. At rest it lies
+    along the speed dial's top edge with half its width in sight, so the blade
+    keeps its width almost to the tip."""
     cx, cy = NEEDLE_SIZE[0] / 2, NEEDLE_SIZE[1] / 2
     tip = cx - NEEDLE_LENGTH
-    polygon(ctx, [(tip, cy), (cx - 4, cy - 2.4), (cx + 4.5, cy - 1.5), (cx + 4.5, cy + 1.5), (cx - 4, cy + 2.4)])
+    polygon(ctx, [(tip, cy), (tip + 6, cy - 2.4), (cx + 5, cy - 2.4), (cx + 5, cy + 2.4), (tip + 6, cy + 2.4)])
     fill_and_outline(ctx, linear(0, cy - 2.5, 0, cy + 2.5, [(0, P.mix(P.NEEDLE, (1, 1, 1), 0.3)),
                                                             (1, P.mix(P.NEEDLE, (0, 0, 0), 0.25))]),
                      P.INK, 1.0)

@@ -16,6 +16,13 @@ BODY_SIZE = (60, 20)
 LIMB_SIZE = (30, 6)
 FOOT_SIZE = (30, 8)
 SCARF_SIZE = (10, 4)
+# The piece at the head reaches on to the helmet: the game hangs the strands
+# 12 to 18 px behind the helmet's rim, each piece 1 pointing at the head.
+# The image turns about its centre, where the piece's own 10 x 4 body lies;
+# towards +x the root runs 17 px, to the rim (the scarf is drawn over the
+# helmet, so it must not reach further in).
+SCARF_ROOT_SIZE = (36, 8)
+SCARF_ROOT_REACH = 17
 
 
 def _across(y0, y1, light, mid, dark):
@@ -143,9 +150,7 @@ def draw_scarf_piece(ctx, index):
     half = (1.9, 1.75, 1.55, 1.4)[index]
     tip = index == 3
     x1 = 7.5 if tip else 9.6
-    rounded_rect(ctx, 0.2, 2 - half, x1, 2 * half, half * 0.8)
-    fill_and_outline(ctx, _across(2 - half, 2 + half, P.mix(P.SCARF, (1, 1, 1), 0.35), P.SCARF, P.SCARF_DARK),
-                     P.with_alpha(P.SCARF_DARK, 0.9), 0.6)
+    _scarf_band(ctx, 0.2, x1, 2, half)
     if tip:
         for y, length in ((1.0, 2.3), (2.0, 2.0), (3.0, 2.4)):
             ctx.new_path()
@@ -154,3 +159,15 @@ def draw_scarf_piece(ctx, index):
             set_colour(ctx, P.SCARF)
             ctx.set_line_width(0.8)
             ctx.stroke()
+
+
+def draw_scarf_root(ctx):
+    """The piece at the head with its root running on to the helmet."""
+    cx, cy = SCARF_ROOT_SIZE[0] / 2, SCARF_ROOT_SIZE[1] / 2
+    _scarf_band(ctx, cx - 4.8, 4.8 + SCARF_ROOT_REACH, cy, 1.9)
+
+
+def _scarf_band(ctx, x, length, cy, half):
+    rounded_rect(ctx, x, cy - half, length, 2 * half, half * 0.8)
+    fill_and_outline(ctx, _across(cy - half, cy + half, P.mix(P.SCARF, (1, 1, 1), 0.35), P.SCARF, P.SCARF_DARK),
+                     P.with_alpha(P.SCARF_DARK, 0.9), 0.6)

@@ -81,6 +81,15 @@ def draw_sky_dusk(ctx):
         pine(ctx, x, ridge_y(mid, x) + 8, ht, P.DUSK_HILL, P.mix(P.DUSK_HILL, P.DUSK_TOP, 0.4), tiers=4)
 
 
+def draw_sky_night(ctx):
+    """The same evening once the sun is down: the hills under a deep blue
+    night, its stars out."""
+    draw_sky_dusk(ctx)
+    ctx.set_source_rgba(0.03, 0.04, 0.14, 0.72)
+    ctx.paint()
+    _stars(ctx, 'night-stars', 90, 380)
+
+
 def _stars(ctx, seed, count, band):
     """First stars, fading out towards the glow of the horizon."""
     r = rng(seed)

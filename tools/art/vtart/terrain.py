@@ -57,7 +57,7 @@ def _pebbles(ctx, seed, count):
     r = rng(seed)
     kinds = [P.ROCK, P.mix(P.ROCK, P.DIRT, 0.5), P.mix(P.ROCK, P.BIKE_RED_DARK, 0.2)]
     stones = [(x, y, r.uniform(2.2, 6.0), r.uniform(0.55, 0.8), r.choice(kinds))
-              for x, y in scatter(TILE, TILE, count, seed, 20)]
+              for x, y in _inside_edges(count, seed, 20, 9)]
 
     def draw():
         for x, y, radius, squash, body in stones:
@@ -79,11 +79,21 @@ def _pebbles(ctx, seed, count):
     wrapped(ctx, TILE, TILE, draw)
 
 
+def _inside_edges(count, seed, min_gap, margin):
+    """Scattered points that keep `margin` from every edge of the tile and
+    from its middle row, where `turf.png` ends. Tracks lay earth tiles out
+    of step with each other under slopes; a stone cut by a tile's edge
+    would show there, so none crosses one."""
+    inner = TILE - 2 * margin
+    points = [(margin + x, margin + y) for x, y in scatter(inner, inner, count, seed, min_gap)]
+    return [(x, y) for x, y in points if abs(y - TILE / 2) >= margin]
+
+
 def _soil_marks(ctx, seed, count):
     """Short curved strokes, dark below a light one: the cartoon shorthand
     for lumpy earth."""
     r = rng(seed)
-    marks = [(x, y, r.uniform(3, 6)) for x, y in scatter(TILE, TILE, count, seed, 16)]
+    marks = [(x, y, r.uniform(3, 6)) for x, y in _inside_edges(count, seed, 16, 8)]
 
     def draw():
         for x, y, size in marks:
