@@ -77,6 +77,14 @@ bool ReadByteForByte(const TiXmlDocument& document, const std::string& text) {
   return false;
 }
 
+// How the parser is to read the text. A file that says (or by default
+// means) UTF-8 but is not is read byte for byte: a name stored as Latin-1
+// there would else swallow the quote after it and break the whole file.
+TiXmlEncoding ParserEncoding(const std::string& text) {
+  const bool marked = boost::algorithm::starts_with(text, "\xEF\xBB\xBF");
+  return marked || IsUtf8(text) ? TIXML_DEFAULT_ENCODING : TIXML_ENCODING_LEGACY;
+}
+
 // Makes what the parser must read back as the game wrote it. It reads
 // quoted attribute values and texts outside CDATA character by character:
 // they are made UTF-8. It reads a declaration's values up to their quotes,
@@ -118,7 +126,7 @@ bool XmlPathDocument::Read(const std::string& path) {
     read_ = XmlRead::kMalformed;
     Log(fileName_ + ": elements nest deeper than " + ToString(kMaxXmlNesting) + ", not read");
   } else {
-    Parse(text.c_str());
+    Parse(text.c_str(), nullptr, ParserEncoding(text));
     read_ = Error() ? XmlRead::kMalformed : XmlRead::kParsed;
   }
   loaded_ = read_ == XmlRead::kParsed;
