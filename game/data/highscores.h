@@ -56,9 +56,12 @@ class scoreFinder : public NodeIterator {
 int AddHighScore(XmlPathDocument& document, scoreFinder& finder, const std::string& track,
                  int score);
 
-// Replaces the track's scores in the document by the table and writes the
-// whole file once, in one step. False (logged) when the track has no table
-// in the document or the file cannot be written; the old file then stays.
+// Saves the table the game made of the track's one that AddHighScore read
+// into the document: under the file's save lock (see savelock.h) it reads
+// the file again, adds the entries the table added, drops those it dropped,
+// keeps what another game saved meanwhile, and writes the whole file once,
+// in one step. False (logged) when the track has no table in the document
+// or the file cannot be read again or written; the old file then stays.
 bool SaveHighScores(XmlPathDocument& document, const std::string& track,
                     const std::vector<HighScoreRecord>& table);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "game/data/atomicfile.h"
+#include "game/data/savelock.h"
 #include "game/data/xmlpathdocument.h"
 #include "tests/data/datafiles.h"
 #include "tests/support/nestedxml.h"
@@ -151,6 +153,37 @@ TEST_F(HighScores, ASaveThatFailsIsReported) {
   EXPECT_EQ(trace.Count("Could not save"), 1);
 }
 
+// Two games in one folder, both on the result screen: the one that saves
+// last reads the table again and keeps the other's new score.
+TEST_F(HighScores, TwoGamesSavingOneTableKeepEachOthersScores) {
+  Store("Hills", {{"Al", 900, 10}, {"Bo", 500, 20}});
+  Kest::XmlPathDocument otherDocument;
+  Kest::scoreFinder other;
+  ASSERT_EQ(Kest::AddHighScore(otherDocument, other, "Hills", 700), 1);
+  ASSERT_EQ(Add("Hills", 600), 1);
+  other.scores[1].name = "Cy";
+  ASSERT_TRUE(Kest::SaveHighScores(otherDocument, "Hills", other.scores));
+  finder.scores[1].name = "Di";
+  ASSERT_TRUE(Kest::SaveHighScores(document, "Hills", finder.scores));
+  EXPECT_EQ(Add("Hills", -1), -1);
+  EXPECT_EQ(Scores(), (std::vector<int>{900, 700, 600}));
+  EXPECT_EQ(finder.scores[1].name + finder.scores[2].name, "CyDi");
+}
+
+// The sweep of what saves cut short leaves alone the file of a save that
+// another game is making, and removes it once that game lets go.
+TEST_F(HighScores, TheSweepLeavesASaveInProgressAlone) {
+  Store("Hills", {});
+  folder.Write("highscores.xml.saving-AbC123", "half");
+  {
+    const Kest::SaveLock saving(folder.Path("highscores.xml"), Kest::SaveLock::Wait::kNo);
+    Add("Hills", -1);
+    EXPECT_EQ(folder.Read("highscores.xml.saving-AbC123"), "half");
+  }
+  Add("Hills", -1);
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"highscores.xml", "highscores.xml.lock", "tracklist.xml"}));
+}
+
 // The game's text is Latin-1, as its fonts draw it: a name keeps its
 // letters across saves, whatever the encoding the file first had.
 TEST_F(HighScores, NamesReadBackAsShownAcrossSaves) {
@@ -204,6 +237,34 @@ TEST(AtomicFile, ASavedFileKeepsTheOldOnesPermissions) {
   EXPECT_EQ(mode(old), 0664u);
   ASSERT_TRUE(save(folder.Path("new.xml")));
   EXPECT_EQ(mode(folder.Path("new.xml")), 0644u);
+  const std::string readOnly = folder.Write("readonly.xml", "old");  // made so by the player: kept
+  ASSERT_EQ(chmod(readOnly.c_str(), 0444), 0);
+  TestSupport::TraceCapture trace;
+  EXPECT_FALSE(save(readOnly));
+  EXPECT_EQ(folder.Read("readonly.xml"), "old");
+  EXPECT_EQ(trace.Count("read-only"), 1);
+}
+
+// A file-size limit (ulimit -f) below the file's size fails the save, as
+// a full disk would, instead of ending the game.
+TEST(AtomicFile, AWritePastTheFileSizeLimitFailsAndTheGameGoesOn) {
+  TestSupport::ScratchFolder folder;
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const rlimit limit{4096, RLIM_INFINITY};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    TestSupport::TraceCapture trace;
+    const std::string text(65536, 'x');
+    const bool saved = Kest::WriteFileAtomically(folder.Path("big.xml"), [&text](std::FILE* f) {
+      return std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    });
+    _exit(!saved && trace.Count("File too large") == 1 ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  EXPECT_TRUE(folder.Names().empty());
 }
 
 constexpr std::size_t kEntries = 3000;
@@ -228,6 +289,7 @@ TEST_F(HighScores, ATableSaveKilledAtAnyMomentLeavesTheOldOrTheNewTable) {
     const std::string name = ++generation % 2 ? "a" : "b";
     return Kest::SaveHighScores(document, "Long", std::vector<Kest::HighScoreRecord>(kEntries, {name, 1, 10}));
   };
+  ASSERT_TRUE(save());  // the next saves read a full table back first: the time of one of them
   const auto start = std::chrono::steady_clock::now();
   ASSERT_TRUE(save());
   const auto took = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
