@@ -4,6 +4,7 @@
 #include <map>
 #include <tuple>
 
+#include <boost/algorithm/string/case_conv.hpp>
 #include <boost/algorithm/string/predicate.hpp>
 
 #include "game/data/datafile.h"
@@ -111,6 +112,17 @@ void WriteTable(XmlPathDocument& document, const std::string& track,
   }
 }
 
+// The first "track" element of each name (in lower case), as a walk that
+// looks for one track stops on the first.
+class TrackElements : public NodeIterator {
+ public:
+  bool Visit(const std::string& name, AttributeMap& attributes, TiXmlNode* node) override {
+    if (iequals(name, "track")) elements.emplace(boost::algorithm::to_lower_copy(FromXmlText(attributes["name"])), node);
+    return true;
+  }
+  std::map<std::string, TiXmlNode*> elements;
+};
+
 }  // namespace
 
 const char kDefaultHighScores[] =
@@ -196,6 +208,27 @@ bool SaveHighScores(XmlPathDocument& document, const std::string& track,
   return document.Save();
 }
 
+
+std::vector<std::vector<HighScoreRecord>> ReadTrackTables(const TrackList& tracks) {
+  std::vector<std::vector<HighScoreRecord>> tables(static_cast<std::size_t>(tracks.GetTrackCount()));
+  XmlPathDocument document;
+  if (!LoadDataFile(document, DataFilePath("highscores.xml"), "highscores", kDefaultHighScores)) {
+    return tables;
+  }
+  TrackElements found;
+  document.Iterate(found);
+  for (std::size_t i = 0; i < tables.size(); ++i) {
+    TrackRecord track;
+    tracks.GetTrack(static_cast<int>(i), track);
+    const auto element = found.elements.find(boost::algorithm::to_lower_copy(track.displayName));
+    if (element == found.elements.end() || track.maxHighScores == 0) continue;
+    scoreFinder scores;
+    document.Iterate(scores, nullptr, element->second);
+    scores.SortAndTrim(track.maxHighScores);
+    tables[i] = std::move(scores.scores);
+  }
+  return tables;
+}
 
 std::string FormatScoreDate(std::time_t date) {
   std::tm local{};

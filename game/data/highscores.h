@@ -11,6 +11,7 @@
 
 namespace Kest {
 
+class TrackList;
 class XmlPathDocument;
 
 struct HighScoreRecord {
@@ -64,6 +65,10 @@ int AddHighScore(XmlPathDocument& document, scoreFinder& finder, const std::stri
 // or the file cannot be read again or written; the old file then stays.
 bool SaveHighScores(XmlPathDocument& document, const std::string& track,
                     const std::vector<HighScoreRecord>& table);
+
+// The table of every track of the list, in its order, read from one read
+// of the file and written nowhere: for showing many tracks at once.
+std::vector<std::vector<HighScoreRecord>> ReadTrackTables(const TrackList& tracks);
 
 // As "Thu Jan  1 00:00:00 1970" in local time; "unknown date" for a date the
 // calendar cannot show.

@@ -19,6 +19,7 @@
 #include "game/data/atomicfile.h"
 #include "game/data/savelock.h"
 #include "game/data/xmlpathdocument.h"
+#include "game/screens/trackselectlistmodel.h"
 #include "tests/data/datafiles.h"
 #include "tests/support/nestedxml.h"
 #include "tests/support/tracecapture.h"
@@ -182,6 +183,22 @@ TEST_F(HighScores, TheSweepLeavesASaveInProgressAlone) {
   }
   Add("Hills", -1);
   EXPECT_EQ(folder.Names(), (std::vector<std::string>{"highscores.xml", "highscores.xml.lock", "tracklist.xml"}));
+}
+
+// The track dialog's rows come from one read of the file, which showing
+// them never writes: the first element of a name counts, in any case.
+TEST_F(HighScores, TheTrackRowsShowEachBestScoreAndWriteNothing) {
+  folder.Write("highscores.xml", "<highscores><track name='hills'><score date='0' name='Al' score='5'/>"
+                                 "<score date='0' name='Bo' score='9'/></track><track name='Hills'>"
+                                 "<score name='Late' score='99'/></track><track name='None'><score score='1'/>"
+                                 "</track></highscores>");
+  const std::string before = folder.Read("highscores.xml");
+  const UtcZone utc;
+  Kest::TrackSelectListModel rows;
+  EXPECT_EQ(rows.getElementAt(0), "Hills (High score: 9, Bo, Thu Jan  1 00:00:00 1970)");
+  EXPECT_EQ(rows.getElementAt(1), "Long (No high score)");
+  EXPECT_EQ(rows.getElementAt(2), "None (No high score)");
+  EXPECT_EQ(folder.Read("highscores.xml"), before);
 }
 
 // The game's text is Latin-1, as its fonts draw it: a name keeps its
