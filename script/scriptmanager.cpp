@@ -2,13 +2,9 @@
 
 #include <lua.hpp>
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-
 #include "game/objects/deletionhook.h"
 #include "game/utility/utility.h"
+#include "platform/plainfile.h"
 #include "platform/platform.h"
 #include "script/libraryguard.h"
 #include "script/ownership.h"
@@ -41,11 +37,19 @@ void SkipCommentLine(std::string& source) {
   if (!source.empty() && source[0] == '#') source.erase(0, source.find('\n'));
 }
 
-bool ReadFile(const std::string& fileName, std::string& contents) {
-  std::ifstream file(Platform::ToNativePath(fileName), std::ios::binary);
-  if (!file) return false;
-  contents.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return !file.bad();
+// Far above any track's script; a file past it is refused unread.
+constexpr std::size_t kMaxScriptBytes = 16u << 20;
+
+// A track's script comes from anywhere: it is read only from a plain file
+// inside the game's folder (the track list may name any path).
+bool ReadScriptFile(const std::string& fileName, std::string& contents) {
+  if (LeavesGameFolder(fileName)) {
+    Log("Level script " + fileName + " is outside the game's folder, refused");
+    return false;
+  }
+  const int error = Platform::ReadPlainFile(Platform::ToNativePath(fileName), kMaxScriptBytes, contents);
+  if (error != 0) Log("cannot open " + fileName + ": " + Platform::RefusalText(error));
+  return error == 0;
 }
 
 }  // namespace
@@ -85,10 +89,7 @@ bool ScriptManager::LoadScript(const std::string& fileName) {
   Close();
   if (!OpenState()) return false;
   std::string source;
-  if (!ReadFile(fileName, source)) {
-    Log("cannot open " + fileName + ": " + std::strerror(errno));
-    return false;
-  }
+  if (!ReadScriptFile(fileName, source)) return false;
   SkipCommentLine(source);
   runningLevelScript_ = true;
   limits_.StartBudget(state_, limits_.GetLimits().levelScriptInstructions);

@@ -25,7 +25,9 @@ void InstallQuitRequests() {
   struct sigaction action {};
   action.sa_handler = &OnQuitSignal;
   sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
+  // No SA_RESTART: a call the signal cuts short must fail with EINTR, so
+  // that the game sees the request, instead of waiting on where it was.
+  action.sa_flags = 0;
   for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
   set_close_button_callback(&OnCloseButton);
 }

@@ -4,11 +4,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <vector>
 
+#include "game/data/savelock.h"
 #include "game/utility/utility.h"
 
 namespace Kest {
@@ -40,6 +42,15 @@ bool FillAndClose(std::FILE* file, const std::function<bool(std::FILE*)>& write,
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, const std::function<bool(std::FILE*)>& write) {
+  // A write past the file-size limit (ulimit -f) would end the game with
+  // SIGXFSZ: ignored, the write fails with EFBIG and the save is reported
+  // as failed, like any other.
+  std::signal(SIGXFSZ, SIG_IGN);
+  // The rename would replace a file the player made read-only; the player
+  // meant it to stay as it is.
+  struct stat old {};
+  const bool exists = stat(path.c_str(), &old) == 0;
+  if (exists && (old.st_mode & 0222) == 0) return Fail(path, "the file is read-only", EACCES);
   std::vector<char> temporary(path.begin(), path.end());
   for (char c : std::string(kSavingInfix) + kUniqueLetters) temporary.push_back(c);
   temporary.push_back('\0');
@@ -47,8 +58,7 @@ bool WriteFileAtomically(const std::string& path, const std::function<bool(std::
   if (descriptor < 0) return Fail(path, "no temporary file", errno);
   // mkstemp makes the file private to its owner: the new file takes the
   // old one's permissions, and a first one is readable by all.
-  struct stat old {};
-  fchmod(descriptor, stat(path.c_str(), &old) == 0 ? old.st_mode & 0777 : 0644);
+  fchmod(descriptor, exists ? old.st_mode & 0777 : 0644);
   std::FILE* file = fdopen(descriptor, "wb");
   if (!file) {
     const int error = errno;
@@ -69,7 +79,9 @@ bool WriteFileAtomically(const std::string& path, const std::function<bool(std::
   return true;
 }
 
-void RemoveUnfinishedSaves(const std::string& path) {
+namespace {
+
+std::vector<std::filesystem::path> UnfinishedSaves(const std::string& path) {
   namespace fs = std::filesystem;
   const fs::path file(path);
   const std::string prefix = file.filename().string() + kSavingInfix;
@@ -84,8 +96,20 @@ void RemoveUnfinishedSaves(const std::string& path) {
       unfinished.push_back(entry->path());
     }
   }
-  for (const fs::path& leftover : unfinished) {
-    if (fs::remove(leftover, error)) Log("Removed " + leftover.string() + ", left by a save cut short");
+  return unfinished;
+}
+
+}  // namespace
+
+// The lock is asked for only when there is something to remove, so that a
+// plain start leaves no lock file; the files are looked for again under it.
+void RemoveUnfinishedSaves(const std::string& path) {
+  if (UnfinishedSaves(path).empty()) return;
+  const SaveLock lock(path, SaveLock::Wait::kNo);
+  if (lock.IsTakenByAnother()) return;
+  std::error_code error;
+  for (const std::filesystem::path& leftover : UnfinishedSaves(path)) {
+    if (std::filesystem::remove(leftover, error)) Log("Removed " + leftover.string() + ", left by a save cut short");
   }
 }
 

@@ -11,6 +11,7 @@
 
 namespace Kest {
 
+class TrackList;
 class XmlPathDocument;
 
 struct HighScoreRecord {
@@ -56,11 +57,18 @@ class scoreFinder : public NodeIterator {
 int AddHighScore(XmlPathDocument& document, scoreFinder& finder, const std::string& track,
                  int score);
 
-// Replaces the track's scores in the document by the table and writes the
-// whole file once, in one step. False (logged) when the track has no table
-// in the document or the file cannot be written; the old file then stays.
+// Saves the table the game made of the track's one that AddHighScore read
+// into the document: under the file's save lock (see savelock.h) it reads
+// the file again, adds the entries the table added, drops those it dropped,
+// keeps what another game saved meanwhile, and writes the whole file once,
+// in one step. False (logged) when the track has no table in the document
+// or the file cannot be read again or written; the old file then stays.
 bool SaveHighScores(XmlPathDocument& document, const std::string& track,
                     const std::vector<HighScoreRecord>& table);
+
+// The table of every track of the list, in its order, read from one read
+// of the file and written nowhere: for showing many tracks at once.
+std::vector<std::vector<HighScoreRecord>> ReadTrackTables(const TrackList& tracks);
 
 // As "Thu Jan  1 00:00:00 1970" in local time; "unknown date" for a date the
 // calendar cannot show.

@@ -1,13 +1,8 @@
 #include "game/data/xmlpathdocument.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -19,6 +14,7 @@
 #include "game/data/xmlnesting.h"
 #include "game/data/xmltext.h"
 #include "game/utility/utility.h"
+#include "platform/plainfile.h"
 #include "platform/platform.h"
 
 namespace Kest {
@@ -32,47 +28,20 @@ bool IsInside(const TiXmlNode* node, const TiXmlNode* ancestor) {
   return false;
 }
 
-// The reason a file is refused that opens but is not a plain one.
-constexpr int kNotAPlainFile = -1;
-
-// Only plain files: the parser reads the whole length at once, and a folder
-// or a device reports no length it could use. The open does not wait (for
-// the writer of a named pipe). Null, with the reason, when refused.
-std::FILE* OpenRegularFile(const std::string& path, int& error) {
-  const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  error = errno;
-  struct stat status {};
-  if (descriptor >= 0 && (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))) {
-    close(descriptor);
-    error = kNotAPlainFile;
-    return nullptr;
-  }
-  std::FILE* file = descriptor >= 0 ? fdopen(descriptor, "rb") : nullptr;
-  if (descriptor >= 0 && !file) {
-    error = errno;
-    close(descriptor);
-  }
-  return file;
-}
-
-std::string Problem(int error) { return error == kNotAPlainFile ? "not a plain file" : std::strerror(error); }
+// The largest XML file read: far above any track list or table of scores
+// the game writes, and a bound on what a file can make it hold.
+constexpr std::size_t kMaxXmlFileBytes = 64u << 20;
 
 // The text the parser is given: the file up to its first NUL, its line ends
 // made "\n", as the library reads a file itself. The parser takes a UTF-8
 // lead byte with the bytes it announces, even past a NUL, so that a file
 // that ends inside such a character makes it read past its buffer: the
 // text ends in as many NULs as the longest character has bytes.
-bool ReadForParser(std::FILE* file, std::string& text, int& error) {
-  char block[4096];
-  errno = 0;
-  while (const std::size_t n = std::fread(block, 1, sizeof block, file)) text.append(block, n);
-  error = errno;
-  if (std::ferror(file)) return false;
+void PrepareForParser(std::string& text) {
   text.erase(std::min(text.find('\0'), text.size()));
   boost::algorithm::replace_all(text, "\r\n", "\n");
   std::replace(text.begin(), text.end(), '\r', '\n');
   text.append(4, '\0');
-  return true;
 }
 
 // Visits the node and every node below it.
@@ -108,6 +77,14 @@ bool ReadByteForByte(const TiXmlDocument& document, const std::string& text) {
   return false;
 }
 
+// How the parser is to read the text. A file that says (or by default
+// means) UTF-8 but is not is read byte for byte: a name stored as Latin-1
+// there would else swallow the quote after it and break the whole file.
+TiXmlEncoding ParserEncoding(const std::string& text) {
+  const bool marked = boost::algorithm::starts_with(text, "\xEF\xBB\xBF");
+  return marked || IsUtf8(text) ? TIXML_DEFAULT_ENCODING : TIXML_ENCODING_LEGACY;
+}
+
 // Makes what the parser must read back as the game wrote it. It reads
 // quoted attribute values and texts outside CDATA character by character:
 // they are made UTF-8. It reads a declaration's values up to their quotes,
@@ -139,19 +116,17 @@ bool XmlPathDocument::Read(const std::string& path) {
   Clear();
   path_ = path;
   problem_.clear();
-  int error = 0;
-  std::FILE* file = OpenRegularFile(path, error);
   std::string text;
-  const bool read = file && ReadForParser(file, text, error);
-  if (file) std::fclose(file);
-  if (!read) {
+  const int error = Platform::ReadPlainFile(path, kMaxXmlFileBytes, text);
+  PrepareForParser(text);
+  if (error != 0) {
     read_ = error == ENOENT ? XmlRead::kMissing : XmlRead::kUnreadable;
-    problem_ = Problem(error);
+    problem_ = Platform::RefusalText(error);
   } else if (XmlNesting(text, kMaxXmlNesting) > kMaxXmlNesting) {
     read_ = XmlRead::kMalformed;
     Log(fileName_ + ": elements nest deeper than " + ToString(kMaxXmlNesting) + ", not read");
   } else {
-    Parse(text.c_str());
+    Parse(text.c_str(), nullptr, ParserEncoding(text));
     read_ = Error() ? XmlRead::kMalformed : XmlRead::kParsed;
   }
   loaded_ = read_ == XmlRead::kParsed;

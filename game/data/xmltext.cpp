@@ -23,6 +23,8 @@ std::size_t Utf8Length(const std::string& text, std::size_t i) {
   return length;
 }
 
+}  // namespace
+
 bool IsUtf8(const std::string& text) {
   for (std::size_t i = 0, n = 0; i < text.size(); i += n) {
     n = Utf8Length(text, i);
@@ -30,8 +32,6 @@ bool IsUtf8(const std::string& text) {
   }
   return true;
 }
-
-}  // namespace
 
 std::string ToXmlText(const std::string& text) {
   std::string utf8;

@@ -15,6 +15,8 @@ std::string ToXmlText(const std::string& text);
 // was, so a name keeps its letters across any number of saves.
 std::string FromXmlText(const std::string& text);
 
+bool IsUtf8(const std::string& text);
+
 // The text as UTF-8: kept when it is UTF-8 already, else taken as Latin-1.
 std::string AsUtf8(const std::string& text);
 

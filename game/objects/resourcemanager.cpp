@@ -1,5 +1,6 @@
 #include "game/objects/resourcemanager.h"
 
+#include <cerrno>
 #include <memory>
 #include <typeinfo>
 
@@ -8,6 +9,8 @@
 #include "game/objects/space.h"
 #include "game/objects/sprite.h"
 #include "game/utility/utility.h"
+#include "platform/plainfile.h"
+#include "platform/platform.h"
 #include "render/bitmap.h"
 #include "render/rect.h"
 #include "render/setup.h"
@@ -34,11 +37,24 @@ bool StandsInSpace(const Object* object) {
          (object->GetBody() && space->FindByBody(object->GetBody()) != nullptr);
 }
 
+// Far above any picture of a track.
+constexpr std::size_t kMaxPictureBytes = 64u << 20;
+
+// The picture library opens a file by name and reads it as it comes: a
+// track that names a pipe or a device would make it wait or read for good.
+bool IsPictureFile(const std::string& fileName) {
+  const std::string path = Platform::ToNativePath(ol::Setup::ToAbsolutePathname(fileName));
+  const int refused = Platform::CheckPlainFile(path, kMaxPictureBytes);
+  if (refused == 0 || refused == ENOENT) return true;  // a missing one the loader reports
+  Log("Picture " + fileName + " not loaded: " + Platform::RefusalText(refused));
+  return false;
+}
+
 // The cached bitmap of the file: loaded now unless cached already. Without
 // a screen a load would only be queued, and the texture would never arrive
 // for this level; the caller then goes on without the image.
 ol::Bitmap* LoadUncached(const std::string& fileName) {
-  if (!ol::Setup::IsScreenSetUp()) return nullptr;
+  if (!ol::Setup::IsScreenSetUp() || !IsPictureFile(fileName)) return nullptr;
   std::unique_ptr<ol::Bitmap> bitmap(new ol::Bitmap());
   if (!bitmap->Load(fileName, 0)) return nullptr;
   return bitmap.release();

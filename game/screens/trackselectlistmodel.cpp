@@ -4,7 +4,6 @@
 
 #include "game/data/highscores.h"
 #include "game/data/tracklist.h"
-#include "game/data/xmlpathdocument.h"
 
 namespace Kest {
 
@@ -28,13 +27,9 @@ std::string RowOf(const std::string& track, const std::vector<HighScoreRecord>& 
 TrackSelectListModel::TrackSelectListModel() {
   const TrackList* tracks = TrackList::GetInstance();
   if (!tracks) return;
-  XmlPathDocument document;
-  scoreFinder finder;
-  for (int i = 0; i < tracks->GetTrackCount(); ++i) {
-    TrackRecord track;
-    tracks->GetTrack(i, track);
-    AddHighScore(document, finder, track.displayName, -1);
-    rows_.push_back(RowOf(track.displayName, finder.scores));
+  const std::vector<std::vector<HighScoreRecord>> tables = ReadTrackTables(*tracks);
+  for (std::size_t i = 0; i < tables.size(); ++i) {
+    rows_.push_back(RowOf(tracks->GetTrackName(static_cast<int>(i)), tables[i]));
   }
 }
 

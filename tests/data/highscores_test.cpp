@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,7 +17,9 @@
 #include <vector>
 
 #include "game/data/atomicfile.h"
+#include "game/data/savelock.h"
 #include "game/data/xmlpathdocument.h"
+#include "game/screens/trackselectlistmodel.h"
 #include "tests/data/datafiles.h"
 #include "tests/support/nestedxml.h"
 #include "tests/support/tracecapture.h"
@@ -151,13 +154,62 @@ TEST_F(HighScores, ASaveThatFailsIsReported) {
   EXPECT_EQ(trace.Count("Could not save"), 1);
 }
 
+// Two games in one folder, both on the result screen: the one that saves
+// last reads the table again and keeps the other's new score.
+TEST_F(HighScores, TwoGamesSavingOneTableKeepEachOthersScores) {
+  Store("Hills", {{"Al", 900, 10}, {"Bo", 500, 20}});
+  Kest::XmlPathDocument otherDocument;
+  Kest::scoreFinder other;
+  ASSERT_EQ(Kest::AddHighScore(otherDocument, other, "Hills", 700), 1);
+  ASSERT_EQ(Add("Hills", 600), 1);
+  other.scores[1].name = "Cy";
+  ASSERT_TRUE(Kest::SaveHighScores(otherDocument, "Hills", other.scores));
+  finder.scores[1].name = "Di";
+  ASSERT_TRUE(Kest::SaveHighScores(document, "Hills", finder.scores));
+  EXPECT_EQ(Add("Hills", -1), -1);
+  EXPECT_EQ(Scores(), (std::vector<int>{900, 700, 600}));
+  EXPECT_EQ(finder.scores[1].name + finder.scores[2].name, "CyDi");
+}
+
+// The sweep of what saves cut short leaves alone the file of a save that
+// another game is making, and removes it once that game lets go.
+TEST_F(HighScores, TheSweepLeavesASaveInProgressAlone) {
+  Store("Hills", {});
+  folder.Write("highscores.xml.saving-AbC123", "half");
+  {
+    const Kest::SaveLock saving(folder.Path("highscores.xml"), Kest::SaveLock::Wait::kNo);
+    Add("Hills", -1);
+    EXPECT_EQ(folder.Read("highscores.xml.saving-AbC123"), "half");
+  }
+  Add("Hills", -1);
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"highscores.xml", "highscores.xml.lock", "tracklist.xml"}));
+}
+
+// The track dialog's rows come from one read of the file, which showing
+// them never writes: the first element of a name counts, in any case.
+TEST_F(HighScores, TheTrackRowsShowEachBestScoreAndWriteNothing) {
+  folder.Write("highscores.xml", "<highscores><track name='hills'><score date='0' name='Al' score='5'/>"
+                                 "<score date='0' name='Bo' score='9'/></track><track name='Hills'>"
+                                 "<score name='Late' score='99'/></track><track name='None'><score score='1'/>"
+                                 "</track></highscores>");
+  const std::string before = folder.Read("highscores.xml");
+  const UtcZone utc;
+  Kest::TrackSelectListModel rows;
+  EXPECT_EQ(rows.getElementAt(0), "Hills (High score: 9, Bo, Thu Jan  1 00:00:00 1970)");
+  EXPECT_EQ(rows.getElementAt(1), "Long (No high score)");
+  EXPECT_EQ(rows.getElementAt(2), "None (No high score)");
+  EXPECT_EQ(folder.Read("highscores.xml"), before);
+}
+
 // The game's text is Latin-1, as its fonts draw it: a name keeps its
 // letters across saves, whatever the encoding the file first had.
 TEST_F(HighScores, NamesReadBackAsShownAcrossSaves) {
   const struct {
     std::string declaration, stored, shown;
   } cases[] = {{"encoding='ISO-8859-1'", "Zo\xEB", "Zo\xEB"}, {"encoding='latin1'", "\xC3\xAB", "\xC3\xAB"},
-               {"encoding='UTF-8'", "Zo\xC3\xAB", "Zo\xEB"}, {"", "Zo\xC3\xAB", "Zo\xEB"},
+               {"encoding='UTF-8'", "Zo\xC3\xAB", "Zo\xEB"}, {"encoding='UTF8'", "Zo\xC3\xAB", "Zo\xEB"},
+               {"encoding='UTF-8'", "Zo\xEB", "Zo\xEB"},  // not UTF-8 after all: read as Latin-1
+               {"", "Zo\xC3\xAB", "Zo\xEB"},
                {"", "\xC3\xAB\xE2\x82\xAC", "\xEB?"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown);
@@ -202,6 +254,34 @@ TEST(AtomicFile, ASavedFileKeepsTheOldOnesPermissions) {
   EXPECT_EQ(mode(old), 0664u);
   ASSERT_TRUE(save(folder.Path("new.xml")));
   EXPECT_EQ(mode(folder.Path("new.xml")), 0644u);
+  const std::string readOnly = folder.Write("readonly.xml", "old");  // made so by the player: kept
+  ASSERT_EQ(chmod(readOnly.c_str(), 0444), 0);
+  TestSupport::TraceCapture trace;
+  EXPECT_FALSE(save(readOnly));
+  EXPECT_EQ(folder.Read("readonly.xml"), "old");
+  EXPECT_EQ(trace.Count("read-only"), 1);
+}
+
+// A file-size limit (ulimit -f) below the file's size fails the save, as
+// a full disk would, instead of ending the game.
+TEST(AtomicFile, AWritePastTheFileSizeLimitFailsAndTheGameGoesOn) {
+  TestSupport::ScratchFolder folder;
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const rlimit limit{4096, RLIM_INFINITY};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    TestSupport::TraceCapture trace;
+    const std::string text(65536, 'x');
+    const bool saved = Kest::WriteFileAtomically(folder.Path("big.xml"), [&text](std::FILE* f) {
+      return std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    });
+    _exit(!saved && trace.Count("File too large") == 1 ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  EXPECT_TRUE(folder.Names().empty());
 }
 
 constexpr std::size_t kEntries = 3000;
@@ -226,6 +306,7 @@ TEST_F(HighScores, ATableSaveKilledAtAnyMomentLeavesTheOldOrTheNewTable) {
     const std::string name = ++generation % 2 ? "a" : "b";
     return Kest::SaveHighScores(document, "Long", std::vector<Kest::HighScoreRecord>(kEntries, {name, 1, 10}));
   };
+  ASSERT_TRUE(save());  // the next saves read a full table back first: the time of one of them
   const auto start = std::chrono::steady_clock::now();
   ASSERT_TRUE(save());
   const auto took = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);

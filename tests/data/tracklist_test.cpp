@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -106,7 +107,8 @@ TEST_F(TrackListTest, AListThatCannotBeReadIsLeftAlone) {
       {"a device", [](const char* path) { return symlink("/dev/null", path); }},
       {"a named pipe", [](const char* path) { return mkfifo(path, 0644); }},
       {"a link to itself", [](const char* path) { return symlink(path, path); }},
-      {"a read error", [](const char* path) { return symlink("/proc/self/mem", path); }}};
+      {"a read error", [](const char* path) { return symlink("/proc/self/mem", path); }},
+      {"too large to read", [](const char* path) { return std::ofstream(path) ? truncate(path, 65 << 20) : -1; }}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.first);
     TestSupport::ScratchFolder data;

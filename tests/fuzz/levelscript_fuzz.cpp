@@ -3,12 +3,13 @@
 // as the game loads a track), then a few physics steps and frames of play.
 // Whatever a track file holds, the game must neither crash nor freeze.
 //
-// Runs in the staged folder, so that scripts find the game's images, and
+// Runs in a scratch folder that links in the stage's levels, and
 // needs an X display (xvfb-run).
 #include <ode/ode.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "game/app/app.h"
@@ -34,7 +35,11 @@ Kest::Level* level = nullptr;
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   Fuzz::StartRun();
-  Fuzz::EnterFolder(VANTRAIL_STAGE_DIR, argc, argv);
+  // The game reads a level script only inside its folder: the scratch
+  // folder, where each input is written, stands in for the stage, with the
+  // stage's levels (the scene files scripts name) linked in.
+  std::filesystem::create_directory_symlink(std::string(VANTRAIL_STAGE_DIR) + "/levels", Fuzz::ScratchPath("levels"));
+  Fuzz::EnterFolder(Fuzz::ScratchPath(""), argc, argv);
   app = new Kest::App(800, 600);
   if (!app->HasScreen()) {
     std::fprintf(stderr, "The level script target needs an X display (run it under xvfb-run)\n");
@@ -48,7 +53,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string script = Fuzz::ScratchPath("level.lua");
+  const std::string script = "level.lua";
   Fuzz::WriteFile(script, Fuzz::Text(data, size));
   dRandSetSeed(0);
   level->Load(script, false);
