@@ -21,6 +21,7 @@
 #include "script/ownership.h"
 #include "script/scriptmanager.h"
 #include "script/statelimits.h"
+#include "script/workcharges.h"
 #include "tessora/world.h"
 
 namespace Kest {
@@ -149,6 +150,7 @@ Sprite* CreateSprite(const std::string& file, double columns, double frameWidth,
 }
 
 Sprite* CloneSprite(const std::string& name) {
+  ChargeCall();
   ResourceManager* resources = ResourceManager::GetInstance();
   return resources ? MadeByScript(resources->CloneSprite(name)) : nullptr;
 }
@@ -195,6 +197,7 @@ Object* CreateTriangle(double x1, double y1, double x2, double y2, double x3, do
 }
 
 Object* CloneObject(const std::string& name, double x, double y) {
+  ChargeCall();
   ResourceManager* resources = ResourceManager::GetInstance();
   if (!resources || !AreFinite("CloneObject", {x, y})) return nullptr;
   return MadeByScript(resources->CloneObject(name, float(x), float(y)));

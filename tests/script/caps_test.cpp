@@ -7,8 +7,11 @@
 #include "game/level/condition.h"
 #include "game/level/eventmanager.h"
 #include "game/level/timermanager.h"
+#include "game/objects/composite.h"
 #include "game/objects/object.h"
+#include "game/screens/objectiveswindow.h"
 #include "game/utility/heldtext.h"
+#include "script/levelcaps.h"
 #include "tests/script/scriptlevel.h"
 
 namespace ScriptTest {
@@ -69,6 +72,34 @@ TEST_F(Caps, ALevelHoldsAtMostItsCapOfObjectsAndConditions) {
   ASSERT_TRUE(Load(""));
   EXPECT_LT(Kest::Object::GetLiveCount(), 100u);
   EXPECT_EQ(Kest::Condition::GetLiveCount(), 0u);
+}
+
+// Composite parts and goals are counted, not only their bytes: past the cap
+// a call adds nothing, logged once per level; the next level starts afresh.
+TEST_F(Caps, ALevelHoldsAtMostItsCapOfPartsAndGoals) {
+  ASSERT_TRUE(Load(R"(
+    c = CreateComposite(0, 0, '')
+    for i = 1, 30000 do c:AddBlock(i, 0, 1, 1) c:AddCircle(i, 0, 1) AddObjective('') end
+    d = CreateComposite(0, 0, '') d:AddLine(0, 0, 1, 1)
+  )"));
+  EXPECT_EQ(Kest::Composite::GetLivePartCount(), Kest::kMostParts);
+  EXPECT_EQ(Kest::ObjectivesWindow::GetInstance()->GetObjectives().size(), Kest::kMostObjectives);
+  EXPECT_EQ(trace.Count("The level holds the most composite parts it may"), 1);
+  EXPECT_EQ(trace.Count("The level holds the most objectives it may"), 1);
+  ASSERT_TRUE(Load("c = CreateComposite(0, 0, '') c:AddBlock(0, 0, 1, 1) AddObjective('go')"));
+  EXPECT_EQ(Kest::Composite::GetLivePartCount(), 1u);
+  EXPECT_EQ(Kest::ObjectivesWindow::GetInstance()->GetObjectives().size(), 1u);
+}
+
+// Each call does work of the game's besides the interpreter's: a loop of
+// three million ends within the script's budget however cheap the call.
+TEST_F(Caps, CallsThatLookUpOrKeepSomethingSpendTheBudget) {
+  for (const char* call : {"CloneObject('none', 0, 0)", "CloneSprite('none')",
+                           "AddObjective('')"}) {
+    SCOPED_TRACE(call);
+    EXPECT_FALSE(Load(std::string("for i = 1, 3000000 do ") + call + " end"));
+  }
+  EXPECT_EQ(trace.Count("instruction budget"), 3);
 }
 
 }  // namespace

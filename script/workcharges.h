@@ -1,0 +1,17 @@
+// What bindings do besides the interpreter's own work, charged to the
+// running chunk as it is done: a short loop of calls must not keep the game
+// busy past the chunk's budget. The rates are the game's own work in
+// instructions of about the same time (a line of an arc is one hundred).
+#pragma once
+
+namespace Kest {
+namespace ScriptApi {
+
+// A call that does a little of the game's work: a name looked up (a
+// prototype, a picture, a scene file), a goal kept.
+void ChargeCall();
+// Parts added to a composite: each is placed at every step besides.
+void ChargeParts(long count);
+
+}  // namespace ScriptApi
+}  // namespace Kest
