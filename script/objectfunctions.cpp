@@ -67,6 +67,21 @@ Object* MadeWithLines(Object* object) {
   return MadeByScript(object);
 }
 
+// The scene file read with the level's parsed files, every element it
+// walks charged as it goes; the overrides get the position.
+Object* ReadSceneObject(const std::string& file, double x, double y, AttributeMap overrides) {
+  ChargeCall();
+  ResourceManager* resources = ResourceManager::GetInstance();
+  if (!resources || resources->GetSceneFiles().IsMissing(file) ||
+      !AreFinite("CreateObject", {x, y}) || !IsGameFile("CreateObject", file)) {
+    return nullptr;
+  }
+  overrides["x"] = ExactText(x);
+  overrides["y"] = ExactText(y);
+  return MadeWithLines(
+      LoadObjectFile(file, overrides, resources->GetSceneFiles(), &SpendOnSceneWork));
+}
+
 void ChargeSegments(const Rope& rope) {
   if (lua_State* L = ScriptManager::GetInstance()->GetState()) {
     StateLimits::ChargeObject(L, long(rope.GetSegments().size()));
@@ -204,16 +219,11 @@ Object* CloneObject(const std::string& name, double x, double y) {
 }
 
 Object* CreateObject(const std::string& file, double x, double y) {
-  if (!AreFinite("CreateObject", {x, y}) || !IsGameFile("CreateObject", file)) return nullptr;
-  return MadeWithLines(LoadObjectFile(file, {{"x", ExactText(x)}, {"y", ExactText(y)}}));
+  return ReadSceneObject(file, x, y, AttributeMap());
 }
 
 Object* CreateObject(const std::string& file, double x, double y, bool hflip, bool vflip) {
-  if (!AreFinite("CreateObject", {x, y}) || !IsGameFile("CreateObject", file)) return nullptr;
-  return MadeWithLines(LoadObjectFile(file, {{"x", ExactText(x)},
-                                             {"y", ExactText(y)},
-                                             {"hflip", hflip ? "1" : "0"},
-                                             {"vflip", vflip ? "1" : "0"}}));
+  return ReadSceneObject(file, x, y, {{"hflip", hflip ? "1" : "0"}, {"vflip", vflip ? "1" : "0"}});
 }
 
 void RegisterObject(Object* object, const std::string& name) {

@@ -9,6 +9,8 @@ namespace ScriptApi {
 namespace {
 
 constexpr long kInstructionsPerCall = 100;
+constexpr double kInstructionsPerElement = 100.0;
+constexpr double kInstructionsPerAttribute = 10.0;
 
 lua_State* RunningState() {
   const ScriptManager* engine = ScriptManager::GetInstance();
@@ -23,6 +25,13 @@ void ChargeCall() {
 
 void ChargeParts(long count) {
   if (lua_State* L = RunningState()) StateLimits::ChargeLines(L, count);
+}
+
+void SpendOnSceneWork(std::size_t elements, std::size_t attributes) {
+  if (lua_State* L = RunningState()) {
+    StateLimits::Spend(L, double(elements) * kInstructionsPerElement +
+                              double(attributes) * kInstructionsPerAttribute);
+  }
 }
 
 }  // namespace ScriptApi

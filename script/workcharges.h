@@ -4,6 +4,8 @@
 // instructions of about the same time (a line of an arc is one hundred).
 #pragma once
 
+#include <cstddef>
+
 namespace Kest {
 namespace ScriptApi {
 
@@ -12,6 +14,10 @@ namespace ScriptApi {
 void ChargeCall();
 // Parts added to a composite: each is placed at every step besides.
 void ChargeParts(long count);
+// Elements of a scene file parsed or walked, with the attributes copied
+// for them. When the budget cannot cover them the chunk ends here with the
+// budget's error, which unwinds the read.
+void SpendOnSceneWork(std::size_t elements, std::size_t attributes);
 
 }  // namespace ScriptApi
 }  // namespace Kest

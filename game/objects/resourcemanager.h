@@ -9,6 +9,7 @@
 #include <unordered_set>
 
 #include "game/objects/missingfiles.h"
+#include "game/objects/scenefiles.h"
 #include "game/utility/heldtext.h"
 
 namespace ol {
@@ -40,6 +41,8 @@ class ResourceManager {
   // on for this level without trying again; null when no screen exists, and
   // the next call tries again.
   ol::Bitmap* GetBitmap(const std::string& fileName);
+  // The scene files this level has read.
+  SceneFiles& GetSceneFiles() { return sceneFiles_; }
 
   // The manager owns the object from then on, and deletes an older
   // prototype of that name. Refused with a log line: null, an object that
@@ -68,6 +71,7 @@ class ResourceManager {
   std::unordered_set<const Object*> prototypeObjects_;
   std::map<std::string, ol::Bitmap*> bitmaps_;
   MissingFiles missingBitmaps_;
+  SceneFiles sceneFiles_;
 };
 
 }  // namespace Kest

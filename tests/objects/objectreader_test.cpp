@@ -180,6 +180,24 @@ TEST_F(SceneFile, AFileNestedFarTooDeepBuildsNothing) {
   EXPECT_TRUE(trace.Contains("nest deeper"));
 }
 
+// A level parses each scene file once, includes too: later reads walk the
+// parsed file. Each read tells the work of every element it parses or walks.
+TEST_F(SceneFile, ALevelParsesEachSceneFileOnce) {
+  Write("leaf.xml", "<c class='circle' radius='3'/>");
+  Write("scene.xml", "<n/>" + Include("leaf.xml", "x='5'"));
+  Kest::SceneFiles files;
+  std::size_t elements = 0;
+  const Kest::SceneWork work = [&](std::size_t told, std::size_t) { elements += told; };
+  Built first(Kest::LoadObjectFile("scene.xml", {}, files, work));
+  EXPECT_EQ(elements, 8u) << "both files parsed (five elements with their roots), three walked";
+  Write("leaf.xml", "<b class='block' width='3' height='3'/>");
+  elements = 0;
+  Built again(Kest::LoadObjectFile("scene.xml", {}, files, work));
+  EXPECT_EQ(elements, 3u);
+  ASSERT_NE(As<Kest::Circle>(again), nullptr);
+  EXPECT_EQ(again->GetCenter().x, 5.0f);
+}
+
 // A scene file that came with a track reads nothing outside the game's folder.
 TEST_F(SceneFile, FilesOutsideTheGamesFolderAreRefusedWithOneLogLine) {
   Write("leaf.xml", "<c class='circle' radius='3'/>");

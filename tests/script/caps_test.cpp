@@ -2,6 +2,7 @@
 // conditions are capped per level, whatever the call that hands them over.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "game/level/condition.h"
@@ -95,11 +96,40 @@ TEST_F(Caps, ALevelHoldsAtMostItsCapOfPartsAndGoals) {
 // three million ends within the script's budget however cheap the call.
 TEST_F(Caps, CallsThatLookUpOrKeepSomethingSpendTheBudget) {
   for (const char* call : {"CloneObject('none', 0, 0)", "CloneSprite('none')",
-                           "GetApplication():SetBgImage('res\\\\none.png')", "AddObjective('')"}) {
+                           "GetApplication():SetBgImage('res\\none.png')",
+                           "CreateObject('none.xml', i, i)", "AddObjective('')"}) {
     SCOPED_TRACE(call);
     EXPECT_FALSE(Load(std::string("for i = 1, 3000000 do ") + call + " end"));
   }
-  EXPECT_EQ(trace.Count("instruction budget"), 4);
+  EXPECT_EQ(trace.Count("instruction budget"), 5);
+}
+
+// A file found missing is not looked for again in the level: a picture
+// logs once, a scene file stays missing once it is there; the next level
+// looks again.
+TEST_F(Caps, AFileFoundMissingIsNotLookedForAgainInTheLevel) {
+  std::remove("late.xml");
+  ASSERT_TRUE(Load(R"(
+    for i = 1, 3 do GetApplication():SetBgImage('res\late.png') end
+    before = CreateObject('late.xml', 0, 0)
+  )"));
+  EXPECT_EQ(trace.Count("late.png"), 1);
+  WriteFile("late.xml", "<scene><c class='circle' radius='3'/></scene>");
+  EXPECT_EQ(Eval("CreateObject('late.xml', 0, 0)"), "nil");
+  ASSERT_TRUE(Load("after = CreateObject('late.xml', 0, 0)"));
+  EXPECT_EQ(Eval("after"), "object");
+  std::remove("late.xml");
+}
+
+// A file that includes itself, made forty times, walks millions of
+// elements: each is charged as it is walked, so the script ends.
+TEST_F(Caps, SceneFilesSpendTheBudgetForEveryElementTheyWalk) {
+  std::string elements;
+  for (int i = 0; i < 20000; ++i) elements += "<e/>";
+  WriteFile("self.xml", "<scene><e def='self.xml'/>" + elements + "</scene>");
+  EXPECT_FALSE(Load("for i = 1, 40 do CreateObject('self.xml', 0, 0) end"));
+  EXPECT_TRUE(trace.Contains("instruction budget"));
+  std::remove("self.xml");
 }
 
 }  // namespace
