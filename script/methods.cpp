@@ -22,12 +22,11 @@ namespace {
 
 ScriptOwnership& Ownership() { return *ScriptManager::GetInstance()->GetOwnership(); }
 
-// A part the level has room for, of finite numbers: it is charged as it is
-// added.
+// A part the level has room for, of finite numbers. The call is charged
+// even when refused: a loop of refused calls is work too.
 bool MayAddPart(const char* function, std::initializer_list<double> numbers) {
-  if (!AreFinite(function, numbers) || !AdmitsPart()) return false;
   ChargeParts(1);
-  return true;
+  return AreFinite(function, numbers) && AdmitsPart();
 }
 
 }  // namespace

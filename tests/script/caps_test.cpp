@@ -93,15 +93,17 @@ TEST_F(Caps, ALevelHoldsAtMostItsCapOfPartsAndGoals) {
 }
 
 // Each call does work of the game's besides the interpreter's: a loop of
-// three million ends within the script's budget however cheap the call.
+// three million ends within the script's budget however cheap the call,
+// refused or not.
 TEST_F(Caps, CallsThatLookUpOrKeepSomethingSpendTheBudget) {
   for (const char* call : {"CloneObject('none', 0, 0)", "CloneSprite('none')",
                            "GetApplication():SetBgImage('res\\none.png')",
-                           "CreateObject('none.xml', i, i)", "AddObjective('')"}) {
+                           "CreateObject('none.xml', i, i)", "AddObjective('')",
+                           "c:AddBlock(i, 0, 1, 1)"}) {
     SCOPED_TRACE(call);
-    EXPECT_FALSE(Load(std::string("for i = 1, 3000000 do ") + call + " end"));
+    EXPECT_FALSE(Load(std::string("c = CreateComposite(0, 0, '') for i = 1, 3000000 do ") + call + " end"));
   }
-  EXPECT_EQ(trace.Count("instruction budget"), 5);
+  EXPECT_EQ(trace.Count("instruction budget"), 6);
 }
 
 // A file found missing is not looked for again in the level: a picture
