@@ -198,6 +198,21 @@ TEST_F(SceneFile, ALevelParsesEachSceneFileOnce) {
   EXPECT_EQ(again->GetCenter().x, 5.0f);
 }
 
+// What a level keeps parsed is bounded: a file past the bound is parsed
+// for each read and let go.
+TEST_F(SceneFile, ALevelKeepsOnlySoManyElementsParsed) {
+  std::string elements;
+  for (std::size_t i = 0; i < Kest::SceneFiles::kMostHeldElements; ++i) elements += "<n/>";
+  Write("large.xml", elements + "<c class='circle' radius='3'/>");
+  Kest::SceneFiles files;
+  std::size_t told = 0;
+  const Kest::SceneWork work = [&](std::size_t count, std::size_t) { told += count; };
+  for (int read = 0; read < 2; ++read) {
+    EXPECT_NE(Built(Kest::LoadObjectFile("large.xml", {}, files, work)), nullptr);
+  }
+  EXPECT_EQ(told, 2 * (2 * Kest::SceneFiles::kMostHeldElements + 3)) << "parsed and walked twice";
+}
+
 // A scene file that came with a track reads nothing outside the game's folder.
 TEST_F(SceneFile, FilesOutsideTheGamesFolderAreRefusedWithOneLogLine) {
   Write("leaf.xml", "<c class='circle' radius='3'/>");
