@@ -25,7 +25,7 @@ ScriptOwnership& Ownership() { return *ScriptManager::GetInstance()->GetOwnershi
 // A part the level has room for, of finite numbers. The call is charged
 // even when refused: a loop of refused calls is work too.
 bool MayAddPart(const char* function, std::initializer_list<double> numbers) {
-  ChargeParts(1);
+  ChargeCall();
   return AreFinite(function, numbers) && AdmitsPart();
 }
 

@@ -8,9 +8,9 @@ namespace ScriptApi {
 
 namespace {
 
-constexpr long kInstructionsPerCall = 100;
-constexpr double kInstructionsPerElement = 100.0;
-constexpr double kInstructionsPerAttribute = 10.0;
+constexpr long kInstructionsPerCall = 200;
+constexpr double kInstructionsPerElement = 1000.0;
+constexpr double kInstructionsPerAttribute = 100.0;
 
 lua_State* RunningState() {
   const ScriptManager* engine = ScriptManager::GetInstance();
@@ -21,10 +21,6 @@ lua_State* RunningState() {
 
 void ChargeCall() {
   if (lua_State* L = RunningState()) StateLimits::Charge(L, kInstructionsPerCall);
-}
-
-void ChargeParts(long count) {
-  if (lua_State* L = RunningState()) StateLimits::ChargeLines(L, count);
 }
 
 void SpendOnSceneWork(std::size_t elements, std::size_t attributes) {
