@@ -260,6 +260,7 @@ void RotateObject(Object* object, double angle) {
 }
 
 Object* DefaultSpaceFind(const std::string& name) {
+  ChargeCall();
   const App* app = Kest::GetApplication();
   return app ? app->GetSpace()->FindObject(name) : nullptr;
 }
