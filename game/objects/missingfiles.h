@@ -1,7 +1,8 @@
 // The files a level looked for and could not read: the level does not look
-// for them again, and says so once. A script can name any number of files,
-// so only so many names (and bytes of names) are kept; a file past that is
-// looked for each time, as any file was before.
+// for them again, so a script that names one in a loop neither opens it nor
+// logs it each time. A script can name any number of files, so only so many
+// names (and bytes of names) are kept; a file past that is looked for each
+// time.
 #pragma once
 
 #include <cstddef>
