@@ -46,12 +46,14 @@ std::shared_ptr<XmlPathDocument> SceneFiles::Open(const std::string& fileName,
     missing_.Add(fileName);
     return nullptr;
   }
+  // Kept before the parse is charged: when the charge ends the chunk, the
+  // next one does not parse the file again.
   const Size size = SizeOf(*document);
-  if (work) work(size.elements, size.attributes);
   if (parsed_.size() < kMostHeldFiles && heldElements_ + size.elements <= kMostHeldElements) {
     heldElements_ += size.elements;
     parsed_.emplace(fileName, document);
   }
+  if (work) work(size.elements, size.attributes);
   return document;
 }
 

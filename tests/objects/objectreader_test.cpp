@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "game/objects/block.h"
@@ -196,6 +197,19 @@ TEST_F(SceneFile, ALevelParsesEachSceneFileOnce) {
   EXPECT_EQ(elements, 3u);
   ASSERT_NE(As<Kest::Circle>(again), nullptr);
   EXPECT_EQ(again->GetCenter().x, 5.0f);
+}
+
+// A read ended by its work (the script's budget ran out while the file was
+// parsed) leaves the file parsed for the next read.
+TEST_F(SceneFile, AReadEndedByItsWorkKeepsTheFileParsed) {
+  Write("scene.xml", "<c class='circle' radius='3'/>");
+  Kest::SceneFiles files;
+  const Kest::SceneWork spent = [](std::size_t, std::size_t) { throw std::runtime_error("spent"); };
+  EXPECT_THROW(Built(Kest::LoadObjectFile("scene.xml", {}, files, spent)), std::runtime_error);
+  std::size_t told = 0;
+  const Kest::SceneWork work = [&](std::size_t count, std::size_t) { told += count; };
+  EXPECT_NE(Built(Kest::LoadObjectFile("scene.xml", {}, files, work)), nullptr);
+  EXPECT_EQ(told, 1u) << "walked, not parsed again";
 }
 
 // What a level keeps parsed is bounded: a file past the bound is parsed
