@@ -6,7 +6,11 @@
 // text, a huge copy and a quadratic plain search, and writes to the
 // module's class tables; and, for scale, the ordinary string calls of a
 // track, which run to their results. A pass is timed once per iteration;
-// what the game allows a pass is about 100 ms.
+// what the game allows a pass is about 100 ms. The level
+// scripts after them do in a loop what a binding does besides the
+// interpreter's own work: composite parts, scene files that include
+// themselves, objectives, and lookups of what is not there. A load is timed
+// once per iteration; what the game allows a level script is about a second.
 #include <benchmark/benchmark.h>
 #include <lua.hpp>
 
@@ -20,7 +24,11 @@
 #include "game/level/timeelapsed.h"
 #include "game/level/timermanager.h"
 #include "game/level/variablemanager.h"
+#include "game/objects/bodyobject.h"
+#include "game/objects/resourcemanager.h"
+#include "game/screens/objectiveswindow.h"
 #include "script/scriptmanager.h"
+#include "tessora/world.h"
 
 namespace {
 
@@ -200,5 +208,70 @@ void BM_VariableTriggersAndAMillionSets(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_VariableTriggersAndAMillionSets)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A level without a screen: its world, resources, objectives and script.
+class ScriptedLevel {
+ public:
+  ScriptedLevel() {
+    Kest::SetPhysicsWorld(&world_);
+    Kest::ResourceManager::Create();
+    Kest::ObjectivesWindow::Create();
+    Kest::ScriptManager::Create();
+  }
+  ~ScriptedLevel() {
+    Kest::ScriptManager::Destroy();
+    Kest::ObjectivesWindow::Destroy();
+    Kest::ResourceManager::Destroy();
+    Kest::SetPhysicsWorld(nullptr);
+  }
+  void Load(const std::string& source) {
+    const char* const script = "bench-level.lua";
+    std::ofstream(script) << source;
+    Kest::ScriptManager::GetInstance()->LoadScript(script);
+    std::remove(script);
+  }
+
+ private:
+  Tessora::World world_;
+};
+
+void LoadLevels(benchmark::State& state, const std::string& source) {
+  for (auto _ : state) {
+    ScriptedLevel level;
+    level.Load(source);
+  }
+}
+
+void BM_CompositeParts(benchmark::State& state) {
+  LoadLevels(state, "c = CreateComposite(0, 0, '') for i = 1, 1000000 do c:AddBlock(i, 0, 1, 1) end");
+}
+BENCHMARK(BM_CompositeParts)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// 20,000 elements after an include of itself, made 40 times.
+void BM_SelfIncludingSceneFile(benchmark::State& state) {
+  std::ofstream file("bench-self.xml");
+  file << "<scene><e def='bench-self.xml'/>";
+  for (int i = 0; i < 20000; ++i) file << "<e/>";
+  file << "</scene>";
+  file.close();
+  LoadLevels(state, "for i = 1, 40 do CreateObject('bench-self.xml', 0, 0) end");
+  std::remove("bench-self.xml");
+}
+BENCHMARK(BM_SelfIncludingSceneFile)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_EmptyObjectives(benchmark::State& state) {
+  LoadLevels(state, "for i = 1, 2000000 do AddObjective('') end");
+}
+BENCHMARK(BM_EmptyObjectives)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_MissingSceneFiles(benchmark::State& state) {
+  LoadLevels(state, "for i = 1, 3000000 do CreateObject('missing.xml', i, i) end");
+}
+BENCHMARK(BM_MissingSceneFiles)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_MissingPrototypes(benchmark::State& state) {
+  LoadLevels(state, "for i = 1, 1000000 do CloneObject('none', 0, 0) CloneSprite('none') end");
+}
+BENCHMARK(BM_MissingPrototypes)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

@@ -10,8 +10,10 @@
 #include "game/screens/objectiveswindow.h"
 #include "game/utility/utility.h"
 #include "script/arguments.h"
+#include "script/levelcaps.h"
 #include "script/ownership.h"
 #include "script/scriptmanager.h"
+#include "script/workcharges.h"
 
 namespace Kest {
 namespace ScriptApi {
@@ -51,9 +53,12 @@ void SetLevelTime(double seconds) {
   }
 }
 
+// Even an empty goal takes memory: the goals are counted as well as their
+// text.
 void AddObjective(const char* text) {
+  ChargeCall();
   ObjectivesWindow* goals = ObjectivesWindow::GetInstance();
-  if (text && goals) goals->AddObjective(text);
+  if (text && goals && AdmitsObjective(goals->GetObjectives().size())) goals->AddObjective(text);
 }
 
 void RestartLevel() {

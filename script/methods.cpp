@@ -8,8 +8,10 @@
 #include "game/objects/space.h"
 #include "game/objects/sprite.h"
 #include "script/arguments.h"
+#include "script/levelcaps.h"
 #include "script/ownership.h"
 #include "script/scriptmanager.h"
+#include "script/workcharges.h"
 
 namespace Kest {
 namespace ScriptApi {
@@ -19,6 +21,13 @@ using namespace ScriptArguments;
 namespace {
 
 ScriptOwnership& Ownership() { return *ScriptManager::GetInstance()->GetOwnership(); }
+
+// A part the level has room for, of finite numbers. The call is charged
+// even when refused: a loop of refused calls is work too.
+bool MayAddPart(const char* function, std::initializer_list<double> numbers) {
+  ChargeCall();
+  return AreFinite(function, numbers) && AdmitsPart();
+}
 
 }  // namespace
 
@@ -32,6 +41,7 @@ void MoveTo(Bike* bike, double x, double y) {
 }
 
 void SetBgImage(App* app, const std::string& file) {
+  ChargeCall();
   if (IsGameFile("SetBgImage", file)) app->SetBgImage(file);
 }
 
@@ -61,19 +71,19 @@ void Insert(Space* space, Object* object, double depth, const std::string& name)
 }
 
 void AddLine(Composite* composite, double x1, double y1, double x2, double y2) {
-  if (AreFinite("AddLine", {x1, y1, x2, y2})) {
+  if (MayAddPart("AddLine", {x1, y1, x2, y2})) {
     composite->AddLine(float(x1), float(y1), float(x2), float(y2));
   }
 }
 
 void AddCircle(Composite* composite, double x, double y, double radius) {
-  if (AreFinite("AddCircle", {x, y, radius})) {
+  if (MayAddPart("AddCircle", {x, y, radius})) {
     composite->AddCircle(float(x), float(y), float(radius));
   }
 }
 
 void AddBlock(Composite* composite, double x, double y, double width, double height) {
-  if (AreFinite("AddBlock", {x, y, width, height})) {
+  if (MayAddPart("AddBlock", {x, y, width, height})) {
     composite->AddBlock(float(x), float(y), float(width), float(height));
   }
 }

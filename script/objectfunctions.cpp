@@ -21,6 +21,7 @@
 #include "script/ownership.h"
 #include "script/scriptmanager.h"
 #include "script/statelimits.h"
+#include "script/workcharges.h"
 #include "tessora/world.h"
 
 namespace Kest {
@@ -64,6 +65,21 @@ Object* MadeWithLines(Object* object) {
   lua_State* L = ScriptManager::GetInstance()->GetState();
   if (arc && L) StateLimits::ChargeLines(L, arc->GetPartCount());
   return MadeByScript(object);
+}
+
+// The scene file read with the level's parsed files, every element it
+// walks charged as it goes; the overrides get the position.
+Object* ReadSceneObject(const std::string& file, double x, double y, AttributeMap overrides) {
+  ChargeCall();
+  ResourceManager* resources = ResourceManager::GetInstance();
+  if (!resources || resources->GetSceneFiles().IsMissing(file) ||
+      !AreFinite("CreateObject", {x, y}) || !IsGameFile("CreateObject", file)) {
+    return nullptr;
+  }
+  overrides["x"] = ExactText(x);
+  overrides["y"] = ExactText(y);
+  return MadeWithLines(
+      LoadObjectFile(file, overrides, resources->GetSceneFiles(), &SpendOnSceneWork));
 }
 
 void ChargeSegments(const Rope& rope) {
@@ -149,6 +165,7 @@ Sprite* CreateSprite(const std::string& file, double columns, double frameWidth,
 }
 
 Sprite* CloneSprite(const std::string& name) {
+  ChargeCall();
   ResourceManager* resources = ResourceManager::GetInstance();
   return resources ? MadeByScript(resources->CloneSprite(name)) : nullptr;
 }
@@ -195,22 +212,18 @@ Object* CreateTriangle(double x1, double y1, double x2, double y2, double x3, do
 }
 
 Object* CloneObject(const std::string& name, double x, double y) {
+  ChargeCall();
   ResourceManager* resources = ResourceManager::GetInstance();
   if (!resources || !AreFinite("CloneObject", {x, y})) return nullptr;
   return MadeByScript(resources->CloneObject(name, float(x), float(y)));
 }
 
 Object* CreateObject(const std::string& file, double x, double y) {
-  if (!AreFinite("CreateObject", {x, y}) || !IsGameFile("CreateObject", file)) return nullptr;
-  return MadeWithLines(LoadObjectFile(file, {{"x", ExactText(x)}, {"y", ExactText(y)}}));
+  return ReadSceneObject(file, x, y, AttributeMap());
 }
 
 Object* CreateObject(const std::string& file, double x, double y, bool hflip, bool vflip) {
-  if (!AreFinite("CreateObject", {x, y}) || !IsGameFile("CreateObject", file)) return nullptr;
-  return MadeWithLines(LoadObjectFile(file, {{"x", ExactText(x)},
-                                             {"y", ExactText(y)},
-                                             {"hflip", hflip ? "1" : "0"},
-                                             {"vflip", vflip ? "1" : "0"}}));
+  return ReadSceneObject(file, x, y, {{"hflip", hflip ? "1" : "0"}, {"vflip", vflip ? "1" : "0"}});
 }
 
 void RegisterObject(Object* object, const std::string& name) {
@@ -247,6 +260,7 @@ void RotateObject(Object* object, double angle) {
 }
 
 Object* DefaultSpaceFind(const std::string& name) {
+  ChargeCall();
   const App* app = Kest::GetApplication();
   return app ? app->GetSpace()->FindObject(name) : nullptr;
 }

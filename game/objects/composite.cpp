@@ -13,7 +13,7 @@ Composite::Composite(float x, float y, const std::string& textureName, bool dyna
   if (!textureName.empty()) texture_.Load(textureName);
 }
 
-Composite::~Composite() = default;
+Composite::~Composite() { liveParts_ -= partKinds_.size(); }
 
 Tessora::Composite& Composite::CompositeShape() const {
   return static_cast<Tessora::Composite&>(*Physics().GetShape());
@@ -23,6 +23,7 @@ void Composite::AddPart(Tessora::Shape* part, PartKind kind) {
   part->SetPosition(part->GetPosition() + CompositeShape().GetPosition());
   CompositeShape().AddPart(part);
   partKinds_.push_back(kind);
+  ++liveParts_;
 }
 
 void Composite::AddLine(float x1, float y1, float x2, float y2) {

@@ -2,6 +2,7 @@
 // static triangle.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -37,6 +38,9 @@ class Composite : public BodyObject {
   void Draw() override;
 
   const std::vector<int>& GetPartKinds() const { return partKinds_; }
+  // The parts of all composites alive: each one is placed at every step and
+  // drawn at every frame, so level scripts may add only so many.
+  static std::size_t GetLivePartCount() { return liveParts_; }
 
  protected:
   Tessora::Composite& CompositeShape() const;
@@ -45,6 +49,7 @@ class Composite : public BodyObject {
   void AddPart(Tessora::Shape* part, PartKind kind);
 
   std::vector<int> partKinds_;
+  static inline std::size_t liveParts_ = 0;
 };
 
 // A static triangle from three absolute corners: filled in the fill colour

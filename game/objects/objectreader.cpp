@@ -8,23 +8,39 @@
 
 namespace Kest {
 
-Object* LoadObjectFile(const std::string& fileName, const AttributeMap& overrides) {
-  ObjectReader reader(fileName);
-  reader.SetOverrides(overrides);
-  return reader.Read();
+namespace {
+
+void Walked(const SceneWork& work, const AttributeMap& attributes) {
+  if (work) work(1, attributes.size());
 }
 
-bool compositeReader::Visit(const std::string& /*name*/, AttributeMap& /*attributes*/,
+}  // namespace
+
+Object* LoadObjectFile(const std::string& fileName, const AttributeMap& overrides) {
+  SceneFiles files;
+  return LoadObjectFile(fileName, overrides, files, SceneWork());
+}
+
+Object* LoadObjectFile(const std::string& fileName, const AttributeMap& overrides,
+                       SceneFiles& files, const SceneWork& work) {
+  ObjectReader reader(files, work);
+  reader.SetOverrides(overrides);
+  return reader.Read(fileName);
+}
+
+bool compositeReader::Visit(const std::string& /*name*/, AttributeMap& attributes,
                             TiXmlNode* /*node*/) {
+  Walked(work_, attributes);
   return true;
 }
 
-ObjectReader::ObjectReader(const std::string& fileName) { document_.Load(fileName); }
+ObjectReader::ObjectReader(SceneFiles& files, const SceneWork& work) : files_(files), work_(work) {}
 
 ObjectReader::~ObjectReader() = default;
 
-Object* ObjectReader::Read() {
-  WalkScene(document_, overrides_.empty() ? nullptr : &overrides_);
+Object* ObjectReader::Read(const std::string& fileName) {
+  document_ = files_.Open(fileName, work_);
+  if (document_) WalkScene(*document_, overrides_.empty() ? nullptr : &overrides_);
   return first_.release();
 }
 
@@ -38,6 +54,7 @@ void ObjectReader::WalkScene(XmlPathDocument& document, const AttributeMap* defa
 
 // The walk ends with the first object: it is the only one kept.
 bool ObjectReader::Visit(const std::string& /*name*/, AttributeMap& attributes, TiXmlNode* node) {
+  Walked(work_, attributes);
   if (first_ || NamesFileOutsideTheGame(attributes)) return false;
   const auto def = attributes.find("def");
   if (def != attributes.end()) {
@@ -68,10 +85,10 @@ bool ObjectReader::NamesFileOutsideTheGame(const AttributeMap& attributes) const
 
 void ObjectReader::Include(const std::string& fileName, const AttributeMap& defaults) {
   if (!MayInclude(fileName)) return;
-  XmlPathDocument document;
-  if (!document.Load(fileName)) return;
+  const std::shared_ptr<XmlPathDocument> document = files_.Open(fileName, work_);
+  if (!document) return;
   ++depth_;
-  WalkScene(document, &defaults);
+  WalkScene(*document, &defaults);
   --depth_;
 }
 
@@ -83,7 +100,7 @@ bool ObjectReader::MayInclude(const std::string& fileName) {
     return true;
   }
   if (!limitLogged_) {
-    Log("Scene file " + document_.GetFileName() + ": " + fileName + " not included, " +
+    Log("Scene file " + document_->GetFileName() + ": " + fileName + " not included, " +
         (tooDeep ? "includes nest deeper than " + ToString(kMaxIncludeDepth)
                  : "more than " + ToString(kMaxIncludes) + " includes"));
     limitLogged_ = true;
@@ -93,7 +110,7 @@ bool ObjectReader::MayInclude(const std::string& fileName) {
 
 // The walk moves the cursor of the element's document: it is put back after.
 void ObjectReader::WalkComposite(AttributeMap& attributes, TiXmlNode* node) {
-  compositeReader parts;
+  compositeReader parts(work_);
   walking_->PushNode();
   walking_->Iterate(parts, &attributes, node);
   walking_->PopNode();

@@ -13,6 +13,7 @@
 
 #include "game/data/nodeiterator.h"
 #include "game/data/xmlpathdocument.h"
+#include "game/objects/scenefiles.h"
 
 namespace Kest {
 
@@ -22,14 +23,22 @@ class Object;
 // when it builds none (a missing file, no "/scene", no element a maker
 // takes). The overrides (say "x", "y", "hflip", "vflip") replace those
 // attributes of every element. The read ends with the first object: the
-// elements after it are not built at all.
+// elements after it are not built at all. The files are read afresh.
 Object* LoadObjectFile(const std::string& fileName, const AttributeMap& overrides);
+// The same with the files of the level, told the work of the read as it
+// goes (which may end it by throwing).
+Object* LoadObjectFile(const std::string& fileName, const AttributeMap& overrides,
+                       SceneFiles& files, const SceneWork& work);
 
 // Visits the parts of a composite element. The parts have no objects of
 // their own: the composite is made by its own "class".
 class compositeReader : public NodeIterator {
  public:
+  explicit compositeReader(const SceneWork& work) : work_(work) {}
   bool Visit(const std::string& name, AttributeMap& attributes, TiXmlNode* node) override;
+
+ private:
+  const SceneWork& work_;
 };
 
 class ObjectReader : public NodeIterator {
@@ -40,12 +49,12 @@ class ObjectReader : public NodeIterator {
   // includes itself several times cannot keep the game busy for hours.
   static constexpr int kMaxIncludes = 256;
 
-  explicit ObjectReader(const std::string& fileName);
+  ObjectReader(SceneFiles& files, const SceneWork& work);
   ~ObjectReader() override;
 
   void SetOverrides(const AttributeMap& overrides) { overrides_ = overrides; }
   // Walks the file up to the first object built, now owned by the caller.
-  Object* Read();
+  Object* Read(const std::string& fileName);
 
   bool Visit(const std::string& name, AttributeMap& attributes, TiXmlNode* node) override;
 
@@ -56,7 +65,9 @@ class ObjectReader : public NodeIterator {
   bool MayInclude(const std::string& fileName);
   void WalkComposite(AttributeMap& attributes, TiXmlNode* node);
 
-  XmlPathDocument document_;
+  SceneFiles& files_;
+  const SceneWork& work_;
+  std::shared_ptr<XmlPathDocument> document_;
   std::unique_ptr<Object> first_;
   AttributeMap overrides_;
   XmlPathDocument* walking_ = nullptr;  // the document of the element being visited

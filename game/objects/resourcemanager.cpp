@@ -50,9 +50,9 @@ bool IsPictureFile(const std::string& fileName) {
   return false;
 }
 
-// The cached bitmap of the file: loaded now unless cached already. Without
-// a screen a load would only be queued, and the texture would never arrive
-// for this level; the caller then goes on without the image.
+// The bitmap of the file, loaded now: only with a screen, else the load
+// would only be queued, and the texture would never arrive for this level;
+// the caller then goes on without the image.
 ol::Bitmap* LoadUncached(const std::string& fileName) {
   if (!ol::Setup::IsScreenSetUp() || !IsPictureFile(fileName)) return nullptr;
   std::unique_ptr<ol::Bitmap> bitmap(new ol::Bitmap());
@@ -91,8 +91,12 @@ void ResourceManager::ClearPrototypes() {
 ol::Bitmap* ResourceManager::GetBitmap(const std::string& fileName) {
   auto cached = bitmaps_.find(fileName);
   if (cached == bitmaps_.end()) {
+    if (!ol::Setup::IsScreenSetUp() || missingBitmaps_.Contains(fileName)) return nullptr;
     ol::Bitmap* loaded = LoadUncached(fileName);
-    if (!loaded) return nullptr;
+    if (!loaded) {
+      missingBitmaps_.Add(fileName);
+      return nullptr;
+    }
     cached = bitmaps_.emplace(fileName, loaded).first;
   }
   ol::Bitmap& source = *cached->second;

@@ -8,6 +8,8 @@
 #include <string>
 #include <unordered_set>
 
+#include "game/objects/missingfiles.h"
+#include "game/objects/scenefiles.h"
 #include "game/utility/heldtext.h"
 
 namespace ol {
@@ -35,9 +37,12 @@ class ResourceManager {
   ResourceManager& operator=(const ResourceManager&) = delete;
 
   // A new bitmap, owned by the caller, sharing the file's cached texture,
-  // pivot at its centre. Null when the file does not load or no screen
-  // exists; nothing is cached then, so the next call tries again.
+  // pivot at its centre. Null when the file does not load, and from then
+  // on for this level without trying again; null when no screen exists, and
+  // the next call tries again.
   ol::Bitmap* GetBitmap(const std::string& fileName);
+  // The scene files this level has read.
+  SceneFiles& GetSceneFiles() { return sceneFiles_; }
 
   // The manager owns the object from then on, and deletes an older
   // prototype of that name. Refused with a log line: null, an object that
@@ -65,6 +70,8 @@ class ResourceManager {
   // The same prototypes by address: every insertion into the space asks.
   std::unordered_set<const Object*> prototypeObjects_;
   std::map<std::string, ol::Bitmap*> bitmaps_;
+  MissingFiles missingBitmaps_;
+  SceneFiles sceneFiles_;
 };
 
 }  // namespace Kest

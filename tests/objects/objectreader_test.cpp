@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "game/objects/block.h"
@@ -178,6 +179,52 @@ TEST_F(SceneFile, AFileNestedFarTooDeepBuildsNothing) {
   TestSupport::TraceCapture trace;
   EXPECT_EQ(Load("<c class='circle' radius='3'>" + TestSupport::NestedElements() + "</c>"), nullptr);
   EXPECT_TRUE(trace.Contains("nest deeper"));
+}
+
+// A level parses each scene file once, includes too: later reads walk the
+// parsed file. Each read tells the work of every element it parses or walks.
+TEST_F(SceneFile, ALevelParsesEachSceneFileOnce) {
+  Write("leaf.xml", "<c class='circle' radius='3'/>");
+  Write("scene.xml", "<n/>" + Include("leaf.xml", "x='5'"));
+  Kest::SceneFiles files;
+  std::size_t elements = 0;
+  const Kest::SceneWork work = [&](std::size_t told, std::size_t) { elements += told; };
+  Built first(Kest::LoadObjectFile("scene.xml", {}, files, work));
+  EXPECT_EQ(elements, 8u) << "both files parsed (five elements with their roots), three walked";
+  Write("leaf.xml", "<b class='block' width='3' height='3'/>");
+  elements = 0;
+  Built again(Kest::LoadObjectFile("scene.xml", {}, files, work));
+  EXPECT_EQ(elements, 3u);
+  ASSERT_NE(As<Kest::Circle>(again), nullptr);
+  EXPECT_EQ(again->GetCenter().x, 5.0f);
+}
+
+// A read ended by its work (the script's budget ran out while the file was
+// parsed) leaves the file parsed for the next read.
+TEST_F(SceneFile, AReadEndedByItsWorkKeepsTheFileParsed) {
+  Write("scene.xml", "<c class='circle' radius='3'/>");
+  Kest::SceneFiles files;
+  const Kest::SceneWork spent = [](std::size_t, std::size_t) { throw std::runtime_error("spent"); };
+  EXPECT_THROW(Built(Kest::LoadObjectFile("scene.xml", {}, files, spent)), std::runtime_error);
+  std::size_t told = 0;
+  const Kest::SceneWork work = [&](std::size_t count, std::size_t) { told += count; };
+  EXPECT_NE(Built(Kest::LoadObjectFile("scene.xml", {}, files, work)), nullptr);
+  EXPECT_EQ(told, 1u) << "walked, not parsed again";
+}
+
+// What a level keeps parsed is bounded: a file past the bound is parsed
+// for each read and let go.
+TEST_F(SceneFile, ALevelKeepsOnlySoManyElementsParsed) {
+  std::string elements;
+  for (std::size_t i = 0; i < Kest::SceneFiles::kMostHeldElements; ++i) elements += "<n/>";
+  Write("large.xml", elements + "<c class='circle' radius='3'/>");
+  Kest::SceneFiles files;
+  std::size_t told = 0;
+  const Kest::SceneWork work = [&](std::size_t count, std::size_t) { told += count; };
+  for (int read = 0; read < 2; ++read) {
+    EXPECT_NE(Built(Kest::LoadObjectFile("large.xml", {}, files, work)), nullptr);
+  }
+  EXPECT_EQ(told, 2 * (2 * Kest::SceneFiles::kMostHeldElements + 3)) << "parsed and walked twice";
 }
 
 // A scene file that came with a track reads nothing outside the game's folder.

@@ -112,10 +112,18 @@ TEST_F(ObjectsOnScreen, OneTextureServesEveryUserOfAFile) {
   EXPECT_NE(first.get(), second.get()) << "each user owns its own";
   EXPECT_EQ(first->GetTextureInfo().texture, second->GetTextureInfo().texture);
   EXPECT_EQ(second->Width(), 65);
-  // A file that failed is tried again.
+}
+
+// A file that failed is not looked for again in the level, which logs it
+// once; the next level looks again.
+TEST_F(ObjectsOnScreen, AMissingImageIsLookedForOncePerLevel) {
+  TestSupport::TraceCapture trace;
   RemoveImage("res\\test_late.png");
   EXPECT_EQ(Resources().GetBitmap("res\\test_late.png"), nullptr);
   WriteImage("res\\test_late.png", 8, 8, kGreen);
+  EXPECT_EQ(Resources().GetBitmap("res\\test_late.png"), nullptr);
+  EXPECT_EQ(trace.Count("test_late.png"), 1);
+  Kest::ResourceManager::Create();
   std::unique_ptr<ol::Bitmap> late(Resources().GetBitmap("res\\test_late.png"));
   EXPECT_TRUE(late && late->IsValid());
 }
