@@ -28,7 +28,9 @@ TEST(QuitRequest, ASignalCutsAWaitingCallShortAndIsNoted) {
       pthread_kill(waiting, SIGTERM);
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    if (!returned) EXPECT_EQ(write(pipeEnds[1], "x", 1), 1);
+    if (!returned) {
+      EXPECT_EQ(write(pipeEnds[1], "x", 1), 1);
+    }
   });
   char byte = 0;
   const ssize_t n = read(pipeEnds[0], &byte, 1);

@@ -185,8 +185,9 @@ class AssetFonts : public ::testing::Test {
         return false;
       };
       // Digits are centred in the widest digit's cell.
-      if (c != ' ' && !std::isdigit(static_cast<unsigned char>(c)))
+      if (c != ' ' && !std::isdigit(static_cast<unsigned char>(c))) {
         EXPECT_TRUE(inked(start) && inked(x - 1)) << "a blank column would widen every word";
+      }
       EXPECT_EQ(font.glyph(static_cast<unsigned char>(c)).x, start);
       EXPECT_EQ(font.getWidth(c), x - start);
       EXPECT_LE(x - start, maxWidth);

@@ -94,7 +94,9 @@ TEST_F(TrackListTest, AMissingListIsWrittenEmptyAndABrokenOneSetAsideBesideOlder
     EXPECT_EQ(TrackList::GetInstance()->GetTrackCount(), 0);
     EXPECT_EQ(folder.Read("tracklist.xml"), "<?xml version='1.0'?>\n<tracklist>\n</tracklist>\n");
     EXPECT_EQ(folder.Read("tracklist.xml.bad"), "older");
-    if (!missing) EXPECT_EQ(folder.Read("tracklist.xml.bad." + std::to_string(++setAside)), text);
+    if (!missing) {
+      EXPECT_EQ(folder.Read("tracklist.xml.bad." + std::to_string(++setAside)), text);
+    }
     EXPECT_EQ(trace.Count("kept as"), missing ? 0 : 1);
   }
 }

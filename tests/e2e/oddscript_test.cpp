@@ -49,7 +49,9 @@ TEST(OddLevelScript, IsRefusedWithALogLineAndTheGameEndsOnASignal) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     GameRun game(VANTRAIL_STAGE_DIR, GameRun::NotStarted());
-    if (c.make) ASSERT_EQ(c.make(game.Folder()), 0);
+    if (c.make) {
+      ASSERT_EQ(c.make(game.Folder()), 0);
+    }
     game.Start({c.name});
     ASSERT_FALSE(game.WaitForWindow().empty());
     EXPECT_TRUE(TestSupport::PollUntil(10000, [&] { return LogHas(game, c.logged); }));
