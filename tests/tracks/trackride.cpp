@@ -192,6 +192,15 @@ RideKeys LoadRideKeys(const std::string& path) {
   return keys;
 }
 
+RideKeys SimpleRide(int press, int beat) {
+  constexpr int kThreeMinutes = 90000;
+  RideKeys keys;
+  keys.runs.push_back(KeyRun{1});  // the key that starts the level
+  if (!press) keys.runs.push_back(KeyRun{kThreeMinutes, true});
+  for (int tap = 0; press && tap < kThreeMinutes / beat; ++tap) keys.runs.push_back(KeyRun{beat, true, false, press});
+  return keys;
+}
+
 RideResult RideTrack(const std::string& track, const RideKeys& keys, const RideWatch& watch) {
   std::srand(1);  // the camera shake's seed
   // What a level places by the camera as it loads (the clouds), and the

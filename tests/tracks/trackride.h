@@ -36,6 +36,11 @@ struct RideKeys {
 
 RideKeys LoadRideKeys(const std::string& path);
 
+// A ride as someone new to the game rides: Up held for three minutes (longer
+// than any level's time) and, with a press, that key (KEY_RIGHT, KEY_LEFT)
+// tapped every `beat` steps from the first.
+RideKeys SimpleRide(int press, int beat);
+
 enum class RideEnd {
   kFinished,   // every level condition held
   kRestarted,  // the rider's head hit something, or the script restarted
