@@ -10,6 +10,7 @@ local GLOW = 230       -- how far from the bike the rock glows
 local TILE = 128
 local GROUND = -1
 local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
+local BACK_WALL = -10000  -- behind the dials, which are drawn at -9999: what rises over the screen's top
 
 local app = GetApplication()
 local space = app:GetSpace()
@@ -68,7 +69,7 @@ local lamp = CreateComposite(1150, TOP - 256, '')
 lamp:AddLine(0, 4, 0, 84)
 lamp:AddCircle(0, 94, 10)
 lamp:Finalize()
-space:Insert(lamp, GROUND, 'lamp')
+space:Insert(lamp, BACK_WALL, 'lamp')  -- high enough to pass behind the dials
 AnchorAt(lamp, 1150, TOP - 256)
 RotateObject(lamp, 30)
 step(1500, TOP + 40, TOP + 10)
@@ -101,9 +102,9 @@ hanging(3300, TOP - 360)
 -- the mouth's walls show against the daylight, and the floor runs on as a
 -- sunny meadow to the flag and a rock wall.
 local EXIT = 3500
-for y = TOP - 360 - 4 * TILE, TOP - 360 - TILE, TILE do shown(EXIT - TILE, y, 'res\\caverock.png', GROUND) end
+for y = TOP - 360 - 4 * TILE, TOP - 360 - TILE, TILE do shown(EXIT - TILE, y, 'res\\caverock.png', BACK_WALL) end
 for x = 3116, EXIT - TILE, TILE do
-  for y = TOP - 360, TOP - 100, TILE do shown(x, y, 'res\\caverock.png', BACKDROP) end
+  for y = TOP - 360, TOP - 100, TILE do shown(x, y, 'res\\caverock.png', BACK_WALL) end
 end
 for x = EXIT, 4600 - TILE, TILE do
   shown(x, TOP - 114, 'res\\grass.png', GROUND)

@@ -12,7 +12,7 @@ local STEP = 64
 local GROUND = -1
 local FILL = -2
 local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
-local SKY = -10000
+local SKY = -10000       -- behind the dials, which are drawn at -9999
 
 local app = GetApplication()
 local space = app:GetSpace()
@@ -86,13 +86,14 @@ EventVariableTriggered('stars', '3', "local gate = DefaultSpaceFind('gate') gate
 
 space:Insert(CreateCloud('res\\cloud3.png', 0, -0.04, 0, 0.2, 0.08), SKY, '')
 -- Fireflies, pinned to the screen: each lights up somewhere new every time
--- it comes round, after a rest of its own.
+-- it comes round, after a rest of its own. They may come up anywhere on
+-- the screen, so they fly in the sky behind the dials and the hills.
 for i = 1, 6 do
   local firefly = CreateSprite('res\\firefly.png', 8, 16, 16, 8, 80 + 10 * i, 0, 0, true)
   firefly:SetStatic(true)
   firefly:SetRandomPositioning(true, 800, 600)
   firefly:SetLoopDelay(300 * i)
-  space:Insert(firefly, GROUND, '')
+  space:Insert(firefly, SKY, '')
 end
 
 GetBike():MoveTo(150, TOP - 40)

@@ -69,8 +69,9 @@ local function surface(x)
   return FLOOR
 end
 
--- The start: a rock wall behind the bike and a sign pointing the way.
-for y = TOP - 3 * TILE, TOP + 2 * TILE, TILE do tile(-3 * TILE, y, ROCK) end
+-- The start: a rock wall behind the bike, low enough to stay clear of the
+-- clock, and a sign pointing the way.
+for y = TOP - 2 * TILE, TOP + 2 * TILE, TILE do tile(-3 * TILE, y, ROCK) end
 hill(line)
 -- Earth under the turf, each column from a little below the surface.
 for x = -2 * TILE, 37 * TILE, TILE do
