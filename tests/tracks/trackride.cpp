@@ -181,8 +181,14 @@ RideKeys LoadRideKeys(const std::string& path) {
     ++number;
     std::istringstream words(line.substr(0, line.find('#')));
     if ((words >> std::ws).eof()) continue;
+    std::string word, extra;
+    if (std::istringstream(line) >> word && word == kFinishWord) {
+      if (!(words >> word >> keys.finishStep >> keys.finishScore) || keys.finishStep <= 0 || (words >> extra))
+        keys.error = "line " + std::to_string(number) + ": a finish is its step and its score";
+      continue;
+    }
     KeyRun run;
-    std::string token, extra;
+    std::string token;
     if (!(words >> run.steps >> token) || run.steps <= 0 || (words >> extra) || !ReadKeys(token, run)) {
       keys.error = "line " + std::to_string(number) + ": a run is a positive count, U or D or -, then one of < > T or none";
     } else {
@@ -190,6 +196,10 @@ RideKeys LoadRideKeys(const std::string& path) {
     }
   }
   return keys;
+}
+
+std::string FinishLine(int step, unsigned score) {
+  return std::string(kFinishWord) + " " + std::to_string(step) + " " + std::to_string(score);
 }
 
 RideKeys SimpleRide(int press, int beat) {
@@ -242,6 +252,8 @@ RideResult RideTrack(const std::string& track, const RideKeys& keys, const RideW
 const char* RideEndName(RideEnd end) {
   return end == RideEnd::kFinished ? "finished" : end == RideEnd::kRestarted ? "restarted" : "out of keys";
 }
+
+unsigned TotalScore(const RideResult& ride) { return ride.score.time + ride.score.flips + ride.score.wheelies; }
 
 void RideStage() {
   if (ticks || chdir(Platform::ExecutableDirectory().c_str()) != 0) return;
