@@ -83,7 +83,7 @@ local lamp = CreateComposite(1150, TOP - 256, '')
 lamp:AddLine(0, 4, 0, 84)
 lamp:AddCircle(0, 94, 10)
 lamp:Finalize()
-space:Insert(lamp, GROUND, 'lamp')
+space:Insert(lamp, BEHIND, 'lamp')  -- high enough to pass behind the dials
 AnchorAt(lamp, 1150, TOP - 256)
 RotateObject(lamp, 30)
 step(1500, TOP + 40, TOP + 10)

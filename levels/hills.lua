@@ -1,7 +1,7 @@
--- Rolling Hills: waves of turf in the evening, short and tall, that throw
--- a fast bike into the air. One star sits on a crest; two hang where a
--- bike flies when it takes a crest at speed. Fireflies come out over the
--- grass.
+-- Rolling Hills: waves of turf in the evening, short and tall, that lift
+-- a fast bike off the ground for a moment. One star sits on a crest; two
+-- hang where a bike hops when it takes a crest at full throttle. Fireflies
+-- come out over the sky.
 
 local GRASS = 'res\\grass.png'
 local EARTH = 'res\\ground.png'
@@ -12,24 +12,28 @@ local STEP = 64
 local GROUND = -1
 local FILL = -2
 local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
-local SKY = -10000
+local SKY = -10000       -- behind the dials, which are drawn at -9999
 
 local app = GetApplication()
 local space = app:GetSpace()
 app:SetBgImage('res\\skydusk.png')
 
--- The land's surface: flat, then hills one after another, each a whole
--- wave of the given length and height, starting where the one before ends.
+-- The land's surface: a gentle run down from the start (a bike on full
+-- throttle keeps its front wheel down there), then hills one after
+-- another, each a whole wave of the given length and height, starting
+-- where the one before ends. They are low for their length: a crest lifts
+-- a fast bike a little, never out of the picture or onto its nose.
 local HILLS = {
-  {640, 48}, {640, 72}, {768, 110}, {512, 56}, {512, 96}, {1024, 150}, {640, 60}, {896, 180},
+  {640, 24}, {640, 36}, {768, 55}, {512, 28}, {512, 48}, {1024, 75}, {640, 30}, {896, 90},
 }
 local FIRST_HILL = 900
+local START_DROP = 120
 local function surface(x)
   local from = FIRST_HILL
   for i = 1, #HILLS do
     local length, height = HILLS[i][1], HILLS[i][2]
     if x < from + length then
-      if x < from then return TOP end
+      if x < from then return TOP - START_DROP * (1 + math.cos(math.pi * math.max(0, x) / FIRST_HILL)) / 2 end
       return TOP - height * (1 - math.cos(2 * math.pi * (x - from) / length)) / 2
     end
     from = from + length
@@ -60,13 +64,13 @@ for x = -2 * TILE, FINISH + 4 * TILE, TILE do
 end
 
 -- A star on the second crest, and two in the air past the fifth and the
--- last: a bike that takes those crests fast flies through them.
+-- last: a bike that takes those crests fast hops through them.
 space:Insert(CreateLevelStar('star1', 1850, surface(1860) - 60), 'star1')
-space:Insert(CreateLevelStar('star2', 3830, surface(3840) - 130), 'star2')
-space:Insert(CreateLevelStar('star3', 6290, surface(6300) - 115), 'star3')
+space:Insert(CreateLevelStar('star2', 3830, surface(3840) - 80), 'star2')
+space:Insert(CreateLevelStar('star3', 6290, surface(6300) - 80), 'star3')
 
 -- Rock walls at both ends, the flag on the flat.
-for y = TOP - 3 * TILE, BOTTOM, TILE do
+for y = TOP - 4 * TILE, BOTTOM, TILE do
   space:Insert(CreateBlock(-3 * TILE, y, TILE, TILE, 'res\\rock.png', false), GROUND, '')
   space:Insert(CreateBlock(FINISH + 3 * TILE, y, TILE, TILE, 'res\\rock.png', false), GROUND, '')
 end
@@ -86,19 +90,20 @@ EventVariableTriggered('stars', '3', "local gate = DefaultSpaceFind('gate') gate
 
 space:Insert(CreateCloud('res\\cloud3.png', 0, -0.04, 0, 0.2, 0.08), SKY, '')
 -- Fireflies, pinned to the screen: each lights up somewhere new every time
--- it comes round, after a rest of its own.
+-- it comes round, after a rest of its own. They may come up anywhere on
+-- the screen, so they fly in the sky behind the dials and the hills.
 for i = 1, 6 do
   local firefly = CreateSprite('res\\firefly.png', 8, 16, 16, 8, 80 + 10 * i, 0, 0, true)
   firefly:SetStatic(true)
   firefly:SetRandomPositioning(true, 800, 600)
   firefly:SetLoopDelay(300 * i)
-  space:Insert(firefly, GROUND, '')
+  space:Insert(firefly, SKY, '')
 end
 
-GetBike():MoveTo(150, TOP - 40)
+GetBike():MoveTo(150, surface(150) - 40)
 local goals = {'star1', 'star2', 'star3', 'finish'}
 for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
-AddObjective('Ride fast: the crests throw you up')
+AddObjective('Ride fast: the crests lift you')
 AddObjective('Catch the stars over the crests')
 AddObjective('The three stars open the gate')
 AddObjective('Then reach the flag')

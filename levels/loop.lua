@@ -52,7 +52,11 @@ for i = 1, #quarters do
   space:Insert(CreateArc(q[1], q[2], R, q[3], CLEAR), GROUND, q[4])
 end
 DefaultSpaceFind('fall'):SetCollisionMask(0)
-space:Insert(CreateBitmap(CX - R - 24, CY - R - 24, 'res\\loop.png'), GROUND, '')
+-- Its picture rises over the top of the screen while the bike is in the
+-- loop: it stands behind the dials, and the rider rides in front of it.
+space:Insert(CreateCloud('res\\cloud1.png', 0, -0.08, 0, 0.5, 0.05), SKY, '')
+space:Insert(CreateCloud('res\\cloud3.png', 0, -0.05, 0, 0.05, 0.12), SKY, '')
+space:Insert(CreateBitmap(CX - R - 24, CY - R - 24, 'res\\loop.png'), SKY, '')
 local driver = space:FindObject('driver')
 RegisterEvent(driver, CreateEventBox(CX - R, CY - R, CX, CY),
               "DefaultSpaceFind('fall'):SetCollisionMask(-1) DefaultSpaceFind('rise'):SetCollisionMask(0)", false)
@@ -77,8 +81,6 @@ flag:SetImage(CreateBitmap(46 * TILE, TOP + 64 - 128, 'res\\finish.png'))
 space:Insert(flag, 'finish')
 for y = TOP - 3 * TILE, BOTTOM, TILE do tile(51 * TILE, y, CONCRETE) end
 
-space:Insert(CreateCloud('res\\cloud1.png', 0, -0.08, 0, 0.5, 0.05), SKY, '')
-space:Insert(CreateCloud('res\\cloud3.png', 0, -0.05, 0, 0.05, 0.12), SKY, '')
 
 GetBike():MoveTo(150, TOP - 40)
 GetLevel():Add(CreateVariableCondition('looped'))

@@ -11,13 +11,14 @@ local TOP = 480
 local DECK = TOP - 64          -- the raised deck after the second seesaw
 local BOTTOM = TOP + 3 * TILE
 local GROUND = -1
-local SKY = -10000
+local SKY = -10000       -- behind the dials, which are drawn at -9999
 local BACKDROP = -200   -- behind the rider, whose head is drawn at -100
 local PINE = {150, 96, 52}
 
 local app = GetApplication()
 local space = app:GetSpace()
 app:SetBgImage('res\\forest.png')
+space:Insert(CreateCloud('res\\cloud2.png', 0, -0.05, 0, 0.5, 0.05), SKY, '')
 
 local function tile(x, y, image) space:Insert(CreateBlock(x, y, TILE, TILE, image, false), GROUND, '') end
 
@@ -30,7 +31,8 @@ local function yard(first, last, top)
 end
 
 -- A seesaw: a plank turned down to the left, on a hinge over a trestle
--- that only shows.
+-- that only shows. The first is low, so that a bike that takes it at full
+-- throttle rolls over instead of flying off its top.
 local function seesaw(x, y, width, height, name)
   local trestle = CreateTriangle(x - 24, TOP, x + 24, TOP, x, y)
   trestle:SetFillColor(PINE[1], PINE[2], PINE[3], 255)
@@ -45,7 +47,7 @@ end
 
 for y = TOP - 3 * TILE, BOTTOM, TILE do tile(-3 * TILE, y, WOOD) end
 yard(-2, 11, TOP)
-seesaw(700, TOP - 44, 320, 16, 'seesaw1')
+seesaw(700, TOP - 20, 320, 16, 'seesaw1')
 seesaw(1400, TOP - 60, 384, 20, 'seesaw2')
 
 -- The deck the second seesaw lets down onto.
@@ -55,15 +57,17 @@ for x = 12 * TILE, 20 * TILE, TILE do
 end
 
 -- The swinging log: a heavy end on a long chain from a beam between two
--- towers of lumber behind the way, started from the side.
+-- towers of lumber behind the way, started from the side. The towers, the
+-- beam and the log rise over the top of the screen, so they stand behind
+-- the dials, in front of the sky and its cloud; the rider passes in front.
 for y = DECK - 3 * TILE, DECK - TILE, TILE do
   for x = 2048, 2432, 384 do
     local lumber = CreateBlock(x, y, TILE, TILE, WOOD, false)
     lumber:SetCollisionMask(0)
-    space:Insert(lumber, BACKDROP, '')
+    space:Insert(lumber, SKY, '')
   end
 end
-space:Insert(CreateBitmap(2112, DECK - 400, 'res\\plank384x20.png'), BACKDROP, '')
+space:Insert(CreateBitmap(2112, DECK - 400, 'res\\plank384x20.png'), SKY, '')
 -- The log and its rod are one block, 64 by 192, turned about its middle:
 -- it is placed so that, turned, its top is at the hinge. Hanging still it
 -- clears a rider's helmet; swinging, it sweeps the air over the deck.
@@ -74,7 +78,7 @@ local cx = HINGE[1] - drop * math.sin(LOG_ANGLE)
 local cy = HINGE[2] + drop * math.cos(LOG_ANGLE)
 local log = CreateBlock(cx - 32, cy - 96, 64, 192, 'res\\log.png', true)
 log:SetMass(20)
-space:Insert(log, 'log')
+space:Insert(log, SKY, 'log')  -- it swings over the top of the screen: behind the dials
 RotateObject(log, math.deg(LOG_ANGLE))
 AnchorAt(log, HINGE[1], HINGE[2])
 
@@ -98,8 +102,6 @@ for y = DECK - 3 * TILE, DECK, TILE do tile(32 * TILE, y, WOOD) end
 local flag = CreatePickableItem('finish', 30 * TILE, DECK - 128, 64, 128)
 flag:SetImage(CreateBitmap(30 * TILE, DECK - 128, 'res\\finish.png'))
 space:Insert(flag, 'finish')
-
-space:Insert(CreateCloud('res\\cloud2.png', 0, -0.05, 0, 0.5, 0.05), SKY, '')
 
 GetBike():MoveTo(150, TOP - 40)
 GetLevel():Add(CreateVariableCondition('star1'))

@@ -1,7 +1,6 @@
--- Training Field: the first ride, made to be finished by holding Up and
--- tapping Right now and then: a short flat start, then a long run down
--- gentle slopes into the valley where the flag stands. Three stars lie on
--- the way, all at wheel height, and a gate before the flag drops into the
+-- Training Field: the first ride, made to be finished by holding Up alone:
+-- a long run down gentle slopes into the valley where the flag stands.
+-- Three stars lie on the way, all at wheel height, and a gate before the flag drops into the
 -- ground once all three are in. Jumps and climbs come on later tracks.
 
 local TURF = 'res\\turf.png'
@@ -53,11 +52,14 @@ local function eased(points)
   return line
 end
 
--- The field falls gently from the start to the flag: a bike that holds
--- the throttle on a downhill rears up slowly, and a tap of Right now and
--- then keeps its front wheel down. Each point is where the surface bends.
+-- The field falls from the start to the flag: a bike that holds the
+-- throttle on flat ground rears up and goes over backwards, on a downhill
+-- its weight keeps the front wheel down. So the way drops at once, most
+-- steeply in the first stretch while the bike gathers speed, and Up held
+-- alone rides it; a tap of Right now and then does no harm. Each point is
+-- where the surface bends.
 local FLOOR = TOP + 360
-local line = eased({{-256, TOP}, {64, TOP}, {448, TOP + 24}, {3840, FLOOR - 20}, {4224, FLOOR}, {4864, FLOOR}})
+local line = eased({{-256, TOP}, {0, TOP}, {896, TOP + 120}, {3840, FLOOR - 20}, {4224, FLOOR}, {4864, FLOOR}})
 local function surface(x)
   for i = 1, #line - 1 do
     if x <= line[i + 1][1] then
@@ -67,8 +69,9 @@ local function surface(x)
   return FLOOR
 end
 
--- The start: a rock wall behind the bike and a sign pointing the way.
-for y = TOP - 3 * TILE, TOP + 2 * TILE, TILE do tile(-3 * TILE, y, ROCK) end
+-- The start: a rock wall behind the bike, low enough to stay clear of the
+-- clock, and a sign pointing the way.
+for y = TOP - 2 * TILE, TOP + 2 * TILE, TILE do tile(-3 * TILE, y, ROCK) end
 hill(line)
 -- Earth under the turf, each column from a little below the surface.
 for x = -2 * TILE, 37 * TILE, TILE do

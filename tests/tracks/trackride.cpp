@@ -181,14 +181,33 @@ RideKeys LoadRideKeys(const std::string& path) {
     ++number;
     std::istringstream words(line.substr(0, line.find('#')));
     if ((words >> std::ws).eof()) continue;
+    std::string word, extra;
+    if (std::istringstream(line) >> word && word == kFinishWord) {
+      if (!(words >> word >> keys.finishStep >> keys.finishScore) || keys.finishStep <= 0 || (words >> extra))
+        keys.error = "line " + std::to_string(number) + ": a finish is its step and its score";
+      continue;
+    }
     KeyRun run;
-    std::string token, extra;
+    std::string token;
     if (!(words >> run.steps >> token) || run.steps <= 0 || (words >> extra) || !ReadKeys(token, run)) {
       keys.error = "line " + std::to_string(number) + ": a run is a positive count, U or D or -, then one of < > T or none";
     } else {
       keys.runs.push_back(run);
     }
   }
+  return keys;
+}
+
+std::string FinishLine(int step, unsigned score) {
+  return std::string(kFinishWord) + " " + std::to_string(step) + " " + std::to_string(score);
+}
+
+RideKeys SimpleRide(int press, int beat) {
+  constexpr int kThreeMinutes = 90000;
+  RideKeys keys;
+  keys.runs.push_back(KeyRun{1});  // the key that starts the level
+  if (!press) keys.runs.push_back(KeyRun{kThreeMinutes, true});
+  for (int tap = 0; press && tap < kThreeMinutes / beat; ++tap) keys.runs.push_back(KeyRun{beat, true, false, press});
   return keys;
 }
 
@@ -233,6 +252,8 @@ RideResult RideTrack(const std::string& track, const RideKeys& keys, const RideW
 const char* RideEndName(RideEnd end) {
   return end == RideEnd::kFinished ? "finished" : end == RideEnd::kRestarted ? "restarted" : "out of keys";
 }
+
+unsigned TotalScore(const RideResult& ride) { return ride.score.time + ride.score.flips + ride.score.wheelies; }
 
 void RideStage() {
   if (ticks || chdir(Platform::ExecutableDirectory().c_str()) != 0) return;

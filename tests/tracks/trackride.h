@@ -29,12 +29,25 @@ struct KeyRun {
   int press = 0;  // an Allegro scan code, 0 for none
 };
 
+// A finished ride replays exactly, so its keys keep where it finished: the
+// physics step and the score ("finish 4557 12189"), 0 when not recorded.
 struct RideKeys {
   std::vector<KeyRun> runs;
+  int finishStep = 0;
+  unsigned finishScore = 0;
   std::string error;  // empty when the text parsed; else the first fault and its line
 };
 
 RideKeys LoadRideKeys(const std::string& path);
+// The line that keeps a finished ride's figures, as LoadRideKeys reads it:
+// the word, the step, the score.
+constexpr char kFinishWord[] = "finish";
+std::string FinishLine(int step, unsigned score);
+
+// A ride as someone new to the game rides: Up held for three minutes (longer
+// than any level's time) and, with a press, that key (KEY_RIGHT, KEY_LEFT)
+// tapped every `beat` steps from the first.
+RideKeys SimpleRide(int press, int beat);
 
 enum class RideEnd {
   kFinished,   // every level condition held
@@ -74,6 +87,8 @@ RideResult RideTrack(const std::string& track, const RideKeys& keys,
                      const RideWatch& watch = RideWatch());
 
 const char* RideEndName(RideEnd end);
+// The score's parts added up, as the result screen shows it.
+unsigned TotalScore(const RideResult& ride);
 
 // The game's window, level and console, made once per program; the working
 // folder becomes the program's, where the game finds its data.

@@ -1,18 +1,21 @@
 // Plays a track headless with a recorded ride and reports how it goes: the
 // tool for finding and checking a track's keys (README.md). Under xvfb-run:
 //
-//   trackrider <track> <keys file> [--every N] [--until X] [--max N] [--shot STEP FILE]...
+//   trackrider <track> <keys file> [--every N] [--until X] [--max N] [--shot STEP FILE]... [--record]
 //
 // It prints the bike's place every N physics steps (default 250), how the
 // ride ended and its time against the level time. --until ends the ride once
 // the bike is right of X, --max after N steps; --shot saves the frame shown
-// after STEP as an 800 x 600 PNG.
+// after STEP as an 800 x 600 PNG; --record writes a finished ride's step
+// and score into the keys file, in place of the ones it kept.
 #include <allegro.h>
 #include <loadpng.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -29,7 +32,21 @@ struct Options {
   int every = 250, max = 1 << 30;
   float until = 1e30f;
   std::map<int, std::string> shots;
+  bool record = false;
 };
+
+// The keys file with its finish line, if any, in place of the old one.
+bool RecordFinish(const std::string& path, const TrackTest::RideResult& ride) {
+  std::ifstream in(path);
+  std::ostringstream kept;
+  const std::string finish = TrackTest::FinishLine(ride.steps, TrackTest::TotalScore(ride));
+  for (std::string line, word; std::getline(in, line);)
+    if (!(std::istringstream(line) >> word) || word != TrackTest::kFinishWord) kept << line << "\n";
+  in.close();
+  std::ofstream out(path, std::ios::trunc);
+  out << kept.str() << finish << "\n";
+  return bool(out.flush());
+}
 
 // The frame in the back buffer as a PNG: GL's rows run from the bottom up.
 void SaveFrame(const std::string& path) {
@@ -62,6 +79,8 @@ bool ReadOptions(int argc, char** argv, Options& options) {
       options.max = std::atoi(argv[++i]);
     } else if (option == "--until" && i + 1 < argc) {
       options.until = std::strtof(argv[++i], nullptr);
+    } else if (option == "--record") {
+      options.record = true;
     } else if (option == "--shot" && i + 2 < argc) {
       const int step = std::atoi(argv[++i]);
       options.shots[step] = std::filesystem::absolute(argv[++i]).string();
@@ -77,7 +96,7 @@ bool ReadOptions(int argc, char** argv, Options& options) {
 int main(int argc, char** argv) {
   Options options;
   if (!ReadOptions(argc, argv, options)) {
-    std::fprintf(stderr, "usage: trackrider <track> <keys> [--every N] [--until X] [--max N] [--shot STEP FILE]...\n");
+    std::fprintf(stderr, "usage: trackrider <track> <keys> [--every N] [--until X] [--max N] [--shot STEP FILE]... [--record]\n");
     return 2;
   }
   const TrackTest::RideKeys keys = TrackTest::LoadRideKeys(options.keys);
@@ -102,8 +121,14 @@ int main(int argc, char** argv) {
   std::printf("%s after %d steps at x %.1f y %.1f: %.2f s of the level's %.0f s\n",
               TrackTest::RideEndName(ride.end), ride.steps, ride.bike.x, ride.bike.y,
               ride.playMs / 1000.0, ride.levelTimeMs / 1000.0);
-  if (ride.end == TrackTest::RideEnd::kFinished)
-    std::printf("score %u: %u time, %u flips, %u wheelies\n", ride.score.time + ride.score.flips + ride.score.wheelies,
-                ride.score.time, ride.score.flips, ride.score.wheelies);
-  return ride.end == TrackTest::RideEnd::kFinished ? 0 : 1;
+  const bool finished = ride.end == TrackTest::RideEnd::kFinished;
+  if (finished)
+    std::printf("score %u: %u time, %u flips, %u wheelies\n", TrackTest::TotalScore(ride), ride.score.time,
+                ride.score.flips, ride.score.wheelies);
+  if (finished && options.record && !RecordFinish(options.keys, ride)) {
+    std::fprintf(stderr, "cannot write %s\n", options.keys.c_str());
+    return 2;
+  }
+  if (finished && options.record) std::printf("recorded in %s\n", options.keys.c_str());
+  return finished ? 0 : 1;
 }

@@ -19,7 +19,7 @@ while IFS=$'\t' read -r name file; do
   keys=$root/tests/tracks/rides/$base.keys
   later=()
   if [ -f "$keys" ]; then
-    total=$(awk '!/^#/ && NF { total += $1 } END { print total }' "$keys")
+    total=$(awk '!/^#/ && !/^finish/ && NF { total += $1 } END { print total }' "$keys")
     later=(--shot $((total / 3)) "$shots/$base-b.png" --shot $((total * 2 / 3)) "$shots/$base-c.png"
            --shot $((total - 300)) "$shots/$base-d.png")
   else
