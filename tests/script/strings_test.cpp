@@ -44,7 +44,7 @@ class RandomCalls {
       case 6: return Format();
       case 7: return "return string.len(" + s + "), string.reverse(" + s + ")";
       case 8: return "return string.lower(" + s + "), string.upper(" + s + ")";
-      case 9: return "return string.rep(" + s + ", " + std::to_string(Pick(6) - 1) + ")";
+      case 9: return "return string.rep(" + s + ", " + (Pick(8) ? std::to_string(Pick(6) - 1) : "-2147483648") + ")";
       case 10: return "return string.sub(" + s + n + (Pick(2) ? n : "") + ")";
       default: return "return (" + s + "):" + (Pick(2) ? "find(" : "rep(") + (Pick(2) ? "nil)" : "{})");
     }
