@@ -1,7 +1,7 @@
 -- Glow Cave: a ride through the dark. The rock only shows where the bike
 -- is: floor and roof glow around it, green-blue underfoot and blue
 -- overhead, and the pit glows red. Crystals in the walls light up as the
--- bike passes, and a lamp swings in the dark. Jump the pit, keep the bike
+-- bike passes, and a lamp glows in the dark. Jump the pit, keep the bike
 -- flat under the low roof, and climb the steps to the way out.
 
 local TOP = 500
@@ -76,16 +76,19 @@ space:Insert(CreateCompositeBlock(-600, TOP - 700, 300, 700, false, true, true, 
 crystals(500, TOP)
 
 -- A step down, and the pit to jump from a lip at its edge. A miner's lamp
--- swings from the roof on its chain, high over the way.
+-- hangs from the roof on its chain, high over the way: its picture lies
+-- over the chain and glass the composite is made of, so the composite
+-- hangs plumb and touches nothing, never leaving it.
 floor(900, 1500, TOP + 40)
 roof(900, 1500, TOP - 260)
 local lamp = CreateComposite(1150, TOP - 256, '')
 lamp:AddLine(0, 4, 0, 84)
 lamp:AddCircle(0, 94, 10)
 lamp:Finalize()
-space:Insert(lamp, BEHIND, 'lamp')  -- high enough to pass behind the dials
+lamp:SetCollisionMask(0)
+space:Insert(lamp, BEHIND, 'lamp')  -- behind the dials, as the lamp's picture
 AnchorAt(lamp, 1150, TOP - 256)
-RotateObject(lamp, 30)
+space:Insert(CreateBitmap(1150 - 80, TOP - 256, 'res\\lamp.png'), BEHIND, '')
 step(1500, TOP + 40, TOP + 10)
 face(1500, 1700, TOP + 260, TOP + 260 + 4 * TILE)
 space:Insert(CreateCompositeBlock(1500, TOP + 260, 200, DEEP, true, false, false, 160, true, GLOW), GROUND, '')

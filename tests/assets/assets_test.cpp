@@ -3,6 +3,8 @@
 #include <loadpng.h>
 #include <png.h>
 
+#include <cmath>
+
 #include <guichan.hpp>
 #include <guichan/allegro.hpp>
 
@@ -76,7 +78,8 @@ std::vector<ImageSpec> Images() {
       // Drawn at the size of the level blocks that show them.
       {"gate16x160.png", 16, 160, 0, false}, {"gate16x192.png", 16, 192, 0, false}, {"button.png", 64, 8, 0, false},
       {"plate.png", 256, 8, 0, false}, {"log.png", 64, 192, 0, true}, {"startpost.png", 32, 128, 0, false},
-      {"boulder.png", 28, 28, 0, true}, {"castlewall.png", 384, 232, 0, false}, {"crate.png", 64, 64, 0, false}};
+      {"boulder.png", 28, 28, 0, true}, {"castlewall.png", 384, 232, 0, false}, {"crate.png", 64, 64, 0, false},
+      {"lamp.png", 160, 176, 0, true}};
   for (int d = 0; d < 10; ++d) images.push_back({"num" + std::to_string(d) + ".png", 28, 40, 0, d == 1});
   for (const char* name : kBackdrops) images.push_back({name, 800, 600, 0, false});
   for (const char* name : kSolidTiles) images.push_back({name, 128, 128, 0, false});
@@ -99,6 +102,23 @@ TEST(AssetImages, EveryFileIsRgba8WithTheSizeAndCornersTheCodeAssumes) {
   EXPECT_LT(std::max(dial.at(0, dial.height - 1).a, dial.at(dial.width - 1, dial.height - 1).a), kTrace);
   // and closed along that edge by a light bar, not cut through its dark face
   for (int x : {20, dial.width / 2 - 20, dial.width - 21}) EXPECT_GT(dial.at(x, 2).g, 128) << "at " << x;
+}
+
+// Glow Cave hangs its lamp, a composite drawn as a line from 4 to 84 units
+// under the hook and a ring of radius 10 round 94 under it, behind this
+// picture: every pixel those outlines touch must be covered.
+TEST(AssetImages, TheLampCoversTheChainAndGlassItHangsOver) {
+  const Pixels lamp = ReadRgba8("lamp.png");
+  ASSERT_EQ(lamp.width, 160);
+  const int hook = lamp.width / 2;
+  for (int y = 3; y <= 85; ++y)
+    for (int x = hook - 1; x <= hook + 1; ++x) EXPECT_EQ(lamp.at(x, y).a, 255) << "chain at " << x << ", " << y;
+  for (int degree = 0; degree < 360; degree += 5)
+    for (float r : {8.5f, 10.0f, 11.5f}) {
+      const float turn = degree * 3.14159265f / 180.0f;
+      const int x = int(std::lround(hook + r * std::cos(turn))), y = int(std::lround(94 + r * std::sin(turn)));
+      EXPECT_EQ(lamp.at(x, y).a, 255) << "glass at " << x << ", " << y;
+    }
 }
 
 // Backdrops and solid textures are opaque; water lets the level show through but is never invisible.

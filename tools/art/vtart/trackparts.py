@@ -21,6 +21,11 @@ and lit like the rest of the art.
   dark tracks' shaded pictures: the game shades each corner by the bike's
   distance, so they light up as the bike comes near. The stalactites hang
   from the top edge of their picture.
+- The miner's lamp hangs on its chain from the top middle of its picture:
+  the chain runs 80 px down to the lamp's cap, and the glass, lit from
+  within, is centred 94 px down, in a warm halo that fades into the dark.
+  The cave hangs its swinging composite (a line and a small circle) right
+  under it, so chain and glass are drawn solid where those run.
 - The firefly is a sheet of 8 frames of 16 x 16 in one row: a speck of
   light that swells and fades, for levels to scatter over a dark screen.
 - Planks are boards of the given size for the level's loose and hinged
@@ -45,6 +50,8 @@ SPOOL = 48
 CRATE = 64
 SPARKS = (32, 8)
 CRYSTALS = (96, 80)
+LAMP = (160, 176)
+LAMP_GLASS = 94   # the glass's centre below the hook
 STALACTITES = (128, 40)
 ROLLER = 48
 PLANKS = {'plank128x16.png': (128, 16), 'plank256x16.png': (256, 16), 'plank320x16.png': (320, 16), 'plank384x20.png': (384, 20)}
@@ -272,6 +279,48 @@ def draw_stalactites(ctx, w=STALACTITES[0], h=STALACTITES[1]):
         x += width + r.uniform(1, 6)
 
 
+def draw_lamp(ctx, w=LAMP[0], h=LAMP[1], glass=LAMP_GLASS):
+    cx = w / 2
+    halo = min(cx, h - glass) - 2
+    circle(ctx, cx, glass, halo)
+    ctx.set_source(radial(cx, glass, 0, halo, [(0, P.with_alpha(P.GOLD_LIGHT, 0.55)),
+                                               (0.35, P.with_alpha(P.HIGHLIGHT, 0.22)),
+                                               (1, P.with_alpha(P.HIGHLIGHT, 0))]))
+    ctx.fill()
+    # The chain: links seen face on and edge on by turns, each face-on link
+    # dark inside, so the chain is solid down its middle.
+    for i, y in enumerate(range(0, 80, 8)):
+        if i % 2:
+            rounded_rect(ctx, cx - 2.2, y, 4.4, 10, 2.2)
+            fill_and_outline(ctx, P.STEEL_DARK, P.INK, 1.0)
+        else:
+            ctx.save()
+            ctx.translate(cx, y + 5)
+            ctx.scale(1, 1.6)
+            circle(ctx, 0, 0, 3.6)
+            ctx.restore()
+            fill_and_outline(ctx, P.STEEL, P.INK, 1.0)
+            rounded_rect(ctx, cx - 1.2, y + 2.5, 2.4, 5, 1.2)
+            set_colour(ctx, P.ENGINE_DARK)
+            ctx.fill()
+    # The cap with its ring, the glass in its cage, and the base.
+    polygon(ctx, [(cx - 6, glass - 12), (cx - 3, glass - 18), (cx + 3, glass - 18), (cx + 6, glass - 12)])
+    fill_and_outline(ctx, P.ENGINE, P.INK, 1.2)
+    rounded_rect(ctx, cx - 11, glass - 15, 22, 5, 2)
+    fill_and_outline(ctx, linear(cx - 11, 0, cx + 11, 0, [(0, P.STEEL_LIGHT), (1, P.STEEL_DARK)]), P.INK, 1.2)
+    rounded_rect(ctx, cx - 13, glass - 11, 26, 23, 7)
+    fill_and_outline(ctx, radial(cx, glass + 1, 1, 14, [(0, (1, 1, 1)), (0.3, P.GOLD_LIGHT), (0.75, P.GOLD),
+                                                        (1, P.GOLD_DARK)]), P.INK, 1.4)
+    for dx in (-6, 0, 6):
+        ctx.move_to(cx + dx, glass - 10)
+        ctx.line_to(cx + dx, glass + 11)
+    set_colour(ctx, P.with_alpha(P.ENGINE_DARK, 0.8))
+    ctx.set_line_width(1.4)
+    ctx.stroke()
+    rounded_rect(ctx, cx - 12, glass + 10, 24, 6, 2)
+    fill_and_outline(ctx, linear(cx - 12, 0, cx + 12, 0, [(0, P.STEEL_LIGHT), (1, P.STEEL_DARK)]), P.INK, 1.2)
+
+
 def draw_firefly_sheet(ctx):
     size, frames = FIREFLY
     for i in range(frames):
@@ -297,6 +346,7 @@ def track_images():
               ('crate.png', (CRATE, CRATE), draw_crate),
               ('sparks.png', (SPARKS[0] * SPARKS[1], SPARKS[0]), draw_spark_sheet),
               ('crystals.png', CRYSTALS, draw_crystals),
+              ('lamp.png', LAMP, draw_lamp),
               ('stalactites.png', STALACTITES, draw_stalactites)]
     for name, (w, h) in sorted(PLANKS.items()):
         images.append((name, (w, h), lambda ctx, w=w, h=h: draw_plank(ctx, w, h)))
