@@ -30,21 +30,50 @@ local function bank(first, last, top, cap, body)
   end
 end
 
+-- A turned tile `length` long whose top edge is centred on (x, y).
+local function turned(x, y, angle, length, image, depth, touches)
+  local turf = CreateBlock(x - length / 2 - math.sin(angle) * TILE / 2,
+                           y + (math.cos(angle) - 1) * TILE / 2, length, TILE, image, false)
+  if not touches then turf:SetCollisionMask(0) end
+  RotateObject(turf, math.deg(angle))
+  space:Insert(turf, depth, '')
+end
+
 -- A slope of turned turf tiles from (x1, y1) to (x2, y2), one tile long.
 -- A bank drawn over the pond's water keeps its riding block at the ground's
--- depth, unseen, and shows a copy that touches nothing at the given depth.
+-- depth, unseen, and shows a copy that touches nothing at the given depth,
+-- over earth reaching deeper, so no water shows under it.
+local DEEPER = 48
 local function slope(x1, y1, x2, y2, overWater)
   local angle, length = math.atan2(y2 - y1, x2 - x1), math.sqrt((x2 - x1) ^ 2 + (y2 - y1) ^ 2) + 8
-  local function turned(image, depth, touches)
-    local turf = CreateBlock((x1 + x2 - length) / 2 - math.sin(angle) * TILE / 2,
-                             (y1 + y2) / 2 + (math.cos(angle) - 1) * TILE / 2, length, TILE, image, false)
-    if not touches then turf:SetCollisionMask(0) end
-    RotateObject(turf, math.deg(angle))
-    space:Insert(turf, depth, '')
+  local x, y = (x1 + x2) / 2, (y1 + y2) / 2
+  if not overWater then return turned(x, y, angle, length, GRASS, GROUND, true) end
+  turned(x, y, angle, length, 'res\\clear.png', GROUND, true)
+  turned(x - math.sin(angle) * DEEPER, y + math.cos(angle) * DEEPER, angle, length, EARTH, overWater, false)
+  turned(x, y, angle, length, GRASS, overWater, false)
+end
+
+-- Slopes through the points. Where two turned tiles meet, their corners
+-- leave a wedge open below the turf; a patch turned half way between them,
+-- its top a little under the ground, lies under the joint and closes it,
+-- touching nothing. An end marked FLAT meets a flat bank and gets a patch
+-- too; the pond's bed, under water, needs none.
+local SINK = 6
+local FLAT = true
+local function slopes(points, overWater)
+  local angles = {0}
+  for i = 1, #points - 1 do
+    angles[i + 1] = math.atan2(points[i + 1][2] - points[i][2], points[i + 1][1] - points[i][1])
   end
-  if not overWater then return turned(GRASS, GROUND, true) end
-  turned('res\\clear.png', GROUND, true)
-  turned(GRASS, overWater, false)
+  angles[#points + 1] = 0
+  for i = 1, #points do
+    local at, angle = points[i], (angles[i] + angles[i + 1]) / 2
+    if (i > 1 and i < #points) or at[3] == FLAT then
+      turned(at[1] - math.sin(angle) * SINK, at[2] + math.cos(angle) * SINK, angle, TILE * 3 / 4, GRASS,
+             overWater or GROUND, false)
+    end
+  end
+  for i = 1, #points - 1 do slope(points[i][1], points[i][2], points[i + 1][1], points[i + 1][2], overWater) end
 end
 
 -- Water from tile `first` to tile `last`: the zone that floats the bike,
@@ -64,14 +93,11 @@ bank(-2, 7, TOP)
 -- them, and its bed is earth like the banks.
 local BED = TOP + 130
 local BANK = 3   -- over the water's picture at 2
-slope(1024, TOP, 1152, TOP + 80, BANK)
-slope(1152, TOP + 80, 1280, BED, BANK)
+slopes({{1024, TOP, FLAT}, {1152, TOP + 80}, {1280, BED}}, BANK)
 bank(8, 13, BED, EARTH, EARTH)
 water(8, 12, POND, BED - POND)
 space:Insert(CreateLevelStar('star1', 1334, BED - 50), 'star1')
-slope(1408, BED, 1536, BED - 36, BANK)
-slope(1536, BED - 36, 1664, TOP + 36, BANK)
-slope(1664, TOP + 36, 1792, TOP, BANK)
+slopes({{1408, BED}, {1536, BED - 36}, {1664, TOP + 36}, {1792, TOP, FLAT}}, BANK)
 bank(14, 14, TOP)
 
 -- The water wheel in its race: a ramp up to its top, and the far bank.
@@ -103,9 +129,7 @@ bank(23, 25, TOP, CONCRETE, CONCRETE)
 bank(26, 32, FLOOR, CONCRETE, CONCRETE)
 
 -- Down from the mill floor to the flag.
-slope(33 * TILE, FLOOR, 34 * TILE, FLOOR + 64)
-slope(34 * TILE, FLOOR + 64, 35 * TILE, FLOOR + 160)
-slope(35 * TILE, FLOOR + 160, 36 * TILE, TOP)
+slopes({{33 * TILE, FLOOR, FLAT}, {34 * TILE, FLOOR + 64}, {35 * TILE, FLOOR + 160}, {36 * TILE, TOP, FLAT}})
 bank(33, 44, TOP)
 for y = TOP - 3 * TILE, BOTTOM, TILE do tile(45 * TILE, y, ROCK) end
 local flag = CreatePickableItem('finish', 43 * TILE, TOP - 128, 64, 128)
