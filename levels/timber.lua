@@ -59,12 +59,15 @@ local function seesaw(x, y, width, height, name)
 end
 
 for y = TOP - 3 * TILE, BOTTOM, TILE do tile(-3 * TILE, y, WOOD) end
-yard(-2, 11, TOP)
+yard(1, 11, TOP)
 -- The start: the bike stands at the top of a ramp down off a stack of
 -- timber, so that it sets off downhill and a full throttle keeps its front
 -- wheel down (from standing on the flat it rears over backwards).
 local STACK = TOP - 96
-for x = -2 * TILE, 0, TILE do tile(x, STACK, WOOD) end
+for x = -2 * TILE, 0, TILE do
+  tile(x, STACK, WOOD)
+  for y = STACK + TILE, BOTTOM, TILE do tile(x, y, EARTH) end
+end
 local ramp = CreateTriangle(TILE, STACK, TILE + 256, TOP, TILE, TOP)
 ramp:SetFillColor(0, 0, 0, 0)
 space:Insert(ramp, GROUND, '')
