@@ -1,7 +1,7 @@
--- Timber Yard: a sawmill's yard of planks on hinges. Two seesaws to ride up
--- and tip over, a heavy log swinging on its chain over the way, and a
--- bridge of one long plank hinged at the near rim of a pit, whose hinge
--- gives soon after a wheel is on it.
+-- Timber Yard: a sawmill's yard of planks on hinges. A ramp down off a stack
+-- of timber, two seesaws to ride up and tip over, a heavy log swinging on
+-- its chain over the way, and a bridge of one long plank hinged at the near
+-- rim of a pit, whose hinge gives soon after a wheel is on it.
 
 local GRASS = 'res\\grass.png'
 local EARTH = 'res\\ground.png'
@@ -30,9 +30,21 @@ local function yard(first, last, top)
   end
 end
 
+-- A wedge of pine, its foot at `y`, rising to `x` a little over the end of
+-- a plank that lies there: a wheel rolls up it and drops onto the plank
+-- instead of striking the plank's edge, which throws a fast bike high.
+-- It is four times as long as it is high.
+local function chock(x, y, height)
+  local wedge = CreateTriangle(x - 4 * height, y, x, y, x, y - height)
+  wedge:SetFillColor(PINE[1], PINE[2], PINE[3], 255)
+  space:Insert(wedge, GROUND, '')
+end
+
 -- A seesaw: a plank turned down to the left, on a hinge over a trestle
--- that only shows. The first is low, so that a bike that takes it at full
--- throttle rolls over instead of flying off its top.
+-- that only shows, with a chock at its foot. The first is low, so that a
+-- bike that takes it at full throttle rolls over instead of flying off its
+-- top; the second's hinge is at the deck's height, so that tipped it lets
+-- the bike down onto the deck after a short hop.
 local function seesaw(x, y, width, height, name)
   local trestle = CreateTriangle(x - 24, TOP, x + 24, TOP, x, y)
   trestle:SetFillColor(PINE[1], PINE[2], PINE[3], 255)
@@ -43,12 +55,27 @@ local function seesaw(x, y, width, height, name)
   space:Insert(plank, name)
   AnchorCenter(plank)
   RotateObject(plank, -math.deg(math.asin((TOP - y) / (width / 2))))
+  chock(x - width / 2 + 4, TOP, height)
 end
 
 for y = TOP - 3 * TILE, BOTTOM, TILE do tile(-3 * TILE, y, WOOD) end
-yard(-2, 11, TOP)
+yard(1, 11, TOP)
+-- The start: the bike stands at the top of a ramp down off a stack of
+-- timber, so that it sets off downhill and a full throttle keeps its front
+-- wheel down (from standing on the flat it rears over backwards).
+local STACK = TOP - 96
+for x = -2 * TILE, 0, TILE do
+  tile(x, STACK, WOOD)
+  for y = STACK + TILE, BOTTOM, TILE do tile(x, y, EARTH) end
+end
+local ramp = CreateTriangle(TILE, STACK, TILE + 256, TOP, TILE, TOP)
+ramp:SetFillColor(0, 0, 0, 0)
+space:Insert(ramp, GROUND, '')
+local rampPicture = CreateBitmap(TILE, STACK, 'res\\ramp256x96.png')
+rampPicture:GetTexture():SetFlipHorizontally()
+space:Insert(rampPicture, GROUND, '')
 seesaw(700, TOP - 20, 320, 16, 'seesaw1')
-seesaw(1400, TOP - 60, 384, 20, 'seesaw2')
+seesaw(1420, DECK, 384, 20, 'seesaw2')
 
 -- The deck the second seesaw lets down onto.
 for x = 12 * TILE, 20 * TILE, TILE do
@@ -87,6 +114,7 @@ AnchorAt(log, HINGE[1], HINGE[2])
 for x = 21 * TILE, 22 * TILE, TILE do tile(x, DECK + 2 * TILE, EARTH) end
 local bridge = CreateBlock(21 * TILE - 8, DECK - 20, 384, 20, 'res\\plank384x20.png', true)
 space:Insert(bridge, 'bridge')
+chock(21 * TILE - 8, DECK, 20)  -- the bridge lies on the deck: a wheel rolls onto it
 AnchorAt(bridge, 21 * TILE - 4, DECK - 10)
 -- Its hinge gives two seconds after the front wheel is on it.
 EventCollision(bridge, space:FindObject('frontwheel'),
@@ -103,7 +131,7 @@ local flag = CreatePickableItem('finish', 30 * TILE, DECK - 128, 64, 128)
 flag:SetImage(CreateBitmap(30 * TILE, DECK - 128, 'res\\finish.png'))
 space:Insert(flag, 'finish')
 
-GetBike():MoveTo(150, TOP - 40)
+GetBike():MoveTo(TILE + 40, STACK - 40)
 GetLevel():Add(CreateVariableCondition('star1'))
 GetLevel():Add(CreateVariableCondition('finish'))
 AddObjective('Ride up the seesaws to tip them')
