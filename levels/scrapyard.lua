@@ -1,8 +1,8 @@
 -- Scrapyard: a yard put together from parts. Girders, spools and crates
 -- come from scene files; one of each is kept as a prototype and cloned
 -- wherever the yard needs another. Up a leaning girder onto a bridge of
--- girders over the pit, down the far one, over a spill of cable spools and
--- past loose crates to the flag, with welders' sparks flying.
+-- girders over the pit, down the far one, over cable spools and crates
+-- sunk in the floor to the flag, with welders' sparks flying.
 
 local CONCRETE = 'res\\concrete.png'
 local EARTH = 'res\\ground.png'
@@ -16,9 +16,6 @@ local SKY = -10000
 local app = GetApplication()
 local space = app:GetSpace()
 app:SetBgImage('res\\skydusk.png')
--- Loose spools and crates lie all over the yard: they must stand on the
--- ground wherever the camera is, so everything collides all the time.
-app:SetQueryUpdate(false)
 
 local function tile(x, y, image) space:Insert(CreateBlock(x, y, TILE, TILE, image, false), GROUND, '') end
 
@@ -34,7 +31,6 @@ end
 RegisterObject(CreateObject('levels\\parts\\girder.xml', 0, 0), 'girder')
 RegisterObject(CreateObject('levels\\parts\\stackedbox.xml', 0, 0), 'pillar')
 RegisterObject(CreateObject('levels\\parts\\spool.xml', 0, 0), 'spool')
-RegisterObject(CreateObject('levels\\parts\\box.xml', 0, 0), 'crate')
 RegisterObject(CreateSprite('res\\sparks.png', 8, 32, 32, 8, 70, 0, 0, true), 'sparks')
 
 -- A clone of a prototype, its centre at (x, y), in the space.
@@ -59,9 +55,14 @@ space:Insert(CreateObject('levels\\parts\\ramp.xml', 2120, BRIDGE, true, false),
 for x = 11 * TILE, 13 * TILE, TILE do tile(x, TOP + 2 * TILE, EARTH) end
 floor(14, 33)
 
--- A spill of spools, and loose crates in the way.
-for i = 0, 2 do part('spool', 2700 + i * 220, TOP - 24) end
-for i = 0, 1 do part('crate', 3500 + i * 300, TOP - 32) end
+-- Spools and crates sunk in the yard's floor, each a wheel and more
+-- across: loose ones that big block the bike or throw it, sunk ones are
+-- bumps to ride over (a spool stands 24 px proud, a crate 28), with flat
+-- floor between them to land on. Drawn behind the floor that hides their
+-- sunk part.
+local function sunk(name, x, y) space:Insert(CloneObject(name, x, y), GROUND - 1, '') end
+for i = 0, 2 do sunk('spool', 2900 + i * 200, TOP + 8) end
+for i = 0, 1 do sunk('pillar', 3550 + i * 250, TOP + 4) end
 
 -- Welders at work: sparks showering from the bridge and the heap, each
 -- shower after a pause of its own.
@@ -84,6 +85,6 @@ GetLevel():Add(CreateVariableCondition('star1'))
 GetLevel():Add(CreateVariableCondition('finish'))
 AddObjective('Up the girder and over the bridge')
 AddObjective('Mind the pit under the bridge')
-AddObjective('Take the star, shove the crates')
+AddObjective('Take the star, hop the spools and crates')
 AddObjective('Then reach the flag')
 SetLevelTime(120)

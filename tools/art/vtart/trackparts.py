@@ -14,8 +14,8 @@ and lit like the rest of the art.
   each drawn to the circle's diameter with a mark that shows it turning.
 - Yard parts for scene files: a steel girder as a block, and the same
   girder for a line (a line's picture is centred on it, so there the beam
-  fills the lower half and its top edge is the line), a cable spool that
-  rolls, a wooden crate, and a sheet of 8 frames of 32 x 32 of a shower of
+  fills the lower half and its top edge is the line), a cable spool, a
+  wooden crate, and a sheet of 8 frames of 32 x 32 of a shower of
   welding sparks.
 - A cluster of cave crystals and a fringe of short stalactites, for the
   dark tracks' shaded pictures: the game shades each corner by the bike's
@@ -46,7 +46,7 @@ from .tiling import TILE
 FIREFLY = (16, 8)  # frame size, frames
 MILL_WHEEL = 320
 GIRDER = (256, 32)
-SPOOL = 48
+SPOOL = 64
 CRATE = 64
 SPARKS = (32, 8)
 CRYSTALS = (96, 80)
