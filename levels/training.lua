@@ -54,12 +54,15 @@ end
 
 -- The field falls from the start to the flag: a bike that holds the
 -- throttle on flat ground rears up and goes over backwards, on a downhill
--- its weight keeps the front wheel down. So the way drops at once, most
--- steeply in the first stretch while the bike gathers speed, and Up held
--- alone rides it; a tap of Right now and then does no harm. Each point is
--- where the surface bends.
+-- its weight keeps the front wheel down. So the bike starts on the steep
+-- first stretch, held by a stone under its front wheel however long the
+-- rider waits before holding Up: from a stand, or rolling in as it drops
+-- in, the throttle lifts it over the stone and it gathers speed downhill.
+-- Up held alone rides it; a tap of Right now and then does no harm. Each
+-- point is where the surface bends.
 local FLOOR = TOP + 360
-local line = eased({{-256, TOP}, {0, TOP}, {896, TOP + 120}, {3840, FLOOR - 20}, {4224, FLOOR}, {4864, FLOOR}})
+local line = eased({{-256, TOP}, {-64, TOP}, {608, TOP + 130}, {1088, TOP + 160}, {3840, FLOOR - 20}, {4224, FLOOR},
+                   {4864, FLOOR}})
 local function surface(x)
   for i = 1, #line - 1 do
     if x <= line[i + 1][1] then
@@ -72,7 +75,13 @@ end
 -- The start: a rock wall behind the bike, low enough to stay clear of the
 -- clock, and a sign pointing the way.
 for y = TOP - 2 * TILE, TOP + 2 * TILE, TILE do tile(-3 * TILE, y, ROCK) end
+-- The stone that holds the bike: a small round one, mostly in the ground,
+-- its picture laid under the turf, so that only its top shows.
+local STONE_X, STONE_R = 220, 8
+local stoneY = surface(STONE_X) - 4
 hill(line)
+space:Insert(CreateBitmap(STONE_X - 14, stoneY - 8, 'res\\boulder.png'), GROUND - 1, '')
+space:Insert(CreateCircle(STONE_X, stoneY, STONE_R, 'res\\clear.png', false), GROUND, '')
 -- Earth under the turf, each column from a little below the surface.
 for x = -2 * TILE, 37 * TILE, TILE do
   for y = surface(x) + TILE / 2, FLOOR + 2 * TILE, TILE do tile(x, y, EARTH) end
@@ -108,7 +117,7 @@ EventVariableTriggered('stars', '3', "local gate = DefaultSpaceFind('gate') gate
 space:Insert(CreateCloud('res\\cloud1.png', 0, -0.05, 0, 0.1, 0.05), SKY, '')
 space:Insert(CreateCloud('res\\cloud2.png', 0, -0.1, 0, 0.7, 0.15), SKY, '')
 
-GetBike():MoveTo(120, TOP - 40)
+GetBike():MoveTo(120, surface(120) - 40)
 local goals = {'star1', 'star2', 'star3', 'finish'}
 for i = 1, #goals do GetLevel():Add(CreateVariableCondition(goals[i])) end
 AddObjective('Hold Up to ride, Down brakes')
