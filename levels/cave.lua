@@ -36,14 +36,15 @@ end
 
 -- Lit rock: the floor from x1 to x2 with its top at y, and the roof with
 -- its bottom at y. The rock's face shows everywhere; near the bike a glow
--- lies over it, green-blue on the floor and blue on the roof.
+-- lies over it, green-blue on the floor and blue on the roof: faint, so that
+-- its squares fade into the rock rather than stand out as a dark stepped ring.
 local function floor(x1, x2, y)
   face(x1, x2, y, y + 4 * TILE)
-  space:Insert(CreateCompositeBlock(x1, y, x2 - x1, DEEP, false, true, true, 110, true, GLOW), GROUND, '')
+  space:Insert(CreateCompositeBlock(x1, y, x2 - x1, DEEP, false, true, true, 60, true, GLOW), GROUND, '')
 end
 local function roof(x1, x2, y)
   face(x1, x2, y - 4 * TILE, y)
-  space:Insert(CreateCompositeBlock(x1, y - DEEP, x2 - x1, DEEP, false, false, true, 90, true, GLOW), GROUND, '')
+  space:Insert(CreateCompositeBlock(x1, y - DEEP, x2 - x1, DEEP, false, false, true, 50, true, GLOW), GROUND, '')
 end
 
 -- An unseen ramp up a step, so the wheels roll up it.
@@ -72,7 +73,7 @@ end
 floor(-600, 900, TOP)
 roof(-600, 900, TOP - 300)
 face(-600, -300, TOP - 6 * TILE, TOP)
-space:Insert(CreateCompositeBlock(-600, TOP - 700, 300, 700, false, true, true, 110, true, GLOW), GROUND, '')
+space:Insert(CreateCompositeBlock(-600, TOP - 700, 300, 700, false, true, true, 60, true, GLOW), GROUND, '')
 crystals(500, TOP)
 
 -- A step down, and the pit to jump from a lip at its edge. A miner's lamp
