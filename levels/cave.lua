@@ -132,6 +132,9 @@ space:Insert(sky, BEHIND, '')
 local mirrored = CreateBitmap(EXIT + 800, TOP - 660, 'res\\skyday.png')
 mirrored:GetTexture():SetFlipHorizontally()
 space:Insert(mirrored, BEHIND, '')
+-- The mouth's rock edge over the line where the cave's sky meets the day's,
+-- from above the screen's top down to the last step, in front of both skies.
+space:Insert(CreateBitmap(EXIT - 64, TOP - 700, 'res\\cavemouth.png'), BEHIND + 1, '')
 -- The wall's rock, and its face outside.
 space:Insert(CreateCompositeBlock(4600, TOP - 800, 300, 1200, false, true, true, 255, false, GLOW), GROUND, '')
 for y = TOP - 800, TOP + DEEP, TILE do

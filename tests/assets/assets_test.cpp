@@ -79,7 +79,7 @@ std::vector<ImageSpec> Images() {
       {"gate16x160.png", 16, 160, 0, false}, {"gate16x192.png", 16, 192, 0, false}, {"button.png", 64, 8, 0, false},
       {"plate.png", 256, 8, 0, false}, {"log.png", 64, 192, 0, true}, {"startpost.png", 32, 128, 0, false},
       {"boulder.png", 28, 28, 0, true}, {"castlewall.png", 384, 232, 0, false}, {"crate.png", 64, 64, 0, false},
-      {"spool.png", 64, 64, 0, true}, {"lamp.png", 160, 176, 0, true}};
+      {"spool.png", 64, 64, 0, true}, {"lamp.png", 160, 176, 0, true}, {"cavemouth.png", 128, 640, 0, false}};
   for (int d = 0; d < 10; ++d) images.push_back({"num" + std::to_string(d) + ".png", 28, 40, 0, d == 1});
   for (const char* name : kBackdrops) images.push_back({name, 800, 600, 0, false});
   for (const char* name : kSolidTiles) images.push_back({name, 128, 128, 0, false});

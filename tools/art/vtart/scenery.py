@@ -9,17 +9,23 @@ Dash, the quarry's boulders and the far wall of Rope Gorge.
   only through its rim light.
 - `gorgewall.png` repeats both ways like the other level textures: the
   rock of the gorge's far side, hazed pale blue by the distance.
+- `cavemouth.png` (128 x 640) is the rim of Glow Cave's mouth: a column of
+  cave rock with jagged edges, the day beyond its right one, so the cave
+  does not end in a straight cut where its sky meets the day's.
 """
 
 import math
 
+import cairo
+
 from . import palette as P
 from . import terrain
-from .canvas import circle, fill_and_outline, linear, radial, rng, rounded_rect, set_colour, smooth_polygon
+from .canvas import circle, fill_and_outline, linear, new_canvas, radial, rng, rounded_rect, set_colour, smooth_polygon
 from .tiling import TILE
 
 CASTLE_WALL = (384, 232)
 BOULDER = 28
+CAVE_MOUTH = (128, 640)
 # Where the wall's masonry starts under the battlements, and the course height.
 _MERLON_H = 24
 _COURSE = 26
@@ -118,8 +124,55 @@ def draw_gorge_wall(ctx):
     ctx.fill()
 
 
+def draw_cave_mouth(ctx, w=CAVE_MOUTH[0], h=CAVE_MOUTH[1]):
+    """A column of cave rock broken off along jagged edges, the day's side
+    more broken than the cave's, darkened into its edges and lit faintly on
+    them."""
+    tile, tile_ctx = new_canvas(TILE, TILE)
+    terrain.draw_cave_rock(tile_ctx)
+    rock = cairo.SurfacePattern(tile)
+    rock.set_extend(cairo.EXTEND_REPEAT)
+    r = rng('cave-mouth')
+    def jagged(low, high, start, swing):
+        points, y, x = [], -40.0, start
+        while y < h + 64:
+            x = min(high, max(low, x + r.uniform(-swing, swing)))
+            points.append((x, y))
+            y += r.uniform(18, 64)
+        return points
+
+    outer = jagged(48.0, 110.0, 80.0, 30.0)
+    inner = jagged(4.0, 28.0, 16.0, 14.0)
+    outline = outer + inner[::-1]
+
+    def trace():
+        ctx.new_path()
+        smooth_polygon(ctx, outline, tension=0.35)
+
+    trace()
+    ctx.set_source(rock)
+    ctx.fill()
+    ctx.save()
+    trace()
+    ctx.clip()
+    trace()
+    ctx.set_line_width(22)
+    set_colour(ctx, P.with_alpha(P.CAVE_ROCK_DARK, 0.55))
+    ctx.stroke()
+    ctx.restore()
+    trace()
+    ctx.set_line_width(3)
+    set_colour(ctx, P.with_alpha(P.mix(P.CAVE_ROCK_LIGHT, (1, 1, 1), 0.4), 0.5))
+    ctx.stroke()
+    trace()
+    ctx.set_line_width(1.5)
+    set_colour(ctx, P.INK)
+    ctx.stroke()
+
+
 def scenery_images():
     """(file name, size, draw function) for every piece."""
     return [('castlewall.png', CASTLE_WALL, draw_castle_wall),
             ('boulder.png', (BOULDER, BOULDER), draw_boulder),
-            ('gorgewall.png', (TILE, TILE), draw_gorge_wall)]
+            ('gorgewall.png', (TILE, TILE), draw_gorge_wall),
+            ('cavemouth.png', CAVE_MOUTH, draw_cave_mouth)]
