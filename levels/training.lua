@@ -56,10 +56,11 @@ end
 -- throttle on flat ground rears up and goes over backwards, on a downhill
 -- its weight keeps the front wheel down. So the bike starts on the steep
 -- first stretch, held by a stone under its front wheel however long the
--- rider waits before holding Up: from a stand, or rolling in as it drops
--- in, the throttle lifts it over the stone and it gathers speed downhill.
--- Up held alone rides it; a tap of Right now and then does no harm. Each
--- point is where the surface bends.
+-- rider waits before holding Up; whether it stands there or has only just
+-- dropped onto it, the throttle lifts it over the stone and it gathers
+-- speed downhill. Up held alone rides it, and so does Up with Right tapped
+-- at most steady beats (leaning forward too often on the steep stretch can
+-- tip it over). Each point is where the surface bends.
 local FLOOR = TOP + 360
 local line = eased({{-256, TOP}, {-64, TOP}, {608, TOP + 130}, {1088, TOP + 160}, {3840, FLOOR - 20}, {4224, FLOOR},
                    {4864, FLOOR}})

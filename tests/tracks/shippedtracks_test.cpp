@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(TrackList, ShippedTrack, ::testing::ValuesIn(ShippedTra
 
 // The first track is for someone who has never ridden: holding Up alone
 // finishes it with every goal taken, and so does holding Up and tapping
-// Right at a steady beat, slow or quick.
+// Right at the steady beats below, slow or quick.
 // A newcomer starts the level with any key and may look around before
 // holding Up: the bike stands at its start meanwhile.
 TEST(TrainingField, IsFinishedByHoldingUpAloneOrTappingRightAtASteadyBeat) {
