@@ -124,7 +124,7 @@ def draw_gorge_wall(ctx):
     ctx.fill()
 
 
-def draw_cave_mouth(ctx, w=CAVE_MOUTH[0], h=CAVE_MOUTH[1]):
+def draw_cave_mouth(ctx, h=CAVE_MOUTH[1]):
     """A column of cave rock broken off along jagged edges, the day's side
     more broken than the cave's, darkened into its edges and lit faintly on
     them."""
