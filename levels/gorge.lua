@@ -19,11 +19,12 @@ local space = app:GetSpace()
 app:SetBgImage('res\\skyday.png')
 
 -- A rock shelf from tile `first` to tile `last`, its top at `top`: a cap
--- of turf and earth on the rock.
+-- of turf and earth on the rock, down past BOTTOM like every other column
+-- whatever its top, so no sky shows under a low one.
 local function shelf(first, last, top)
   for x = first * TILE, last * TILE, TILE do
     space:Insert(CreateBlock(x, top, TILE, TILE, 'res\\grass.png', false), GROUND, '')
-    for y = top + TILE, BOTTOM, TILE do space:Insert(CreateBlock(x, y, TILE, TILE, ROCK, false), GROUND, '') end
+    for y = top + TILE, BOTTOM + TILE - 1, TILE do space:Insert(CreateBlock(x, y, TILE, TILE, ROCK, false), GROUND, '') end
   end
 end
 

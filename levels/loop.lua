@@ -20,11 +20,13 @@ app:SetBgImage('res\\skyday.png')
 
 local function tile(x, y, image) space:Insert(CreateBlock(x, y, TILE, TILE, image, false), GROUND, '') end
 
--- The rig's floor from tile `first` to tile `last`, its top at `top`.
+-- The rig's floor from tile `first` to tile `last`, its top at `top`,
+-- down past BOTTOM like every other column whatever its top, so no sky
+-- shows under a low one.
 local function floor(first, last, top, cap)
   for x = first * TILE, last * TILE, TILE do
     tile(x, top, cap)
-    for y = top + TILE, BOTTOM, TILE do tile(x, y, EARTH) end
+    for y = top + TILE, BOTTOM + TILE - 1, TILE do tile(x, y, EARTH) end
   end
 end
 

@@ -22,11 +22,12 @@ app:SetBgImage('res\\skyday.png')
 local function tile(x, y, image) space:Insert(CreateBlock(x, y, TILE, TILE, image, false), GROUND, '') end
 
 -- The bank from tile `first` to tile `last`, its top at `top`: turf over
--- earth, or a capped material.
+-- earth, or a capped material, down past BOTTOM like every other column
+-- whatever its top, so no sky shows under a low one.
 local function bank(first, last, top, cap, body)
   for x = first * TILE, last * TILE, TILE do
     tile(x, top, cap or GRASS)
-    for y = top + TILE, BOTTOM, TILE do tile(x, y, body or EARTH) end
+    for y = top + TILE, BOTTOM + TILE - 1, TILE do tile(x, y, body or EARTH) end
   end
 end
 

@@ -21,11 +21,13 @@ app:SetBgImage('res\\skyday.png')
 
 local function tile(x, y, image) space:Insert(CreateBlock(x, y, TILE, TILE, image, false), GROUND, '') end
 
--- Turf and earth from tile `first` to `last`, its top at `top`.
+-- Turf and earth from tile `first` to `last`, its top at `top`,
+-- down past BOTTOM like every other column whatever its top, so no sky
+-- shows under a low one.
 local function meadow(first, last, top)
   for x = first * TILE, last * TILE, TILE do
     tile(x, top, GRASS)
-    for y = top + TILE, BOTTOM, TILE do tile(x, y, EARTH) end
+    for y = top + TILE, BOTTOM + TILE - 1, TILE do tile(x, y, EARTH) end
   end
 end
 

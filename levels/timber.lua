@@ -22,11 +22,13 @@ space:Insert(CreateCloud('res\\cloud2.png', 0, -0.05, 0, 0.5, 0.05), SKY, '')
 
 local function tile(x, y, image) space:Insert(CreateBlock(x, y, TILE, TILE, image, false), GROUND, '') end
 
--- Turf and earth from tile `first` to tile `last`, its top at `top`.
+-- Turf and earth from tile `first` to tile `last`, its top at `top`,
+-- down past BOTTOM like every other column whatever its top, so no sky
+-- shows under a low one.
 local function yard(first, last, top)
   for x = first * TILE, last * TILE, TILE do
     tile(x, top, GRASS)
-    for y = top + TILE, BOTTOM, TILE do tile(x, y, EARTH) end
+    for y = top + TILE, BOTTOM + TILE - 1, TILE do tile(x, y, EARTH) end
   end
 end
 
