@@ -129,9 +129,19 @@ end
 bank(23, 25, TOP, CONCRETE, CONCRETE)
 bank(26, 32, FLOOR, CONCRETE, CONCRETE)
 
--- Down from the mill floor to the flag.
-slopes({{33 * TILE, FLOOR, FLAT}, {34 * TILE, FLOOR + 64}, {35 * TILE, FLOOR + 160}, {36 * TILE, TOP, FLAT}})
-bank(33, 44, TOP)
+-- Down from the mill floor to the flag: a hill of earth under the slope.
+-- Each column's earth starts just under the slope's lowest point in it,
+-- where the turf drawn over it still reaches, and goes down to the
+-- ground's own earth; the ground's caps under the hill are left unseen.
+local downhill = {{33 * TILE, FLOOR, FLAT}, {34 * TILE, FLOOR + 64}, {35 * TILE, FLOOR + 160}, {36 * TILE, TOP, FLAT}}
+for i = 1, #downhill - 1 do
+  for y = downhill[i + 1][2] + 8, TOP + TILE - 1, TILE do
+    space:Insert(CreateBitmap(downhill[i][1], y, EARTH), GROUND, '')
+  end
+end
+slopes(downhill)
+bank(33, 35, TOP, 'res\\clear.png')
+bank(36, 44, TOP)
 for y = TOP - 3 * TILE, BOTTOM, TILE do tile(45 * TILE, y, ROCK) end
 local flag = CreatePickableItem('finish', 43 * TILE, TOP - 128, 64, 128)
 flag:SetImage(CreateBitmap(43 * TILE, TOP - 128, 'res\\finish.png'))
