@@ -31,13 +31,21 @@ local function paint(object, colour)
   return object
 end
 
+-- The long grassy hill: the points its surface eases through.
+local HILL = {{1536, TOP}, {3072, TOP - 64}, {4608, TOP}}
+local CLEAR_IMAGE = 'res\\clear.png'
+
 -- Tiles of turf from x on, so many wide, with earth under them deeper
--- than the view ever looks.
+-- than the view ever looks. Under the hill they show nothing: the hill
+-- draws its own turf and earth there, behind them.
 local function meadow(x, tiles)
   for i = 0, tiles - 1 do
     local left = x + i * TILE
-    space:Insert(CreateBlock(left, TOP, TILE, TILE, GRASS, false))
-    for y = TOP + TILE, TOP + 3 * TILE, TILE do space:Insert(CreateBlock(left, y, TILE, TILE, GROUND, false)) end
+    local hidden = left >= HILL[1][1] and left < HILL[#HILL][1]
+    space:Insert(CreateBlock(left, TOP, TILE, TILE, hidden and CLEAR_IMAGE or GRASS, false))
+    for y = TOP + TILE, TOP + 3 * TILE, TILE do
+      space:Insert(CreateBlock(left, y, TILE, TILE, hidden and CLEAR_IMAGE or GROUND, false))
+    end
   end
 end
 
@@ -66,14 +74,14 @@ end
 
 -- A mound on the meadow whose surface eases from one point to the next:
 -- unseen slices of earth to ride on, each shown by a strip of turf turned
--- to it and reaching a little past its ends. Under the strips, earth
--- covers the meadow's turf beneath the mound: a tile per column, its top
--- just under the strips' turf (which lies below the blade tips).
+-- to it and reaching a little past its ends: grass over a tile's depth of
+-- plain earth. Over the strips' lower part lies earth, in columns as deep
+-- as the meadow's, each from below the deepest grass across the column.
+-- All of it is drawn behind the meadow's tiles, which show nothing under
+-- the mound and cover the strips where they reach past its ends.
+local EARTH_TOP = 56    -- below the surface: under the strips' grass and its shadow
+local HILL_DEPTH = -1
 local function mound(points)
-  for x = points[1][1], points[#points][1] - TILE, TILE do
-    local low = math.max(eased(points, x), eased(points, x + TILE))
-    space:Insert(scenery(x, low + TURF_TOP, TILE, GROUND))
-  end
   for i = 1, #points - 1 do
     local ax, ay, bx, by = points[i][1], points[i][2], points[i + 1][1], points[i + 1][2]
     local slices = math.max(1, math.floor((bx - ax) / 64))
@@ -90,9 +98,13 @@ local function mound(points)
       local cy = (py + y) / 2 + math.cos(angle) * TILE / 2
       local turf = scenery(cx - length / 2, cy - TILE / 2, length, TURF)
       RotateObject(turf, math.deg(angle))
-      space:Insert(turf)
+      space:Insert(turf, HILL_DEPTH, '')
       px, py = x, y
     end
+  end
+  for x = points[1][1], points[#points][1] - TILE, TILE do
+    local low = math.max(eased(points, x), eased(points, x + TILE))
+    for y = low + EARTH_TOP, TOP + 4 * TILE, TILE do space:Insert(scenery(x, y, TILE, GROUND), HILL_DEPTH, '') end
   end
 end
 
@@ -111,7 +123,7 @@ stand(START_POST, 124, 16, 128)
 stand(SIGN, 440, 32, 64)
 
 -- A long grassy hill, up and down again.
-mound({{1536, TOP}, {3072, TOP - 64}, {4608, TOP}})
+mound(HILL)
 
 -- Crates to scatter on the way to the flag.
 RegisterObject(paint(CreateBlock(0, 0, 36, 36, '', true), PLANK), 'crate')

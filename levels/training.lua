@@ -23,8 +23,8 @@ end
 -- Turf laid along a line: one block turned to the slope for each step of
 -- the points, its top edge on the line. Each reaches a little past its
 -- ends, so no sky shows through where the line bends. The block is a tile
--- deep; its picture is only the part left in sight, the earth below it and
--- the next piece covering the rest.
+-- deep, and so is its picture: grass over plain earth, the next piece
+-- covering its end and the earth pictures its lower part.
 local function hill(points)
   for i = 1, #points - 1 do
     local x1, y1, x2, y2 = points[i][1], points[i][2], points[i + 1][1], points[i + 1][2]
@@ -83,9 +83,19 @@ local stoneY = surface(STONE_X) - 4
 hill(line)
 space:Insert(CreateBitmap(STONE_X - 14, stoneY - 8, 'res\\boulder.png'), GROUND - 1, '')
 space:Insert(CreateCircle(STONE_X, stoneY, STONE_R, 'res\\clear.png', false), GROUND, '')
--- Earth under the turf, each column from a little below the surface.
+-- Earth under the turf. The blocks of each column, from a little below the
+-- surface, are where the rides have always found them, but show nothing:
+-- the earth is drawn over the turf's lower part from below the deepest
+-- grass across the column, so it never covers grass, and however steep
+-- the column its top lies on the turf's plain earth.
+local EARTH_TOP = 56     -- below the line: under the grass and its shadow
 for x = -2 * TILE, 37 * TILE, TILE do
-  for y = surface(x) + TILE / 2, FLOOR + 2 * TILE, TILE do tile(x, y, EARTH) end
+  for y = surface(x) + TILE / 2, FLOOR + 2 * TILE, TILE do tile(x, y, 'res\\clear.png') end
+  local low = surface(x)
+  for dx = 8, TILE, 8 do low = math.max(low, surface(x + dx)) end
+  for y = low + EARTH_TOP, FLOOR + 2 * TILE, TILE do
+    space:Insert(CreateBitmap(x, y, EARTH), GROUND, '')
+  end
 end
 space:Insert(CreateBitmap(230, surface(262) - 56, 'res\\sign.png'), GROUND, '')
 -- A rider who heads for the wall is shown the way.

@@ -72,7 +72,7 @@ std::vector<ImageSpec> Images() {
       {"speedmeterneedle.png", 64, 8, 0, true}, {"rotationmeter.png", 64, 64, 0, true},
       {"rotationsegment.png", 32, 32, 0, true}, {"cursor.png", 32, 32, 0, false}, {"objective.png", 32, 32, 0, true},
       {"dlgseparator.png", 680, 4, 0, false}, {"water.png", 128, 128, 0, false}, {"grass.png", 128, 128, 0, false},
-      {"turf.png", 72, 64, 0, false},
+      {"turf.png", 96, 128, 0, false},
       {"finish.png", 64, 128, 0, true}, {"boost.png", 64, 32, 0, false}, {"sign.png", 64, 64, 0, true},
       {"cloud1.png", 256, 128, 0, true}, {"cloud2.png", 128, 64, 0, true}, {"cloud3.png", 256, 128, 0, true},
       // Drawn at the size of the level blocks that show them.
@@ -157,6 +157,74 @@ TEST(AssetImages, AnimationFramesAreCentredAndNotEmpty) {
         EXPECT_NEAR(sy / sum, sheet.frame / 2.0, sheet.frame * 0.08);
       }
   }
+}
+
+// The earth under turned and stepped turf: tracks lay ground tiles in columns
+// out of step with each other and turf pieces every 64 pixels along a slope.
+class AssetEarth : public ::testing::Test {
+ protected:
+  static int Tone(const Rgba& p) { return p.r + p.g + p.b; }
+  // Mean tone of a w x h block.
+  static double Mean(const Pixels& px, int x0, int y0, int w, int h) {
+    double sum = 0;
+    for (int y = y0; y < y0 + h; ++y)
+      for (int x = x0; x < x0 + w; ++x) sum += Tone(px.at(x, y));
+    return sum / (w * h);
+  }
+  static double Median(const Pixels& px) {
+    std::vector<int> tones;
+    for (const Rgba& p : px.data) tones.push_back(Tone(p));
+    std::nth_element(tones.begin(), tones.begin() + tones.size() / 2, tones.end());
+    return tones[tones.size() / 2];
+  }
+};
+
+// A broad light or dark patch would be cut straight where two columns meet a
+// few pixels apart, and a stone crossing an edge would be cut in half there.
+TEST_F(AssetEarth, GroundHasNoBroadPatchesAndNothingOnItsEdges) {
+  const Pixels ground = ReadRgba8("ground.png");
+  ASSERT_EQ(ground.width, 128);
+  double lo = 1e9, hi = 0;
+  for (int y = 0; y < 128; y += 16)
+    for (int x = 0; x < 128; x += 16) {
+      lo = std::min(lo, Mean(ground, x, y, 16, 16));
+      hi = std::max(hi, Mean(ground, x, y, 16, 16));
+    }
+  EXPECT_LT(hi - lo, 30) << "16-pixel patches differ too much in tone";
+  const double median = Median(ground);
+  int off = 0, edge = 0;
+  for (int i = 0; i < 128; ++i)
+    for (const auto& [x, y] : {std::pair{i, 0}, std::pair{i, 127}, std::pair{0, i}, std::pair{127, i}}) {
+      ++edge;
+      off += std::abs(Tone(ground.at(x, y)) - median) > 45;
+    }
+  EXPECT_LT(off, edge / 25) << "pixels on the tile's edges unlike plain earth";
+}
+
+// The turf repeats every 64-pixel step, reaching on under the next piece; its
+// grass lies flat where the next piece starts up to 8 pixels later in the
+// pattern; and below the grass it is the ground's plain earth, which the
+// ground tiles are laid over.
+TEST_F(AssetEarth, TurfRepeatsEveryStepAndEndsInTheGroundsEarth) {
+  const Pixels turf = ReadRgba8("turf.png"), ground = ReadRgba8("ground.png");
+  ASSERT_EQ(turf.width, 96);
+  ASSERT_EQ(ground.width, 128);
+  for (int x = 0; x < 8; ++x)
+    for (int y = 0; y < 128; ++y) {
+      const Rgba &a = turf.at(x, y), &b = turf.at(x + 64, y);
+      const int apart = std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b), std::abs(a.a - b.a)});
+      ASSERT_LE(apart, 2) << "at " << x << ", " << y;  // rounding only
+    }
+  for (int x = 72; x < 96; ++x) {
+    EXPECT_EQ(turf.at(x, 10).a, 0) << "no blades where the next piece's surface lies, at " << x;
+    for (int y = 24; y < 128; ++y) ASSERT_NEAR(Tone(turf.at(x, y)), Tone(turf.at(x - 64, y)), 6) << x << ", " << y;
+  }
+  for (int x = 1; x <= 8; ++x)
+    for (int y = 33; y < 64; ++y)  // the inked lower edge and its shadow, below the blades
+      EXPECT_LE(std::abs(Tone(turf.at(x, y)) - Tone(turf.at(0, y))), 90) << "grass edge moves at " << x << ", " << y;
+  for (int y = 0; y < 128; ++y)
+    for (int x = 0; x < 96; ++x) ASSERT_TRUE(y < 24 || turf.at(x, y).a == 255) << x << ", " << y;
+  EXPECT_NEAR(Mean(turf, 0, 60, 64, 68), Median(ground), 12) << "the turf's earth is not the ground's";
 }
 
 // Exposes the glyph rectangles the library found while parsing.

@@ -13,7 +13,7 @@ import cairo
 
 from . import palette as P
 from .canvas import circle, linear, new_canvas, radial, rng, set_colour, smooth_open
-from .tiling import TILE, nearest_cells, paint_pixels, periodic_noise, scatter, wrapped
+from .tiling import TILE, nearest_cells, paint_pixels, periodic_noise, scatter, wrap_delta, wrapped
 
 # Row where the grass tile's solid surface starts; only blade tips stand
 # above it, over transparency.
@@ -22,25 +22,33 @@ GRASS_SURFACE = 14
 
 # --- earth -----------------------------------------------------------------
 
-def draw_ground(ctx):
-    mottle = periodic_noise(TILE, TILE, 4, 'ground-mottle', octaves=3)
-    strata = periodic_noise(TILE, TILE, 2, 'ground-strata', octaves=2)
+# Tracks lay the earth out of step: a column of tiles starts wherever the
+# ground above it lies, and the turf turns with the slope. So the earth is
+# one flat tone with only fine grain; any broad light and dark patch would
+# be cut straight where a column meets the next one a few pixels higher.
+# Its drawn details keep clear of the edges (see _inside_edges).
+EARTH_GRAIN = 0.1
+
+
+def _earth_shade(width, seed):
+    """The earth's tone with a fine grain that repeats every width pixels
+    across and a tile down: too small and too faint to line up into an
+    edge where two copies meet out of step."""
+    grain = periodic_noise(width, TILE, 16, seed, octaves=2, stretch=TILE / width)
     light, dark = P.mix(P.DIRT, P.GOLD_LIGHT, 0.12), P.DIRT_DARK
+    return lambda x, y: P.mix(light, dark, 0.39 + EARTH_GRAIN * (grain[y][x] - 0.5))
 
-    def shade(x, y):
-        # Faint wavy layers of soil, three per tile so they wrap.
-        band = 0.5 + 0.5 * math.sin(2 * math.pi * (3 * y / TILE + 0.8 * strata[y][x]))
-        return P.mix(light, dark, 0.12 + 0.42 * mottle[y][x] + 0.12 * band)
 
-    paint_pixels(ctx, TILE, TILE, shade)
+def draw_ground(ctx):
+    paint_pixels(ctx, TILE, TILE, _earth_shade(TILE, 'ground-grain'))
     _specks(ctx, 'ground-specks', 70, [P.with_alpha(P.DIRT_DARK, 0.55), P.with_alpha(P.GOLD_LIGHT, 0.35)])
     _soil_marks(ctx, 'ground-marks', 14)
     _pebbles(ctx, 'ground-pebbles', 11)
 
 
-def _specks(ctx, seed, count, colours):
+def _specks(ctx, seed, count, colours, width=TILE):
     r = rng(seed)
-    dots = [(r.uniform(0, TILE), r.uniform(0, TILE), r.uniform(0.6, 1.3), r.choice(colours)) for _ in range(count)]
+    dots = [(r.uniform(0, width), r.uniform(0, TILE), r.uniform(0.6, 1.3), r.choice(colours)) for _ in range(count)]
 
     def draw():
         for x, y, radius, colour in dots:
@@ -48,7 +56,7 @@ def _specks(ctx, seed, count, colours):
             set_colour(ctx, colour)
             ctx.fill()
 
-    wrapped(ctx, TILE, TILE, draw)
+    wrapped(ctx, width, TILE, draw)
 
 
 def _pebbles(ctx, seed, count):
@@ -80,13 +88,11 @@ def _pebbles(ctx, seed, count):
 
 
 def _inside_edges(count, seed, min_gap, margin):
-    """Scattered points that keep `margin` from every edge of the tile and
-    from its middle row, where `turf.png` ends. Tracks lay earth tiles out
-    of step with each other under slopes; a stone cut by a tile's edge
-    would show there, so none crosses one."""
+    """Scattered points that keep `margin` from every edge of the tile.
+    Tracks lay earth tiles out of step with each other under slopes; a
+    stone cut by a tile's edge would show there, so none crosses one."""
     inner = TILE - 2 * margin
-    points = [(margin + x, margin + y) for x, y in scatter(inner, inner, count, seed, min_gap)]
-    return [(x, y) for x, y in points if abs(y - TILE / 2) >= margin]
+    return [(margin + x, margin + y) for x, y in scatter(inner, inner, count, seed, min_gap)]
 
 
 def _soil_marks(ctx, seed, count):
@@ -109,89 +115,141 @@ def _soil_marks(ctx, seed, count):
 
 # --- grass -----------------------------------------------------------------
 
-def _wave(x, terms):
-    """Sum of sines with whole periods across the tile: a wavy edge that
-    meets itself at the sides."""
-    return sum(a * math.sin(2 * math.pi * k * x / TILE + ph) for a, k, ph in terms)
+def _wave(x, width, terms, envelope=None):
+    """Sum of sines with whole periods across `width`: a wavy edge that
+    meets itself at the sides. `envelope`, if given, scales it along x."""
+    wave = sum(a * math.sin(2 * math.pi * k * x / width + ph) for a, k, ph in terms)
+    return wave * envelope(x) if envelope else wave
+
+
+def _flat_near(centre, period, flat=6.0, ramp=14.0):
+    """An envelope for the grass's waves: 0 within `flat` pixels of centre
+    (repeating every period), rising smoothly to 1 over `ramp` more."""
+    def envelope(x):
+        d = abs(wrap_delta(x - centre, period))
+        t = min(1.0, max(0.0, (d - flat) / ramp))
+        return t * t * (3 - 2 * t)
+    return envelope
 
 
 def draw_grass(ctx):
     """Earth with a turf cap. The earth is the ground tile itself, so a
-    grass strip laid above ground blocks joins them without a seam."""
+    grass strip laid above ground blocks joins them without a seam. The
+    cap's edges lie flat at the tile's sides, as the turf's do at its
+    joins, so the meadow's grass meets turf laid along a line evenly."""
     draw_ground(ctx)
-    top = [(x, GRASS_SURFACE + _wave(x, ((1.2, 2, 0.4), (0.6, 5, 1.9)))) for x in range(0, TILE + 1, 4)]
-    bottom = [(x, 38 + _wave(x, ((3.5, 3, 0.7), (2.0, 7, 2.3), (1.2, 11, 0.2)))) for x in range(0, TILE + 1, 2)]
+    _grass_cap(ctx, TILE, ((1.2, 2, 0.4), (0.6, 5, 1.9)), ((3.5, 3, 0.7), (2.0, 7, 2.3), (1.2, 11, 0.2)),
+               'grass-blades', 34, 40, _flat_near(0, TILE, flat=2.0))
 
-    def turf_path(dy=0.0):
+
+def _grass_cap(ctx, width, top_terms, bottom_terms, seed, tufts, inner, envelope=None):
+    """The turf band over whatever earth is drawn, repeating every `width`
+    pixels: wavy top and inked wavy lower edge, a soft shadow under it,
+    and nothing but blade tips above its surface."""
+    top = [(x, GRASS_SURFACE + _wave(x, width, top_terms, envelope)) for x in range(0, width + 1, 4)]
+    bottom = [(x, 38 + _wave(x, width, bottom_terms, envelope)) for x in range(0, width + 1, 2)]
+
+    def cap():
+        def turf_path(dy=0.0):
+            ctx.new_path()
+            smooth_open(ctx, [(x, y + dy) for x, y in top])
+            for x, y in reversed(bottom):
+                ctx.line_to(x, y + dy)
+            ctx.close_path()
+
+        # Soft shadow the turf throws on the earth under it.
+        turf_path(4)
+        set_colour(ctx, P.with_alpha(P.INK, 0.3))
+        ctx.fill()
+        turf_path()
+        ctx.set_source(linear(0, GRASS_SURFACE, 0, 44, [(0, P.GRASS_LIGHT), (0.45, P.GRASS), (1, P.GRASS_DARK)]))
+        ctx.fill()
+        # Inked lower edge, like the outlines of the sprites.
         ctx.new_path()
-        smooth_open(ctx, [(x, y + dy) for x, y in top])
-        for x, y in reversed(bottom):
-            ctx.line_to(x, y + dy)
+        ctx.move_to(*bottom[0])
+        for p in bottom[1:]:
+            ctx.line_to(*p)
+        set_colour(ctx, P.mix(P.GRASS_DARK, P.INK, 0.45))
+        ctx.set_line_width(1.6)
+        ctx.stroke()
+        # Nothing but blade tips above the surface.
+        ctx.save()
+        ctx.new_path()
+        ctx.move_to(0, 0)
+        ctx.line_to(width, 0)
+        for x, y in reversed(top):
+            ctx.line_to(x, y)
         ctx.close_path()
+        ctx.set_operator(cairo.OPERATOR_CLEAR)
+        ctx.fill()
+        ctx.restore()
 
-    # Soft shadow the turf throws on the earth under it.
-    turf_path(4)
-    set_colour(ctx, P.with_alpha(P.INK, 0.3))
-    ctx.fill()
-    turf_path()
-    ctx.set_source(linear(0, GRASS_SURFACE, 0, 44, [(0, P.GRASS_LIGHT), (0.45, P.GRASS), (1, P.GRASS_DARK)]))
-    ctx.fill()
-    # Inked lower edge, like the outlines of the sprites.
-    ctx.new_path()
-    ctx.move_to(*bottom[0])
-    for p in bottom[1:]:
-        ctx.line_to(*p)
-    set_colour(ctx, P.mix(P.GRASS_DARK, P.INK, 0.45))
-    ctx.set_line_width(1.6)
-    ctx.stroke()
-    # Nothing but blade tips above the surface.
-    ctx.save()
-    ctx.new_path()
-    ctx.move_to(0, 0)
-    ctx.line_to(TILE, 0)
-    for x, y in reversed(top):
-        ctx.line_to(x, y)
-    ctx.close_path()
-    ctx.set_operator(cairo.OPERATOR_CLEAR)
-    ctx.fill()
-    ctx.restore()
-    _blades(ctx, top)
-    ctx.new_path()
-    smooth_open(ctx, top)
-    set_colour(ctx, P.with_alpha((1, 1, 0.85), 0.55))
-    ctx.set_line_width(1.4)
-    ctx.stroke()
+    def highlight():
+        ctx.new_path()
+        smooth_open(ctx, top)
+        set_colour(ctx, P.with_alpha((1, 1, 0.85), 0.55))
+        ctx.set_line_width(1.4)
+        ctx.stroke()
 
+    # Drawn once per copy across the picture (and the one before it), so a
+    # picture wider than the band's repeat carries it on past the right
+    # side, each join the same as the one at the left.
+    copies = range(-width, ctx.get_target().get_width() + width, width)
+    for draw in (cap, lambda: _blades(ctx, width, top, seed, tufts, inner), highlight):
+        for ox in copies:
+            ctx.save()
+            ctx.translate(ox, 0)
+            draw()
+            ctx.restore()
 
 
 # The turf laid along an eased line, one turned piece for each 64-pixel
-# step: each piece draws only what stays in sight. The next piece covers
-# all but its first step (and its last 8 pixels, the overlap that closes
-# bends), and the earth laid 64 pixels under the line covers everything
-# below, so the piece keeps the top half of the grass tile's first step.
+# step, its top edge on the line, reaching 8 pixels past the step (the
+# overlap that closes bends). The grass and the earth under it repeat
+# every TURF_STEP, and the grass's edges lie flat where one piece gives way
+# to the next: steeper steps are longer than 64 pixels, so the next piece
+# starts up to 8 pixels later in the pattern than this one left off. The
+# piece is a tile deep, down to the bottom of its block, and below the
+# grass's surface it reaches TURF_REACH further on, under the next piece:
+# where the line bends over a crest the turned pieces part further down,
+# and no sky may show between them. Tracks lay the earth tiles over the
+# pieces' lower part, below the grass (see levels/training.lua).
 TURF_STEP = 64
-TURF_SIZE = (TURF_STEP + 8, TILE // 2)
+TURF_REACH = 32
+TURF_SIZE = (TURF_STEP + TURF_REACH, TILE)
+# Where the picture reaches on, it starts this far down: below the next
+# piece's surface even where a crest lifts it a little.
+TURF_REACH_TOP = GRASS_SURFACE + 6
+# Pattern columns either side of where one piece meets the next.
+TURF_JOIN = 4
 
 
 def draw_turf(ctx):
-    """Where pieces overlap, the blade tips of the piece before show
-    through those of the next, so each piece carries the grass tile's
-    second step under its first."""
-    grass, grass_ctx = new_canvas(TILE, TILE)
-    draw_grass(grass_ctx)
-    for x in (-TURF_STEP, 0):
-        ctx.set_source_surface(grass, x, 0)
-        ctx.paint()
+    """Earth of the ground's tone, fine grain and specks only (no stone
+    for a join to cut), capped with grass that repeats every step."""
+    earth = _earth_shade(TURF_STEP, 'turf-grain')
+    w, h = TURF_SIZE
+    paint_pixels(ctx, w, h, lambda x, y: earth(x % TURF_STEP, y))
+    _specks(ctx, 'turf-specks', 35, [P.with_alpha(P.DIRT_DARK, 0.55), P.with_alpha(P.GOLD_LIGHT, 0.35)],
+            width=TURF_STEP)
+    _grass_cap(ctx, TURF_STEP, ((1.2, 1, 0.4), (0.6, 3, 1.9)), ((3.5, 2, 0.7), (2.0, 4, 2.3), (1.2, 6, 0.2)),
+               'turf-blades', 17, 20, _flat_near(TURF_JOIN, TURF_STEP))
+    ctx.save()
+    ctx.rectangle(TURF_STEP + 8, 0, w, TURF_REACH_TOP)
+    ctx.set_operator(cairo.OPERATOR_CLEAR)
+    ctx.fill()
+    ctx.restore()
 
-def _blades(ctx, surface):
+
+def _blades(ctx, width, surface, seed, tufts, inner):
     """Tufts of pointed blades: tall ones above the surface, short dark
     ones inside the turf for texture. Wrapped sideways only."""
-    r = rng('grass-blades')
-    tufts = [(r.uniform(0, TILE), r.uniform(4, 12), r.uniform(-0.4, 0.4)) for _ in range(34)]
-    inner = [(r.uniform(0, TILE), r.uniform(GRASS_SURFACE + 6, 32), r.uniform(3, 6)) for _ in range(40)]
+    r = rng(seed)
+    tufts = [(r.uniform(0, width), r.uniform(4, 12), r.uniform(-0.4, 0.4)) for _ in range(tufts)]
+    inner = [(r.uniform(0, width), r.uniform(GRASS_SURFACE + 6, 32), r.uniform(3, 6)) for _ in range(inner)]
 
     def surface_y(x):
-        x %= TILE
+        x %= width
         i = min(int(x / 4), len(surface) - 2)
         (x0, y0), (x1, y1) = surface[i], surface[i + 1]
         return y0 + (y1 - y0) * (x - x0) / (x1 - x0)
@@ -217,7 +275,7 @@ def _blades(ctx, surface):
             blade(x, y, height, 0.2, 1.0)
             ctx.fill()
 
-    wrapped(ctx, TILE, TILE, draw, wrap_y=False)
+    draw()
 
 
 # --- rock ------------------------------------------------------------------
