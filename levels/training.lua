@@ -59,8 +59,9 @@ end
 -- rider waits before holding Up; whether it stands there or has only just
 -- dropped onto it, the throttle lifts it over the stone and it gathers
 -- speed downhill. Up held alone rides it, and so does Up with Right tapped
--- at most steady beats (leaning forward too often on the steep stretch can
--- tip it over). Each point is where the surface bends.
+-- at most steady beats (its back wheel throws it up off the stone, and a
+-- lean forward in that flight can tip it over). Each point is where the
+-- surface bends.
 local FLOOR = TOP + 360
 local line = eased({{-256, TOP}, {-64, TOP}, {608, TOP + 130}, {1088, TOP + 160}, {3840, FLOOR - 20}, {4224, FLOOR},
                    {4864, FLOOR}})
