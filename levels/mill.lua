@@ -140,6 +140,9 @@ for i = 1, #downhill - 1 do
   end
 end
 slopes(downhill)
+-- The mill floor's last column drawn again over the slope's first turf,
+-- which reaches back past the floor's edge.
+for y = FLOOR, BOTTOM, TILE do space:Insert(CreateBitmap(32 * TILE, y, CONCRETE), GROUND, '') end
 bank(33, 35, TOP, 'res\\clear.png')
 bank(36, 44, TOP)
 for y = TOP - 3 * TILE, BOTTOM, TILE do tile(45 * TILE, y, ROCK) end
