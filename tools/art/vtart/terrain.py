@@ -12,7 +12,7 @@ import math
 import cairo
 
 from . import palette as P
-from .canvas import circle, linear, new_canvas, radial, rng, set_colour, smooth_open
+from .canvas import circle, linear, radial, rng, set_colour, smooth_open
 from .tiling import TILE, nearest_cells, paint_pixels, periodic_noise, scatter, wrap_delta, wrapped
 
 # Row where the grass tile's solid surface starts; only blade tips stand
