@@ -72,7 +72,7 @@ std::vector<ImageSpec> Images() {
       {"speedmeterneedle.png", 64, 8, 0, true}, {"rotationmeter.png", 64, 64, 0, true},
       {"rotationsegment.png", 32, 32, 0, true}, {"cursor.png", 32, 32, 0, false}, {"objective.png", 32, 32, 0, true},
       {"dlgseparator.png", 680, 4, 0, false}, {"water.png", 128, 128, 0, false}, {"grass.png", 128, 128, 0, false},
-      {"turf.png", 96, 128, 0, false},
+      {"turf.png", 96, 128, 0, false}, {"turfbend.png", 8, 128, 0, false},
       {"finish.png", 64, 128, 0, true}, {"boost.png", 64, 32, 0, false}, {"sign.png", 64, 64, 0, true},
       {"cloud1.png", 256, 128, 0, true}, {"cloud2.png", 128, 64, 0, true}, {"cloud3.png", 256, 128, 0, true},
       // Drawn at the size of the level blocks that show them.
