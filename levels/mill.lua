@@ -179,9 +179,11 @@ local BED = TOP + 130
 local BANK = 3   -- over the water's picture at 2
 ridden({{1024, TOP}, {1152, TOP + 80}, {1280, BED}})
 -- The bed's riding blocks: where the turf lies low, their tops would show
--- through the water above its grass, so those are left unseen.
+-- through the water above its grass, so those are left unseen and their
+-- earth is drawn from below the water's picture.
 bank(8, 8, BED, EARTH, EARTH)
 bank(9, 11, BED, 'res\\clear.png', EARTH)
+for x = 9 * TILE, 11 * TILE, TILE do space:Insert(CreateBitmap(x, BED + 48, EARTH), GROUND, '') end
 bank(12, 13, BED, EARTH, EARTH)
 water(8, 12, POND, BED - POND, 13)
 space:Insert(CreateLevelStar('star1', 1334, BED - 50), 'star1')
@@ -201,6 +203,7 @@ local ramp = CreateTriangle(1792, TOP, 1920, RAMP_TOP, 1920, TOP)
 ramp:SetFillColor(0, 0, 0, 0)
 space:Insert(ramp, GROUND, '')
 space:Insert(CreateBitmap(1792, RAMP_TOP, 'res\\ramp128x96.png'), GROUND, '')
+space:Insert(CreateBitmap(1792, RAMP_TOP + 18, 'res\\ramp128x96.png'), GROUND - 1, '')
 bank(15, 15, RAMP_TOP, CONCRETE, CONCRETE)
 water(16, 18, TOP + 60, 200)
 bank(16, 18, TOP + 260, ROCK, ROCK)
