@@ -227,6 +227,21 @@ TEST_F(AssetEarth, TurfRepeatsEveryStepAndEndsInTheGroundsEarth) {
   EXPECT_NEAR(Mean(turf, 0, 60, 64, 68), Median(ground), 12) << "the turf's earth is not the ground's";
 }
 
+// A bend is laid in short steps of the turf's join alone: its grass lies as
+// flat and as high as the turf's where two pieces meet, so a step shows no
+// edge against its neighbours or the whole pieces either side, and below
+// the grass it is the same earth.
+TEST_F(AssetEarth, TurfBendMeetsTheTurfAtItsJoin) {
+  const Pixels turf = ReadRgba8("turf.png"), bend = ReadRgba8("turfbend.png");
+  ASSERT_EQ(bend.width, 8);
+  for (int x = 0; x < 8; ++x) {
+    for (int y = 33; y < 64; ++y)
+      EXPECT_LE(std::abs(Tone(bend.at(x, y)) - Tone(turf.at(0, y))), 90) << "grass edge apart at " << x << ", " << y;
+    for (int y = 24; y < 128; ++y) ASSERT_EQ(bend.at(x, y).a, 255) << x << ", " << y;
+  }
+  EXPECT_NEAR(Mean(bend, 0, 64, 8, 64), Mean(turf, 0, 64, 64, 64), 6) << "the bend's earth is not the turf's";
+}
+
 // Exposes the glyph rectangles the library found while parsing.
 class InspectedFont : public gcn::ImageFont {
  public:
