@@ -40,28 +40,110 @@ local function turned(x, y, angle, length, image, depth, touches)
   space:Insert(turf, depth, '')
 end
 
+-- Turf along a line, laid as Training Field lays its hill: a turned piece
+-- of res\\turf.png for each step of about 64 pixels, its top edge on the
+-- line and reaching 4 pixels past each end, where its grass lies flat and
+-- meets the next piece evenly; a run between corners is cut into pieces of
+-- 60 to 67 pixels. A point marked with a bend is a corner the line turns
+-- round a curve from `bend` pixels before it to as far after it, within 2
+-- pixels of the corner the wheels roll over, laid in short steps of
+-- res\\turfbend.png, the turf's flat join alone: whole pieces reach on
+-- past their step along their own slope, which over a crest is in the air.
+-- Over a crest the steps start LEAD pixels before the curve, so the whole
+-- piece before them reaches on under grass. Returns the pieces, {x1, y1,
+-- x2, y2, image} from left to right.
+local TURF = 'res\\turf.png'
+local BEND_TURF = 'res\\turfbend.png'
+local STEP, BEND_STEP, LEAD = 64, 4, 12
+local function turfLine(points)
+  local pieces = {}
+  local function lay(x1, y1, x2, y2, image) pieces[#pieces + 1] = {x1, y1, x2, y2, image} end
+  local function run(x1, y1, x2, y2, step, image)
+    local n = math.max(1, math.floor(math.sqrt((x2 - x1) ^ 2 + (y2 - y1) ^ 2) / step + 0.5))
+    for k = 1, n do
+      lay(x1 + (x2 - x1) * (k - 1) / n, y1 + (y2 - y1) * (k - 1) / n, x1 + (x2 - x1) * k / n, y1 + (y2 - y1) * k / n, image)
+    end
+  end
+  local function unit(a, b)
+    local length = math.sqrt((b[1] - a[1]) ^ 2 + (b[2] - a[2]) ^ 2)
+    return (b[1] - a[1]) / length, (b[2] - a[2]) / length
+  end
+  local x, y = points[1][1], points[1][2]
+  for i = 2, #points do
+    local at, bend = points[i], points[i][3]
+    if bend and i < #points then
+      local ux, uy = unit(points[i - 1], at)
+      local vx, vy = unit(at, points[i + 1])
+      local fromX, fromY = at[1] - ux * bend, at[2] - uy * bend
+      local lead = ux * vy - uy * vx > 0 and LEAD or 0
+      run(x, y, fromX - ux * lead, fromY - uy * lead, STEP, TURF)
+      if lead > 0 then run(fromX - ux * lead, fromY - uy * lead, fromX, fromY, BEND_STEP, BEND_TURF) end
+      -- The curve: a quadratic one, with the corner as its middle point.
+      local n = math.ceil(2 * bend / BEND_STEP)
+      local toX, toY = at[1] + vx * bend, at[2] + vy * bend
+      local lastX, lastY = fromX, fromY
+      for k = 1, n do
+        local t = k / n
+        local nextX = (1 - t) ^ 2 * fromX + 2 * t * (1 - t) * at[1] + t ^ 2 * toX
+        local nextY = (1 - t) ^ 2 * fromY + 2 * t * (1 - t) * at[2] + t ^ 2 * toY
+        lay(lastX, lastY, nextX, nextY, BEND_TURF)
+        lastX, lastY = nextX, nextY
+      end
+      x, y = toX, toY
+    else
+      run(x, y, at[1], at[2], STEP, TURF)
+      x, y = at[1], at[2]
+    end
+  end
+  return pieces
+end
+
+-- The turf of the pond, bank to bank, touching nothing: the riding blocks
+-- under it are unseen. Pieces over the water's picture, between `wetFrom`
+-- and `wetTo`, are drawn at `depth` over it, the others at the ground's.
+-- Over the water, a copy of each piece lies DEEPER under it first, so that
+-- the earth reaches below the water's picture; its grass stays under the
+-- piece.
+local DEEPER = 64
+local function pondTurf(points, wetFrom, wetTo, depth)
+  local pieces = turfLine(points)
+  local function wet(p) return math.max(p[1], p[3]) > wetFrom and math.min(p[1], p[3]) < wetTo end
+  local function draw(p, sink, at)
+    local angle = math.atan2(p[4] - p[2], p[3] - p[1])
+    local length = math.sqrt((p[3] - p[1]) ^ 2 + (p[4] - p[2]) ^ 2) + 8
+    turned((p[1] + p[3]) / 2 - math.sin(angle) * sink, (p[2] + p[4]) / 2 + math.cos(angle) * sink, angle, length,
+           p[5], at, false)
+  end
+  for i = 1, #pieces do
+    if wet(pieces[i]) then draw(pieces[i], DEEPER, depth) end
+  end
+  for i = 1, #pieces do draw(pieces[i], 0, wet(pieces[i]) and depth or GROUND) end
+end
+
+-- The unseen riding blocks of a bank down into the pond or up out of it,
+-- from point to point, at the ground's depth; its turf is drawn apart.
+local function ridden(points)
+  for i = 1, #points - 1 do
+    local x1, y1, x2, y2 = points[i][1], points[i][2], points[i + 1][1], points[i + 1][2]
+    local angle, length = math.atan2(y2 - y1, x2 - x1), math.sqrt((x2 - x1) ^ 2 + (y2 - y1) ^ 2) + 8
+    turned((x1 + x2) / 2, (y1 + y2) / 2, angle, length, 'res\\clear.png', GROUND, true)
+  end
+end
+
 -- A slope of turned turf tiles from (x1, y1) to (x2, y2), one tile long.
--- A bank drawn over the pond's water keeps its riding block at the ground's
--- depth, unseen, and shows a copy that touches nothing at the given depth,
--- over earth reaching deeper, so no water shows under it.
-local DEEPER = 48
-local function slope(x1, y1, x2, y2, overWater)
+local function slope(x1, y1, x2, y2)
   local angle, length = math.atan2(y2 - y1, x2 - x1), math.sqrt((x2 - x1) ^ 2 + (y2 - y1) ^ 2) + 8
-  local x, y = (x1 + x2) / 2, (y1 + y2) / 2
-  if not overWater then return turned(x, y, angle, length, GRASS, GROUND, true) end
-  turned(x, y, angle, length, 'res\\clear.png', GROUND, true)
-  turned(x - math.sin(angle) * DEEPER, y + math.cos(angle) * DEEPER, angle, length, EARTH, overWater, false)
-  turned(x, y, angle, length, GRASS, overWater, false)
+  turned((x1 + x2) / 2, (y1 + y2) / 2, angle, length, GRASS, GROUND, true)
 end
 
 -- Slopes through the points. Where two turned tiles meet, their corners
 -- leave a wedge open below the turf; a patch turned half way between them,
 -- its top a little under the ground, lies under the joint and closes it,
 -- touching nothing. An end marked FLAT meets a flat bank and gets a patch
--- too; the pond's bed, under water, needs none.
+-- too.
 local SINK = 6
 local FLAT = true
-local function slopes(points, overWater)
+local function slopes(points)
   local angles = {0}
   for i = 1, #points - 1 do
     angles[i + 1] = math.atan2(points[i + 1][2] - points[i][2], points[i + 1][1] - points[i][1])
@@ -70,18 +152,18 @@ local function slopes(points, overWater)
   for i = 1, #points do
     local at, angle = points[i], (angles[i] + angles[i + 1]) / 2
     if (i > 1 and i < #points) or at[3] == FLAT then
-      turned(at[1] - math.sin(angle) * SINK, at[2] + math.cos(angle) * SINK, angle, TILE * 3 / 4, GRASS,
-             overWater or GROUND, false)
+      turned(at[1] - math.sin(angle) * SINK, at[2] + math.cos(angle) * SINK, angle, TILE * 3 / 4, GRASS, GROUND, false)
     end
   end
-  for i = 1, #points - 1 do slope(points[i][1], points[i][2], points[i + 1][1], points[i + 1][2], overWater) end
+  for i = 1, #points - 1 do slope(points[i][1], points[i][2], points[i + 1][1], points[i + 1][2]) end
 end
 
 -- Water from tile `first` to tile `last`: the zone that floats the bike,
--- and the picture in front of everything.
-local function water(first, last, surface, depth)
+-- and the picture in front of everything, which may reach on to tile
+-- `shownTo` behind a bank that rises out of it.
+local function water(first, last, surface, depth, shownTo)
   space:Insert(CreateWater(first * TILE, surface, (last - first + 1) * TILE, depth))
-  for x = first * TILE, last * TILE, TILE do
+  for x = first * TILE, (shownTo or last) * TILE, TILE do
     for y = surface, surface + depth - 1, TILE do space:Insert(CreateBitmap(x, y, 'res\\water.png'), 2, '') end
   end
 end
@@ -90,16 +172,30 @@ for y = TOP - 3 * TILE, BOTTOM, TILE do tile(-3 * TILE, y, ROCK) end
 bank(-2, 7, TOP)
 
 -- The mill pond: down a bank into the water, across, and up the far bank.
--- Its banks are drawn over its water, so the water shows only between
--- them, and its bed is earth like the banks.
+-- Its turf is drawn over its water, so the water shows only above it. The
+-- water's picture reaches on past the far bank's waterline, behind the
+-- turf, so it ends nowhere in sight.
 local BED = TOP + 130
 local BANK = 3   -- over the water's picture at 2
-slopes({{1024, TOP, FLAT}, {1152, TOP + 80}, {1280, BED}}, BANK)
-bank(8, 13, BED, EARTH, EARTH)
-water(8, 12, POND, BED - POND)
+ridden({{1024, TOP}, {1152, TOP + 80}, {1280, BED}})
+-- The bed's riding blocks: where the turf lies low, their tops would show
+-- through the water above its grass, so those are left unseen and their
+-- earth is drawn from below the water's picture.
+bank(8, 8, BED, EARTH, EARTH)
+bank(9, 11, BED, 'res\\clear.png', EARTH)
+for x = 9 * TILE, 11 * TILE, TILE do space:Insert(CreateBitmap(x, BED + 48, EARTH), GROUND, '') end
+bank(12, 13, BED, EARTH, EARTH)
+water(8, 12, POND, BED - POND, 13)
 space:Insert(CreateLevelStar('star1', 1334, BED - 50), 'star1')
-slopes({{1408, BED}, {1536, BED - 36}, {1664, TOP + 36}, {1792, TOP, FLAT}}, BANK)
+ridden({{1408, BED}, {1536, BED - 36}, {1664, TOP + 36}, {1792, TOP}})
 bank(14, 14, TOP)
+-- The turf starts on the flat, at a tile's side where the meadow's grass
+-- lies flat, turns over the crest round a bend, and ends at the far bank's
+-- top by the ramp's foot, where the flat's grass is drawn again over the
+-- turf's reach past it.
+pondTurf({{4 * TILE + 4, TOP}, {1024, TOP, 14}, {1152, TOP + 80, 9}, {1280, BED}, {1408, BED}, {1536, BED - 36},
+          {1664, TOP + 36, 4}, {1792, TOP}}, 8 * TILE, 14 * TILE, BANK)
+space:Insert(CreateBitmap(14 * TILE, TOP, GRASS), BANK, '')
 
 -- The water wheel in its race: a ramp up to its top, and the far bank.
 local RAMP_TOP = TOP - 96
@@ -107,6 +203,7 @@ local ramp = CreateTriangle(1792, TOP, 1920, RAMP_TOP, 1920, TOP)
 ramp:SetFillColor(0, 0, 0, 0)
 space:Insert(ramp, GROUND, '')
 space:Insert(CreateBitmap(1792, RAMP_TOP, 'res\\ramp128x96.png'), GROUND, '')
+space:Insert(CreateBitmap(1792, RAMP_TOP + 18, 'res\\ramp128x96.png'), GROUND - 1, '')
 bank(15, 15, RAMP_TOP, CONCRETE, CONCRETE)
 water(16, 18, TOP + 60, 200)
 bank(16, 18, TOP + 260, ROCK, ROCK)

@@ -72,7 +72,7 @@ std::vector<ImageSpec> Images() {
       {"speedmeterneedle.png", 64, 8, 0, true}, {"rotationmeter.png", 64, 64, 0, true},
       {"rotationsegment.png", 32, 32, 0, true}, {"cursor.png", 32, 32, 0, false}, {"objective.png", 32, 32, 0, true},
       {"dlgseparator.png", 680, 4, 0, false}, {"water.png", 128, 128, 0, false}, {"grass.png", 128, 128, 0, false},
-      {"turf.png", 96, 128, 0, false},
+      {"turf.png", 96, 128, 0, false}, {"turfbend.png", 8, 128, 0, false},
       {"finish.png", 64, 128, 0, true}, {"boost.png", 64, 32, 0, false}, {"sign.png", 64, 64, 0, true},
       {"cloud1.png", 256, 128, 0, true}, {"cloud2.png", 128, 64, 0, true}, {"cloud3.png", 256, 128, 0, true},
       // Drawn at the size of the level blocks that show them.
@@ -225,6 +225,21 @@ TEST_F(AssetEarth, TurfRepeatsEveryStepAndEndsInTheGroundsEarth) {
   for (int y = 0; y < 128; ++y)
     for (int x = 0; x < 96; ++x) ASSERT_TRUE(y < 24 || turf.at(x, y).a == 255) << x << ", " << y;
   EXPECT_NEAR(Mean(turf, 0, 60, 64, 68), Median(ground), 12) << "the turf's earth is not the ground's";
+}
+
+// A bend is laid in short steps of the turf's join alone: its grass lies as
+// flat and as high as the turf's where two pieces meet, so a step shows no
+// edge against its neighbours or the whole pieces either side, and below
+// the grass it is the same earth.
+TEST_F(AssetEarth, TurfBendMeetsTheTurfAtItsJoin) {
+  const Pixels turf = ReadRgba8("turf.png"), bend = ReadRgba8("turfbend.png");
+  ASSERT_EQ(bend.width, 8);
+  for (int x = 0; x < 8; ++x) {
+    for (int y = 33; y < 64; ++y)
+      EXPECT_LE(std::abs(Tone(bend.at(x, y)) - Tone(turf.at(0, y))), 90) << "grass edge apart at " << x << ", " << y;
+    for (int y = 24; y < 128; ++y) ASSERT_EQ(bend.at(x, y).a, 255) << x << ", " << y;
+  }
+  EXPECT_NEAR(Mean(bend, 0, 64, 8, 64), Mean(turf, 0, 64, 64, 64), 6) << "the bend's earth is not the turf's";
 }
 
 // Exposes the glyph rectangles the library found while parsing.

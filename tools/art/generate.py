@@ -78,6 +78,7 @@ def level_images():
         ('ground.png', tile, terrain.draw_ground),
         ('grass.png', tile, terrain.draw_grass),
         ('turf.png', terrain.TURF_SIZE, terrain.draw_turf),
+        ('turfbend.png', terrain.TURF_BEND_SIZE, terrain.draw_turf_bend),
         ('rock.png', tile, terrain.draw_rock),
         ('wood.png', tile, structures.draw_wood),
         ('metal.png', tile, structures.draw_metal),

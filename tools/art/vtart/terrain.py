@@ -241,6 +241,25 @@ def draw_turf(ctx):
     ctx.restore()
 
 
+# The turf's joins alone, a narrow piece of TURF_BEND_SIZE: where a line
+# bends over a crest more sharply than a run of whole pieces can follow
+# closely, short turned steps of it lay the bend. A whole piece reaches on
+# past its step along its own slope, and over a crest that is in the air;
+# this one reaches TURF_JOIN pixels past its step, where the grass lies flat
+# at both sides. Its earth has no specks, which copies a few pixels apart
+# would line up into streaks.
+TURF_BEND_SIZE = (2 * TURF_JOIN, TILE)
+
+
+def draw_turf_bend(ctx):
+    """The turf's columns about its join, grain and grass only."""
+    earth = _earth_shade(TURF_STEP, 'turf-grain')
+    w, h = TURF_BEND_SIZE
+    paint_pixels(ctx, w, h, earth)
+    _grass_cap(ctx, TURF_STEP, ((1.2, 1, 0.4), (0.6, 3, 1.9)), ((3.5, 2, 0.7), (2.0, 4, 2.3), (1.2, 6, 0.2)),
+               'turf-blades', 17, 20, _flat_near(TURF_JOIN, TURF_STEP))
+
+
 def _blades(ctx, width, surface, seed, tufts, inner):
     """Tufts of pointed blades: tall ones above the surface, short dark
     ones inside the turf for texture. Wrapped sideways only."""
