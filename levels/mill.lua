@@ -131,8 +131,14 @@ local function ridden(points)
 end
 
 -- A slope of turned turf tiles from (x1, y1) to (x2, y2), one tile long.
+-- The tile is longer than its picture, which is drawn from its near end:
+-- a piece touching nothing, laid first, draws its far end under it, so the
+-- sky shows neither at the joints nor at the foot.
 local function slope(x1, y1, x2, y2)
   local angle, length = math.atan2(y2 - y1, x2 - x1), math.sqrt((x2 - x1) ^ 2 + (y2 - y1) ^ 2) + 8
+  local reach = (length - TILE) / 2
+  turned((x1 + x2) / 2 + math.cos(angle) * reach, (y1 + y2) / 2 + math.sin(angle) * reach, angle, TILE, GRASS,
+         GROUND, false)
   turned((x1 + x2) / 2, (y1 + y2) / 2, angle, length, GRASS, GROUND, true)
 end
 
