@@ -98,14 +98,15 @@ local function turfLine(points)
   return pieces
 end
 
--- The turf of the pond, bank to bank, touching nothing: the riding blocks
--- under it are unseen. Pieces over the water's picture, between `wetFrom`
+-- Turf along a line of riding blocks (the pond's banks and bed, the way
+-- down from the mill floor), touching nothing: the blocks under it are
+-- unseen. Pieces over the water's picture, between `wetFrom`
 -- and `wetTo`, are drawn at `depth` over it, the others at the ground's.
 -- Over the water, a copy of each piece lies DEEPER under it first, so that
 -- the earth reaches below the water's picture; its grass stays under the
 -- piece.
 local DEEPER = 64
-local function pondTurf(points, wetFrom, wetTo, depth)
+local function layTurf(points, wetFrom, wetTo, depth)
   local pieces = turfLine(points)
   local function wet(p) return math.max(p[1], p[3]) > wetFrom and math.min(p[1], p[3]) < wetTo end
   local function draw(p, sink, at)
@@ -128,40 +129,6 @@ local function ridden(points)
     local angle, length = math.atan2(y2 - y1, x2 - x1), math.sqrt((x2 - x1) ^ 2 + (y2 - y1) ^ 2) + 8
     turned((x1 + x2) / 2, (y1 + y2) / 2, angle, length, 'res\\clear.png', GROUND, true)
   end
-end
-
--- A slope of turned turf tiles from (x1, y1) to (x2, y2), one tile long.
--- The tile is longer than its picture, which is drawn from its near end:
--- a piece touching nothing, laid first, draws its far end under it, so the
--- sky shows neither at the joints nor at the foot.
-local function slope(x1, y1, x2, y2)
-  local angle, length = math.atan2(y2 - y1, x2 - x1), math.sqrt((x2 - x1) ^ 2 + (y2 - y1) ^ 2) + 8
-  local reach = (length - TILE) / 2
-  turned((x1 + x2) / 2 + math.cos(angle) * reach, (y1 + y2) / 2 + math.sin(angle) * reach, angle, TILE, GRASS,
-         GROUND, false)
-  turned((x1 + x2) / 2, (y1 + y2) / 2, angle, length, GRASS, GROUND, true)
-end
-
--- Slopes through the points. Where two turned tiles meet, their corners
--- leave a wedge open below the turf; a patch turned half way between them,
--- its top a little under the ground, lies under the joint and closes it,
--- touching nothing. An end marked FLAT meets a flat bank and gets a patch
--- too.
-local SINK = 6
-local FLAT = true
-local function slopes(points)
-  local angles = {0}
-  for i = 1, #points - 1 do
-    angles[i + 1] = math.atan2(points[i + 1][2] - points[i][2], points[i + 1][1] - points[i][1])
-  end
-  angles[#points + 1] = 0
-  for i = 1, #points do
-    local at, angle = points[i], (angles[i] + angles[i + 1]) / 2
-    if (i > 1 and i < #points) or at[3] == FLAT then
-      turned(at[1] - math.sin(angle) * SINK, at[2] + math.cos(angle) * SINK, angle, TILE * 3 / 4, GRASS, GROUND, false)
-    end
-  end
-  for i = 1, #points - 1 do slope(points[i][1], points[i][2], points[i + 1][1], points[i + 1][2]) end
 end
 
 -- Water from tile `first` to tile `last`: the zone that floats the bike,
@@ -199,8 +166,8 @@ bank(14, 14, TOP)
 -- lies flat, turns over the crest round a bend, and ends at the far bank's
 -- top by the ramp's foot, where the flat's grass is drawn again over the
 -- turf's reach past it.
-pondTurf({{4 * TILE + 4, TOP}, {1024, TOP, 14}, {1152, TOP + 80, 9}, {1280, BED}, {1408, BED}, {1536, BED - 36},
-          {1664, TOP + 36, 4}, {1792, TOP}}, 8 * TILE, 14 * TILE, BANK)
+layTurf({{4 * TILE + 4, TOP}, {1024, TOP, 14}, {1152, TOP + 80, 9}, {1280, BED}, {1408, BED}, {1536, BED - 36},
+        {1664, TOP + 36, 4}, {1792, TOP}}, 8 * TILE, 14 * TILE, BANK)
 space:Insert(CreateBitmap(14 * TILE, TOP, GRASS), BANK, '')
 
 -- The water wheel in its race: a ramp up to its top, and the far bank.
@@ -233,16 +200,21 @@ bank(23, 25, TOP, CONCRETE, CONCRETE)
 bank(26, 32, FLOOR, CONCRETE, CONCRETE)
 
 -- Down from the mill floor to the flag: a hill of earth under the slope.
--- Each column's earth starts just under the slope's lowest point in it,
--- where the turf drawn over it still reaches, and goes down to the
+-- Each column's earth starts below the grass at the slope's lowest point
+-- in it, where the turf drawn over it still reaches, and goes down to the
 -- ground's own earth; the ground's caps under the hill are left unseen.
-local downhill = {{33 * TILE, FLOOR, FLAT}, {34 * TILE, FLOOR + 64}, {35 * TILE, FLOOR + 160}, {36 * TILE, TOP, FLAT}}
+local downhill = {{33 * TILE, FLOOR}, {34 * TILE, FLOOR + 64, 9}, {35 * TILE, FLOOR + 160}, {36 * TILE, TOP}}
 for i = 1, #downhill - 1 do
-  for y = downhill[i + 1][2] + 8, TOP + TILE - 1, TILE do
+  for y = downhill[i + 1][2] + 24, TOP + TILE - 1, TILE do
     space:Insert(CreateBitmap(downhill[i][1], y, EARTH), GROUND, '')
   end
 end
-slopes(downhill)
+ridden(downhill)
+-- Its turf in one run below the bend (its last two blocks lie in line):
+-- pieces cut from a shorter run would not end where their grass lies flat.
+-- It turns onto the flat at the foot, under the flat's grass, so that
+-- the foot's corner is a join of turf like the others.
+layTurf({downhill[1], downhill[2], {36 * TILE, TOP, 9}, {36 * TILE + 64, TOP}}, 0, 0, GROUND)
 -- The mill floor's last column drawn again over the slope's first turf,
 -- which reaches back past the floor's edge.
 for y = FLOOR, BOTTOM, TILE do space:Insert(CreateBitmap(32 * TILE, y, CONCRETE), GROUND, '') end
