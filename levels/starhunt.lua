@@ -43,15 +43,20 @@ local function scaffold(first, last, top)
 end
 
 -- A wooden ramp from x on a floor at `bottom` up to `top`; a falling one
--- goes down from x instead, its picture mirrored.
-local function ramp(x, width, bottom, top, falling)
+-- goes down from x instead, its picture mirrored. On the meadow the
+-- grass's blades stand above its surface, so a copy of the picture lower
+-- down, behind it, stands the ramp's frame in the grass.
+local function ramp(x, width, bottom, top, falling, onGrass)
   local high = falling and x or x + width
   local wedge = CreateTriangle(x, bottom, x + width, bottom, high, top)
   wedge:SetFillColor(0, 0, 0, 0)
   space:Insert(wedge, GROUND, '')
-  local picture = CreateBitmap(x, top, 'res\\ramp' .. width .. 'x' .. (bottom - top) .. '.png')
-  if falling then picture:GetTexture():SetFlipHorizontally() end
-  space:Insert(picture, GROUND, '')
+  local file = 'res\\ramp' .. width .. 'x' .. (bottom - top) .. '.png'
+  for drop = onGrass and 18 or 0, 0, -18 do
+    local picture = CreateBitmap(x, top + drop, file)
+    if falling then picture:GetTexture():SetFlipHorizontally() end
+    space:Insert(picture, drop > 0 and GROUND - 1 or GROUND, '')
+  end
 end
 
 local function star(n, x, y) space:Insert(CreateLevelStar('star' .. n, x, y), 'star' .. n) end
@@ -62,7 +67,7 @@ star(1, 500, TOP - 50)
 
 -- Up onto the low scaffold, then the high one, and a kicker at its end to
 -- jump the gap down to the far one.
-ramp(768, 256, TOP, TOP - 96)
+ramp(768, 256, TOP, TOP - 96, false, true)
 scaffold(8, 10, TOP - 96)
 star(2, 1180, TOP - 146)
 ramp(1280, 256, TOP - 96, TOP - 192)
@@ -71,11 +76,11 @@ star(3, 1650, TOP - 242)
 ramp(1792, 128, TOP - 192, TOP - 232)
 star(4, 2040, TOP - 300)
 scaffold(17, 18, TOP - 96)
-ramp(19 * TILE, 256, TOP, TOP - 96, true)
+ramp(19 * TILE, 256, TOP, TOP - 96, true, true)
 
 -- The dip with the plate in it: the rear wheel's press brings out a star.
 meadow(24, 26, TOP + 40)
-ramp(26 * TILE, 128, TOP + 40, TOP)
+ramp(26 * TILE, 128, TOP + 40, TOP, false, true)
 meadow(27, 34, TOP)
 local plate = CreateBlock(24 * TILE, TOP + 32, 256, 8, 'res\\plate.png', false)
 space:Insert(plate, GROUND, 'plate')
