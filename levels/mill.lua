@@ -176,6 +176,8 @@ local ramp = CreateTriangle(1792, TOP, 1920, RAMP_TOP, 1920, TOP)
 ramp:SetFillColor(0, 0, 0, 0)
 space:Insert(ramp, GROUND, '')
 space:Insert(CreateBitmap(1792, RAMP_TOP, 'res\\ramp128x96.png'), GROUND, '')
+-- The grass's blades stand above its surface: a copy of the picture lower
+-- down, behind it, stands the ramp's frame in the grass.
 space:Insert(CreateBitmap(1792, RAMP_TOP + 18, 'res\\ramp128x96.png'), GROUND - 1, '')
 bank(15, 15, RAMP_TOP, CONCRETE, CONCRETE)
 water(16, 18, TOP + 60, 200)
