@@ -40,6 +40,14 @@ local function turned(x, y, angle, length, image, depth, touches)
   space:Insert(turf, depth, '')
 end
 
+-- A turned tile from (x1, y1) to (x2, y2), 4 pixels past each end, its top
+-- edge on the line, or `sink` pixels under it.
+local function along(x1, y1, x2, y2, sink, image, depth, touches)
+  local angle, length = math.atan2(y2 - y1, x2 - x1), math.sqrt((x2 - x1) ^ 2 + (y2 - y1) ^ 2) + 8
+  turned((x1 + x2) / 2 - math.sin(angle) * sink, (y1 + y2) / 2 + math.cos(angle) * sink, angle, length, image, depth,
+         touches)
+end
+
 -- Turf along a line, laid as Training Field lays its hill: a turned piece
 -- of res\\turf.png for each step of about 64 pixels, its top edge on the
 -- line and reaching 4 pixels past each end, where its grass lies flat and
@@ -109,12 +117,7 @@ local DEEPER = 64
 local function layTurf(points, wetFrom, wetTo, depth)
   local pieces = turfLine(points)
   local function wet(p) return math.max(p[1], p[3]) > wetFrom and math.min(p[1], p[3]) < wetTo end
-  local function draw(p, sink, at)
-    local angle = math.atan2(p[4] - p[2], p[3] - p[1])
-    local length = math.sqrt((p[3] - p[1]) ^ 2 + (p[4] - p[2]) ^ 2) + 8
-    turned((p[1] + p[3]) / 2 - math.sin(angle) * sink, (p[2] + p[4]) / 2 + math.cos(angle) * sink, angle, length,
-           p[5], at, false)
-  end
+  local function draw(p, sink, at) along(p[1], p[2], p[3], p[4], sink, p[5], at, false) end
   for i = 1, #pieces do
     if wet(pieces[i]) then draw(pieces[i], DEEPER, depth) end
   end
@@ -125,9 +128,7 @@ end
 -- from point to point, at the ground's depth; its turf is drawn apart.
 local function ridden(points)
   for i = 1, #points - 1 do
-    local x1, y1, x2, y2 = points[i][1], points[i][2], points[i + 1][1], points[i + 1][2]
-    local angle, length = math.atan2(y2 - y1, x2 - x1), math.sqrt((x2 - x1) ^ 2 + (y2 - y1) ^ 2) + 8
-    turned((x1 + x2) / 2, (y1 + y2) / 2, angle, length, 'res\\clear.png', GROUND, true)
+    along(points[i][1], points[i][2], points[i + 1][1], points[i + 1][2], 0, 'res\\clear.png', GROUND, true)
   end
 end
 

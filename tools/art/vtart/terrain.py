@@ -224,6 +224,13 @@ TURF_REACH_TOP = GRASS_SURFACE + 6
 TURF_JOIN = 4
 
 
+def _turf_grass(ctx):
+    """The turf's grass, repeating every step and lying flat at its joins;
+    the whole piece and the bend's steps share it, so they meet evenly."""
+    _grass_cap(ctx, TURF_STEP, ((1.2, 1, 0.4), (0.6, 3, 1.9)), ((3.5, 2, 0.7), (2.0, 4, 2.3), (1.2, 6, 0.2)),
+               'turf-blades', 17, 20, _flat_near(TURF_JOIN, TURF_STEP))
+
+
 def draw_turf(ctx):
     """Earth of the ground's tone, fine grain and specks only (no stone
     for a join to cut), capped with grass that repeats every step."""
@@ -232,8 +239,7 @@ def draw_turf(ctx):
     paint_pixels(ctx, w, h, lambda x, y: earth(x % TURF_STEP, y))
     _specks(ctx, 'turf-specks', 35, [P.with_alpha(P.DIRT_DARK, 0.55), P.with_alpha(P.GOLD_LIGHT, 0.35)],
             width=TURF_STEP)
-    _grass_cap(ctx, TURF_STEP, ((1.2, 1, 0.4), (0.6, 3, 1.9)), ((3.5, 2, 0.7), (2.0, 4, 2.3), (1.2, 6, 0.2)),
-               'turf-blades', 17, 20, _flat_near(TURF_JOIN, TURF_STEP))
+    _turf_grass(ctx)
     ctx.save()
     ctx.rectangle(TURF_STEP + 8, 0, w, TURF_REACH_TOP)
     ctx.set_operator(cairo.OPERATOR_CLEAR)
@@ -256,8 +262,7 @@ def draw_turf_bend(ctx):
     earth = _earth_shade(TURF_STEP, 'turf-grain')
     w, h = TURF_BEND_SIZE
     paint_pixels(ctx, w, h, earth)
-    _grass_cap(ctx, TURF_STEP, ((1.2, 1, 0.4), (0.6, 3, 1.9)), ((3.5, 2, 0.7), (2.0, 4, 2.3), (1.2, 6, 0.2)),
-               'turf-blades', 17, 20, _flat_near(TURF_JOIN, TURF_STEP))
+    _turf_grass(ctx)
 
 
 def _blades(ctx, width, surface, seed, tufts, inner):
